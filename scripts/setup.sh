@@ -1,0 +1,29 @@
+#!/usr/bin/env bash
+# Installs every Debian package the build, the tests and the program need.
+# Safe to run again: apt-get only installs what is missing.
+set -euo pipefail
+
+PACKAGES=(
+  build-essential cmake pkg-config ninja-build
+  qt6-base-dev qt6-svg-dev qt6-qpa-plugins libqt6svg6 libgl-dev
+  libhunspell-dev hunspell-en-us hunspell-en-gb hunspell-es hunspell-it
+  hunspell-fr hunspell-de-de hunspell-nl hunspell-sv
+  libmythes-dev mythes-en-us mythes-en-au
+  libjpeg62-turbo-dev libuemf-dev
+  fonts-liberation2 fontconfig
+  libgtest-dev libgmock-dev googletest libbenchmark-dev
+  xvfb x11-utils xauth emf2svg libwmf-bin poppler-utils
+)
+
+missing=()
+for p in "${PACKAGES[@]}"; do
+  dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")
+done
+
+if [ "${#missing[@]}" -gt 0 ]; then
+  SUDO=""
+  [ "$(id -u)" -ne 0 ] && SUDO="sudo"
+  export DEBIAN_FRONTEND=noninteractive
+  $SUDO apt-get update -qq
+  $SUDO apt-get install -y -qq --no-install-recommends "${missing[@]}"
+fi

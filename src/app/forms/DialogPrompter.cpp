@@ -1,0 +1,47 @@
+#include "app/forms/DialogPrompter.h"
+
+#include <QApplication>
+#include <QFileDialog>
+#include <QMessageBox>
+
+#include "app/forms/QtText.h"
+
+namespace qf {
+
+void DialogPrompter::Inform(const Message& message) {
+    if (message.beep != Beep::None) QApplication::beep();
+    const bool problem = message.caption == kCaptionError || message.caption == kCaptionDiskError;
+    QMessageBox box(problem ? QMessageBox::Critical : QMessageBox::Information, FromAnsi(message.caption),
+                    FromAnsi(message.text), QMessageBox::Ok, QApplication::activeWindow());
+    box.exec();
+}
+
+Answer DialogPrompter::Ask(const Message& message, Question kind) {
+    auto buttons = QMessageBox::Yes | QMessageBox::No;
+    if (kind == Question::YesNoCancel) buttons |= QMessageBox::Cancel;
+    QMessageBox box(QMessageBox::Question, FromAnsi(message.caption), FromAnsi(message.text), buttons,
+                    QApplication::activeWindow());
+    switch (box.exec()) {
+        case QMessageBox::Yes: return Answer::Yes;
+        case QMessageBox::No: return Answer::No;
+        default: return Answer::Cancel;
+    }
+}
+
+std::string DialogFileChooser::Choose(const FileDialogRequest& request) {
+    // "Page Layouts (*.PAG)|*.PAG" becomes Qt's "Page Layouts (*.PAG)".
+    QString filter = FromAnsi(request.filter);
+    const QStringList parts = filter.split('|');
+    QStringList qtFilters;
+    for (int i = 0; i + 1 < parts.size(); i += 2) qtFilters << parts[i];
+    QFileDialog dialog(QApplication::activeWindow(), FromAnsi(request.title), FromAnsi(request.initialPath),
+                       qtFilters.join(";;"));
+    dialog.setAcceptMode(request.save ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
+    dialog.setFileMode(request.save ? QFileDialog::AnyFile : QFileDialog::ExistingFile);
+    dialog.setDefaultSuffix(FromAnsi(request.defaultExtension));
+    if (!request.confirmOverwrite) dialog.setOption(QFileDialog::DontConfirmOverwrite);
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return {};
+    return ToAnsi(dialog.selectedFiles().first());
+}
+
+}  // namespace qf

@@ -1,0 +1,117 @@
+#include "cli/CliCommand.h"
+
+#include <algorithm>
+#include <ostream>
+
+#include "app/Ansi.h"
+
+namespace qf::cli {
+namespace {
+
+std::vector<Command>& Registry() {
+    static std::vector<Command> commands;
+    return commands;
+}
+
+class CliPrompter : public Prompter {
+public:
+    explicit CliPrompter(CliContext& ctx) : ctx_(ctx) {}
+    void Inform(const Message& message) override { ctx_.Print(message); }
+    Answer Ask(const Message& message, Question) override {
+        ctx_.Print(message);
+        const Answer a = ctx_.assumeYes ? Answer::Yes : Answer::No;
+        ctx_.out << (a == Answer::Yes ? "(answered Yes)" : "(answered No)") << '\n';
+        return a;
+    }
+
+private:
+    CliContext& ctx_;
+};
+
+}  // namespace
+
+std::optional<std::string> Args::Option(std::string_view name) {
+    for (auto it = words_.begin(); it != words_.end(); ++it) {
+        if (*it == name) {
+            if (std::next(it) == words_.end()) {
+                error_ = "option " + std::string(name) + " needs a value";
+                words_.erase(it);
+                return std::nullopt;
+            }
+            std::string value = *std::next(it);
+            words_.erase(it, std::next(it, 2));
+            return value;
+        }
+        const std::string prefix = std::string(name) + "=";
+        if (it->rfind(prefix, 0) == 0) {
+            std::string value = it->substr(prefix.size());
+            words_.erase(it);
+            return value;
+        }
+    }
+    return std::nullopt;
+}
+
+bool Args::Flag(std::string_view name) {
+    const auto it = std::find(words_.begin(), words_.end(), name);
+    if (it == words_.end()) return false;
+    words_.erase(it);
+    return true;
+}
+
+std::optional<std::string> Args::Next() {
+    for (auto it = words_.begin(); it != words_.end(); ++it) {
+        if (it->size() > 1 && it->rfind("--", 0) == 0) continue;
+        std::string word = *it;
+        words_.erase(it);
+        return word;
+    }
+    return std::nullopt;
+}
+
+CliContext::CliContext(std::ostream& o, std::ostream& e)
+    : out(o), err(e), dirs(Directories::AtStartUp()) {}
+
+Settings& CliContext::GetSettings() {
+    if (!settings_) settings_ = LoadSettings(dirs);
+    return *settings_;
+}
+
+void CliContext::Print(const Message& message) {
+    const bool problem = message.caption == kCaptionError || message.caption == kCaptionWarning ||
+                         message.caption == kCaptionDiskError;
+    (problem ? err : out) << AnsiToUtf8(message.text) << '\n';
+}
+
+void CliContext::Line(std::string_view ansi) { out << AnsiToUtf8(ansi) << '\n'; }
+
+int CliContext::Usage(std::string_view usage) {
+    err << "usage:\n" << usage;
+    if (!usage.empty() && usage.back() != '\n') err << '\n';
+    return kExitUsage;
+}
+
+Prompter& CliContext::GetPrompter() {
+    if (!prompter_) prompter_ = std::make_unique<CliPrompter>(*this);
+    return *prompter_;
+}
+
+CommandRegistrar::CommandRegistrar(Command command) {
+    auto& r = Registry();
+    r.push_back(std::move(command));
+    std::sort(r.begin(), r.end(), [](const Command& a, const Command& b) { return a.name < b.name; });
+}
+
+const std::vector<Command>& Commands() { return Registry(); }
+
+int RequireEmpty(CliContext& ctx, const Args& args, std::string_view usage) {
+    if (!args.Error().empty()) {
+        ctx.err << "quernfold-cli: " << args.Error() << '\n';
+        return ctx.Usage(usage);
+    }
+    if (args.Empty()) return kExitOk;
+    ctx.err << "quernfold-cli: unexpected '" << args.Remaining().front() << "'\n";
+    return ctx.Usage(usage);
+}
+
+}  // namespace qf::cli

@@ -1,0 +1,34 @@
+// settings dump | settings save
+#include <ostream>
+
+#include "cli/CliCommand.h"
+
+namespace qf::cli {
+namespace {
+
+constexpr const char* kUsage =
+    "  quernfold-cli settings dump   print every setting as [Section] Key=Value, in file order\n"
+    "  quernfold-cli settings save   read QFOLD3.INI of the current folder and write it back,\n"
+    "                                as starting and closing the program does\n";
+
+int Run(CliContext& ctx, Args& args) {
+    const auto sub = args.Next();
+    if (int rc = RequireEmpty(ctx, args, kUsage); rc != kExitOk) return rc;
+    if (sub == "dump") {
+        ctx.out << DumpSettings(ctx.GetSettings());
+        return kExitOk;
+    }
+    if (sub == "save") {
+        if (!SaveSettings(ctx.GetSettings(), ctx.dirs)) {
+            ctx.err << "quernfold-cli: could not write " << SettingsPath(ctx.dirs) << '\n';
+            return kExitFailed;
+        }
+        return kExitOk;
+    }
+    return ctx.Usage(kUsage);
+}
+
+const CommandRegistrar reg({"settings", kUsage, "show or rewrite the settings file (QFOLD3.INI)", Run});
+
+}  // namespace
+}  // namespace qf::cli

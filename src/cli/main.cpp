@@ -1,0 +1,76 @@
+// quernfold-cli: the program's core for batch work and scripts.
+#include <iostream>
+#include <string>
+#include <vector>
+
+#include "cli/CliCommand.h"
+#include "cli/Version.h"
+
+using namespace qf::cli;
+
+namespace {
+
+void PrintHelp(std::ostream& os) {
+    os << "quernfold-cli " << kVersionText << ": build, store and print crossword puzzles\n\n"
+       << "usage: quernfold-cli [--yes] COMMAND [ARGS...]\n"
+       << "       quernfold-cli --version | --help | help COMMAND\n\n"
+       << "commands:\n";
+    for (const Command& c : Commands()) os << "  " << c.name << std::string(c.name.size() < 12 ? 12 - c.name.size() : 1, ' ') << c.summary << '\n';
+    os << "\n--yes answers Yes to the program's questions (otherwise No).\n"
+       << "Exit status: 0 done, 1 the operation failed (its message is printed), 2 usage error.\n";
+}
+
+const Command* Find(const std::string& name) {
+    for (const Command& c : Commands())
+        if (c.name == name) return &c;
+    return nullptr;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    std::vector<std::string> words(argv + 1, argv + argc);
+    CliContext ctx(std::cout, std::cerr);
+    while (!words.empty() && words.front() == "--yes") {
+        ctx.assumeYes = true;
+        words.erase(words.begin());
+    }
+    if (words.empty()) {
+        PrintHelp(std::cerr);
+        return kExitUsage;
+    }
+    const std::string name = words.front();
+    words.erase(words.begin());
+    if (name == "--version" || name == "version") {
+        std::cout << "quernfold-cli " << kVersionText << '\n';
+        return kExitOk;
+    }
+    if (name == "--help" || name == "-h" || name == "help") {
+        if (!words.empty()) {
+            if (const Command* c = Find(words.front())) {
+                std::cout << "usage:\n" << c->usage;
+                return kExitOk;
+            }
+        }
+        PrintHelp(std::cout);
+        return kExitOk;
+    }
+    const Command* command = Find(name);
+    if (!command) {
+        std::cerr << "quernfold-cli: unknown command '" << name << "'\n\n";
+        PrintHelp(std::cerr);
+        return kExitUsage;
+    }
+    if (!words.empty() && (words.front() == "--help" || words.front() == "-h")) {
+        std::cout << "usage:\n" << command->usage;
+        return kExitOk;
+    }
+    Args args(std::move(words));
+    try {
+        return command->run(ctx, args);
+    } catch (const std::exception& e) {
+        // An input/output error after a file was opened ends the command with one general report.
+        std::cerr << "quernfold-cli: " << e.what() << '\n';
+        return kExitFailed;
+    }
+}

@@ -1,0 +1,35 @@
+#pragma once
+// A fresh folder for one test, removed afterwards.
+#include <cstdint>
+#include <string>
+#include <vector>
+
+namespace qf::test {
+
+class TempDir {
+public:
+    TempDir();
+    ~TempDir();
+    TempDir(const TempDir&) = delete;
+    TempDir& operator=(const TempDir&) = delete;
+
+    const std::string& Path() const { return path_; }
+    std::string File(const std::string& name) const { return path_ + "/" + name; }
+
+private:
+    std::string path_;
+};
+
+void WriteFile(const std::string& path, const std::string& contents);
+void WriteBytes(const std::string& path, const std::vector<std::uint8_t>& bytes);
+std::string ReadFileText(const std::string& path);
+
+// Runs quernfold-cli (QF_CLI) with `args` in folder `cwd`; returns its exit code and output.
+struct CliResult {
+    int exitCode = -1;
+    std::string out;
+    std::string err;
+};
+CliResult RunCli(const std::vector<std::string>& args, const std::string& cwd);
+
+}  // namespace qf::test
