@@ -1,0 +1,67 @@
+#pragma once
+// The page layouts library QFFPAGE.DAT: PageLayoutRecords one after the other, no header; a
+// layout is known by its position. Open failures come back as Messages (empty on success); an
+// input/output error after a successful open throws IoError (app/RecordFile.h).
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "app/Message.h"
+#include "layouts/PageLayoutRecord.h"
+
+namespace qf {
+
+inline constexpr const char* kLayoutsFileName = "QFFPAGE.DAT";
+
+inline constexpr const char* kNoLayoutsFound = "No saved page layouts could be found.";  // Warning
+inline constexpr const char* kUnableToAddLayout = "Unable to add page layout.";          // Disk Error
+inline constexpr const char* kUnableToDeleteLayout = "Unable to delete page layout.";    // Disk Error
+inline constexpr const char* kLayoutNotImported = "Page layout could not be imported.";
+inline constexpr const char* kLayoutFileCorrupt = "Page layout file is corrupt or incompatible.  Import aborted.";
+inline constexpr const char* kLayoutNotExported = "Page layout could not be exported.";
+inline constexpr const char* kLayoutExported = "Page Layout Exported!";  // caption "OK"
+inline constexpr const char* kNoLayoutSelected = "No page layout selected.";
+inline constexpr const char* kNoLayoutChosen = "No layout has been selected.";
+
+// "Name (Letter)", or "Name (Custom 9\" x 12\")" for a custom paper; "  <<DEFAULT>>" appended
+// for the default position.
+std::string LayoutEntryText(const PageLayoutRecord& layout, bool isDefault);
+
+struct LayoutEntry {
+    std::string text;
+    std::int64_t position = 0;
+};
+// Every layout in file order. An empty list (missing file or no record) is the caller's cue
+// for the no-layouts warning.
+std::vector<LayoutEntry> ListLayouts(const std::string& libraryPath, std::int64_t defaultPosition);
+
+// Number of whole records; nullopt when the file cannot be opened.
+std::optional<std::int64_t> CountLayouts(const std::string& libraryPath);
+
+// Record `position`. Open failure: the no-layouts warning; a position outside the file throws.
+[[nodiscard]] Message ReadLayout(const std::string& libraryPath, std::int64_t position, PageLayoutRecord& layout);
+
+// Appends, creating the library when missing ("Unable to add page layout.", "Disk Error").
+[[nodiscard]] Message AppendLayout(const std::string& libraryPath, const PageLayoutRecord& layout,
+                                   std::int64_t* newPosition = nullptr);
+// Writes over record `position` (position == count appends), creating the library when missing.
+[[nodiscard]] Message WriteLayout(const std::string& libraryPath, std::int64_t position, const PageLayoutRecord& layout);
+
+// Removes record `position` through a temporary file; the stored default position is not moved.
+[[nodiscard]] Message DeleteLayout(const std::string& libraryPath, std::int64_t position);
+
+// The default layout for a new or converted puzzle: the built-in default when the library
+// cannot be opened or is empty; otherwise record `position`, or record 0 when `position` lies
+// beyond the last record.
+void LoadPageLayout(const std::string& libraryPath, std::int64_t position, PageLayoutRecord& layout);
+
+// Reads a .PAG file ("PAG" tag, 3 version bytes not compared, one record).
+[[nodiscard]] Message ReadLayoutExchange(const std::string& path, PageLayoutRecord& layout);
+// Reads the .PAG file and appends its layout to the library.
+[[nodiscard]] Message ImportLayout(const std::string& exchangePath, const std::string& libraryPath,
+                                   std::int64_t* newPosition = nullptr);
+// Writes record `position` to a .PAG file; the caller confirms with kLayoutExported.
+[[nodiscard]] Message ExportLayout(const std::string& libraryPath, std::int64_t position, const std::string& targetPath);
+
+}  // namespace qf

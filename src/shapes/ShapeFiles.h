@@ -1,0 +1,75 @@
+#pragma once
+// The shapes library (QFFLAY.DAT: ShapeRecords one after the other, no header) and the
+// single-shape exchange file (.LAY: "LAY1.0" then one ShapeRecord, 2561 bytes).
+// Open failures come back as Messages (empty on success); an input/output error after a
+// successful open throws IoError (app/RecordFile.h).
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "app/Message.h"
+#include "shapes/ShapeRecord.h"
+
+namespace qf {
+
+inline constexpr const char* kShapesFileName = "QFFLAY.DAT";
+inline constexpr const char* kShapeExchangeTag = "LAY1.0";
+inline constexpr std::size_t kShapeExchangeSize = 6 + ShapeRecord::kStoredSize;
+// The value the editor's "<Current Puzzle>" list item carries instead of a record index.
+inline constexpr std::int64_t kCurrentPuzzleItem = 100000;
+
+inline constexpr const char* kNoShapesFound = "No saved shape information could be found.";  // Warning
+inline constexpr const char* kShapeNotImported = "Puzzle shape could not be imported.";
+inline constexpr const char* kShapeFileCorrupt = "Puzzle shape file is corrupt or incompatible.  Import aborted.";
+inline constexpr const char* kUnableToAddShape = "Unable to add shape.";            // Disk Error
+inline constexpr const char* kUnableToDeleteShape = "Unable to delete puzzle shape.";  // Disk Error
+inline constexpr const char* kShapeNotExported = "Shape could not be exported.";
+inline constexpr const char* kShapeExported = "Puzzle Shape Exported!";           // caption "OK"
+inline constexpr const char* kNoShapeSelected = "No shape selected.";
+
+// Width and height within 1..50: the only shapes that may be drawn or built on.
+bool ShapeSizeValid(const ShapeRecord& shape);
+
+// The list text of a shape: width, "x", height, a blank and the name ("15x12 Star").
+std::string ShapeListText(const ShapeRecord& shape);
+
+struct ShapeEntry {
+    std::string text;
+    std::int64_t index = 0;  // record index in the file, or kCurrentPuzzleItem
+};
+// Every record of the library in file order; nullopt when the file cannot be opened.
+std::optional<std::vector<ShapeEntry>> ListShapes(const std::string& libraryPath);
+// The list as the shape lists show it: sorted as text without regard to letter case
+// (so "15x15 ..." comes before "9x9 ..."); equal texts keep file order.
+void SortShapeEntries(std::vector<ShapeEntry>& entries);
+
+// Record `index` of the library. Open failure: the no-shapes warning; an index outside the
+// file throws IoError.
+[[nodiscard]] Message ReadShape(const std::string& libraryPath, std::int64_t index, ShapeRecord& shape);
+
+// Appends, creating the library when missing ("Unable to add shape.", caption "Disk Error").
+[[nodiscard]] Message AppendShape(const std::string& libraryPath, const ShapeRecord& shape,
+                                  std::int64_t* newIndex = nullptr);
+// Writes over record `index` (the designer's Modify), creating the library when missing.
+[[nodiscard]] Message WriteShape(const std::string& libraryPath, std::int64_t index, const ShapeRecord& shape);
+
+// Removes record `index`; later shapes move down by one. The file is rewritten through a
+// temporary file. Open failure: "Unable to delete puzzle shape." (caption "Disk Error").
+[[nodiscard]] Message DeleteShape(const std::string& libraryPath, std::int64_t index);
+
+// Reads a .LAY file: "LAY" tag, 3 version bytes (not compared), one record, and a width and
+// height within 1..50. Messages: could not be imported / corrupt or incompatible.
+[[nodiscard]] Message ReadShapeExchange(const std::string& path, ShapeRecord& shape);
+std::vector<std::uint8_t> EncodeShapeExchange(const ShapeRecord& shape);
+
+// Import: reads the .LAY file into `current`, then appends it to the library.
+[[nodiscard]] Message ImportShape(const std::string& exchangePath, const std::string& libraryPath,
+                                  ShapeRecord& current, std::int64_t* newIndex = nullptr);
+// Export: reloads record `index` into `current` (so the shape on disk is exported) and writes
+// the .LAY file. Failure: "Shape could not be exported."; success returns an empty Message and
+// the caller confirms with kShapeExported.
+[[nodiscard]] Message ExportShape(const std::string& libraryPath, std::int64_t index,
+                                  const std::string& targetPath, ShapeRecord& current);
+
+}  // namespace qf
