@@ -66,6 +66,9 @@ std::string MakeCopyName(std::string_view title, std::size_t capacity) {
 
 std::string FormatPlain(double value, int width, int decimals) {
     if (decimals < 0) decimals = 0;
+    // Halves round away from zero (8.5 gives 9), as the program's number texts always have.
+    const double scale = std::pow(10.0, decimals);
+    if (decimals <= 15 && std::fabs(value * scale) < 1e17) value = std::round(value * scale) / scale;
     char buf[400];
     std::snprintf(buf, sizeof buf, "%.*f", decimals, value);
     std::string s(buf);
