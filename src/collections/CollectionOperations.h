@@ -1,0 +1,63 @@
+#pragma once
+// Operations on whole collection files: delete, import, export, extracting a puzzle's layout.
+// Records are copied between files byte for byte. Open failures come back as Messages (empty
+// on success); an input/output error after a successful open throws IoError.
+#include <cstdint>
+#include <string>
+#include <vector>
+
+#include "app/Message.h"
+#include "app/Prompter.h"
+#include "collections/PuzzleLists.h"
+
+namespace qf {
+
+inline constexpr const char* kNoPuzzleSelected = "No puzzle selected.  Please select a puzzle first.";
+inline constexpr const char* kNotCrosswordFile = "The file selected is not a valid Crossword file.";
+inline constexpr const char* kNotQuernfoldFile = "The file selected is not a valid Quernfold file.";
+inline constexpr const char* kImportSameFile = "Import File cannot be the same as the currently open file.";
+inline constexpr const char* kExportSameFile = "Export File cannot be the same as the currently open file.";
+inline constexpr const char* kNoPuzzlesForImport = "No puzzles have been selected for import.";
+inline constexpr const char* kNoPuzzlesForExport = "No puzzles have been selected for export.";
+inline constexpr const char* kUnableToImport = "Unable to import puzzles.";
+inline constexpr const char* kUnableToExport = "Unable to export puzzles.";
+inline constexpr const char* kUnableToOpenPuzzle = "Unable to open puzzle.";
+
+// Removes slot `slot`; later slots move down by one. The file is rewritten through a temporary
+// file and a rename. False when the collection cannot be opened for writing (passed over
+// silently, as the delete command does).
+bool DeletePuzzleSlot(const std::string& path, std::int64_t slot);
+
+// The delete command on the selected puzzle row: asks "Are you sure you want to delete
+// <title>?" (caption "Delete"), deletes, sets the reselection and reloads the lists.
+// Without a selected row it returns the no-puzzle-selected message.
+[[nodiscard]] Message DeletePuzzle(PuzzleLists& lists, const std::string& path, Prompter& prompter);
+
+// Two paths naming the same file: equal without regard to letter case, or the same file on disk.
+bool SameFile(const std::string& a, const std::string& b);
+
+enum class ImportKind { Collection, OldPuzzle };
+// The checks of the Import Puzzles command on the chosen path: ".QFD" is an old single puzzle,
+// anything but ".QF3" is refused, and so is the open collection itself.
+[[nodiscard]] Message CheckImportChoice(const std::string& chosen, const std::string& openPath, ImportKind& kind);
+
+// Appends the given slots of `source` (in the given order) to the collection `target`, created
+// when missing. "Unable to import puzzles." when either file cannot be opened; nothing is
+// written then.
+[[nodiscard]] Message ImportPuzzles(const std::string& source, const std::string& target,
+                                    const std::vector<std::int64_t>& slots);
+
+// The selected slots in the order of the sorted title list (the import and export dialogs).
+std::vector<std::int64_t> SlotsInListOrder(const CollectionListing& listing, const std::vector<std::int64_t>& selected);
+
+// Creates `target` empty and appends the given slots of the open collection. The open
+// collection itself is refused as a target (it would be emptied before being read).
+[[nodiscard]] Message ExportPuzzles(const std::string& openPath, const std::vector<std::int64_t>& slots,
+                                    const std::string& target);
+
+// Appends the layout of puzzle `slot` to the layouts library (created when missing).
+// "Unable to open puzzle." (Error) / "Unable to add page layout." (Disk Error).
+[[nodiscard]] Message ExtractLayout(const std::string& openPath, std::int64_t slot, const std::string& layoutsPath,
+                                    std::int64_t* newPosition = nullptr);
+
+}  // namespace qf

@@ -1,0 +1,173 @@
+#include "collections/OldVersions.h"
+
+#include <algorithm>
+#include <array>
+#include <cstdio>
+#include <cstring>
+#include <memory>
+#include <vector>
+
+#include "app/ByteCodec.h"
+#include "app/FileUtil.h"
+#include "app/RecordFile.h"
+#include "collections/CollectionFile.h"
+#include "layouts/LayoutLibrary.h"
+#include "shapes/ShapeFiles.h"
+
+namespace qf {
+namespace {
+
+// Offsets of the old record.
+constexpr std::size_t kOldTitle = 0;
+constexpr std::size_t kOldGridSize = 36;
+constexpr std::size_t kOldGrid = 40;
+constexpr std::size_t kOldWordCount = 2540;
+constexpr std::size_t kOldAcrossCount = 2542;
+constexpr std::size_t kOldDownCount = 2544;
+constexpr std::size_t kOldWords = 2546;
+constexpr std::size_t kOldClues = 8746;
+constexpr std::size_t kOldClueCapacity = 100;
+constexpr std::size_t kOldStartCell = 28946;
+constexpr std::size_t kOldLetterCount = 29346;
+constexpr std::size_t kOldNumber = 29746;
+constexpr std::size_t kOldIsAcross = 30146;
+
+std::int16_t Int16At(std::span<const std::uint8_t> b, std::size_t at) {
+    return static_cast<std::int16_t>(static_cast<std::uint16_t>(b[at] | (b[at + 1] << 8)));
+}
+
+// Copies an old short string of capacity `oldCapacity` into `into`, cut to both capacities.
+template <std::size_t N>
+void CopyText(std::span<const std::uint8_t> b, std::size_t at, std::size_t oldCapacity, ShortString<N>& into) {
+    const std::size_t n = std::min<std::size_t>({b[at], oldCapacity, N});
+    into.chars.fill(0);
+    std::memcpy(into.chars.data(), b.data() + at + 1, std::min(oldCapacity, N));
+    into.length = static_cast<std::uint8_t>(n);
+}
+
+template <std::size_t N>
+void Clear(ShortString<N>& s) {
+    s.length = 0;
+    s.chars.fill(0);
+}
+
+}  // namespace
+
+void ConvertOldPuzzle(std::span<const std::uint8_t> old, const OldVersionPaths& paths, PuzzleRecord& working) {
+    if (old.size() < kOldPuzzleSize) return;
+    LoadPageLayout(paths.layoutsLibrary, paths.defaultPage, working.layout);
+    working.version = kRecordVersion;
+    CopyText(old, kOldTitle, kTitleCapacity, working.title);
+    working.bonusQuestion = "";
+    working.category = kOldPuzzleCategory;
+    working.width = working.height = Int16At(old, kOldGridSize);
+    working.wordCount = Int16At(old, kOldWordCount);
+    working.acrossCount = Int16At(old, kOldAcrossCount);
+    working.downCount = Int16At(old, kOldDownCount);
+    std::memcpy(working.grid.data(), old.data() + kOldGrid, working.grid.size());
+    for (std::size_t i = 0; i < static_cast<std::size_t>(kMaxWords); ++i) {
+        CopyText(old, kOldWords + i * 31, kWordCapacity, working.words[i]);
+        CopyText(old, kOldClues + i * (kOldClueCapacity + 1), kOldClueCapacity, working.clues[i]);
+        working.startCell[i] = Int16At(old, kOldStartCell + i * 2);
+        working.letterCount[i] = Int16At(old, kOldLetterCount + i * 2);
+        working.number[i] = Int16At(old, kOldNumber + i * 2);
+        working.isAcross[i] = old[kOldIsAcross + i];
+    }
+    // The word count comes from the file: it only bounds these loops, never indexes.
+    const int inGrid = std::clamp<int>(working.wordCount, 0, kMaxWords);
+    for (int i = 0; i < kMaxWords; ++i) {
+        working.inGrid[static_cast<std::size_t>(i)] = i < inGrid ? 1 : 0;
+        if (i >= inGrid) {
+            Clear(working.words[static_cast<std::size_t>(i)]);
+            Clear(working.clues[static_cast<std::size_t>(i)]);
+        }
+    }
+    working.generated = 1;
+}
+
+Message ConvertOldPuzzlesFile(const std::string& oldFile, const std::string& collection, const OldVersionPaths& paths,
+                              PuzzleRecord& working, std::int64_t* count) {
+    auto in = RecordFile::Open(oldFile, kOldPuzzleSize, RecordFile::Mode::Read);
+    if (!in) return {kPuzzlesNotImported, kCaptionError};
+    auto out = RecordFile::Open(collection, kSlotSize, RecordFile::Mode::Update);
+    if (!out) return {kUnableToSavePuzzles, kCaptionError};
+    std::vector<std::uint8_t> old(kOldPuzzleSize);
+    std::vector<std::uint8_t> slot(kSlotSize);
+    const std::int64_t n = in->Count();
+    for (std::int64_t i = 0; i < n; ++i) {
+        in->Read(i, old);
+        ConvertOldPuzzle(old, paths, working);
+        EncodeRecord(working, std::span<std::uint8_t>(slot));
+        out->Append(slot);
+    }
+    out->Close();
+    in->Close();
+    if (count) *count = n;
+    return {};
+}
+
+Message AddOldShapesFile(const std::string& oldFile, const std::string& shapesLibrary, std::int64_t* count) {
+    auto in = RecordFile::Open(oldFile, ShapeRecord::kStoredSize, RecordFile::Mode::Read);
+    if (!in) return {kPuzzlesNotImported, kCaptionError};
+    auto out = RecordFile::Open(shapesLibrary, ShapeRecord::kStoredSize, RecordFile::Mode::Update);
+    if (!out) return {kUnableToAddShapes, kCaptionError};
+    std::array<std::uint8_t, ShapeRecord::kStoredSize> record{};
+    const std::int64_t n = in->Count();
+    for (std::int64_t i = 0; i < n; ++i) {
+        in->Read(i, record);
+        out->Append(record);
+    }
+    out->Close();
+    in->Close();
+    if (count) *count = n;
+    return {};
+}
+
+void CheckForOldVersions(const Directories& dirs, const OldVersionPaths& paths, Prompter& prompter,
+                         PuzzleRecord& working) {
+    const std::string oldPuzzles = dirs.WorkingFile(kOldPuzzlesFileName);
+    if (FileExists(oldPuzzles) &&
+        prompter.Ask({kOldPuzzlesQuestion, kCaptionNotice}, Question::YesNo) == Answer::Yes) {
+        const Message m = ConvertOldPuzzlesFile(oldPuzzles, dirs.ProgramFile(kOldPuzzlesCollectionName), paths, working);
+        if (!m.Empty()) {
+            prompter.Inform(m);  // a failed puzzle step skips the shapes for this run
+            return;
+        }
+        std::remove(oldPuzzles.c_str());
+        prompter.Inform({kOldGroupCreated, kCaptionOk});
+    }
+    const std::string oldShapes = dirs.WorkingFile(kOldShapesFileName);
+    if (!FileExists(oldShapes)) return;
+    if (prompter.Ask({kOldShapesQuestion, kCaptionNotice}, Question::YesNo) != Answer::Yes) return;
+    if (const Message m = AddOldShapesFile(oldShapes, dirs.ProgramFile(kShapesFileName)); !m.Empty()) {
+        prompter.Inform(m);
+        return;
+    }
+    std::remove(oldShapes.c_str());
+    prompter.Inform({kShapesAdded, kCaptionOk});
+}
+
+Message ReadOldPuzzleFile(const std::string& path, const OldVersionPaths& paths, PuzzleRecord& working) {
+    std::FILE* f = std::fopen(path.c_str(), "rb");
+    if (!f) return {kPuzzleNotImported, kCaptionError};
+    std::vector<std::uint8_t> old(kOldPuzzleSize);
+    std::array<std::uint8_t, 256> text{};
+    bool whole = std::fread(text.data(), 1, 3, f) == 3 && std::memcmp(text.data(), "QFD", 3) == 0;
+    if (whole) {
+        const int n = std::fgetc(f);
+        whole = n != EOF && std::fread(text.data(), 1, static_cast<std::size_t>(n), f) == static_cast<std::size_t>(n) &&
+                std::fread(old.data(), 1, old.size(), f) == old.size();
+    }
+    std::fclose(f);
+    if (!whole) return {kOldPuzzleCorrupt, kCaptionError};
+    ConvertOldPuzzle(old, paths, working);
+    return {};
+}
+
+Message Import16Bit(const std::string& chosen, const std::string& openPath, const OldVersionPaths& paths,
+                    PuzzleRecord& working) {
+    if (Message m = ReadOldPuzzleFile(chosen, paths, working); !m.Empty()) return m;
+    return AppendPuzzle(openPath, working);
+}
+
+}  // namespace qf
