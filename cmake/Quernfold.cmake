@@ -13,12 +13,12 @@ function(qf_test name dir label)
   if(NOT sources)
     return()
   endif()
-  add_executable(${name} ${sources})
+  add_executable(${name} ${sources} ${PROJECT_BINARY_DIR}/TestEnvironment.cpp)
   target_include_directories(${name} PRIVATE ${PROJECT_SOURCE_DIR}/tests)
   target_link_libraries(${name} PRIVATE ${ARGN} GTest::gtest GTest::gtest_main qf_testsupport)
-  gtest_discover_tests(${name}
-    PROPERTIES LABELS ${label}
-               ENVIRONMENT "QUERNFOLD_PROGRAM_DIR=${QF_PROGRAM_DIR};QT_QPA_PLATFORM=offscreen;QF_CLI=${QF_PROGRAM_DIR}/quernfold-cli;QF_SOURCE_DIR=${PROJECT_SOURCE_DIR}"
-    DISCOVERY_TIMEOUT 60)
+  # The test environment (program directory, tool path, offscreen platform) is compiled in:
+  # see TestEnvironment.cpp.in.
+  gtest_discover_tests(${name} PROPERTIES LABELS ${label} DISCOVERY_TIMEOUT 60)
 endfunction()
 include(GoogleTest)
+configure_file(${CMAKE_CURRENT_LIST_DIR}/TestEnvironment.cpp.in ${PROJECT_BINARY_DIR}/TestEnvironment.cpp @ONLY)
