@@ -3,6 +3,7 @@
 #include <string>
 #include <vector>
 
+#include "app/RecordFile.h"
 #include "cli/CliCommand.h"
 #include "cli/Version.h"
 
@@ -68,8 +69,10 @@ int main(int argc, char** argv) {
     Args args(std::move(words));
     try {
         return command->run(ctx, args);
-    } catch (const std::exception& e) {
+    } catch (const qf::IoError& e) {
         // An input/output error after a file was opened ends the command with one general report.
+        return ctx.Fail(qf::GeneralIoMessage(e));
+    } catch (const std::exception& e) {
         std::cerr << "quernfold-cli: " << e.what() << '\n';
         return kExitFailed;
     }
