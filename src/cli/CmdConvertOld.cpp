@@ -1,0 +1,57 @@
+// convert-old FILE: files of the earlier 16-bit version. A puzzles file (QFFUPUZZ.DAT) goes into
+// OLDPUZZ.QF3 of the program directory, a shapes file (QFFULAY.DAT) into the shapes library,
+// and a single-puzzle .QFD file into the collection given by --into.
+#include <filesystem>
+#include <memory>
+#include <ostream>
+
+#include "app/TextHelpers.h"
+#include "cli/CliCommand.h"
+#include "cli/CliFiles.h"
+#include "collections/OldVersions.h"
+
+namespace qf::cli {
+namespace {
+
+constexpr const char* kUsage =
+    "  quernfold-cli convert-old QFFUPUZZ.DAT          append its puzzles to OLDPUZZ.QF3 in the\n"
+    "                                                  program directory\n"
+    "  quernfold-cli convert-old QFFULAY.DAT           append its shapes to the shapes library\n"
+    "  quernfold-cli convert-old FILE.QFD --into DST.QF3   append its puzzle to DST\n";
+
+std::string Upper(std::string text) {
+    for (char& c : text)
+        if (c >= 'a' && c <= 'z') c = static_cast<char>(c - 'a' + 'A');
+    return text;
+}
+
+int Run(CliContext& ctx, Args& args) {
+    const auto into = args.Option("--into");
+    const auto file = args.Next();
+    if (int rc = RequireEmpty(ctx, args, kUsage); rc != kExitOk) return rc;
+    if (!file) return ctx.Usage(kUsage);
+    const OldVersionPaths paths{LayoutsLibrary(ctx), ctx.GetSettings().defaultPage};
+    auto working = std::make_unique<PuzzleRecord>(NewPuzzleRecord());
+    const std::string upper = Upper(*file);
+    if (upper.size() >= 4 && upper.ends_with(".QFD")) {
+        if (!into) return ctx.Usage(kUsage);
+        if (Message m = Import16Bit(*file, *into, paths, *working); !m.Empty()) return ctx.Fail(m);
+        ctx.Line(working->category.Str() + ": " + working->title.Str());
+        return kExitOk;
+    }
+    if (into) return ctx.Usage(kUsage);
+    if (Upper(std::filesystem::path(*file).filename().string()) == kOldShapesFileName) {
+        if (Message m = AddOldShapesFile(*file, ShapesLibrary(ctx)); !m.Empty()) return ctx.Fail(m);
+        ctx.Print({kShapesAdded, kCaptionOk});
+        return kExitOk;
+    }
+    const std::string target = ctx.dirs.ProgramFile(kOldPuzzlesCollectionName);
+    if (Message m = ConvertOldPuzzlesFile(*file, target, paths, *working); !m.Empty()) return ctx.Fail(m);
+    ctx.Print({kOldGroupCreated, kCaptionOk});
+    return kExitOk;
+}
+
+const CommandRegistrar reg({"convert-old", kUsage, "convert files of the earlier 16-bit version", Run});
+
+}  // namespace
+}  // namespace qf::cli

@@ -1,0 +1,61 @@
+// shapes ...: the shapes library (QFFLAY.DAT of the program directory) and .LAY files.
+#include <ostream>
+
+#include "app/TextHelpers.h"
+#include "cli/CliCommand.h"
+#include "cli/CliFiles.h"
+#include "shapes/ShapeFiles.h"
+
+namespace qf::cli {
+namespace {
+
+constexpr const char* kUsage =
+    "  quernfold-cli shapes list                     the shapes, sorted as the shape lists show them,\n"
+    "                                                each with its record index\n"
+    "  quernfold-cli shapes export INDEX FILE.LAY    write one shape to a .LAY file\n"
+    "  quernfold-cli shapes import FILE.LAY          add the shape of a .LAY file\n"
+    "  quernfold-cli shapes delete INDEX             delete one shape; later ones move down\n";
+
+int List(CliContext& ctx) {
+    auto entries = ListShapes(ShapesLibrary(ctx));
+    if (!entries || entries->empty()) {
+        ctx.Print({kNoShapesFound, kCaptionWarning});
+        return kExitOk;
+    }
+    SortShapeEntries(*entries);
+    const std::size_t width = std::to_string(entries->size()).size();
+    for (const ShapeEntry& e : *entries) ctx.Line(PadLeft(std::to_string(e.index), width) + "  " + e.text);
+    return kExitOk;
+}
+
+int Run(CliContext& ctx, Args& args) {
+    const auto sub = args.Next();
+    const auto first = args.Next();
+    const auto second = args.Next();
+    if (int rc = RequireEmpty(ctx, args, kUsage); rc != kExitOk) return rc;
+    const std::string library = ShapesLibrary(ctx);
+    if (sub == "list" && !first) return List(ctx);
+    if (sub == "export" && first && second && ParseIndex(*first)) {
+        ShapeRecord current;
+        if (Message m = ExportShape(library, *ParseIndex(*first), *second, current); !m.Empty()) return ctx.Fail(m);
+        ctx.Print({kShapeExported, "OK"});
+        return kExitOk;
+    }
+    if (sub == "import" && first && !second) {
+        ShapeRecord current;
+        std::int64_t index = 0;
+        if (Message m = ImportShape(*first, library, current, &index); !m.Empty()) return ctx.Fail(m);
+        ctx.Line(std::to_string(index) + "  " + ShapeListText(current));
+        return kExitOk;
+    }
+    if (sub == "delete" && first && !second && ParseIndex(*first)) {
+        if (Message m = DeleteShape(library, *ParseIndex(*first)); !m.Empty()) return ctx.Fail(m);
+        return kExitOk;
+    }
+    return ctx.Usage(kUsage);
+}
+
+const CommandRegistrar reg({"shapes", kUsage, "the puzzle shapes library and .LAY files", Run});
+
+}  // namespace
+}  // namespace qf::cli
