@@ -1,0 +1,130 @@
+// One-line texts (title, headings, bonus question) and wrapped text blocks.
+#include <algorithm>
+
+#include "app/TextHelpers.h"
+#include "layouts/PageObjects.h"
+#include "output/RenderContext.h"
+
+namespace qf {
+namespace {
+
+bool BreakAt(const std::string& s, std::size_t i) {
+    return s[i] == '\n' || (s[i] == '\r' && i + 1 < s.size() && s[i + 1] == '\n');
+}
+
+// A token: an optional line break, any blanks, then the characters up to the next blank or break.
+std::vector<std::string> Tokens(const std::string& text) {
+    std::vector<std::string> tokens;
+    std::size_t i = 0;
+    while (i < text.size()) {
+        const std::size_t start = i;
+        if (BreakAt(text, i)) i += text[i] == '\r' ? 2 : 1;
+        while (i < text.size() && text[i] == ' ') ++i;
+        while (i < text.size() && text[i] != ' ' && !BreakAt(text, i)) ++i;
+        tokens.push_back(text.substr(start, i - start));
+    }
+    return tokens;
+}
+
+bool BeginsWithBreak(const std::string& token) { return !token.empty() && BreakAt(token, 0); }
+
+bool BlankOnly(const std::string& token) {
+    return !token.empty() && std::all_of(token.begin(), token.end(), [](char c) { return c == ' '; });
+}
+
+// A recorded line as it is drawn: its leading line break removed, blanks trimmed.
+std::string Shown(const std::string& line) {
+    std::size_t skip = 0;
+    if (BeginsWithBreak(line)) skip = line[0] == '\r' ? 2 : 1;
+    return TrimBlanks(std::string_view(line).substr(skip));
+}
+
+struct Wrapped {
+    std::vector<std::string> lines;
+    bool fits = true;
+};
+
+Wrapped WrapText(Surface& surface, const std::vector<std::string>& tokens, double width, int rows) {
+    Wrapped w;
+    auto close = [&](const std::string& line) {
+        if (surface.TextWidth(Shown(line)) > width) w.fits = false;
+        w.lines.push_back(line);
+    };
+    std::string current;
+    bool started = false;
+    for (const std::string& token : tokens) {
+        if (!started) {
+            current = token;
+            started = true;
+            continue;
+        }
+        if (!BlankOnly(token) && !BeginsWithBreak(token) && surface.TextWidth(Shown(current + token)) <= width) {
+            current += token;
+            continue;
+        }
+        close(current);
+        current = token;
+        if (static_cast<int>(w.lines.size()) == kMaxTextLines) {
+            w.fits = false;  // the rest of the text has no line left
+            started = false;
+            break;
+        }
+    }
+    if (started) close(current);
+    if (static_cast<int>(w.lines.size()) > rows) w.fits = false;
+    return w;
+}
+
+}  // namespace
+
+void DrawOneLineText(RenderContext& ctx, PageObject& object, int slot, const std::string& text) {
+    Surface& s = ctx.surface;
+    const RectIn rect = ctx.ObjectRect(object);
+    const int size = ShrinkToFit(object.textFont.size, object.makeFit != 0, kOneLineFloor, [&](int pt) {
+        ctx.SetFont(object.textFont, pt);
+        return s.TextWidth(text) < rect.Width() && s.TextHeight(text) < rect.Height();
+    });
+    ctx.SetFont(object.textFont, size);
+    object.fittedFontSize = static_cast<std::int16_t>(s.Font().size);
+    ctx.result.fittedFontSize[static_cast<std::size_t>(slot - 1)] = s.Font().size;
+
+    const double x = ctx.AlignedX(object, rect, s.TextWidth(text));
+    const double y = rect.bottom - rect.Height() / 2 + (s.Ascent() - s.Descent()) / 2;
+    s.SetTextTransparent(object.transparent == 1);
+    s.TextOut(x, y, text);
+    ctx.DrawBorder(object, rect);
+}
+
+void DrawTextBlock(RenderContext& ctx, PageObject& object, int slot) {
+    Surface& s = ctx.surface;
+    const RectIn rect = ctx.ObjectRect(object);
+    const std::vector<std::string> tokens = Tokens(ObjectText(object));
+    Wrapped wrapped;
+    const int size = ShrinkToFit(object.textFont.size, object.makeFit != 0, kBlockFloor, [&](int pt) {
+        ctx.SetFont(object.textFont, pt);
+        wrapped = WrapText(s, tokens, rect.Width(), ctx.RowsPerColumn(rect.Height()));
+        return wrapped.fits;
+    });
+    const auto index = static_cast<std::size_t>(slot - 1);
+    object.fittedFontSize = static_cast<std::int16_t>(s.Font().size);
+    ctx.result.fittedFontSize[index] = s.Font().size;
+
+    const double lineHeight = s.TextHeight(kRowSample);
+    TextBlockMetrics& m = ctx.result.texts[index];
+    m.present = true;
+    m.fontSize = size;
+    m.lineHeight = lineHeight;
+    m.lines = wrapped.lines;
+    m.fits = wrapped.fits;
+    if (!wrapped.fits) ctx.result.textDidNotFit[index] = true;
+
+    s.SetTextTransparent(object.transparent == 1);
+    for (std::size_t i = 0; i < wrapped.lines.size(); ++i) {
+        const std::string line = Shown(wrapped.lines[i]);
+        const double x = ctx.AlignedX(object, rect, s.TextWidth(line));
+        s.TextOut(x, RowBaseline(rect.top, static_cast<int>(i) + 1, lineHeight), line);
+    }
+    ctx.DrawBorder(object, rect);
+}
+
+}  // namespace qf

@@ -1,0 +1,98 @@
+#include "report/PageTargets.h"
+
+#include <QFile>
+#include <QImage>
+#include <QPageLayout>
+#include <QPageSize>
+#include <QPdfWriter>
+#include <QPicture>
+#include <QSvgGenerator>
+
+#include <algorithm>
+#include <cmath>
+
+namespace qf {
+namespace {
+
+QString FromUtf8(const std::string& s) { return QString::fromUtf8(s.data(), static_cast<qsizetype>(s.size())); }
+
+// A picture larger than this many pixels on a side is refused rather than allocated.
+constexpr int kMaxImageSide = 20000;
+
+}  // namespace
+
+ImageTarget::ImageTarget(int pixelWidth) : pixelWidth_(pixelWidth) {}
+ImageTarget::~ImageTarget() = default;
+
+QPaintDevice* ImageTarget::Begin(double widthInches, double heightInches) {
+    if (pixelWidth_ < 1 || pixelWidth_ > kMaxImageSide || !(widthInches > 0) || !(heightInches > 0)) return nullptr;
+    const double dpi = pixelWidth_ / widthInches;
+    const long height = std::lround(heightInches * dpi);
+    if (height < 1 || height > kMaxImageSide) return nullptr;
+    image_ = std::make_unique<QImage>(pixelWidth_, static_cast<int>(height), QImage::Format_RGB32);
+    if (image_->isNull()) return nullptr;
+    const int dpm = static_cast<int>(std::lround(dpi / 0.0254));
+    image_->setDotsPerMeterX(dpm);
+    image_->setDotsPerMeterY(dpm);
+    image_->fill(Qt::white);
+    return image_.get();
+}
+
+const QImage& ImageTarget::Image() const {
+    static const QImage empty;
+    return image_ ? *image_ : empty;
+}
+
+PdfTarget::PdfTarget(std::string path, int dpi) : path_(std::move(path)), dpi_(dpi) {}
+PdfTarget::~PdfTarget() = default;
+
+QPaintDevice* PdfTarget::Begin(double widthInches, double heightInches) {
+    writer_ = std::make_unique<QPdfWriter>(FromUtf8(path_));
+    writer_->setResolution(dpi_);
+    writer_->setCreator(QStringLiteral("Quernfold"));
+    writer_->setTitle(QStringLiteral("Test Report"));
+    const QPageSize size(QSizeF(widthInches, heightInches), QPageSize::Inch, QString(), QPageSize::ExactMatch);
+    writer_->setPageLayout(QPageLayout(size, QPageLayout::Portrait, QMarginsF(0, 0, 0, 0)));
+    return writer_.get();
+}
+
+bool PdfTarget::Finish() {
+    writer_.reset();  // closes the file
+    QFile file(FromUtf8(path_));
+    return file.exists() && file.size() > 0;
+}
+
+SvgTarget::SvgTarget(std::string path, int dpi) : path_(std::move(path)), dpi_(dpi) {}
+SvgTarget::~SvgTarget() = default;
+
+QPaintDevice* SvgTarget::Begin(double widthInches, double heightInches) {
+    generator_ = std::make_unique<QSvgGenerator>();
+    generator_->setFileName(FromUtf8(path_));
+    generator_->setResolution(dpi_);
+    const QSize px(static_cast<int>(std::lround(widthInches * dpi_)), static_cast<int>(std::lround(heightInches * dpi_)));
+    generator_->setSize(px);
+    generator_->setViewBox(QRect(QPoint(0, 0), px));
+    generator_->setTitle(QStringLiteral("Test Report"));
+    return generator_.get();
+}
+
+bool SvgTarget::Finish() {
+    generator_.reset();
+    QFile file(FromUtf8(path_));
+    return file.exists() && file.size() > 0;
+}
+
+PageFileTarget::PageFileTarget() : picture_(std::make_unique<QPicture>()) {}
+PageFileTarget::~PageFileTarget() = default;
+
+QPaintDevice* PageFileTarget::Begin(double widthInches, double heightInches) {
+    width_ = widthInches;
+    height_ = heightInches;
+    return picture_.get();
+}
+
+const QPicture& PageFileTarget::Page() const { return *picture_; }
+
+double PageFileTarget::Dpi() const { return picture_->logicalDpiX(); }
+
+}  // namespace qf

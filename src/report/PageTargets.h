@@ -1,0 +1,83 @@
+#pragma once
+// Where a QPainterSurface's page goes. The surface asks for the device once the paper is known,
+// just before its first drawing, and finishes it at the end.
+#include <memory>
+#include <string>
+
+class QImage;
+class QPaintDevice;
+class QPdfWriter;
+class QPicture;
+class QSvgGenerator;
+
+namespace qf {
+
+class PageTarget {
+public:
+    virtual ~PageTarget() = default;
+    // The device for a page of this size in inches; nullptr when it cannot be made.
+    virtual QPaintDevice* Begin(double widthInches, double heightInches) = 0;
+    // Called after painting has ended; false when the result could not be written.
+    virtual bool Finish() { return true; }
+};
+
+// A picture of the page, `pixelWidth` pixels wide, on white.
+class ImageTarget : public PageTarget {
+public:
+    explicit ImageTarget(int pixelWidth);
+    ~ImageTarget() override;
+    QPaintDevice* Begin(double widthInches, double heightInches) override;
+    const QImage& Image() const;
+
+private:
+    int pixelWidth_;
+    std::unique_ptr<QImage> image_;
+};
+
+// A PDF file of one page of the paper's size.
+class PdfTarget : public PageTarget {
+public:
+    explicit PdfTarget(std::string path, int dpi = 600);
+    ~PdfTarget() override;
+    QPaintDevice* Begin(double widthInches, double heightInches) override;
+    bool Finish() override;
+
+private:
+    std::string path_;
+    int dpi_;
+    std::unique_ptr<QPdfWriter> writer_;
+};
+
+// An SVG file with the page's size.
+class SvgTarget : public PageTarget {
+public:
+    explicit SvgTarget(std::string path, int dpi = 96);
+    ~SvgTarget() override;
+    QPaintDevice* Begin(double widthInches, double heightInches) override;
+    bool Finish() override;
+
+private:
+    std::string path_;
+    int dpi_;
+    std::unique_ptr<QSvgGenerator> generator_;
+};
+
+// The replayable page file: the page recorded in memory, played back by the preview and the printer.
+class PageFileTarget : public PageTarget {
+public:
+    PageFileTarget();
+    ~PageFileTarget() override;
+    QPaintDevice* Begin(double widthInches, double heightInches) override;
+    const QPicture& Page() const;
+    double WidthInches() const { return width_; }
+    double HeightInches() const { return height_; }
+    // The device's resolution the page was recorded in (its coordinates are pixels at it).
+    double Dpi() const;
+
+private:
+    std::unique_ptr<QPicture> picture_;
+    double width_ = 0;
+    double height_ = 0;
+};
+
+}  // namespace qf

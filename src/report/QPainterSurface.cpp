@@ -1,0 +1,123 @@
+#include "report/QPainterSurface.h"
+
+#include <QColor>
+#include <QImage>
+#include <QPaintDevice>
+#include <QPainter>
+#include <QPen>
+
+#include "report/PageTargets.h"
+#include "report/Picture.h"
+#include "report/QtTextCodec.h"
+
+namespace qf {
+namespace {
+
+QColor WinColor(std::int32_t c) {
+    const auto u = static_cast<std::uint32_t>(c);
+    return QColor(static_cast<int>(u & 0xFF), static_cast<int>((u >> 8) & 0xFF), static_cast<int>((u >> 16) & 0xFF));
+}
+
+}  // namespace
+
+QPainterSurface::QPainterSurface(PageTarget& target) : target_(target) {}
+
+QPainterSurface::~QPainterSurface() { Finish(); }
+
+QPainter* QPainterSurface::Painter() const {
+    if (!started_) {
+        started_ = true;
+        device_ = target_.Begin(PageWidth(), PageHeight());
+        if (device_) {
+            dpiX_ = device_->logicalDpiX();
+            dpiY_ = device_->logicalDpiY();
+            painter_ = std::make_unique<QPainter>();
+            if (!painter_->begin(device_)) {
+                painter_.reset();
+                device_ = nullptr;
+            } else {
+                // Crisp lines on whole pixels; smooth letters.
+                painter_->setRenderHint(QPainter::Antialiasing, false);
+                painter_->setRenderHint(QPainter::TextAntialiasing, true);
+                painter_->setRenderHint(QPainter::SmoothPixmapTransform, true);
+                painter_->setBackground(Qt::white);
+            }
+        }
+    }
+    return painter_.get();
+}
+
+bool QPainterSurface::Finish() {
+    Painter();
+    if (!device_) return false;
+    if (painter_) {
+        painter_->end();
+        painter_.reset();
+        return target_.Finish();
+    }
+    return true;  // finished before
+}
+
+void QPainterSurface::SetFont(const SurfaceFont& font) {
+    font_ = font;
+    measure_.SetFont(font);
+}
+
+void QPainterSurface::TextOut(double x, double y, std::string_view text) {
+    QPainter* p = Painter();
+    if (!p || text.empty()) return;
+    p->setFont(MakeQFont(font_));
+    p->setPen(QPen(WinColor(font_.color)));
+    p->setBackgroundMode(transparent_ ? Qt::TransparentMode : Qt::OpaqueMode);
+    p->drawText(QPointF(x * dpiX_, y * dpiY_), AnsiToQString(text));
+    p->setBackgroundMode(Qt::TransparentMode);
+}
+
+void QPainterSurface::LineTo(double x, double y) {
+    if (QPainter* p = Painter()) {
+        p->setPen(QPen(WinColor(penColor_), 1.0));
+        p->drawLine(QPointF(x_ * dpiX_, y_ * dpiY_), QPointF(x * dpiX_, y * dpiY_));
+    }
+    x_ = x;
+    y_ = y;
+}
+
+void QPainterSurface::FillRect(double left, double top, double right, double bottom) {
+    if (QPainter* p = Painter())
+        p->fillRect(QRectF(QPointF(left * dpiX_, top * dpiY_), QPointF(right * dpiX_, bottom * dpiY_)),
+                    WinColor(brushColor_));
+}
+
+void QPainterSurface::FillEllipse(double left, double top, double right, double bottom) {
+    if (QPainter* p = Painter()) {
+        p->setPen(QPen(WinColor(penColor_), 1.0));
+        p->setBrush(WinColor(brushColor_));
+        p->drawEllipse(QRectF(QPointF(left * dpiX_, top * dpiY_), QPointF(right * dpiX_, bottom * dpiY_)));
+    }
+}
+
+void QPainterSurface::EllipseOutline(double left, double top, double right, double bottom) {
+    if (QPainter* p = Painter()) {
+        p->setPen(QPen(WinColor(penColor_), 1.0));
+        p->setBrush(Qt::NoBrush);
+        p->drawEllipse(QRectF(QPointF(left * dpiX_, top * dpiY_), QPointF(right * dpiX_, bottom * dpiY_)));
+    }
+}
+
+double QPainterSurface::DotsPerInchX() const {
+    Painter();
+    return dpiX_;
+}
+
+double QPainterSurface::DotsPerInchY() const {
+    Painter();
+    return dpiY_;
+}
+
+void QPainterSurface::DrawPicture(const Picture& picture, double left, double top, double right, double bottom) {
+    if (QPainter* p = Painter())
+        p->drawImage(QRectF(QPointF(left * dpiX_, top * dpiY_), QPointF(right * dpiX_, bottom * dpiY_)),
+                     picture.Image());
+}
+
+}  // namespace qf

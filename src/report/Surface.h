@@ -1,0 +1,86 @@
+#pragma once
+// The paged drawing surface the page renderer draws on. Everything is measured in inches from
+// the page's top-left corner, y downwards; text is Windows-1252 as everywhere in the core.
+// Implementations: QPainterSurface (printer, page file, image, PDF, SVG) and RecordingSurface.
+#include <cstdint>
+#include <string>
+#include <string_view>
+
+namespace qf {
+
+class Picture;
+
+struct SurfaceFont {
+    std::string name = "Arial";  // Windows-1252
+    int size = 10;               // points
+    std::int32_t color = 0;      // 0x00BBGGRR
+    bool bold = false;
+    bool italic = false;
+    bool underline = false;
+    bool strikeOut = false;
+
+    bool operator==(const SurfaceFont&) const = default;
+};
+
+enum class PageOrientation { Portrait, Landscape };
+
+// Standard papers by their Windows paper code; sizes in inches, portrait.
+struct PaperDimensions {
+    double width = 0;
+    double height = 0;
+};
+// Letter 1, Legal 5, Executive 7, A4 9, A5 11, B5 13; false for any other code.
+bool PaperForCode(int code, PaperDimensions& out);
+
+class Surface {
+public:
+    virtual ~Surface() = default;
+
+    // Paper and orientation. They take effect before the first drawing of the page; the page
+    // size reported is the paper turned by the orientation.
+    bool SelectPaper(int paperCode);
+    void SetCustomPaper(double widthInches, double heightInches);  // portrait sizes
+    void SetOrientation(PageOrientation orientation) { orientation_ = orientation; }
+    PageOrientation Orientation() const { return orientation_; }
+    double PageWidth() const;
+    double PageHeight() const;
+
+    // Font: set, then measured in inches.
+    virtual void SetFont(const SurfaceFont& font) = 0;
+    virtual const SurfaceFont& Font() const = 0;
+    virtual double TextWidth(std::string_view text) = 0;
+    virtual double TextHeight(std::string_view text) = 0;
+    virtual double Ascent() = 0;
+    virtual double Descent() = 0;
+    double LineHeight() const { return Font().size / 60.0; }  // 1.2 times the point size
+
+    // Text with its baseline at (x, y).
+    virtual void SetTextTransparent(bool transparent) = 0;
+    virtual void TextOut(double x, double y, std::string_view text) = 0;
+
+    // Lines and shapes in the current pen and brush.
+    virtual void SetPenColor(std::int32_t color) = 0;
+    virtual void SetBrushColor(std::int32_t color) = 0;
+    virtual void MoveTo(double x, double y) = 0;
+    virtual void LineTo(double x, double y) = 0;
+    virtual void FillRect(double left, double top, double right, double bottom) = 0;
+    virtual void FillEllipse(double left, double top, double right, double bottom) = 0;
+    virtual void EllipseOutline(double left, double top, double right, double bottom) = 0;
+
+    // Device pixels, for lines that must lie whole pixels apart.
+    virtual double DotsPerInchX() const = 0;
+    virtual double DotsPerInchY() const = 0;
+    long XToPixels(double x) const;
+    long YToPixels(double y) const;
+    double PixelsToX(long px) const { return static_cast<double>(px) / DotsPerInchX(); }
+    double PixelsToY(long px) const { return static_cast<double>(px) / DotsPerInchY(); }
+
+    // A picture stretched into a rectangle.
+    virtual void DrawPicture(const Picture& picture, double left, double top, double right, double bottom) = 0;
+
+private:
+    PaperDimensions paper_{8.5, 11.0};
+    PageOrientation orientation_ = PageOrientation::Portrait;
+};
+
+}  // namespace qf
