@@ -1,0 +1,140 @@
+#include "model/CreateCheck.h"
+
+#include <algorithm>
+
+#include "app/TextHelpers.h"
+
+namespace qf {
+namespace {
+
+constexpr std::size_t kClueReadLimit = 255;  // what the clue cell hands over
+
+const char* const kNoTitle = "No title specified.  Please correct.";
+const char* const kNoCategory = "No category specified.  Please correct.";
+const char* const kNoWords = "No words have been entered.  Please correct.";
+const char* const kBadAttempts = "Attempts must be between 1 and 999.  Please correct.";
+const char* const kLargeShape =
+    "You have selected a puzzle shape with large dimensions.  Be advised that you may need to select a "
+    "\"Page Layout\" that has a very large area for the puzzle in order for the puzzle to appear in a normal size.";
+
+std::string Quoted(const std::string& text) { return "\"" + text + "\""; }
+
+int ShapeSide(int value) { return std::clamp(value, 0, kGridSide); }
+
+}  // namespace
+
+int LongestRun(const ShapeRecord& shape, int width, int height) {
+    width = ShapeSide(width);
+    height = ShapeSide(height);
+    int longest = 0;
+    for (int row = 1; row <= height; ++row) {
+        int run = 0;
+        for (int c = 1; c <= width; ++c) {
+            run = shape.Usable(row, c) ? run + 1 : 0;
+            longest = std::max(longest, run);
+        }
+    }
+    for (int c = 1; c <= width; ++c) {
+        int run = 0;
+        for (int row = 1; row <= height; ++row) {
+            run = shape.Usable(row, c) ? run + 1 : 0;
+            longest = std::max(longest, run);
+        }
+    }
+    return longest;
+}
+
+void FillCreateRecord(const CreateEntries& entries, PuzzleRecord& working) {
+    working.bonusQuestion.Set(TrimBlanks(entries.bonusQuestion));
+    working.title.Set(TrimBlanks(entries.title));
+    working.category.Set(TrimBlanks(entries.category));
+    int count = 0;
+    for (int row = 0; row < kEditorRows; ++row) {
+        const std::string word = TrimBlanks(entries.words[row]);
+        if (word.empty()) continue;
+        working.words[count].Set(word);
+        working.clues[count].Set(TrimBlanks(entries.clues[row]));
+        ++count;
+    }
+    for (int slot = count; slot < kMaxWords; ++slot) {
+        working.words[slot].Set("");
+        working.clues[slot].Set("");
+    }
+    working.wordCount = static_cast<std::int16_t>(count);
+}
+
+CreateCheckResult CheckCreate(const CreateEntries& entries, const ShapeRecord& shape, PuzzleRecord& working) {
+    CreateCheckResult result;
+    if (TrimBlanks(entries.title).empty()) {
+        result.error = {kNoTitle, kCaptionError, kFocusTitle};
+        return result;
+    }
+    if (TrimBlanks(entries.category).empty()) {
+        result.error = {kNoCategory, kCaptionError, kFocusCategory};
+        return result;
+    }
+    const bool anyWord = std::any_of(entries.words.begin(), entries.words.end(),
+                                     [](const std::string& w) { return !TrimBlanks(w).empty(); });
+    if (!anyWord) {
+        result.error = {kNoWords, kCaptionError};
+        return result;
+    }
+    const std::int64_t attempts = ReadLeadingDigits(entries.attempts);
+    if (attempts < 1 || attempts > kMaxAttemptsOption) {
+        result.error = {kBadAttempts, kCaptionError, kFocusAttempts};
+        return result;
+    }
+    result.attempts = static_cast<int>(attempts);
+
+    working.width = static_cast<std::int16_t>(ShapeSide(shape.width));
+    working.height = static_cast<std::int16_t>(ShapeSide(shape.height));
+    const int maxDimension = std::max<int>(working.width, working.height);
+    if (maxDimension > kLargeShapeSide) result.warning = {kLargeShape, kCaptionWarning};
+    result.longestRun = LongestRun(shape, working.width, working.height);
+
+    FillCreateRecord(entries, working);
+
+    // The editor row of each stored word, for the focus.
+    std::array<int, kMaxWords> rowOf{};
+    for (int row = 0, slot = 0; row < kEditorRows; ++row) {
+        if (!TrimBlanks(entries.words[row]).empty()) rowOf[slot++] = row + 1;
+    }
+    for (int slot = 0; slot < working.wordCount; ++slot) {
+        const std::string word = working.words[slot].Str();
+        const int length = static_cast<int>(word.size());
+        if (length > maxDimension) {
+            result.error = {"Word is greater than puzzle dimension size of " + std::to_string(maxDimension) +
+                                " characters in " + Quoted(word) + ".",
+                            kCaptionError, kFocusGrid, rowOf[slot]};
+        } else if (length > result.longestRun) {
+            result.error = {"The maximum word length as provided by the selected layout is " +
+                                std::to_string(result.longestRun) +
+                                ".  The following word is greater than the maximum word length: " + Quoted(word) +
+                                ".  You will need to correct the word or change the layout.",
+                            kCaptionError, kFocusGrid, rowOf[slot], Beep::Exclamation};
+        }
+        if (!result.error.Empty()) {
+            result.focusColumn = kWordColumn;
+            return result;
+        }
+    }
+
+    for (int row = 0; row < kEditorRows; ++row) {
+        const std::string word = TrimBlanks(entries.words[row]);
+        if (word.empty()) continue;
+        const std::string clue = TrimBlanks(std::string_view(entries.clues[row]).substr(
+            0, std::min(entries.clues[row].size(), kClueReadLimit)));
+        if (clue.size() > static_cast<std::size_t>(kClueCapacity)) {
+            result.error = {"The length of the clue for the word " + Quoted(word) + " is " +
+                                std::to_string(clue.size() - kClueCapacity) +
+                                " characters longer than the maximum clue size of " + std::to_string(kClueCapacity) +
+                                ".",
+                            kCaptionError, kFocusGrid, row + 1};
+            result.focusColumn = kClueColumn;
+            return result;
+        }
+    }
+    return result;
+}
+
+}  // namespace qf

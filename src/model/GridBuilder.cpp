@@ -1,0 +1,311 @@
+#include "model/GridBuilder.h"
+
+#include <memory>
+
+#include "app/TextHelpers.h"
+
+namespace qf {
+namespace {
+
+constexpr std::uint8_t kBlank = kCellBlank;
+
+int RowOf(int k) { return (k - 1) / kGridSide + 1; }
+int ColumnOf(int k) { return (k - 1) % kGridSide + 1; }
+
+}  // namespace
+
+int GridBuilder::ConstructGrid(PuzzleRecord& record, const ShapeRecord& shape, const ConstructionOptions& options,
+                               RandomSource& random) {
+    rec_ = &record;
+    shape_ = &shape;
+    random_ = &random;
+    options_ = options;
+    wordCount_ = record.UsedWords();
+    width_ = record.UsedWidth();
+    height_ = record.UsedHeight();
+
+    SortByLength();
+    BuildLetters();
+    record.grid.fill(kBlank);
+    firstCell_.fill(0);
+    occupied_ = 0;
+    placed_.fill(0);
+    firstWord_ = true;
+    firstAcross_ = false;
+
+    int pass = 0;
+    int previous = 0;
+    for (;;) {
+        ++pass;
+        for (int i = 1; i <= wordCount_; ++i) {
+            if (pass == 1 || placed_[i - 1] == 0) PlaceWord(i);
+        }
+        if (options_.quickCreate && pass == 2) break;
+        int count = 0;
+        for (int i = 1; i <= wordCount_; ++i) count += placed_[i - 1];
+        if (count == previous) break;
+        previous = count;
+    }
+    Finish();
+    return record.wordCount;
+}
+
+// Longest first; words of equal length keep their order. Only Words and Clues move.
+void GridBuilder::SortByLength() {
+    PuzzleRecord& r = *rec_;
+    std::array<std::uint8_t, kMaxWords> order{};
+    for (int i = 0; i < wordCount_; ++i) {
+        const auto length = r.words[i].UsedLength();
+        int j = i;
+        while (j > 0 && r.words[order[j - 1]].UsedLength() < length) {
+            order[j] = order[j - 1];
+            --j;
+        }
+        order[j] = static_cast<std::uint8_t>(i);
+    }
+    bool moved = false;
+    for (int i = 0; i < wordCount_ && !moved; ++i) moved = order[i] != i;
+    if (!moved) return;
+    for (int i = 0; i < wordCount_; ++i) {
+        wordCopy_[i] = r.words[i];
+        clueCopy_[i] = r.clues[i];
+    }
+    for (int i = 0; i < wordCount_; ++i) {
+        r.words[i] = wordCopy_[order[i]];
+        r.clues[i] = clueCopy_[order[i]];
+    }
+}
+
+void GridBuilder::BuildLetters() {
+    for (int i = 0; i < wordCount_; ++i) {
+        const auto& word = rec_->words[i];
+        int n = 0;
+        for (std::size_t c = 0; c < word.UsedLength(); ++c) {
+            if (word.chars[c] == ' ') continue;
+            letters_[i][n++] = static_cast<std::uint8_t>(UpperLetter(word.chars[c]));
+        }
+        lengths_[i] = static_cast<std::uint8_t>(n);
+    }
+}
+
+void GridBuilder::PlaceWord(int slot) {
+    placed_[slot - 1] = 1;
+    minCrossings_ = 2;
+    int tries = 0;
+    int direction = random_->Below(2) + 1;
+    across_.valid = down_.valid = false;  // the grid changes only when a word is placed
+    for (;;) {
+        const bool done = direction == 1 ? PlaceAcross(slot) : PlaceDown(slot);
+        direction = direction == 1 ? 2 : 1;
+        ++tries;
+        if (done) break;
+        if (tries == 2) {
+            const int floor = firstWord_ ? 0 : 1;
+            if (minCrossings_ > floor) {
+                --minCrossings_;
+                tries = 0;
+            } else {
+                placed_[slot - 1] = 0;
+                break;
+            }
+        }
+    }
+    firstWord_ = false;
+}
+
+bool GridBuilder::PlaceAcross(int slot) {
+    if (firstWord_) {
+        const int r = random_->Below(height_);
+        if (occupied_ == 0 && minCrossings_ > 0) return false;  // nothing to cross yet
+        return ScanRows(r + 1, height_, slot) || ScanRows(1, r, slot);
+    }
+    if (minCrossings_ < 1) return ScanRows(1, height_, slot);
+    if (occupied_ == 0) return false;
+    if (!across_.valid) FindAcross(slot, across_);
+    return TakeBest(across_, slot, true);
+}
+
+bool GridBuilder::PlaceDown(int slot) {
+    if (firstWord_) {
+        const int r = random_->Below(width_);
+        if (occupied_ == 0 && minCrossings_ > 0) return false;
+        return ScanColumns(r + 1, width_, slot) || ScanColumns(1, r, slot);
+    }
+    if (minCrossings_ < 1) return ScanColumns(1, width_, slot);
+    if (occupied_ == 0) return false;
+    if (!down_.valid) FindDown(slot, down_);
+    return TakeBest(down_, slot, false);
+}
+
+bool GridBuilder::TakeBest(const Best& best, int slot, bool across) {
+    const int s = minCrossings_ >= 2 ? best.twoCrossings : best.oneCrossing;
+    if (s == 0) return false;
+    Write(s, slot, across);
+    return true;
+}
+
+bool GridBuilder::ScanRows(int from, int to, int slot) {
+    const int length = lengths_[slot - 1];
+    if (length == 0) return false;  // a word without letters has no place
+    for (int row = from; row <= to; ++row) {
+        for (int c = 1; c <= width_ - length + 1; ++c) {
+            const int s = CellIndex(row, c);
+            if (TestAcross(s, slot) >= minCrossings_) {
+                Write(s, slot, true);
+                return true;
+            }
+        }
+    }
+    return false;
+}
+
+bool GridBuilder::ScanColumns(int from, int to, int slot) {
+    const int length = lengths_[slot - 1];
+    if (length == 0) return false;
+    for (int row = 1; row <= height_ - length + 1; ++row) {
+        for (int c = from; c <= to; ++c) {
+            const int s = CellIndex(row, c);
+            if (TestDown(s, slot) >= minCrossings_) {
+                Write(s, slot, false);
+                return true;
+            }
+        }
+    }
+    return false;
+}
+
+int GridBuilder::TestAcross(int s, int slot) const {
+    const auto& g = rec_->grid;
+    const auto& w = letters_[slot - 1];
+    const int length = lengths_[slot - 1];
+    // The cells just before and after the word must be free (unless at the array's edge).
+    if (ColumnOf(s) != 1 && g[s - 2] != kBlank) return -1;
+    const int last = s + length - 1;
+    if (ColumnOf(last) != kGridSide && g[last] != kBlank) return -1;
+    int crossings = 0;
+    for (int t = 0; t < length; ++t) {
+        const int k = s + t;
+        const std::uint8_t cell = g[k - 1];
+        if (shape_->cells[k - 1] == 0) return -1;
+        if (cell != kBlank) {
+            if (cell != w[t]) return -1;
+            ++crossings;
+        } else {
+            if (k - kGridSide >= 1 && g[k - kGridSide - 1] != kBlank) return -1;
+            if (k + kGridSide <= kGridCells && g[k + kGridSide - 1] != kBlank) return -1;
+        }
+    }
+    return crossings;
+}
+
+int GridBuilder::TestDown(int s, int slot) const {
+    const auto& g = rec_->grid;
+    const auto& w = letters_[slot - 1];
+    const int length = lengths_[slot - 1];
+    if (s > kGridSide && g[s - kGridSide - 1] != kBlank) return -1;
+    const int last = s + (length - 1) * kGridSide;
+    if (last < kGridCells - kGridSide + 1 && g[last + kGridSide - 1] != kBlank) return -1;
+    const int column = ColumnOf(s);
+    int crossings = 0;
+    for (int t = 0; t < length; ++t) {
+        const int k = s + t * kGridSide;
+        const std::uint8_t cell = g[k - 1];
+        if (shape_->cells[k - 1] == 0) return -1;
+        if (cell != kBlank) {
+            if (cell != w[t]) return -1;
+            ++crossings;
+        } else {
+            if (column != 1 && g[k - 2] != kBlank) return -1;
+            if (column != kGridSide && g[k] != kBlank) return -1;
+        }
+    }
+    return crossings;
+}
+
+// Marks every start cell that lines one of the word's letters up with the same letter in the
+// grid, then tests them in ascending cell order, which is the scan order of both directions.
+void GridBuilder::FindAcross(int slot, Best& best) {
+    best = Best{true, 0, 0};
+    const int length = lengths_[slot - 1];
+    const int lastColumn = width_ - length + 1;
+    if (length == 0 || lastColumn < 1) return;
+    candidates_.fill(0);
+    const auto& w = letters_[slot - 1];
+    for (int t = 0; t < length; ++t) {
+        for (int k = firstCell_[w[t]]; k != 0; k = nextCell_[k]) {
+            const int c = ColumnOf(k) - t;
+            if (c < 1 || c > lastColumn || RowOf(k) > height_) continue;
+            const int s = k - t;
+            candidates_[s >> 6] |= std::uint64_t{1} << (s & 63);
+        }
+    }
+    for (std::size_t b = 0; b < candidates_.size(); ++b) {
+        for (std::uint64_t bits = candidates_[b]; bits != 0; bits &= bits - 1) {
+            const int s = static_cast<int>(b * 64) + __builtin_ctzll(bits);
+            const int crossings = TestAcross(s, slot);
+            if (crossings >= 1 && best.oneCrossing == 0) best.oneCrossing = s;
+            if (crossings >= 2) {
+                best.twoCrossings = s;
+                return;
+            }
+        }
+    }
+}
+
+void GridBuilder::FindDown(int slot, Best& best) {
+    best = Best{true, 0, 0};
+    const int length = lengths_[slot - 1];
+    const int lastRow = height_ - length + 1;
+    if (length == 0 || lastRow < 1) return;
+    candidates_.fill(0);
+    const auto& w = letters_[slot - 1];
+    for (int t = 0; t < length; ++t) {
+        for (int k = firstCell_[w[t]]; k != 0; k = nextCell_[k]) {
+            const int row = RowOf(k) - t;
+            if (row < 1 || row > lastRow || ColumnOf(k) > width_) continue;
+            const int s = k - t * kGridSide;
+            candidates_[s >> 6] |= std::uint64_t{1} << (s & 63);
+        }
+    }
+    for (std::size_t b = 0; b < candidates_.size(); ++b) {
+        for (std::uint64_t bits = candidates_[b]; bits != 0; bits &= bits - 1) {
+            const int s = static_cast<int>(b * 64) + __builtin_ctzll(bits);
+            const int crossings = TestDown(s, slot);
+            if (crossings >= 1 && best.oneCrossing == 0) best.oneCrossing = s;
+            if (crossings >= 2) {
+                best.twoCrossings = s;
+                return;
+            }
+        }
+    }
+}
+
+void GridBuilder::Write(int s, int slot, bool across) {
+    auto& g = rec_->grid;
+    const auto& w = letters_[slot - 1];
+    const int length = lengths_[slot - 1];
+    const int step = across ? 1 : kGridSide;
+    for (int t = 0; t < length; ++t) {
+        const int k = s + t * step;
+        if (g[k - 1] == kBlank) {
+            g[k - 1] = w[t];
+            nextCell_[k] = firstCell_[w[t]];
+            firstCell_[w[t]] = static_cast<std::int16_t>(k);
+            ++occupied_;
+        }
+    }
+    rec_->startCell[slot - 1] = static_cast<std::int16_t>(s);
+    rec_->letterCount[slot - 1] = static_cast<std::int16_t>(length);
+    rec_->isAcross[slot - 1] = across ? 1 : 0;
+    if (firstWord_) firstAcross_ = across;
+}
+
+int ConstructGrid(PuzzleRecord& record, const ShapeRecord& shape, const ConstructionOptions& options,
+                  RandomSource& random, PlacedFlags& placed) {
+    auto builder = std::make_unique<GridBuilder>();
+    const int score = builder->ConstructGrid(record, shape, options, random);
+    placed = builder->Placed();
+    return score;
+}
+
+}  // namespace qf
