@@ -1,0 +1,121 @@
+#include <gtest/gtest.h>
+
+#include <filesystem>
+
+#include "app/RecordFile.h"
+#include "collections/CollectionFile.h"
+#include "collections/CollectionListing.h"
+#include "collections/CollectionFixtures.h"
+
+namespace qf {
+namespace {
+
+using test::FileBytes;
+using test::MakePuzzle;
+using test::Slice;
+using test::TempDir;
+using test::WriteCollection;
+
+TEST(CollectionFile, EmptyFileIsAValidCollectionAndAMissingOneListsNothing) {
+    TempDir dir;
+    test::WriteBytes(dir.File("EMPTY.QF3"), {});
+    EXPECT_EQ(CountSlots(dir.File("EMPTY.QF3")), 0);
+    const CollectionListing empty = ListCollection(dir.File("EMPTY.QF3"));
+    EXPECT_TRUE(empty.opened);
+    EXPECT_TRUE(empty.categoryNames.empty());
+    EXPECT_TRUE(empty.puzzleEntries.empty());
+
+    EXPECT_FALSE(CountSlots(dir.File("NONE.QF3")).has_value());
+    const CollectionListing missing = ListCollection(dir.File("NONE.QF3"));
+    EXPECT_FALSE(missing.opened);
+    EXPECT_TRUE(missing.puzzleEntries.empty());
+    EXPECT_FALSE(std::filesystem::exists(dir.File("NONE.QF3")));  // listing never creates it
+}
+
+TEST(CollectionFile, SavingANewPuzzleAppendsAndAModifiedOneRewritesOnlyItsSlot) {
+    TempDir dir;
+    const std::string path = dir.File("FIVE.QF3");
+    const auto before = WriteCollection(path, {{"A", "1"}, {"A", "2"}, {"B", "3"}, {"B", "4"}, {"C", "5"}});
+
+    auto added = MakePuzzle("Sea", "Sea Life", 7);
+    std::int64_t slot = -1;
+    EXPECT_TRUE(AppendPuzzle(path, *added, &slot).Empty());
+    EXPECT_EQ(slot, 5);
+    auto after = FileBytes(path);
+    ASSERT_EQ(after.size(), 6 * kSlotSize);
+    EXPECT_EQ(Slice(after, 5), test::SlotBytes(*added));
+    EXPECT_TRUE(std::equal(before.begin(), before.end(), after.begin()));
+
+    auto changed = MakePuzzle("B", "three", 9);
+    EXPECT_TRUE(WritePuzzle(path, 2, *changed).Empty());
+    const auto rewritten = FileBytes(path);
+    for (std::size_t k = 0; k < 6; ++k)
+        EXPECT_EQ(Slice(rewritten, k), k == 2 ? test::SlotBytes(*changed) : Slice(after, k)) << "slot " << k;
+
+    // A write may fill the next slot but never leave a gap.
+    EXPECT_THROW((void)WritePuzzle(path, 8, *changed), IoError);
+    EXPECT_EQ(FileBytes(path).size(), 6 * kSlotSize);
+}
+
+TEST(CollectionFile, ReadingASlotGivesItsRecordByteForByte) {
+    TempDir dir;
+    const std::string path = dir.File("C.QF3");
+    const auto bytes = WriteCollection(path, {{"A", "one"}, {"B", "two"}});
+    PuzzleRecord read;
+    EXPECT_TRUE(ReadPuzzle(path, 1, read).Empty());
+    EXPECT_EQ(test::SlotBytes(read), Slice(bytes, 1));
+    EXPECT_EQ(read.title.Str(), "two");
+}
+
+TEST(CollectionFile, OpenFailuresGiveTheOperationsOwnMessages) {
+    TempDir dir;
+    PuzzleRecord r;
+    Message m = ReadPuzzle(dir.File("NONE.QF3"), 0, r);
+    EXPECT_EQ(m.text, "Unable to load puzzle.");
+    EXPECT_EQ(m.caption, "Error");
+    m = ReadPuzzle(dir.File("NONE.QF3"), 0, r, kUnableToAccessWordList);
+    EXPECT_EQ(m.text, "Unable to access Word List file.");
+
+    // A folder that does not exist: the file can be neither opened nor created.
+    m = AppendPuzzle(dir.File("no/such/folder.QF3"), r);
+    EXPECT_EQ(m.text, "Unable to save puzzle.");
+    EXPECT_EQ(m.caption, "Error");
+    m = WritePuzzle(dir.Path(), 0, r);  // a folder is not a collection
+    EXPECT_EQ(m.text, "Unable to save puzzle.");
+
+    // Saving into a collection that does not exist yet creates it.
+    EXPECT_TRUE(AppendPuzzle(dir.File("NEW.QF3"), r).Empty());
+    EXPECT_EQ(CountSlots(dir.File("NEW.QF3")), 1);
+}
+
+TEST(CollectionFile, ATrailingPartialSlotIsNotAPuzzle) {
+    TempDir dir;
+    const std::string path = dir.File("PART.QF3");
+    auto bytes = WriteCollection(path, {{"A", "whole"}, {"A", "also whole"}});
+    bytes.resize(bytes.size() + 1000, 0x41);
+    test::WriteBytes(path, bytes);
+
+    EXPECT_EQ(CountSlots(path), 2);
+    EXPECT_EQ(ListCollection(path).puzzleEntries.size(), 2u);
+    PuzzleRecord r;
+    try {
+        (void)ReadPuzzle(path, 2, r);
+        ADD_FAILURE() << "the partial slot was read";
+    } catch (const IoError& e) {
+        const Message general = GeneralIoMessage(e);
+        EXPECT_EQ(general.caption, "Error");
+        EXPECT_NE(general.text.find("I/O error"), std::string::npos);
+        EXPECT_NE(general.text.find(path), std::string::npos);
+    }
+    EXPECT_THROW((void)ReadPuzzle(path, -1, r), IoError);
+
+    // Appending puts the new puzzle at the next whole slot, over the partial bytes.
+    auto added = MakePuzzle("B", "added", 3);
+    std::int64_t slot = 0;
+    EXPECT_TRUE(AppendPuzzle(path, *added, &slot).Empty());
+    EXPECT_EQ(slot, 2);
+    EXPECT_EQ(FileBytes(path).size(), 3 * kSlotSize);
+}
+
+}  // namespace
+}  // namespace qf

@@ -1,0 +1,72 @@
+#pragma once
+// Collections made in code for the tests: puzzles with a category and title, files of slots,
+// and a prompter that answers from a script and records what it was told.
+#include <deque>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "app/ByteCodec.h"
+#include "app/FileUtil.h"
+#include "app/Prompter.h"
+#include "collections/CollectionFile.h"
+#include "support/Bytes.h"
+#include "support/TempDir.h"
+
+namespace qf::test {
+
+// A record whose every byte is random (so copies are checked byte for byte) with the given
+// category and title.
+inline std::unique_ptr<PuzzleRecord> MakePuzzle(const std::string& category, const std::string& title,
+                                                std::uint32_t seed = 1) {
+    auto p = std::make_unique<PuzzleRecord>();
+    DecodeRecord(std::span<const std::uint8_t>(RandomBytes(kSlotSize, seed)), *p);
+    p->category = category;
+    p->title = title;
+    return p;
+}
+
+inline std::vector<std::uint8_t> SlotBytes(const PuzzleRecord& p) { return EncodeRecord(p); }
+
+// Writes a collection whose slot k holds (categories[k], titles[k]); returns its bytes.
+inline std::vector<std::uint8_t> WriteCollection(const std::string& path,
+                                                 const std::vector<std::pair<std::string, std::string>>& slots) {
+    std::vector<std::uint8_t> bytes;
+    std::uint32_t seed = 100;
+    for (const auto& [category, title] : slots) {
+        const auto one = SlotBytes(*MakePuzzle(category, title, seed++));
+        bytes.insert(bytes.end(), one.begin(), one.end());
+    }
+    WriteBytes(path, bytes);
+    return bytes;
+}
+
+inline std::vector<std::uint8_t> FileBytes(const std::string& path) {
+    auto bytes = ReadWholeFile(path);
+    return bytes ? *bytes : std::vector<std::uint8_t>{};
+}
+
+inline std::vector<std::uint8_t> Slice(const std::vector<std::uint8_t>& bytes, std::size_t slot) {
+    return {bytes.begin() + static_cast<std::ptrdiff_t>(slot * kSlotSize),
+            bytes.begin() + static_cast<std::ptrdiff_t>((slot + 1) * kSlotSize)};
+}
+
+class ScriptedPrompter : public Prompter {
+public:
+    explicit ScriptedPrompter(std::deque<Answer> answers = {}) : answers_(std::move(answers)) {}
+    void Inform(const Message& message) override { said.push_back(message); }
+    Answer Ask(const Message& message, Question) override {
+        asked.push_back(message);
+        if (answers_.empty()) return Answer::No;
+        const Answer a = answers_.front();
+        answers_.pop_front();
+        return a;
+    }
+    std::vector<Message> said;
+    std::vector<Message> asked;
+
+private:
+    std::deque<Answer> answers_;
+};
+
+}  // namespace qf::test
