@@ -134,7 +134,7 @@ void RunAttempts(Source& source, int limit, int totalWords, RunResults& results,
         const int n = counter;
         const AttemptSlot& attempt = source.Wait(n);
         ++results.attemptsMade;
-        RankAttempt(results, *attempt.record, attempt.placed, attempt.score);
+        RankAttempt(results, *attempt.record, attempt.placed, attempt.score, n);
         source.Release(n);
         if (results.scores[kCandidateCount - 1] == totalWords) counter = limit;  // four complete grids
         if (limit > 1 && abort != nullptr && abort->load()) results.aborted = true;
@@ -143,17 +143,20 @@ void RunAttempts(Source& source, int limit, int totalWords, RunResults& results,
 
 }  // namespace
 
-int RankAttempt(RunResults& results, const PuzzleRecord& attempt, const PlacedFlags& placed, int score) {
+int RankAttempt(RunResults& results, const PuzzleRecord& attempt, const PlacedFlags& placed, int score,
+                int attemptNumber) {
     for (int slot = 0; slot < kCandidateCount; ++slot) {
         if (score <= results.scores[slot]) continue;
         for (int j = kCandidateCount - 1; j > slot; --j) {
             results.scores[j] = results.scores[j - 1];
             (*results.candidates)[j] = (*results.candidates)[j - 1];
             results.placed[j] = results.placed[j - 1];
+            results.attemptNumbers[j] = results.attemptNumbers[j - 1];
         }
         results.scores[slot] = score;
         (*results.candidates)[slot] = attempt;
         results.placed[slot] = placed;
+        results.attemptNumbers[slot] = attemptNumber;
         return slot + 1;
     }
     return 0;

@@ -43,6 +43,7 @@ struct RunResults {
     std::array<int, kCandidateCount> scores{};  // 0 = slot empty
     std::unique_ptr<std::array<PuzzleRecord, kCandidateCount>> candidates;
     std::array<PlacedFlags, kCandidateCount> placed{};
+    std::array<int, kCandidateCount> attemptNumbers{};  // which attempt each candidate came from
     int attemptCounter = 0;  // as the run left it (the limit after an early end)
     int attemptsMade = 0;    // attempts actually run
     bool aborted = false;
@@ -62,6 +63,7 @@ void BuildPuzzles(PuzzleRecord& working, const ShapeRecord& shape, const RunOpti
 
 // The ranking step: stores the attempt in the first kept slot whose score it strictly beats,
 // moving the later ones down (the fourth drops out). Returns the slot taken, 0 when dropped.
-int RankAttempt(RunResults& results, const PuzzleRecord& attempt, const PlacedFlags& placed, int score);
+int RankAttempt(RunResults& results, const PuzzleRecord& attempt, const PlacedFlags& placed, int score,
+                int attemptNumber = 0);
 
 }  // namespace qf
