@@ -37,6 +37,11 @@ struct PrintOptions {
 };
 
 inline constexpr std::size_t kLettersCapacity = 25;
+
+// The print command refuses a puzzle that has no grid yet (caption "Warning").
+inline constexpr const char* kNeverGeneratedText =
+    "A puzzle has never been generated for this word/clue list. Please select \"File|Modify\" from the menu "
+    "and create the puzzle first";
 inline constexpr std::size_t kHeadingCapacity = 25;
 
 // The option values as the settings hold them; the selection starts cleared.

@@ -21,7 +21,8 @@ constexpr int kMaxImageSide = 20000;
 
 }  // namespace
 
-ImageTarget::ImageTarget(int pixelWidth) : pixelWidth_(pixelWidth) {}
+ImageTarget::ImageTarget(int pixelWidth, std::string path, std::string format, int quality)
+    : pixelWidth_(pixelWidth), path_(std::move(path)), format_(std::move(format)), quality_(quality) {}
 ImageTarget::~ImageTarget() = default;
 
 QPaintDevice* ImageTarget::Begin(double widthInches, double heightInches) {
@@ -36,6 +37,11 @@ QPaintDevice* ImageTarget::Begin(double widthInches, double heightInches) {
     image_->setDotsPerMeterY(dpm);
     image_->fill(Qt::white);
     return image_.get();
+}
+
+bool ImageTarget::Finish() {
+    if (path_.empty()) return image_ != nullptr;
+    return image_ && image_->save(FromUtf8(path_), format_.c_str(), quality_);
 }
 
 const QImage& ImageTarget::Image() const {

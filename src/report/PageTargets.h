@@ -21,16 +21,21 @@ public:
     virtual bool Finish() { return true; }
 };
 
-// A picture of the page, `pixelWidth` pixels wide, on white.
+// A picture of the page, `pixelWidth` pixels wide, on white; written to `path` (UTF-8) in
+// `format` ("PNG", "BMP", "JPG") when a path is given.
 class ImageTarget : public PageTarget {
 public:
-    explicit ImageTarget(int pixelWidth);
+    explicit ImageTarget(int pixelWidth, std::string path = {}, std::string format = "PNG", int quality = -1);
     ~ImageTarget() override;
     QPaintDevice* Begin(double widthInches, double heightInches) override;
+    bool Finish() override;
     const QImage& Image() const;
 
 private:
     int pixelWidth_;
+    std::string path_;
+    std::string format_;
+    int quality_;
     std::unique_ptr<QImage> image_;
 };
 

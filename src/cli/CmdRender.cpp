@@ -1,0 +1,182 @@
+// render FILE.QF3 SLOT --out FILE.pdf|FILE.png|FILE.svg: the printed page of one puzzle, as the
+// preview shows it, with the print options of the settings and the command line.
+#include <algorithm>
+#include <array>
+#include <cctype>
+#include <optional>
+#include <memory>
+#include <ostream>
+
+#include "app/Ansi.h"
+#include "app/TextHelpers.h"
+#include "cli/CliCommand.h"
+#include "cli/CliFiles.h"
+#include "collections/CollectionFile.h"
+#include "layouts/LayoutLibrary.h"
+#include "output/PageRenderer.h"
+#include "report/PageTargets.h"
+#include "report/QPainterSurface.h"
+
+namespace qf::cli {
+namespace {
+
+constexpr const char* kUsage =
+    "  quernfold-cli render FILE.QF3 SLOT --out FILE.pdf|FILE.png|FILE.svg [--layout FILE.PAG]\n"
+    "        [--answer-key] [--partial-words N,N...] [--partial-letters LETTERS] [--skeleton]\n"
+    "        [--box-color RRGGBB] [--no-title] [--no-body] [--no-clues] [--no-words] [--no-bonus]\n"
+    "        [--width PIXELS]\n"
+    "      draws the puzzle of SLOT (from 0) on its page layout, or on the layout of FILE.PAG;\n"
+    "      --partial-words takes word slots (from 1); a PNG is PIXELS wide (default 1275).\n"
+    "      The print options not given come from QFOLD3.INI; warnings are printed.\n";
+
+constexpr int kDefaultPixelWidth = 1275;
+constexpr int kMaxPixelWidth = 20000;
+
+enum class Format { Pdf, Png, Svg };
+
+std::optional<Format> FormatOf(const std::string& path) {
+    const auto dot = path.rfind('.');
+    if (dot == std::string::npos) return std::nullopt;
+    const std::string ext = LowerAscii(path.substr(dot + 1));
+    if (ext == "pdf") return Format::Pdf;
+    if (ext == "png") return Format::Png;
+    if (ext == "svg") return Format::Svg;
+    return std::nullopt;
+}
+
+// RRGGBB to the stored 0x00BBGGRR.
+std::optional<std::int32_t> ParseColor(const std::string& text) {
+    if (text.size() != 6 || !std::all_of(text.begin(), text.end(), [](char c) { return std::isxdigit(static_cast<unsigned char>(c)); }))
+        return std::nullopt;
+    const auto rgb = static_cast<std::int32_t>(std::stol(text, nullptr, 16));
+    return Rgb((rgb >> 16) & 0xFF, (rgb >> 8) & 0xFF, rgb & 0xFF);
+}
+
+struct Request {
+    std::string collection;
+    std::int64_t slot = 0;
+    std::string out;
+    Format format = Format::Png;
+    std::optional<std::string> layoutFile;
+    int pixelWidth = kDefaultPixelWidth;
+};
+
+// The print choices given on the command line; they apply over those the print options start with.
+struct Choices {
+    bool answerKey = false;
+    std::optional<std::array<bool, kMaxWords>> partialWords;
+    std::optional<std::string> partialLetters;
+    bool skeleton = false;
+    std::optional<std::int32_t> boxColor;
+    bool noTitle = false, noBody = false, noClues = false, noWords = false, noBonus = false;
+};
+
+bool ParseChoices(Args& args, Choices& c) {
+    c.answerKey = args.Flag("--answer-key");
+    if (auto words = args.Option("--partial-words")) {
+        const auto slots = ParseIndexList(*words);
+        if (!slots) return false;
+        c.partialWords.emplace();
+        for (std::int64_t s : *slots) {
+            if (s < 1 || s > kMaxWords) return false;
+            (*c.partialWords)[static_cast<std::size_t>(s - 1)] = true;
+        }
+    }
+    if (auto letters = args.Option("--partial-letters"))
+        c.partialLetters = TrimBlanks(Utf8ToAnsi(*letters)).substr(0, kLettersCapacity);
+    c.skeleton = args.Flag("--skeleton");
+    if (auto color = args.Option("--box-color")) {
+        c.boxColor = ParseColor(*color);
+        if (!c.boxColor) return false;
+    }
+    c.noTitle = args.Flag("--no-title");
+    c.noBody = args.Flag("--no-body");
+    c.noClues = args.Flag("--no-clues");
+    c.noWords = args.Flag("--no-words");
+    c.noBonus = args.Flag("--no-bonus");
+    return true;
+}
+
+void ApplyChoices(const Choices& c, PrintOptions& o) {
+    if (c.answerKey) o.answerKey = true;
+    if (c.partialWords) {
+        o.partialAnswer = true;
+        o.partialSelection = *c.partialWords;
+    }
+    if (c.partialLetters) {
+        o.partialLetters = true;
+        o.letters = *c.partialLetters;
+    }
+    if (c.skeleton) o.useBoxes = false;
+    if (c.boxColor) o.boxColor = *c.boxColor;
+    if (c.noTitle) o.printTitle = false;
+    if (c.noBody) o.printBody = false;
+    if (c.noClues) o.printClues = false;
+    if (c.noWords) o.printWords = false;
+    if (c.noBonus) o.printBonus = false;
+}
+
+bool Draw(const Request& r, const PuzzleRecord& puzzle, PageLayoutRecord& layout, const PrintOptions& options,
+          const PrintHeadings& headings, RenderResult& result) {
+    std::unique_ptr<PageTarget> target;
+    switch (r.format) {
+    case Format::Pdf: target = std::make_unique<PdfTarget>(r.out, 300); break;
+    case Format::Png: target = std::make_unique<ImageTarget>(r.pixelWidth, r.out, "PNG"); break;
+    case Format::Svg: target = std::make_unique<SvgTarget>(r.out); break;
+    }
+    QPainterSurface surface(*target);
+    result = RenderPage(surface, puzzle, layout, options, headings);
+    return surface.Finish();
+}
+
+int Run(CliContext& ctx, Args& args) {
+    Request r;
+    const auto collection = args.Next();
+    const auto slotText = args.Next();
+    const auto out = args.Option("--out");
+    r.layoutFile = args.Option("--layout");
+    const auto width = args.Option("--width");
+    Choices choices;
+    if (!ParseChoices(args, choices) || !args.Error().empty()) return ctx.Usage(kUsage);
+    if (int rc = RequireEmpty(ctx, args, kUsage); rc != kExitOk) return rc;
+    const auto slot = slotText ? ParseIndex(*slotText) : std::nullopt;
+    if (!collection || !slot || !out) return ctx.Usage(kUsage);
+    const auto format = FormatOf(*out);
+    if (!format) return ctx.Usage(kUsage);
+    if (width) {
+        const auto w = ParseIndex(*width);
+        if (!w || *w < 1 || *w > kMaxPixelWidth) return ctx.Usage(kUsage);
+        r.pixelWidth = static_cast<int>(*w);
+    }
+    r.collection = *collection;
+    r.slot = *slot;
+    r.out = *out;
+    r.format = *format;
+
+    const auto count = CountSlots(r.collection);
+    if (!count) return ctx.Fail({kUnableToLoadPuzzle, kCaptionError});
+    if (r.slot >= *count) return FailText(ctx, "no puzzle in slot " + std::to_string(r.slot) + " of " + r.collection);
+    auto puzzle = std::make_unique<PuzzleRecord>();
+    if (Message m = ReadPuzzle(r.collection, r.slot, *puzzle); !m.Empty()) return ctx.Fail(m);
+    if (!puzzle->generated) return ctx.Fail({kNeverGeneratedText, kCaptionWarning});
+
+    auto layout = std::make_unique<PageLayoutRecord>(puzzle->layout);
+    if (r.layoutFile)
+        if (Message m = ReadLayoutExchange(*r.layoutFile, *layout); !m.Empty()) return ctx.Fail(m);
+
+    // As the print options form does when it opens: headings and boxes follow the layout.
+    PrintOptions options = PrintOptionsFromSettings(ctx.GetSettings());
+    const PrintHeadings headings = DerivePrintOverrides(*layout, ctx.GetSettings(), options);
+    ApplyChoices(choices, options);
+
+    RenderResult result;
+    const bool written = Draw(r, *puzzle, *layout, options, headings, result);
+    for (const Message& warning : result.warnings) ctx.Print(warning);
+    if (!written) return FailText(ctx, "could not write " + r.out);
+    return kExitOk;
+}
+
+const CommandRegistrar reg({"render", kUsage, "draw a puzzle's printed page as PDF, PNG or SVG", Run});
+
+}  // namespace
+}  // namespace qf::cli
