@@ -1,0 +1,160 @@
+#include <gtest/gtest.h>
+
+#include <filesystem>
+
+#include "app/ByteCodec.h"
+#include "app/FileUtil.h"
+#include "app/RecordFile.h"
+#include "shapes/ShapeFiles.h"
+#include "shapes/ShapeText.h"
+#include "support/TempDir.h"
+
+namespace qf {
+namespace {
+
+using test::TempDir;
+
+ShapeRecord Shape(const std::string& name, int w, int h) {
+    ShapeRecord s;
+    s.name = name;
+    s.width = static_cast<std::int16_t>(w);
+    s.height = static_cast<std::int16_t>(h);
+    for (int r = 1; r <= h; ++r)
+        for (int c = 1; c <= w; ++c) s.Cell(CellIndex(r, c)) = (r + c) % 3 ? 1 : 0;
+    return s;
+}
+
+std::vector<std::uint8_t> Bytes(const std::string& path) { return ReadWholeFile(path).value_or(std::vector<std::uint8_t>{}); }
+
+TEST(ShapeFiles, ListTextsAndTheirTextualSort) {
+    EXPECT_EQ(ShapeListText(Shape("Star", 15, 12)), "15x12 Star");
+    EXPECT_EQ(ShapeListText(Shape("", 9, 9)), "9x9 ");
+    std::vector<ShapeEntry> entries{{"9x9 Small", 0}, {"15x15 big", 1}, {"15x15 Big", 2}, {"12x3 a", 3}};
+    SortShapeEntries(entries);
+    EXPECT_EQ(entries[0].text, "12x3 a");
+    EXPECT_EQ(entries[1].index, 1);  // equal without case: file order
+    EXPECT_EQ(entries[2].index, 2);
+    EXPECT_EQ(entries[3].text, "9x9 Small");
+}
+
+TEST(ShapeFiles, DeletingMovesLaterShapesDownThroughATemporaryFile) {
+    TempDir dir;
+    const std::string lib = dir.File("QFFLAY.DAT");
+    for (const auto& s : {Shape("One", 5, 5), Shape("Two", 6, 7), Shape("Three", 9, 8)}) ASSERT_TRUE(AppendShape(lib, s).Empty());
+    ASSERT_TRUE(DeleteShape(lib, 0).Empty());
+    const auto bytes = Bytes(lib);
+    ASSERT_EQ(bytes.size(), 5110u);
+    EXPECT_EQ(std::vector<std::uint8_t>(bytes.begin(), bytes.begin() + 2555), EncodeRecord(Shape("Two", 6, 7)));
+    const auto entries = ListShapes(lib);
+    ASSERT_TRUE(entries.has_value());
+    ASSERT_EQ(entries->size(), 2u);
+    EXPECT_EQ((*entries)[0].text, "6x7 Two");
+    EXPECT_EQ((*entries)[1].text, "9x8 Three");
+    EXPECT_EQ((*entries)[1].index, 1);
+    EXPECT_EQ(std::distance(std::filesystem::directory_iterator(dir.Path()), {}), 1);
+
+    ASSERT_TRUE(DeleteShape(lib, 1).Empty());
+    ASSERT_TRUE(DeleteShape(lib, 0).Empty());
+    EXPECT_EQ(Bytes(lib).size(), 0u);
+    EXPECT_TRUE(ListShapes(lib)->empty());  // the forms then warn kNoShapesFound
+    EXPECT_STREQ(kNoShapesFound, "No saved shape information could be found.");
+
+    const Message m = DeleteShape(dir.File("NONE.DAT"), 0);
+    EXPECT_EQ(m.text, "Unable to delete puzzle shape.");
+    EXPECT_EQ(m.caption, "Disk Error");
+    EXPECT_FALSE(ListShapes(dir.File("NONE.DAT")).has_value());
+}
+
+TEST(ShapeFiles, ExchangeFilesRoundTripAndRefuseBadOnes) {
+    TempDir dir;
+    const std::string lib = dir.File("QFFLAY.DAT");
+    const ShapeRecord heart = Shape("Heart", 21, 19);
+    ASSERT_TRUE(AppendShape(lib, Shape("First", 5, 5)).Empty());
+    ASSERT_TRUE(AppendShape(lib, heart).Empty());
+
+    ShapeRecord current = Shape("in memory", 7, 7);
+    ASSERT_TRUE(ExportShape(lib, 1, dir.File("heart.LAY"), current).Empty());
+    EXPECT_EQ(current.name.Str(), "Heart");  // reloaded from the file
+    const auto file = Bytes(dir.File("heart.LAY"));
+    ASSERT_EQ(file.size(), 2561u);
+    EXPECT_EQ(std::string(file.begin(), file.begin() + 6), "LAY1.0");
+    EXPECT_STREQ(kShapeExported, "Puzzle Shape Exported!");
+
+    auto other = file;
+    std::copy_n("LAY9.9", 6, other.begin());
+    test::WriteBytes(dir.File("v99.LAY"), other);
+    std::int64_t index = -1;
+    ASSERT_TRUE(ImportShape(dir.File("v99.LAY"), lib, current, &index).Empty());
+    EXPECT_EQ(index, 2);
+    EXPECT_EQ(EncodeRecord(current), EncodeRecord(heart));
+    ShapeRecord third;
+    ASSERT_TRUE(ReadShape(lib, 2, third).Empty());
+    EXPECT_EQ(EncodeRecord(third), EncodeRecord(heart));
+
+    other[2] = 'X';
+    test::WriteBytes(dir.File("lax.LAY"), other);
+    EXPECT_EQ(ImportShape(dir.File("lax.LAY"), lib, current, &index).text,
+              "Puzzle shape file is corrupt or incompatible.  Import aborted.");
+    test::WriteBytes(dir.File("short.LAY"), std::vector<std::uint8_t>(file.begin(), file.begin() + 2000));
+    EXPECT_EQ(ImportShape(dir.File("short.LAY"), lib, current, &index).text,
+              "Puzzle shape file is corrupt or incompatible.  Import aborted.");
+    EXPECT_EQ(ImportShape(dir.File("none.LAY"), lib, current, &index).text, "Puzzle shape could not be imported.");
+    EXPECT_EQ(Bytes(lib).size(), 3u * 2555u);
+
+    Message m = ImportShape(dir.File("heart.LAY"), dir.File("no/folder/QFFLAY.DAT"), current);
+    EXPECT_EQ(m.text, "Unable to add shape.");
+    EXPECT_EQ(m.caption, "Disk Error");
+    m = ExportShape(lib, 0, dir.File("no/folder/x.LAY"), current);
+    EXPECT_EQ(m.text, "Shape could not be exported.");
+    EXPECT_EQ(m.caption, "Error");
+    EXPECT_THROW((void)ExportShape(lib, 3, dir.File("x.LAY"), current), IoError);
+}
+
+TEST(ShapeText, DrawnShapesParseAndRoundTrip) {
+    std::vector<ShapeRecord> shapes;
+    std::string error;
+    ASSERT_TRUE(ParseShapeText("; comment\n\n[Tee]\n###\n.#\n.#.\r\n[Dot]\n#\n", shapes, error)) << error;
+    ASSERT_EQ(shapes.size(), 2u);
+    EXPECT_EQ(shapes[0].name.Str(), "Tee");
+    EXPECT_EQ(shapes[0].width, 3);
+    EXPECT_EQ(shapes[0].height, 3);
+    EXPECT_TRUE(shapes[0].Usable(1, 3));
+    EXPECT_FALSE(shapes[0].Usable(2, 1));
+    EXPECT_TRUE(shapes[0].Usable(2, 2));
+    EXPECT_FALSE(shapes[0].Usable(2, 3));  // a short row is blocked to the width
+    EXPECT_EQ(ShapeToText(shapes[0]), "[Tee]\n###\n.#.\n.#.\n");
+
+    EXPECT_FALSE(ParseShapeText("###\n", shapes, error));
+    EXPECT_NE(error.find("line 1"), std::string::npos);
+    EXPECT_FALSE(ParseShapeText("[A]\n#x#\n", shapes, error));
+    EXPECT_FALSE(ParseShapeText("[Empty]\n[B]\n#\n", shapes, error));
+    EXPECT_FALSE(ParseShapeText("[Wide]\n" + std::string(51, '#') + "\n", shapes, error));
+}
+
+TEST(ShapeText, TheShippedShapesAreWorthHaving) {
+    const char* source = std::getenv("QF_SOURCE_DIR");
+    ASSERT_NE(source, nullptr);
+    const auto text = ReadWholeFile(std::string(source) + "/data/shapes/shapes.txt");
+    ASSERT_TRUE(text.has_value());
+    std::vector<ShapeRecord> shapes;
+    std::string error;
+    ASSERT_TRUE(ParseShapeText(std::string(text->begin(), text->end()), shapes, error)) << error;
+    EXPECT_GE(shapes.size(), 20u);
+    std::vector<std::string> names;
+    for (const auto& s : shapes) {
+        names.push_back(s.name.Str());
+        EXPECT_TRUE(s.width >= 5 && s.width <= 49 && s.height >= 5 && s.height <= 49) << s.name.Str();
+        int usable = 0;
+        for (int r = 1; r <= s.height; ++r)
+            for (int c = 1; c <= s.width; ++c) usable += s.Usable(r, c);
+        EXPECT_GE(usable, 60) << s.name.Str();
+    }
+    for (const char* wanted : {"Square 9", "Square 25", "Circle", "Diamond", "Heart", "Star", "Triangle", "Cross",
+                               "Arrow", "House", "Tree", "Apple", "Fish"})
+        EXPECT_NE(std::find(names.begin(), names.end(), wanted), names.end()) << wanted;
+    std::sort(names.begin(), names.end());
+    EXPECT_EQ(std::adjacent_find(names.begin(), names.end()), names.end());  // names are unique
+}
+
+}  // namespace
+}  // namespace qf
