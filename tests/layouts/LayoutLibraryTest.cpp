@@ -1,0 +1,204 @@
+#include <gtest/gtest.h>
+
+#include <memory>
+
+#include "app/ByteCodec.h"
+#include "app/FileUtil.h"
+#include "layouts/LayoutLibrary.h"
+#include "layouts/LayoutText.h"
+#include "layouts/PageObjects.h"
+#include "support/TempDir.h"
+
+namespace qf {
+namespace {
+
+using test::TempDir;
+
+std::unique_ptr<PageLayoutRecord> Layout(const std::string& name, const std::string& paper = "Letter") {
+    auto l = std::make_unique<PageLayoutRecord>();
+    BuildDefaultLayout(*l);
+    l->name = name;
+    l->paperName = paper;
+    return l;
+}
+
+std::vector<std::uint8_t> Bytes(const std::string& path) { return ReadWholeFile(path).value_or(std::vector<std::uint8_t>{}); }
+
+TEST(LayoutLibrary, EntryTexts) {
+    EXPECT_EQ(LayoutEntryText(*Layout("Classic"), false), "Classic (Letter)");
+    EXPECT_EQ(LayoutEntryText(*Layout("Classic", "A4"), true), "Classic (A4)  <<DEFAULT>>");
+    auto custom = Layout("Odd", "Custom");
+    custom->pageWidth = 8.5;
+    custom->pageHeight = 11.5;
+    EXPECT_EQ(LayoutEntryText(*custom, false), "Odd (Custom 9\" x 12\")");
+}
+
+TEST(LayoutLibrary, LoadPageLayoutFallsBackToTheBuiltInDefaultAndToRecordZero) {
+    TempDir dir;
+    const std::string lib = dir.File("QFFPAGE.DAT");
+    auto builtIn = std::make_unique<PageLayoutRecord>();
+    BuildDefaultLayout(*builtIn);
+    auto loaded = std::make_unique<PageLayoutRecord>();
+    LoadPageLayout(lib, 0, *loaded);  // missing file
+    EXPECT_EQ(EncodeRecord(*loaded), EncodeRecord(*builtIn));
+    test::WriteBytes(lib, {});
+    *loaded = *Layout("junk");
+    loaded->name = "junk";
+    LoadPageLayout(lib, 0, *loaded);  // empty file
+    EXPECT_EQ(loaded->name.Str(), "New Page");
+
+    ASSERT_TRUE(AppendLayout(lib, *Layout("Zero")).Empty());
+    ASSERT_TRUE(AppendLayout(lib, *Layout("One")).Empty());
+    LoadPageLayout(lib, 1, *loaded);
+    EXPECT_EQ(loaded->name.Str(), "One");
+    LoadPageLayout(lib, 2, *loaded);  // beyond the last record
+    EXPECT_EQ(loaded->name.Str(), "Zero");
+    LoadPageLayout(lib, -3, *loaded);
+    EXPECT_EQ(loaded->name.Str(), "Zero");
+
+    const auto entries = ListLayouts(lib, 1);
+    ASSERT_EQ(entries.size(), 2u);
+    EXPECT_EQ(entries[1].text, "One (Letter)  <<DEFAULT>>");
+    EXPECT_TRUE(ListLayouts(dir.File("NONE.DAT"), 0).empty());
+}
+
+TEST(LayoutLibrary, DeletingTruncatesByOneRecord) {
+    TempDir dir;
+    const std::string lib = dir.File("QFFPAGE.DAT");
+    for (const char* n : {"A", "B", "C"}) ASSERT_TRUE(AppendLayout(lib, *Layout(n)).Empty());
+    const auto before = Bytes(lib);
+    ASSERT_TRUE(DeleteLayout(lib, 2).Empty());
+    const auto after = Bytes(lib);
+    ASSERT_EQ(after.size(), 2 * PageLayoutRecord::kStoredSize);
+    EXPECT_TRUE(std::equal(after.begin(), after.end(), before.begin()));
+    ASSERT_TRUE(DeleteLayout(lib, 0).Empty());
+    EXPECT_EQ(ListLayouts(lib, 0).at(0).text, "B (Letter)  <<DEFAULT>>");
+    ASSERT_TRUE(DeleteLayout(lib, 0).Empty());
+    EXPECT_EQ(Bytes(lib).size(), 0u);
+    const Message m = DeleteLayout(dir.File("NONE.DAT"), 0);
+    EXPECT_EQ(m.text, "Unable to delete page layout.");
+    EXPECT_EQ(m.caption, "Disk Error");
+}
+
+TEST(LayoutLibrary, ExchangeFilesExportImportAndRefusals) {
+    TempDir dir;
+    const std::string lib = dir.File("QFFPAGE.DAT");
+    auto layout = Layout("Shared");
+    ASSERT_TRUE(AppendLayout(lib, *layout).Empty());
+    ASSERT_TRUE(ExportLayout(lib, 0, dir.File("s.PAG")).Empty());
+    auto file = Bytes(dir.File("s.PAG"));
+    ASSERT_EQ(file.size(), 6 + PageLayoutRecord::kStoredSize);
+    EXPECT_EQ(std::string(file.begin(), file.begin() + 6), "PAG1.0");
+
+    std::copy_n("PAG2.7", 6, file.begin());  // other version bytes are accepted
+    test::WriteBytes(dir.File("v27.PAG"), file);
+    std::int64_t position = -1;
+    ASSERT_TRUE(ImportLayout(dir.File("v27.PAG"), lib, &position).Empty());
+    EXPECT_EQ(position, 1);
+    const auto lib2 = Bytes(lib);
+    EXPECT_TRUE(std::equal(lib2.begin() + static_cast<std::ptrdiff_t>(PageLayoutRecord::kStoredSize), lib2.end(),
+                           EncodeRecord(*layout).begin()));
+
+    file.pop_back();
+    test::WriteBytes(dir.File("short.PAG"), file);
+    Message m = ImportLayout(dir.File("short.PAG"), lib);
+    EXPECT_EQ(m.text, "Page layout file is corrupt or incompatible.  Import aborted.");
+    EXPECT_EQ(m.caption, "Error");
+    EXPECT_EQ(Bytes(lib), lib2);
+    EXPECT_EQ(ImportLayout(dir.File("none.PAG"), lib).text, "Page layout could not be imported.");
+    m = ImportLayout(dir.File("v27.PAG"), dir.File("no/folder/QFFPAGE.DAT"));
+    EXPECT_EQ(m.text, "Unable to add page layout.");
+    EXPECT_EQ(m.caption, "Disk Error");
+    EXPECT_EQ(ExportLayout(lib, 0, dir.File("no/folder/x.PAG")).text, "Page layout could not be exported.");
+}
+
+TEST(LayoutText, ParsesPapersObjectsAndKeysAndRefusesFaults) {
+    std::vector<PageLayoutRecord> layouts;
+    std::string error;
+    const char* text =
+        "layout Wide One\n"
+        "paper A4 landscape\n"
+        "object Title\n"
+        "  rect 10 20 300 50\n"
+        "  font Arial 18 bold italic\n"
+        "  color #FF8000\n"
+        "object Combined Clues\n"
+        "  rect 10 60 300 200\n"
+        "  columns 3\n"
+        "  border 2\n"
+        "object Text\n"
+        "  name Name Box\n"
+        "  text Name:  ____\n"
+        "  rect 10 210 100 230\n";
+    ASSERT_TRUE(ParseLayoutText(text, layouts, error)) << error;
+    ASSERT_EQ(layouts.size(), 1u);
+    const PageLayoutRecord& l = layouts[0];
+    EXPECT_EQ(l.name.Str(), "Wide One");
+    EXPECT_EQ(l.pageWidth, 29.7);  // landscape stores the larger value as the width
+    EXPECT_EQ(l.pixelWidth, 594);
+    EXPECT_EQ(l.pixelHeight, 420);
+    EXPECT_EQ(l.portrait, 0);
+    EXPECT_EQ(l.inches, 0);
+    EXPECT_EQ(l.zoom, 1);
+    ASSERT_EQ(l.objectCount, 3);
+    EXPECT_EQ(l.objects[0].textFont.size, 18);
+    EXPECT_EQ(l.objects[0].textFont.italic, 1);
+    EXPECT_EQ(l.objects[0].textFont.color, Rgb(255, 128, 0));
+    EXPECT_EQ(l.objects[0].useBorder, 0);
+    EXPECT_EQ(l.objects[1].columns, 3);
+    EXPECT_EQ(l.objects[1].useBorder, 1);
+    EXPECT_EQ(l.objects[1].borderWidth, 2);
+    EXPECT_EQ(ObjectText(l.objects[1]), "Across:Down");  // defaults of a new object
+    EXPECT_EQ(l.objects[2].name.Str(), "Name Box");
+    EXPECT_EQ(ObjectText(l.objects[2]), "Name:  ____");
+    EXPECT_EQ(CheckLayoutDesign(l), "Wide One: needs exactly one Puzzle");
+
+    EXPECT_FALSE(ParseLayoutText("paper Letter\n", layouts, error));
+    EXPECT_FALSE(ParseLayoutText("layout X\nobject Dragon\n", layouts, error));
+    EXPECT_NE(error.find("line 2"), std::string::npos);
+    EXPECT_FALSE(ParseLayoutText("layout X\nobject Title\n  rect 1 2 3\n", layouts, error));
+    EXPECT_FALSE(ParseLayoutText("layout X\npaper Letter sideways\n", layouts, error));
+}
+
+TEST(LayoutText, DesignRules) {
+    std::vector<PageLayoutRecord> layouts;
+    std::string error;
+    const std::string page = "layout T\npaper Letter\nobject Puzzle\n  rect 10 10 100 100\n";
+    ASSERT_TRUE(ParseLayoutText(page + "object Title\n  rect 50 50 200 120\n", layouts, error));
+    EXPECT_EQ(CheckLayoutDesign(layouts.back()), "T: Title overlaps Puzzle");
+    ASSERT_TRUE(ParseLayoutText(page + "object Title\n  rect 100 10 409 30\n", layouts, error));
+    EXPECT_EQ(CheckLayoutDesign(layouts.back()), "T: Title lies outside the page");
+    ASSERT_TRUE(ParseLayoutText(page + "object Combined Clues\n  rect 10 110 200 200\nobject Down Header\n  rect 10 210 200 220\n",
+                                layouts, error));
+    EXPECT_EQ(CheckLayoutDesign(layouts.back()), "T: Combined Clues with headings or clue blocks");
+    ASSERT_TRUE(ParseLayoutText(page + "object Title\n  rect 100 10 200 30\n", layouts, error));
+    EXPECT_EQ(CheckLayoutDesign(layouts.back()), "");  // touching edges do not overlap
+}
+
+TEST(LayoutText, TheShippedLayoutsKeepTheRules) {
+    const char* source = std::getenv("QF_SOURCE_DIR");
+    ASSERT_NE(source, nullptr);
+    const auto text = ReadWholeFile(std::string(source) + "/data/layouts/layouts.txt");
+    ASSERT_TRUE(text.has_value());
+    std::vector<PageLayoutRecord> layouts;
+    std::string error;
+    ASSERT_TRUE(ParseLayoutText(std::string(text->begin(), text->end()), layouts, error)) << error;
+    EXPECT_GE(layouts.size(), 6u);
+    bool letter = false, a4 = false, landscape = false, words = false, worksheet = false;
+    for (const auto& l : layouts) {
+        EXPECT_EQ(CheckLayoutDesign(l), "");
+        for (int i = 0; i < l.objectCount; ++i) {
+            const PageObject& o = l.objects[static_cast<std::size_t>(i)];
+            EXPECT_EQ(o.textFont.name.Str(), "Arial") << l.name.Str();
+            if (o.Kind() == ObjectKind::WordList) words = true;
+            if (o.Kind() == ObjectKind::Text && ObjectText(o).find("Date") != std::string::npos) worksheet = true;
+        }
+        letter |= l.paperName.Str() == "Letter" && l.portrait;
+        a4 |= l.paperName.Str() == "A4" && l.portrait;
+        landscape |= !l.portrait;
+    }
+    EXPECT_TRUE(letter && a4 && landscape && words && worksheet);
+}
+
+}  // namespace
+}  // namespace qf
