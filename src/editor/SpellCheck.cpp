@@ -1,0 +1,129 @@
+#include "editor/SpellCheck.h"
+
+#include <optional>
+
+#include "app/Directories.h"
+#include "app/TextHelpers.h"
+#include "editor/ClueTokens.h"
+#include "editor/SpellSession.h"
+#include "editor/UserWordList.h"
+
+namespace qf {
+namespace {
+
+constexpr std::size_t kMaxReplacement = 255;
+constexpr std::size_t kMaxNoticeHead = 254;
+
+class SpellCheckRun {
+public:
+    SpellCheckRun(const SpellCheckOptions& options, SpellSuggestionsDialog& dialog, Prompter& prompter)
+        : options_(options), dialog_(dialog), prompter_(prompter) {}
+
+    bool Open() { return session_.Open(options_.programDir, options_.language, options_.userLists); }
+
+    // The replacement when the user chose one.
+    std::optional<std::string> CheckOneWord(const std::string& word) {
+        if (session_.Accepts(word)) return std::nullopt;
+        notFound_ = true;
+        const std::vector<std::string> suggestions = session_.Suggest(word);
+        if (suggestions.empty()) {
+            std::string head = word + " was not found in the dictionary.  ";
+            if (head.size() > kMaxNoticeHead) head.resize(kMaxNoticeHead);
+            prompter_.Inform(Message(head + kMsgNoSuggestions, kCaptionNotice));
+            return std::nullopt;
+        }
+        const SuggestionChoice choice = dialog_.ShowSuggestions(SuggestionsNotice(session_.Language()->name), word, suggestions);
+        switch (choice.action) {
+            case SuggestionAction::Replace:
+                if (choice.replacement.empty()) return std::nullopt;
+                return choice.replacement.substr(0, kMaxReplacement);
+            case SuggestionAction::Add:
+                if (!options_.userLists.Empty())
+                    AddWordToIncludeList(JoinPath(options_.programDir, options_.userLists.include),
+                                         session_.Language()->code, word);
+                return std::nullopt;
+            case SuggestionAction::Abort:
+                aborted_ = true;
+                return std::nullopt;
+            case SuggestionAction::Ignore:
+                return std::nullopt;
+        }
+        return std::nullopt;
+    }
+
+    // True when a replacement was made; `clue` is then the rebuilt clue.
+    bool CheckClue(std::string& clue) {
+        bool replaced = false;
+        auto tokens = SplitClueTokens(clue);
+        for (auto& token : tokens) {
+            const std::string rest = StripDelimiters(token);
+            if (!rest.empty()) {
+                if (auto replacement = CheckOneWord(rest)) {
+                    token = *replacement;
+                    clue = RebuildClue(tokens);
+                    replaced = true;
+                }
+            }
+            if (aborted_) break;
+        }
+        return replaced;
+    }
+
+    bool Aborted() const { return aborted_; }
+    bool NotFound() const { return notFound_; }
+
+private:
+    const SpellCheckOptions& options_;
+    SpellSuggestionsDialog& dialog_;
+    Prompter& prompter_;
+    SpellSession session_;
+    bool aborted_ = false;
+    bool notFound_ = false;
+};
+
+}  // namespace
+
+std::string SuggestionsNotice(const std::string& languageName) {
+    return "The following word was not found in the " + languageName +
+           " dictionary.  Suggestions are listed below.";
+}
+
+SpellCheckOutcome DoSpellCheck(SpellCheckGrid& grid, const SpellCheckOptions& options,
+                               SpellSuggestionsDialog& dialog, Prompter& prompter) {
+    SpellCheckOutcome outcome;
+    {
+        SpellCheckRun run(options, dialog, prompter);
+        if (!run.Open()) {
+            outcome.report = Message(kMsgDictionaryFilesMissing, kCaptionError);
+            prompter.Inform(outcome.report);
+            return outcome;
+        }
+        outcome.ran = true;
+        if (options.isNewPuzzle) {
+            for (auto& cell : grid.words) {
+                const std::string word = TrimBlanks(cell);
+                if (!word.empty())
+                    if (auto replacement = run.CheckOneWord(word)) cell = *replacement;
+                if (run.Aborted()) break;
+            }
+        }
+        if (!run.Aborted()) {
+            for (auto& cell : grid.clues) {
+                std::string clue = TrimBlanks(cell);
+                // Clues without a replacement stay exactly as typed.
+                if (!clue.empty() && run.CheckClue(clue)) cell = clue;
+                if (run.Aborted()) break;
+            }
+        }
+        outcome.aborted = run.Aborted();
+        outcome.notFound = run.NotFound();
+    }  // lexicons and session closed here, before the report
+    if (!outcome.notFound)
+        outcome.report = Message(kMsgAllWordsFound, kCaptionSpellingOk);
+    else
+        outcome.report = Message(outcome.aborted ? kMsgSpellAborted : kMsgSpellComplete, kCaptionSpellingStatus);
+    prompter.Inform(outcome.report);
+    return outcome;
+}
+
+}  // namespace qf

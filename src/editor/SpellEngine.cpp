@@ -1,0 +1,312 @@
+#include "editor/SpellEngine.h"
+
+#include <algorithm>
+#include <cstdio>
+#include <cstring>
+#include <filesystem>
+#include <map>
+#include <memory>
+#include <set>
+#include <string>
+#include <vector>
+
+#include "app/Ansi.h"
+#include "app/FileUtil.h"
+#include "editor/AnsiCase.h"
+#include "editor/HunspellDictionary.h"
+#include "editor/LexiconFiles.h"
+
+namespace qf {
+namespace {
+
+// Lexicon files larger than this are not lexicons of ours.
+constexpr std::uintmax_t kMaxLexiconFileSize = 64u << 20;
+
+struct Lexicon {
+    std::int16_t kind = kSsceIncludeList;
+    std::int16_t language = 0;
+    std::string path;                  // user lists: the file AddToLex appends to
+    std::vector<std::string> words;    // stored order
+    std::set<std::string> folded;      // lower case, for look-ups
+    std::shared_ptr<const HunspellDictionary> dictionary;  // main lexicons
+
+    void Add(const std::string& word) {
+        words.push_back(word);
+        folded.insert(LowerAnsi(word));
+    }
+};
+
+struct Session {
+    std::map<SsceLexId, Lexicon> lexicons;  // ids rise, so the map keeps the opening order
+    SsceLexId nextLex = 1;
+};
+
+std::map<SsceSession, Session>& Sessions() {
+    static std::map<SsceSession, Session> sessions;
+    return sessions;
+}
+
+Session* FindSession(SsceSession id) {
+    auto it = Sessions().find(id);
+    return it == Sessions().end() ? nullptr : &it->second;
+}
+
+Lexicon* FindLexicon(SsceSession session, SsceLexId lex) {
+    Session* s = FindSession(session);
+    if (!s) return nullptr;
+    auto it = s->lexicons.find(lex);
+    return it == s->lexicons.end() ? nullptr : &it->second;
+}
+
+SsceLexId AddLexicon(Session& session, Lexicon lexicon) {
+    if (session.nextLex == INT16_MAX) return kSsceBadArgument;
+    const SsceLexId id = session.nextLex++;
+    session.lexicons.emplace(id, std::move(lexicon));
+    return id;
+}
+
+std::int16_t UserListKind(const std::string& path) {
+    const std::string name = LowerAnsi(std::filesystem::path(path).filename().string());
+    return name.rfind("exc", 0) == 0 ? kSsceExcludeList : kSsceIncludeList;
+}
+
+bool InLists(const Session& s, const std::string& folded, bool exclude) {
+    for (const auto& [id, lex] : s.lexicons) {
+        const bool isExclude = lex.kind == kSsceExcludeList;
+        if (lex.dictionary || isExclude != exclude) continue;
+        if (lex.folded.count(folded)) return true;
+    }
+    return false;
+}
+
+bool Accepts(const Session& s, const std::string& word) {
+    const std::string folded = LowerAnsi(word);
+    if (InLists(s, folded, true)) return false;
+    if (InLists(s, folded, false)) return true;
+    for (const auto& [id, lex] : s.lexicons)
+        if (lex.dictionary && lex.dictionary->Spell(word)) return true;
+    return false;
+}
+
+std::vector<std::string> SplitBlanks(const std::string& text) {
+    std::vector<std::string> parts;
+    std::string part;
+    for (char c : text) {
+        if (c == ' ') {
+            if (!part.empty()) parts.push_back(std::move(part));
+            part.clear();
+        } else {
+            part += c;
+        }
+    }
+    if (!part.empty()) parts.push_back(std::move(part));
+    return parts;
+}
+
+// Edit distance of at most one (one letter changed, added, dropped or two swapped).
+bool OneEditApart(const std::string& a, const std::string& b) {
+    if (a == b) return false;
+    const std::size_t la = a.size(), lb = b.size();
+    if (la == lb) {
+        std::vector<std::size_t> diff;
+        for (std::size_t i = 0; i < la && diff.size() < 3; ++i)
+            if (a[i] != b[i]) diff.push_back(i);
+        if (diff.size() == 1) return true;
+        return diff.size() == 2 && diff[1] == diff[0] + 1 && a[diff[0]] == b[diff[1]] && a[diff[1]] == b[diff[0]];
+    }
+    const std::string& longer = la > lb ? a : b;
+    const std::string& shorter = la > lb ? b : a;
+    if (longer.size() != shorter.size() + 1) return false;
+    std::size_t i = 0;
+    while (i < shorter.size() && shorter[i] == longer[i]) ++i;
+    return shorter.compare(i, std::string::npos, longer, i + 1, std::string::npos) == 0;
+}
+
+void CopyOut(const std::string& text, char* buffer, std::int32_t size) {
+    if (!buffer || size <= 0) return;
+    const auto n = std::min<std::size_t>(text.size(), static_cast<std::size_t>(size - 1));
+    std::memcpy(buffer, text.data(), n);
+    buffer[n] = '\0';
+}
+
+}  // namespace
+
+SsceSession SSCE_OpenSession() {
+    auto& sessions = Sessions();
+    for (SsceSession id = 1; id < INT16_MAX; ++id) {
+        if (!sessions.count(id)) {
+            sessions.emplace(id, Session{});
+            return id;
+        }
+    }
+    return kSsceBadSession;
+}
+
+SsceLexId SSCE_OpenLex(SsceSession session, const char* path, std::int32_t /*memoryBudget*/) {
+    Session* s = FindSession(session);
+    if (!s) return kSsceBadSession;
+    if (!path || !*path) return kSsceFileNotOpened;
+    std::error_code ec;
+    if (!std::filesystem::is_regular_file(path, ec) || std::filesystem::file_size(path, ec) > kMaxLexiconFileSize)
+        return kSsceFileNotOpened;
+    const auto bytes = ReadWholeFile(path);
+    if (!bytes) return kSsceFileNotOpened;
+    const std::string text(bytes->begin(), bytes->end());
+
+    Lexicon lex;
+    lex.path = path;
+    if (const auto desc = ParseLexiconDescriptor(text)) {
+        if (desc->kind == LexiconDescriptor::Kind::Main) {
+            const auto folder = std::filesystem::path(path).parent_path().string();
+            const auto base = FindHunspellDictionary(desc->dictionary, folder);
+            if (!base) return kSsceFileNotOpened;
+            lex.dictionary = LoadHunspellDictionary(*base);
+            if (!lex.dictionary) return kSsceFileNotOpened;
+            lex.kind = kSsceMainLexicon;
+        } else {
+            lex.kind = kSsceCompanionLexicon;
+            for (const auto& w : desc->words) lex.Add(w);
+        }
+    } else if (text.rfind("QUERNFOLD ", 0) == 0) {
+        return kSsceFileNotOpened;  // a damaged descriptor is not a word list either
+    } else {
+        lex.kind = UserListKind(path);
+        for (const auto& w : ParseWordLines(text)) lex.Add(w);
+    }
+    return AddLexicon(*s, std::move(lex));
+}
+
+SsceLexId SSCE_CreateLex(SsceSession session, const char* path, std::int16_t kind, std::int16_t language) {
+    Session* s = FindSession(session);
+    if (!s) return kSsceBadSession;
+    if (!path || !*path || (kind != kSsceIncludeList && kind != kSsceExcludeList)) return kSsceBadArgument;
+    std::FILE* f = std::fopen(path, "wb");
+    if (!f) return kSsceFileNotOpened;
+    if (std::fclose(f) != 0) return kSsceWriteFailed;
+    Lexicon lex;
+    lex.kind = kind;
+    lex.language = language;
+    lex.path = path;
+    return AddLexicon(*s, std::move(lex));
+}
+
+std::int16_t SSCE_AddToLex(SsceSession session, SsceLexId id, const char* word, const char* /*otherWord*/) {
+    if (!FindSession(session)) return kSsceBadSession;
+    Lexicon* lex = FindLexicon(session, id);
+    if (!lex) return kSsceBadLexicon;
+    if (lex->kind != kSsceIncludeList && lex->kind != kSsceExcludeList) return kSsceBadLexicon;
+    if (!word || !*word || std::strpbrk(word, "\r\n")) return kSsceBadArgument;
+
+    std::FILE* f = std::fopen(lex->path.c_str(), "a+b");
+    if (!f) return kSsceFileNotOpened;
+    // A list edited by hand may lack its last line break.
+    bool needBreak = false;
+    if (std::fseek(f, 0, SEEK_END) == 0 && std::ftell(f) > 0 && std::fseek(f, -1, SEEK_END) == 0)
+        needBreak = std::fgetc(f) != '\n';
+    const std::string line = (needBreak ? "\n" : "") + AnsiToUtf8(word) + "\n";
+    std::fseek(f, 0, SEEK_END);  // a read must be followed by a seek before writing
+    const bool written = std::fwrite(line.data(), 1, line.size(), f) == line.size();
+    if (std::fclose(f) != 0 || !written) return kSsceWriteFailed;
+    lex->Add(word);
+    return 0;
+}
+
+std::int16_t SSCE_CheckWord(SsceSession session, std::uint32_t /*options*/, const char* word, char* replacement,
+                            std::int16_t replacementSize) {
+    CopyOut({}, replacement, replacementSize);
+    const Session* s = FindSession(session);
+    if (!s) return kSsceBadSession;
+    if (!word || !*word) return kSsceAccepted;
+    const std::string text = word;
+    if (text.size() > static_cast<std::size_t>(kSsceMaxWordLength)) return kSsceMisspelled;
+    if (Accepts(*s, text)) return kSsceAccepted;
+    // Crossword entries may be phrases: accept them when every word is accepted, unless the
+    // phrase itself is excluded.
+    if (text.find(' ') == std::string::npos || InLists(*s, LowerAnsi(text), true)) return kSsceMisspelled;
+    const auto parts = SplitBlanks(text);
+    if (parts.empty()) return kSsceAccepted;
+    for (const auto& part : parts)
+        if (!Accepts(*s, part)) return kSsceMisspelled;
+    return kSsceAccepted;
+}
+
+std::int16_t SSCE_Suggest(SsceSession session, const char* word, std::int16_t /*depth*/, char* suggestions,
+                          std::int32_t size, std::int16_t* scores, std::int16_t scoreCount) {
+    CopyOut({}, suggestions, size);
+    const Session* s = FindSession(session);
+    if (!s) return kSsceBadSession;
+    if (!word || !*word || !suggestions || size <= 0) return 0;
+    const std::string text = word;
+    if (text.size() > static_cast<std::size_t>(kSsceMaxWordLength)) return 0;
+
+    std::vector<std::string> found;
+    auto offer = [&](const std::string& w) {
+        if (w.empty() || InLists(*s, LowerAnsi(w), true)) return;
+        if (std::find(found.begin(), found.end(), w) == found.end()) found.push_back(w);
+    };
+    for (const auto& [id, lex] : s->lexicons)
+        if (lex.dictionary)
+            for (const auto& w : lex.dictionary->Suggest(text)) offer(w);
+    const std::string folded = LowerAnsi(text);
+    for (const auto& [id, lex] : s->lexicons)
+        if (!lex.dictionary && lex.kind != kSsceExcludeList)
+            for (const auto& w : lex.words)
+                if (OneEditApart(LowerAnsi(w), folded)) offer(w);
+
+    // Words, each with its NUL, then the NUL of the empty word that ends the list.
+    std::int32_t used = 0;
+    std::int16_t count = 0;
+    for (const auto& w : found) {
+        const auto need = static_cast<std::int32_t>(w.size()) + 1;
+        if (used + need + 1 > size || count == INT16_MAX) break;
+        std::memcpy(suggestions + used, w.c_str(), static_cast<std::size_t>(need));
+        used += need;
+        if (scores && count < scoreCount) scores[count] = static_cast<std::int16_t>(std::max(1, 100 - count));
+        ++count;
+    }
+    suggestions[used] = '\0';
+    return count;
+}
+
+std::int16_t SSCE_GetLexInfo(SsceSession session, SsceLexId id, std::int32_t* size, std::int16_t* format,
+                             std::int16_t* kind, std::int16_t* language) {
+    if (!FindSession(session)) return kSsceBadSession;
+    const Lexicon* lex = FindLexicon(session, id);
+    if (!lex) return kSsceBadLexicon;
+    std::int64_t bytes = 0;
+    for (const auto& w : lex->words) bytes += static_cast<std::int64_t>(w.size()) + 1;
+    if (size) *size = static_cast<std::int32_t>(std::min<std::int64_t>(bytes, INT32_MAX));
+    if (format) *format = lex->dictionary ? 1 : 0;
+    if (kind) *kind = lex->kind;
+    if (language) *language = lex->language;
+    return 0;
+}
+
+std::int32_t SSCE_GetLex(SsceSession session, SsceLexId id, char* buffer, std::int32_t size) {
+    if (!FindSession(session)) return kSsceBadSession;
+    const Lexicon* lex = FindLexicon(session, id);
+    if (!lex) return kSsceBadLexicon;
+    if (!buffer || size <= 0) return 0;
+    std::int32_t used = 0;
+    for (const auto& w : lex->words) {
+        const auto need = static_cast<std::int32_t>(w.size()) + 1;
+        if (used + need > size) break;
+        std::memcpy(buffer + used, w.c_str(), static_cast<std::size_t>(need));
+        used += need;
+    }
+    return used;
+}
+
+std::int16_t SSCE_CloseLex(SsceSession session, SsceLexId id) {
+    Session* s = FindSession(session);
+    if (!s) return kSsceBadSession;
+    return s->lexicons.erase(id) ? 0 : kSsceBadLexicon;
+}
+
+std::int16_t SSCE_CloseSession(SsceSession session) {
+    return Sessions().erase(session) ? 0 : kSsceBadSession;
+}
+
+int SSCE_OpenSessionCount() { return static_cast<int>(Sessions().size()); }
+
+}  // namespace qf

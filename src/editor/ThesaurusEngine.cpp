@@ -1,0 +1,251 @@
+#include "editor/ThesaurusEngine.h"
+
+#include <algorithm>
+#include <cstring>
+#include <filesystem>
+#include <map>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "app/FileUtil.h"
+#include "editor/AnsiCase.h"
+#include "editor/LexiconFiles.h"
+#include "editor/ThesaurusData.h"
+
+namespace qf {
+namespace {
+
+constexpr std::uintmax_t kMaxDescriptorSize = 64 * 1024;
+
+// A list handed out one entry at a time.
+struct Cursor {
+    std::vector<std::string> items;
+    std::size_t next = 0;
+};
+
+struct Session {
+    std::map<ThesId, std::shared_ptr<const ThesaurusData>> thesauri;
+    ThesId nextId = 1;
+    std::map<std::string, ThesaurusMeaning> categories;  // every name handed out since the last look-up
+    Cursor categoryCursor, synonymCursor, suggestionCursor;
+};
+
+std::map<ThesSession, Session>& Sessions() {
+    static std::map<ThesSession, Session> sessions;
+    return sessions;
+}
+
+Session* FindSession(ThesSession id) {
+    auto it = Sessions().find(id);
+    return it == Sessions().end() ? nullptr : &it->second;
+}
+
+const ThesaurusData* Current(const Session& s) {
+    return s.thesauri.empty() ? nullptr : s.thesauri.begin()->second.get();
+}
+
+void CopyOut(const std::string& text, char* buffer, std::int16_t size) {
+    if (!buffer || size <= 0) return;
+    const auto n = std::min<std::size_t>(text.size(), static_cast<std::size_t>(size - 1));
+    std::memcpy(buffer, text.data(), n);
+    buffer[n] = '\0';
+}
+
+std::int16_t HandOut(Cursor& cursor, char* buffer, std::int16_t size) {
+    if (cursor.next >= cursor.items.size()) return 0;
+    CopyOut(cursor.items[cursor.next++], buffer, size);
+    return 1;
+}
+
+void SplitName(const std::string& name, std::string& base, std::string& tag) {
+    const auto dot = name.rfind('.');
+    if (dot == std::string::npos) {
+        base = name;
+        tag.clear();
+    } else {
+        base = name.substr(0, dot);
+        tag = name.substr(dot + 1);
+    }
+}
+
+// The meaning a category name stands for: the one it was given to in this session, else the
+// first meaning of its base word with its part of speech.
+const ThesaurusMeaning* Resolve(Session& s, const std::string& name) {
+    if (auto it = s.categories.find(name); it != s.categories.end()) return &it->second;
+    const ThesaurusData* data = Current(s);
+    if (!data) return nullptr;
+    std::string base, tag;
+    SplitName(name, base, tag);
+    for (auto& m : data->Meanings(base))
+        if (m.tag == tag) return &s.categories.emplace(name, std::move(m)).first->second;
+    return nullptr;
+}
+
+// Names for a word's meanings, each distinct within the look-up.
+std::vector<std::string> NameMeanings(Session& s, std::vector<ThesaurusMeaning> meanings) {
+    std::vector<std::string> names;
+    for (std::size_t i = 0; i < meanings.size(); ++i) {
+        auto& m = meanings[i];
+        std::vector<std::string> candidates{m.headword};
+        candidates.insert(candidates.end(), m.synonyms.begin(), m.synonyms.end());
+        candidates.push_back(m.headword + " " + std::to_string(i + 1));
+        for (const auto& base : candidates) {
+            const std::string name = base + "." + m.tag;
+            if (std::find(names.begin(), names.end(), name) != names.end()) continue;
+            names.push_back(name);
+            s.categories.insert_or_assign(name, std::move(m));
+            break;
+        }
+    }
+    return names;
+}
+
+}  // namespace
+
+ThesSession ThesDB_OpenSession() {
+    auto& sessions = Sessions();
+    for (ThesSession id = 1; id < INT16_MAX; ++id) {
+        if (!sessions.count(id)) {
+            sessions.emplace(id, Session{});
+            return id;
+        }
+    }
+    return kThesBadSession;
+}
+
+ThesId ThesDB_OpenThesaurus(ThesSession session, const char* path) {
+    Session* s = FindSession(session);
+    if (!s) return kThesBadSession;
+    if (!path || !*path) return kThesFileNotOpened;
+    std::error_code ec;
+    if (!std::filesystem::is_regular_file(path, ec) || std::filesystem::file_size(path, ec) > kMaxDescriptorSize)
+        return kThesFileNotOpened;
+    const auto bytes = ReadWholeFile(path);
+    if (!bytes) return kThesFileNotOpened;
+    const auto desc = ParseThesaurusDescriptor(std::string(bytes->begin(), bytes->end()));
+    if (!desc) return kThesFileNotOpened;
+    const std::string folder = std::filesystem::path(path).parent_path().string();
+    const auto base = FindMythesThesaurus(desc->thesaurus, folder);
+    if (!base) return kThesFileNotOpened;
+    std::string dictionary;
+    if (!desc->dictionary.empty())
+        dictionary = FindHunspellDictionary(desc->dictionary, folder).value_or(std::string());
+    auto data = LoadThesaurus(*base, dictionary);
+    if (!data || s->nextId == INT16_MAX) return kThesFileNotOpened;
+    const ThesId id = s->nextId++;
+    s->thesauri.emplace(id, std::move(data));
+    return id;
+}
+
+std::int16_t ThesDB_GetFirstCategory(ThesSession session, const char* word, char* buffer, std::int16_t size) {
+    Session* s = FindSession(session);
+    if (!s) return kThesBadSession;
+    const ThesaurusData* data = Current(*s);
+    if (!data) return kThesNoThesaurus;
+    s->categories.clear();
+    s->categoryCursor = {};
+    s->categoryCursor.items = NameMeanings(*s, data->Meanings(word ? word : ""));
+    return HandOut(s->categoryCursor, buffer, size);
+}
+
+std::int16_t ThesDB_GetNextCategory(ThesSession session, char* buffer, std::int16_t size) {
+    Session* s = FindSession(session);
+    if (!s) return kThesBadSession;
+    return HandOut(s->categoryCursor, buffer, size);
+}
+
+std::int16_t ThesDB_GetCategoryAntonym(ThesSession session, const char* category, char* buffer,
+                                       std::int16_t size) {
+    Session* s = FindSession(session);
+    if (!s) return kThesBadSession;
+    const ThesaurusData* data = Current(*s);
+    if (!data) return kThesNoThesaurus;
+    const ThesaurusMeaning* meaning = Resolve(*s, category ? category : "");
+    if (!meaning || meaning->antonyms.empty()) return 0;
+
+    const std::string antonym = meaning->antonyms.front();
+    const std::string name = antonym + "." + meaning->tag;
+    if (!s->categories.count(name)) {
+        // The antonym's own meaning: the one that names our word as its antonym, else its
+        // first of the same part of speech. The antonym itself leads its synonyms.
+        ThesaurusMeaning chosen{LowerAnsi(antonym), meaning->tag, {}, {}};
+        const std::string headword = LowerAnsi(meaning->headword);
+        bool matched = false;
+        for (auto& m : data->Meanings(antonym)) {
+            if (m.tag != meaning->tag) continue;
+            const bool names = std::any_of(m.antonyms.begin(), m.antonyms.end(),
+                                           [&](const std::string& a) { return LowerAnsi(a) == headword; });
+            if (names || !matched) {
+                chosen.synonyms = m.synonyms;
+                chosen.antonyms = m.antonyms;
+            }
+            if (names) break;
+            matched = true;
+        }
+        chosen.synonyms.insert(chosen.synonyms.begin(), antonym);
+        s->categories.emplace(name, std::move(chosen));
+    }
+    CopyOut(name, buffer, size);
+    return 1;
+}
+
+std::int16_t ThesDB_SplitCategoryName(const char* category, char* baseWord, std::int16_t size,
+                                      std::uint32_t* partOfSpeech) {
+    if (!category) return 0;
+    std::string base, tag;
+    SplitName(category, base, tag);
+    std::uint32_t code = 0;
+    if (tag == "n") code = kThesNoun;
+    else if (tag == "v") code = kThesVerb;
+    else if (tag == "adj") code = kThesAdjective;
+    else if (tag == "adv") code = kThesAdverb;
+    CopyOut(base, baseWord, size);
+    if (partOfSpeech) *partOfSpeech = code;
+    return 1;
+}
+
+std::int16_t ThesDB_GetFirstSynonym(ThesSession session, const char* category, char* buffer, std::int16_t size) {
+    Session* s = FindSession(session);
+    if (!s) return kThesBadSession;
+    s->synonymCursor = {};
+    if (const ThesaurusMeaning* meaning = Resolve(*s, category ? category : ""))
+        s->synonymCursor.items = meaning->synonyms;
+    return HandOut(s->synonymCursor, buffer, size);
+}
+
+std::int16_t ThesDB_GetNextSynonym(ThesSession session, char* buffer, std::int16_t size) {
+    Session* s = FindSession(session);
+    if (!s) return kThesBadSession;
+    return HandOut(s->synonymCursor, buffer, size);
+}
+
+std::int16_t ThesDB_GetFirstSuggestion(ThesSession session, const char* word, char* buffer, std::int16_t size) {
+    Session* s = FindSession(session);
+    if (!s) return kThesBadSession;
+    const ThesaurusData* data = Current(*s);
+    if (!data) return kThesNoThesaurus;
+    s->suggestionCursor = {};
+    s->suggestionCursor.items = data->Suggestions(word ? word : "", kThesMaxSuggestions);
+    return HandOut(s->suggestionCursor, buffer, size);
+}
+
+std::int16_t ThesDB_GetNextSuggestion(ThesSession session, char* buffer, std::int16_t size) {
+    Session* s = FindSession(session);
+    if (!s) return kThesBadSession;
+    return HandOut(s->suggestionCursor, buffer, size);
+}
+
+std::int16_t ThesDB_CloseThesaurus(ThesSession session, ThesId thesaurus) {
+    Session* s = FindSession(session);
+    if (!s) return kThesBadSession;
+    return s->thesauri.erase(thesaurus) ? 0 : kThesNoThesaurus;
+}
+
+std::int16_t ThesDB_CloseSession(ThesSession session) {
+    return Sessions().erase(session) ? 0 : kThesBadSession;
+}
+
+int ThesDB_OpenSessionCount() { return static_cast<int>(Sessions().size()); }
+
+}  // namespace qf

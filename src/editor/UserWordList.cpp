@@ -1,0 +1,92 @@
+#include "editor/UserWordList.h"
+
+#include <algorithm>
+#include <cstdio>
+
+#include "app/FileUtil.h"
+#include "app/TextHelpers.h"
+#include "editor/SpellEngine.h"
+
+namespace qf {
+
+std::string MaintenanceHeading(UserListMode mode, const std::string& languageName) {
+    if (mode == UserListMode::Include)
+        return "These words will be added to the " + languageName + " dictionary and counted as valid.";
+    return "These words will be excluded from the  " + languageName + " dictionary and will be invalid.";
+}
+
+std::vector<std::string> LoadUserWordList(const std::string& path) {
+    std::vector<std::string> words;
+    if (!FileExists(path)) return words;
+    const SsceSession session = SSCE_OpenSession();
+    if (session < 0) return words;
+    const SsceLexId lex = SSCE_OpenLex(session, path.c_str(), -1);
+    if (lex >= 0) {
+        std::int32_t size = 0;
+        std::int16_t format = 0, kind = 0, language = 0;
+        SSCE_GetLexInfo(session, lex, &size, &format, &kind, &language);
+        std::vector<char> buffer(static_cast<std::size_t>(size > 0 ? size : 0));
+        const std::int32_t used = SSCE_GetLex(session, lex, buffer.data(), size);
+        std::string word;
+        for (std::int32_t i = 0; i < used; ++i) {
+            if (buffer[static_cast<std::size_t>(i)] != '\0') {
+                word += buffer[static_cast<std::size_t>(i)];
+            } else {
+                if (!word.empty()) words.push_back(word);
+                word.clear();
+            }
+        }
+        SSCE_CloseLex(session, lex);
+    }
+    SSCE_CloseSession(session);
+    return words;
+}
+
+bool SaveUserWordList(const std::string& path, UserListMode mode, std::int16_t languageCode,
+                      const std::vector<std::string>& words) {
+    const SsceSession session = SSCE_OpenSession();
+    if (session < 0) return false;
+    // Built beside the list and renamed over it, so a failure halfway keeps the old list.
+    const std::string temp = path + ".new";
+    const std::int16_t kind = mode == UserListMode::Include ? kSsceIncludeList : kSsceExcludeList;
+    const SsceLexId lex = SSCE_CreateLex(session, temp.c_str(), kind, languageCode);
+    bool ok = lex >= 0;
+    if (ok) {
+        for (const auto& word : words) ok = SSCE_AddToLex(session, lex, word.c_str(), "") >= 0 && ok;
+        SSCE_CloseLex(session, lex);
+    }
+    SSCE_CloseSession(session);
+    if (ok) ok = std::rename(temp.c_str(), path.c_str()) == 0;
+    if (!ok) std::remove(temp.c_str());
+    return ok;
+}
+
+bool AddWordToIncludeList(const std::string& path, std::int16_t languageCode, const std::string& word) {
+    const SsceSession session = SSCE_OpenSession();
+    if (session < 0) return false;
+    const SsceLexId lex = FileExists(path) ? SSCE_OpenLex(session, path.c_str(), 0)
+                                           : SSCE_CreateLex(session, path.c_str(), kSsceIncludeList, languageCode);
+    bool ok = lex >= 0;
+    if (ok) {
+        ok = SSCE_AddToLex(session, lex, word.c_str(), "") >= 0;
+        SSCE_CloseLex(session, lex);
+    }
+    SSCE_CloseSession(session);
+    return ok;
+}
+
+bool AddToWordList(std::vector<std::string>& words, const std::string& typed) {
+    std::string word = TrimBlanks(typed);
+    if (word.empty()) return false;
+    words.push_back(std::move(word));
+    return true;
+}
+
+int DeleteFromWordList(std::vector<std::string>& words, int selected) {
+    if (selected < 0 || static_cast<std::size_t>(selected) >= words.size()) return -1;
+    words.erase(words.begin() + selected);
+    if (words.empty()) return -1;
+    return std::min(selected, static_cast<int>(words.size()) - 1);
+}
+
+}  // namespace qf
