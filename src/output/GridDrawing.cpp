@@ -46,7 +46,11 @@ void DrawNumbers(RenderContext& ctx, const PageObject& object, const GridGeometr
     ctx.SetFont(object.numberFont, object.numberFont.size);
     const double a = s.LineHeight() - s.Descent();
     const double halfNine = s.TextWidth("9") / 2;
+    std::set<std::pair<int, int>> drawn;
     for (const PuzzleEntry& e : ctx.entries.All()) {
+        // An across and a down word starting in one cell share their number: drawn once, not
+        // twice over itself, which would darken smoothed digits.
+        if (!drawn.insert({e.startCell, e.number}).second) continue;
         const int row = (e.startCell - 1) / kGridSide + 1;
         const int column = (e.startCell - 1) % kGridSide + 1;
         if (row > g.height || column > g.width) continue;  // a damaged start cell off the shown grid

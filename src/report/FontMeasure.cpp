@@ -6,6 +6,7 @@
 #include <QGuiApplication>
 #include <QImage>
 
+#include <cstdio>
 #include <cstdlib>
 
 #include "report/QtTextCodec.h"
@@ -36,10 +37,17 @@ const QImage& ReferenceDevice() {
     return device;
 }
 
+// A program without windows has no one to read Qt's chatter about its environment; it would
+// only garble the tool's output. Real failures still get through.
+void QuietMessages(QtMsgType type, const QMessageLogContext&, const QString& message) {
+    if (type == QtCriticalMsg || type == QtFatalMsg) std::fprintf(stderr, "%s\n", message.toLocal8Bit().constData());
+}
+
 }  // namespace
 
 void EnsureGuiApplication() {
     if (!QCoreApplication::instance()) {
+        qInstallMessageHandler(QuietMessages);
         if (!std::getenv("QT_QPA_PLATFORM")) setenv("QT_QPA_PLATFORM", "offscreen", 0);
         static int argc = 1;
         static char name[] = "quernfold";

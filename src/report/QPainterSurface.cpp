@@ -6,6 +6,8 @@
 #include <QPainter>
 #include <QPen>
 
+#include <cmath>
+
 #include "report/PageTargets.h"
 #include "report/Picture.h"
 #include "report/QtTextCodec.h"
@@ -83,9 +85,13 @@ void QPainterSurface::LineTo(double x, double y) {
 }
 
 void QPainterSurface::FillRect(double left, double top, double right, double bottom) {
-    if (QPainter* p = Painter())
-        p->fillRect(QRectF(QPointF(left * dpiX_, top * dpiY_), QPointF(right * dpiX_, bottom * dpiY_)),
+    // Whole pixels, so that neighbouring squares share their edges and leave no seam between them.
+    if (QPainter* p = Painter()) {
+        const QPoint topLeft(static_cast<int>(std::lround(left * dpiX_)), static_cast<int>(std::lround(top * dpiY_)));
+        const QPoint bottomRight(static_cast<int>(std::lround(right * dpiX_)), static_cast<int>(std::lround(bottom * dpiY_)));
+        p->fillRect(QRect(topLeft, QSize(bottomRight.x() - topLeft.x(), bottomRight.y() - topLeft.y())),
                     WinColor(brushColor_));
+    }
 }
 
 void QPainterSurface::FillEllipse(double left, double top, double right, double bottom) {

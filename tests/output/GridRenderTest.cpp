@@ -199,6 +199,12 @@ TEST(GridRender, NumbersHorizontalOrStacked) {
     RecordingSurface h;
     Render(h, p, layout);
     EXPECT_EQ(TextsDrawn(h), (std::vector<std::string>{"7", "23", "105"}));
+
+    // CAT and CAB both start in the corner as number 1: it is drawn once.
+    const PuzzleRecord shared = MakePuzzle(kSmall);
+    RecordingSurface once;
+    Render(once, shared, layout);
+    EXPECT_EQ(TextsDrawn(once), (std::vector<std::string>{"1", "3", "2"}));
 }
 
 TEST(GridRender, AnswerKeyPartialAnswersAndPartialLetters) {
