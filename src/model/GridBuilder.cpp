@@ -27,7 +27,7 @@ int GridBuilder::ConstructGrid(PuzzleRecord& record, const ShapeRecord& shape, c
     SortByLength();
     BuildLetters();
     record.grid.fill(kBlank);
-    firstCell_.fill(0);
+    ResetMasks();
     occupied_ = 0;
     placed_.fill(0);
     firstWord_ = true;
@@ -77,15 +77,51 @@ void GridBuilder::SortByLength() {
 }
 
 void GridBuilder::BuildLetters() {
+    idOf_.fill(0);
+    letterKinds_ = 0;
+    std::array<bool, 256> seen{};
     for (int i = 0; i < wordCount_; ++i) {
         const auto& word = rec_->words[i];
         int n = 0;
         for (std::size_t c = 0; c < word.UsedLength(); ++c) {
             if (word.chars[c] == ' ') continue;
-            letters_[i][n++] = static_cast<std::uint8_t>(UpperLetter(word.chars[c]));
+            const auto letter = static_cast<std::uint8_t>(UpperLetter(word.chars[c]));
+            if (!seen[letter]) {
+                seen[letter] = true;
+                idOf_[letter] = static_cast<std::uint8_t>(letterKinds_++);
+            }
+            letters_[i][n] = letter;
+            letterIds_[i][n] = idOf_[letter];
+            ++n;
         }
         lengths_[i] = static_cast<std::uint8_t>(n);
     }
+}
+
+void GridBuilder::ResetMasks() {
+    occupiedRow_.fill(0);
+    occupiedColumn_.fill(0);
+    for (int id = 0; id < letterKinds_; ++id) {
+        letterRow_[id].fill(0);
+        letterColumn_[id].fill(0);
+    }
+    // Unusable cells never take a letter: blocked both ways from the start. A run's attempts
+    // share one shape, so its masks are kept until the shape changes.
+    if (!shapeKnown_ || shapeCells_ != shape_->cells) {
+        shapeCells_ = shape_->cells;
+        shapeKnown_ = true;
+        shapeAcross_.fill(0);
+        shapeDown_.fill(0);
+        for (int row = 1; row <= kGridSide; ++row) {
+            for (int c = 1; c <= kGridSide; ++c) {
+                if (shapeCells_[CellIndex(row, c) - 1] != 0) continue;
+                shapeAcross_[row] |= Mask{1} << c;
+                shapeDown_[c] |= Mask{1} << row;
+            }
+        }
+    }
+    blockedAcross_ = shapeAcross_;
+    blockedDown_ = shapeDown_;
 }
 
 void GridBuilder::PlaceWord(int slot) {
@@ -222,60 +258,67 @@ int GridBuilder::TestDown(int s, int slot) const {
     return crossings;
 }
 
-// Marks every start cell that lines one of the word's letters up with the same letter in the
-// grid, then tests them in ascending cell order, which is the scan order of both directions.
-void GridBuilder::FindAcross(int slot, Best& best) {
+// All start positions of one line at once. Bit c of a mask stands for the position starting at
+// cell c of the line; a cell at offset t from the start is bit c + t, hence the shifts by t.
+void GridBuilder::LineStarts(int slot, Mask occupied, Mask blocked, const LetterLines& letterLines, int line,
+                             Mask range, Mask& one, Mask& two) const {
+    const int length = lengths_[slot - 1];
+    const auto& ids = letterIds_[slot - 1];
+    // The cells just before and after the word must be free.
+    Mask bad = (occupied << 1) | (occupied >> length);
+    const Mask blockedBlank = blocked & ~occupied;
+    Mask once = 0, twice = 0;  // locals: the outputs might alias the letter masks
+    for (int t = 0; t < length; ++t) {
+        const Mask mismatch = occupied & ~letterLines[ids[t]][line];
+        bad |= (blockedBlank | mismatch) >> t;
+        const Mask crossing = occupied >> t;
+        twice |= once & crossing;
+        once |= crossing;
+    }
+    const Mask pass = range & ~bad;
+    one = once & pass;
+    two = twice & pass;
+}
+
+void GridBuilder::FindAcross(int slot, Best& best) const {
     best = Best{true, 0, 0};
     const int length = lengths_[slot - 1];
     const int lastColumn = width_ - length + 1;
     if (length == 0 || lastColumn < 1) return;
-    candidates_.fill(0);
-    const auto& w = letters_[slot - 1];
-    for (int t = 0; t < length; ++t) {
-        for (int k = firstCell_[w[t]]; k != 0; k = nextCell_[k]) {
-            const int c = ColumnOf(k) - t;
-            if (c < 1 || c > lastColumn || RowOf(k) > height_) continue;
-            const int s = k - t;
-            candidates_[s >> 6] |= std::uint64_t{1} << (s & 63);
-        }
-    }
-    for (std::size_t b = 0; b < candidates_.size(); ++b) {
-        for (std::uint64_t bits = candidates_[b]; bits != 0; bits &= bits - 1) {
-            const int s = static_cast<int>(b * 64) + __builtin_ctzll(bits);
-            const int crossings = TestAcross(s, slot);
-            if (crossings >= 1 && best.oneCrossing == 0) best.oneCrossing = s;
-            if (crossings >= 2) {
-                best.twoCrossings = s;
-                return;
-            }
+    const Mask range = ((Mask{1} << (lastColumn + 1)) - 1) & ~Mask{1};
+    for (int row = 1; row <= height_; ++row) {
+        const Mask occupied = occupiedRow_[row];
+        if (occupied == 0) continue;  // nothing to cross in this row
+        Mask one = 0, two = 0;
+        LineStarts(slot, occupied, blockedAcross_[row], letterRow_, row, range, one, two);
+        if (one != 0 && best.oneCrossing == 0) best.oneCrossing = CellIndex(row, __builtin_ctzll(one));
+        if (two != 0) {
+            best.twoCrossings = CellIndex(row, __builtin_ctzll(two));
+            return;
         }
     }
 }
 
-void GridBuilder::FindDown(int slot, Best& best) {
+// Down positions are scanned row by row through the columns, so the first one is the smallest
+// start cell over all columns.
+void GridBuilder::FindDown(int slot, Best& best) const {
     best = Best{true, 0, 0};
     const int length = lengths_[slot - 1];
     const int lastRow = height_ - length + 1;
     if (length == 0 || lastRow < 1) return;
-    candidates_.fill(0);
-    const auto& w = letters_[slot - 1];
-    for (int t = 0; t < length; ++t) {
-        for (int k = firstCell_[w[t]]; k != 0; k = nextCell_[k]) {
-            const int row = RowOf(k) - t;
-            if (row < 1 || row > lastRow || ColumnOf(k) > width_) continue;
-            const int s = k - t * kGridSide;
-            candidates_[s >> 6] |= std::uint64_t{1} << (s & 63);
+    const Mask range = ((Mask{1} << (lastRow + 1)) - 1) & ~Mask{1};
+    for (int c = 1; c <= width_; ++c) {
+        const Mask occupied = occupiedColumn_[c];
+        if (occupied == 0) continue;
+        Mask one = 0, two = 0;
+        LineStarts(slot, occupied, blockedDown_[c], letterColumn_, c, range, one, two);
+        if (one != 0) {
+            const int s = CellIndex(__builtin_ctzll(one), c);
+            if (best.oneCrossing == 0 || s < best.oneCrossing) best.oneCrossing = s;
         }
-    }
-    for (std::size_t b = 0; b < candidates_.size(); ++b) {
-        for (std::uint64_t bits = candidates_[b]; bits != 0; bits &= bits - 1) {
-            const int s = static_cast<int>(b * 64) + __builtin_ctzll(bits);
-            const int crossings = TestDown(s, slot);
-            if (crossings >= 1 && best.oneCrossing == 0) best.oneCrossing = s;
-            if (crossings >= 2) {
-                best.twoCrossings = s;
-                return;
-            }
+        if (two != 0) {
+            const int s = CellIndex(__builtin_ctzll(two), c);
+            if (best.twoCrossings == 0 || s < best.twoCrossings) best.twoCrossings = s;
         }
     }
 }
@@ -283,16 +326,25 @@ void GridBuilder::FindDown(int slot, Best& best) {
 void GridBuilder::Write(int s, int slot, bool across) {
     auto& g = rec_->grid;
     const auto& w = letters_[slot - 1];
+    const auto& ids = letterIds_[slot - 1];
     const int length = lengths_[slot - 1];
     const int step = across ? 1 : kGridSide;
     for (int t = 0; t < length; ++t) {
         const int k = s + t * step;
-        if (g[k - 1] == kBlank) {
-            g[k - 1] = w[t];
-            nextCell_[k] = firstCell_[w[t]];
-            firstCell_[w[t]] = static_cast<std::int16_t>(k);
-            ++occupied_;
-        }
+        if (g[k - 1] != kBlank) continue;
+        g[k - 1] = w[t];
+        ++occupied_;
+        const int row = RowOf(k), c = ColumnOf(k);
+        const Mask rowBit = Mask{1} << row, columnBit = Mask{1} << c;
+        occupiedRow_[row] |= columnBit;
+        occupiedColumn_[c] |= rowBit;
+        letterRow_[ids[t]][row] |= columnBit;
+        letterColumn_[ids[t]][c] |= rowBit;
+        // Its neighbours may no longer be blank cells of a word running alongside it.
+        blockedAcross_[row - 1] |= columnBit;
+        blockedAcross_[row + 1] |= columnBit;
+        blockedDown_[c - 1] |= rowBit;
+        blockedDown_[c + 1] |= rowBit;
     }
     rec_->startCell[slot - 1] = static_cast<std::int16_t>(s);
     rec_->letterCount[slot - 1] = static_cast<std::int16_t>(length);

@@ -3,9 +3,10 @@
 // greedily and without backtracking, then trims, converts and numbers the grid.
 //
 // Every placement takes the first position, in the fixed scan order, that passes the neighbour
-// tests with enough crossings. Once the grid holds letters a passing position must run through
-// at least one of them, so only the positions lined up with an occupied cell of one of the
-// word's letters are tested, in scan order; the answer is the same as scanning every position.
+// tests with enough crossings. Instead of testing positions one by one, the builder keeps each
+// row and column of the grid as bit masks (occupied cells, cells of each letter, blank cells a
+// word may not run through) and tests all the start positions of a row or column at once; the
+// position taken is the same as a cell-by-cell scan would take.
 #include <array>
 #include <cstdint>
 
@@ -36,6 +37,8 @@ public:
     bool PlaceDown(int slot);
 
 private:
+    using Mask = std::uint64_t;  // bit b: column b of a row, or row b of a column (1..50)
+    static constexpr int kLines = kGridSide + 2;
     struct Best {
         bool valid = false;
         int twoCrossings = 0;  // first passing start cell with at least 2 crossings, 0 = none
@@ -43,18 +46,23 @@ private:
     };
     struct SlotInfo {
         std::int16_t start, count, number;
-        std::uint8_t across, placed, origin;
+        std::uint8_t across, placed, origin, position;
     };
 
     void SortByLength();
     void BuildLetters();
+    void ResetMasks();
     void PlaceWord(int slot);
     int TestAcross(int s, int slot) const;  // crossings, or -1 when the position fails
     int TestDown(int s, int slot) const;
     bool ScanRows(int from, int to, int slot);
     bool ScanColumns(int from, int to, int slot);
-    void FindAcross(int slot, Best& best);
-    void FindDown(int slot, Best& best);
+    void FindAcross(int slot, Best& best) const;
+    void FindDown(int slot, Best& best) const;
+    // Start positions along one line (row for across, column for down) that pass, by crossings.
+    using LetterLines = std::array<std::array<Mask, kLines>, 256>;  // [letter number][line]
+    void LineStarts(int slot, Mask occupied, Mask blocked, const LetterLines& letterLines, int line, Mask range,
+                    Mask& one, Mask& two) const;
     bool TakeBest(const Best& best, int slot, bool across);
     void Write(int s, int slot, bool across);
     void Finish();
@@ -73,14 +81,19 @@ private:
     int occupied_ = 0;
     PlacedFlags placed_{};
     std::array<std::array<std::uint8_t, kWordCapacity>, kMaxWords> letters_{};
+    std::array<std::array<std::uint8_t, kWordCapacity>, kMaxWords> letterIds_{};  // dense letter numbers
     std::array<std::uint8_t, kMaxWords> lengths_{};
-    // Occupied cells of each letter value, as linked lists through the cells.
-    std::array<std::int16_t, 256> firstCell_{};
-    std::array<std::int16_t, kGridCells + 1> nextCell_{};
-    std::array<std::uint64_t, (kGridCells + 64) / 64 + 1> candidates_{};
+    std::array<std::uint8_t, 256> idOf_{};
+    int letterKinds_ = 0;
+    std::array<Mask, kLines> occupiedRow_{}, occupiedColumn_{};
+    std::array<Mask, kLines> blockedAcross_{};  // unusable, or a letter above or below
+    std::array<Mask, kLines> blockedDown_{};    // unusable, or a letter left or right
+    LetterLines letterRow_{}, letterColumn_{};
+    bool shapeKnown_ = false;
+    std::array<std::uint8_t, kGridCells> shapeCells_{};
+    std::array<Mask, kLines> shapeAcross_{}, shapeDown_{};
     Best across_, down_;
-    std::array<SlotInfo, kMaxWords> slots_{};
-    std::array<SlotInfo, kMaxWords> scratch_{};
+    std::array<SlotInfo, kMaxWords> slots_{}, scratch_{};
     std::array<ShortString<kWordCapacity>, kMaxWords> wordCopy_{};
     std::array<ShortString<kClueCapacity>, kMaxWords> clueCopy_{};
 };

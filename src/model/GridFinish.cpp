@@ -1,4 +1,6 @@
 // The finishing steps of an attempt: trim, convert, order the slots and number them.
+#include <algorithm>
+
 #include "app/TextHelpers.h"
 #include "model/GridBuilder.h"
 
@@ -7,19 +9,14 @@ namespace {
 
 constexpr std::uint8_t kBlank = kCellBlank;
 
-// Stable insertion sort of slots [from, to) by `key`; equal keys keep their order, as the
-// neighbour exchanges of the program's sorts leave them.
+// Sorts slots [from, to) by `key`; equal keys keep their order, as the neighbour exchanges of
+// the program's sorts leave them.
 template <typename Slot, typename Key>
 void SortSlots(Slot* slots, int from, int to, Key key) {
-    for (int i = from + 1; i < to; ++i) {
-        const Slot moving = slots[i];
-        int j = i;
-        while (j > from && key(moving) < key(slots[j - 1])) {
-            slots[j] = slots[j - 1];
-            --j;
-        }
-        slots[j] = moving;
-    }
+    for (int i = from; i < to; ++i) slots[i].position = static_cast<std::uint8_t>(i);
+    std::sort(slots + from, slots + to, [&](const Slot& a, const Slot& b) {
+        return key(a) != key(b) ? key(a) < key(b) : a.position < b.position;
+    });
 }
 
 bool HoldsLetter(std::uint8_t cell) { return cell != kCellOutside && cell != kBlank; }
@@ -72,7 +69,7 @@ int GridBuilder::OrderSlots() {
     int front = 0, back = placedCount;
     for (int i = 0; i < n; ++i) {
         const SlotInfo info{r.startCell[i], r.letterCount[i], r.number[i], r.isAcross[i], placed_[i],
-                            static_cast<std::uint8_t>(i)};
+                            static_cast<std::uint8_t>(i), 0};
         slots_[info.placed ? front++ : back++] = info;
     }
     SlotInfo* s = slots_.data();
@@ -82,11 +79,30 @@ int GridBuilder::OrderSlots() {
         if (i == 0 || s[i].start != s[i - 1].start) ++number;
         s[i].number = static_cast<std::int16_t>(number);
     }
-    // Down words sink behind the across words; the order this leaves among the down words
-    // only matters between words of one number, and the sort by number keeps it.
-    for (int i = 0; i < placedCount; ++i) {
-        for (int j = placedCount - 1; j > i; --j) {
-            if (s[j - 1].across == 0) std::swap(s[j - 1], s[j]);
+    // Down words sink behind the across words by neighbour exchanges, which leave the across
+    // words in order but shuffle the down words. The sort by number below puts the down words
+    // in order again, except those of one number: only when two down words share a start cell
+    // does the shuffle show, and only then is it done exchange by exchange.
+    bool sharedDownStart = false;
+    for (int i = 0, downsHere = 0; i < placedCount && !sharedDownStart; ++i) {
+        if (i > 0 && s[i].start != s[i - 1].start) downsHere = 0;  // sorted by start: runs of one cell
+        downsHere += s[i].across == 0 ? 1 : 0;
+        sharedDownStart = downsHere > 1;
+    }
+    if (!sharedDownStart) {
+        int out = 0;
+        for (int i = 0; i < placedCount; ++i) {
+            if (s[i].across == 1) scratch_[out++] = s[i];
+        }
+        for (int i = 0; i < placedCount; ++i) {
+            if (s[i].across == 0) scratch_[out++] = s[i];
+        }
+        std::copy(scratch_.begin(), scratch_.begin() + placedCount, s);
+    } else {
+        for (int i = 0; i < placedCount; ++i) {
+            for (int j = placedCount - 1; j > i; --j) {
+                if (s[j - 1].across == 0) std::swap(s[j - 1], s[j]);
+            }
         }
     }
     int acrossCount = 0;
