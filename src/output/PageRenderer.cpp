@@ -126,7 +126,8 @@ void SetUpPaper(Surface& surface, const PageLayoutRecord& layout) {
 }
 
 RenderResult RenderPage(Surface& surface, const PuzzleRecord& puzzle, PageLayoutRecord& layout,
-                        const PrintOptions& options, const PrintHeadings& headings) {
+                        const PrintOptions& options, const PrintHeadings& headings,
+                        const std::function<bool()>& aborted) {
     RenderResult result;
     SetUpPaper(surface, layout);
     result.pageWidth = surface.PageWidth();
@@ -142,6 +143,10 @@ RenderResult RenderPage(Surface& surface, const PuzzleRecord& puzzle, PageLayout
     }
 
     for (int i = 0; i < layout.UsedObjects(); ++i) {
+        if (aborted && aborted()) {
+            result.aborted = true;
+            return result;
+        }
         PageObject& object = layout.objects[static_cast<std::size_t>(i)];
         DrawObject(ctx, object, i + 1, pictures.bySlot[static_cast<std::size_t>(i)].get());
     }

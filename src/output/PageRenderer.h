@@ -1,5 +1,6 @@
 #pragma once
 // Lays one generated puzzle onto one page by its page layout and draws it on a surface.
+#include <functional>
 #include <memory>
 #include <vector>
 
@@ -27,7 +28,9 @@ void SetUpPaper(Surface& surface, const PageLayoutRecord& layout);
 // Renders the page: paper, scale, pictures, then the objects in slot order. `layout` is the
 // print's working copy: the renderer writes each object's fitted font size into it and the
 // bonus question into the Bonus Question object's text. Warnings are returned, never shown.
+// `aborted`, when given, is asked before each object; an aborted page gives no fit warnings.
 RenderResult RenderPage(Surface& surface, const PuzzleRecord& puzzle, PageLayoutRecord& layout,
-                        const PrintOptions& options, const PrintHeadings& headings);
+                        const PrintOptions& options, const PrintHeadings& headings,
+                        const std::function<bool()>& aborted = {});
 
 }  // namespace qf

@@ -13,6 +13,12 @@ namespace qf {
 inline constexpr int kMaxTextLines = 100;
 inline constexpr int kMaxClueLines = 7;
 
+// The report status display: its format (page number, then two status lines) and its last line.
+inline constexpr const char* kReportStatusFormat = "Printing Page %p\r%0\r%1";
+inline constexpr const char* kReportCanceledText = "Puzzle Generation Canceled!";
+inline constexpr const char* kReportDoneText = "Puzzle Generated!";
+inline constexpr const char* kReportTitle = "Test Report";  // the print job's name
+
 inline constexpr const char* kBitmapsMissingText =
     "One or more bitmaps in the layout design could not be located.";
 inline constexpr const char* kCluesDidNotFitText =
@@ -95,6 +101,7 @@ struct RenderResult {
     ClueBlockMetrics downClues;
     ClueBlockMetrics combinedClues;
     WordListMetrics wordList;
+    bool aborted = false;
     bool bitmapsMissing = false;
     bool cluesDidNotFit = false;
     bool wordsDidNotFit = false;

@@ -43,8 +43,14 @@ void DrawWordList(RenderContext& ctx, PageObject& object, int slot) {
     WordListMetrics& m = ctx.result.wordList;
     m.words.clear();
     for (int i = 1; i <= ctx.entries.n; ++i) m.words.push_back(ctx.puzzle.Word(i).Str());
-    std::stable_sort(m.words.begin(), m.words.end(),
-                     [](const std::string& a, const std::string& b) { return UpperLetters(a) < UpperLetters(b); });
+    // Compared in upper case, byte by byte as unsigned, so accented letters sort after Z.
+    std::stable_sort(m.words.begin(), m.words.end(), [](const std::string& a, const std::string& b) {
+        const std::string ua = UpperLetters(a);
+        const std::string ub = UpperLetters(b);
+        return std::lexicographical_compare(ua.begin(), ua.end(), ub.begin(), ub.end(), [](char x, char y) {
+            return static_cast<unsigned char>(x) < static_cast<unsigned char>(y);
+        });
+    });
     const int columns = std::clamp<int>(object.columns, 1, kMaxColumns);
     WordLayout w;
     ShrinkToFit(object.textFont.size, object.makeFit != 0, kBlockFloor, [&](int pt) {

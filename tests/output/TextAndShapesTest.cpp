@@ -178,6 +178,15 @@ TEST(WordList, SortedInColumnsWithOverflow) {
     EXPECT_TRUE(s.Texts().empty());
     EXPECT_EQ(r.wordList.printedLengths, (std::vector<int>{0, 0, 0, 0}));
     EXPECT_TRUE(r.wordsDidNotFit);
+
+    // Upper case decides the order, and accented letters come after Z.
+    PuzzleRecord accented = MakePuzzle(kSmall);
+    accented.Word(1) = "\xE9" "cu";
+    accented.Word(2) = "box";
+    list.rect = {48, 48, 240, 240};
+    s.Clear();
+    r = Render(s, accented, layout);
+    EXPECT_EQ(r.wordList.words, (std::vector<std::string>{"box", "CAB", "TOX", "\xE9" "cu"}));
 }
 
 TEST(Shapes, RectanglesCirclesAndBorders) {
@@ -268,6 +277,16 @@ TEST(Warnings, EachKindOnceInItsOrder) {
                                                "Text would not fit i"}));
     EXPECT_TRUE(r.textDidNotFit[0]);
     EXPECT_TRUE(r.textDidNotFit[1]);
+
+    // Aborted after the third object: the pictures were reported before the page, nothing else.
+    int asked = 0;
+    RecordingSurface aborted;
+    const RenderResult a =
+        RenderPage(aborted, p, layout, PrintOptions{}, PrintHeadings{}, [&] { return ++asked > 3; });
+    EXPECT_TRUE(a.aborted);
+    EXPECT_EQ(asked, 4);
+    ASSERT_EQ(a.warnings.size(), 1u);
+    EXPECT_EQ(a.warnings[0].text, "One or more bitmaps in the layout design could not be located.");
 }
 
 }  // namespace
