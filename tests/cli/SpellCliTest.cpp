@@ -1,3 +1,6 @@
+#include <cstdlib>
+#include <filesystem>
+
 #include <gtest/gtest.h>
 
 #include "support/TempDir.h"
@@ -5,15 +8,27 @@
 namespace qf::test {
 namespace {
 
-// The tool's program directory is build/bin, where the build wrote the lexicon files for the
-// dictionaries of this machine; user lists land there too, so each test removes its own.
+// The tool reads the lexicon files the build wrote for the dictionaries of this machine. User
+// lists lie in the program directory, so the tests that write them use a copy of it.
 class SpellCli : public ::testing::Test {
 protected:
-    void TearDown() override {
-        RunCli({"dictionary", "include", "--lang", "3", "remove", "qfzorble"}, cwd.Path());
-        RunCli({"dictionary", "exclude", "--lang", "3", "remove", "casa"}, cwd.Path());
+    void UseOwnProgramDir() {
+        namespace fs = std::filesystem;
+        const char* built = std::getenv("QUERNFOLD_PROGRAM_DIR");
+        ASSERT_NE(built, nullptr);
+        savedProgramDir = built;
+        for (const auto& entry : fs::directory_iterator(built)) {
+            const std::string ext = entry.path().extension().string();
+            if (ext == ".tlx" || ext == ".clx" || ext == ".cth")
+                fs::copy_file(entry.path(), fs::path(programDir.Path()) / entry.path().filename());
+        }
+        setenv("QUERNFOLD_PROGRAM_DIR", programDir.Path().c_str(), 1);
     }
-    TempDir cwd;
+    void TearDown() override {
+        if (!savedProgramDir.empty()) setenv("QUERNFOLD_PROGRAM_DIR", savedProgramDir.c_str(), 1);
+    }
+    TempDir cwd, programDir;
+    std::string savedProgramDir;
 };
 
 TEST_F(SpellCli, WordsAreOkOrGetSuggestions) {
@@ -60,6 +75,7 @@ TEST_F(SpellCli, ThesaurusListsCategoriesAntonymsAndSynonyms) {
 }
 
 TEST_F(SpellCli, UserListsChangeTheVerdict) {
+    UseOwnProgramDir();
     const CliResult before = RunCli({"spell", "--lang", "3", "qfzorble", "casa"}, cwd.Path());
     EXPECT_EQ(before.out.find("qfzorble: ok"), std::string::npos);
     EXPECT_NE(before.out.find("casa: ok"), std::string::npos);
@@ -74,6 +90,8 @@ TEST_F(SpellCli, UserListsChangeTheVerdict) {
     EXPECT_EQ(gone.exitCode, 1);
     EXPECT_EQ(gone.err, "quernfold-cli: nope is not in the list\n");
     EXPECT_EQ(RunCli({"dictionary", "exclude", "--lang", "3", "list"}, cwd.Path()).out, "");
+    EXPECT_EQ(ReadFileText(programDir.File("ExcSpan.tlx")), "");
+    EXPECT_EQ(ReadFileText(programDir.File("IncSpan.tlx")), "qfzorble\n");
     EXPECT_EQ(RunCli({"dictionary", "sideways", "list"}, cwd.Path()).exitCode, 2);
 }
 
