@@ -4,6 +4,7 @@
 #include <QImage>
 #include <QPageLayout>
 #include <QPageSize>
+#include <QPagedPaintDevice>
 #include <QPdfWriter>
 #include <QPicture>
 #include <QSvgGenerator>
@@ -21,11 +22,26 @@ constexpr int kMaxImageSide = 20000;
 
 }  // namespace
 
+QPaintDevice* PagedDeviceTarget::Begin(const PageSetup& page) {
+    // Standard papers go by their Windows code, so a printer picks its own tray for them.
+    const QPageSize::PageSizeId id = page.paperCode ? QPageSize::id(page.paperCode) : QPageSize::Custom;
+    const QPageSize size = id != QPageSize::Custom
+                               ? QPageSize(id)
+                               : QPageSize(QSizeF(page.paper.width, page.paper.height), QPageSize::Inch, QString(),
+                                           QPageSize::ExactMatch);
+    const auto orientation =
+        page.orientation == PageOrientation::Portrait ? QPageLayout::Portrait : QPageLayout::Landscape;
+    if (!device_.setPageLayout(QPageLayout(size, orientation, QMarginsF(0, 0, 0, 0)))) return nullptr;
+    return &device_;
+}
+
 ImageTarget::ImageTarget(int pixelWidth, std::string path, std::string format, int quality)
     : pixelWidth_(pixelWidth), path_(std::move(path)), format_(std::move(format)), quality_(quality) {}
 ImageTarget::~ImageTarget() = default;
 
-QPaintDevice* ImageTarget::Begin(double widthInches, double heightInches) {
+QPaintDevice* ImageTarget::Begin(const PageSetup& page) {
+    const double widthInches = page.Width();
+    const double heightInches = page.Height();
     if (pixelWidth_ < 1 || pixelWidth_ > kMaxImageSide || !(widthInches > 0) || !(heightInches > 0)) return nullptr;
     const double dpi = pixelWidth_ / widthInches;
     const long height = std::lround(heightInches * dpi);
@@ -52,14 +68,13 @@ const QImage& ImageTarget::Image() const {
 PdfTarget::PdfTarget(std::string path, int dpi) : path_(std::move(path)), dpi_(dpi) {}
 PdfTarget::~PdfTarget() = default;
 
-QPaintDevice* PdfTarget::Begin(double widthInches, double heightInches) {
+QPaintDevice* PdfTarget::Begin(const PageSetup& page) {
     writer_ = std::make_unique<QPdfWriter>(FromUtf8(path_));
     writer_->setResolution(dpi_);
     writer_->setCreator(QStringLiteral("Quernfold"));
     writer_->setTitle(QStringLiteral("Test Report"));
-    const QPageSize size(QSizeF(widthInches, heightInches), QPageSize::Inch, QString(), QPageSize::ExactMatch);
-    writer_->setPageLayout(QPageLayout(size, QPageLayout::Portrait, QMarginsF(0, 0, 0, 0)));
-    return writer_.get();
+    PagedDeviceTarget paged(*writer_);
+    return paged.Begin(page);
 }
 
 bool PdfTarget::Finish() {
@@ -71,7 +86,9 @@ bool PdfTarget::Finish() {
 SvgTarget::SvgTarget(std::string path, int dpi) : path_(std::move(path)), dpi_(dpi) {}
 SvgTarget::~SvgTarget() = default;
 
-QPaintDevice* SvgTarget::Begin(double widthInches, double heightInches) {
+QPaintDevice* SvgTarget::Begin(const PageSetup& page) {
+    const double widthInches = page.Width();
+    const double heightInches = page.Height();
     generator_ = std::make_unique<QSvgGenerator>();
     generator_->setFileName(FromUtf8(path_));
     generator_->setResolution(dpi_);
@@ -91,9 +108,9 @@ bool SvgTarget::Finish() {
 PageFileTarget::PageFileTarget() : picture_(std::make_unique<QPicture>()) {}
 PageFileTarget::~PageFileTarget() = default;
 
-QPaintDevice* PageFileTarget::Begin(double widthInches, double heightInches) {
-    width_ = widthInches;
-    height_ = heightInches;
+QPaintDevice* PageFileTarget::Begin(const PageSetup& page) {
+    width_ = page.Width();
+    height_ = page.Height();
     return picture_.get();
 }
 

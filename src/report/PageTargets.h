@@ -4,8 +4,11 @@
 #include <memory>
 #include <string>
 
+#include "report/Surface.h"
+
 class QImage;
 class QPaintDevice;
+class QPagedPaintDevice;
 class QPdfWriter;
 class QPicture;
 class QSvgGenerator;
@@ -15,8 +18,8 @@ namespace qf {
 class PageTarget {
 public:
     virtual ~PageTarget() = default;
-    // The device for a page of this size in inches; nullptr when it cannot be made.
-    virtual QPaintDevice* Begin(double widthInches, double heightInches) = 0;
+    // The device for the page; nullptr when it cannot be made.
+    virtual QPaintDevice* Begin(const PageSetup& page) = 0;
     // Called after painting has ended; false when the result could not be written.
     virtual bool Finish() { return true; }
 };
@@ -27,7 +30,7 @@ class ImageTarget : public PageTarget {
 public:
     explicit ImageTarget(int pixelWidth, std::string path = {}, std::string format = "PNG", int quality = -1);
     ~ImageTarget() override;
-    QPaintDevice* Begin(double widthInches, double heightInches) override;
+    QPaintDevice* Begin(const PageSetup& page) override;
     bool Finish() override;
     const QImage& Image() const;
 
@@ -39,12 +42,23 @@ private:
     std::unique_ptr<QImage> image_;
 };
 
+// A paged device that takes the paper by its code and the orientation itself: the printer
+// (QPrinter, made by the windows layer) or a PDF writer.
+class PagedDeviceTarget : public PageTarget {
+public:
+    explicit PagedDeviceTarget(QPagedPaintDevice& device) : device_(device) {}
+    QPaintDevice* Begin(const PageSetup& page) override;
+
+private:
+    QPagedPaintDevice& device_;
+};
+
 // A PDF file of one page of the paper's size.
 class PdfTarget : public PageTarget {
 public:
     explicit PdfTarget(std::string path, int dpi = 600);
     ~PdfTarget() override;
-    QPaintDevice* Begin(double widthInches, double heightInches) override;
+    QPaintDevice* Begin(const PageSetup& page) override;
     bool Finish() override;
 
 private:
@@ -58,7 +72,7 @@ class SvgTarget : public PageTarget {
 public:
     explicit SvgTarget(std::string path, int dpi = 96);
     ~SvgTarget() override;
-    QPaintDevice* Begin(double widthInches, double heightInches) override;
+    QPaintDevice* Begin(const PageSetup& page) override;
     bool Finish() override;
 
 private:
@@ -72,7 +86,7 @@ class PageFileTarget : public PageTarget {
 public:
     PageFileTarget();
     ~PageFileTarget() override;
-    QPaintDevice* Begin(double widthInches, double heightInches) override;
+    QPaintDevice* Begin(const PageSetup& page) override;
     const QPicture& Page() const;
     double WidthInches() const { return width_; }
     double HeightInches() const { return height_; }

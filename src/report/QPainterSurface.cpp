@@ -29,7 +29,7 @@ QPainterSurface::~QPainterSurface() { Finish(); }
 QPainter* QPainterSurface::Painter() const {
     if (!started_) {
         started_ = true;
-        device_ = target_.Begin(PageWidth(), PageHeight());
+        device_ = target_.Begin(Setup());
         if (device_) {
             dpiX_ = device_->logicalDpiX();
             dpiY_ = device_->logicalDpiY();

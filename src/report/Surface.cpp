@@ -33,18 +33,15 @@ bool PaperForCode(int code, PaperDimensions& out) {
     return false;
 }
 
-bool Surface::SelectPaper(int paperCode) { return PaperForCode(paperCode, paper_); }
+bool Surface::SelectPaper(int paperCode) {
+    if (!PaperForCode(paperCode, setup_.paper)) return false;
+    setup_.paperCode = paperCode;
+    return true;
+}
 
 void Surface::SetCustomPaper(double widthInches, double heightInches) {
-    paper_ = {widthInches, heightInches};
-}
-
-double Surface::PageWidth() const {
-    return orientation_ == PageOrientation::Portrait ? paper_.width : paper_.height;
-}
-
-double Surface::PageHeight() const {
-    return orientation_ == PageOrientation::Portrait ? paper_.height : paper_.width;
+    setup_.paperCode = 0;
+    setup_.paper = {widthInches, heightInches};
 }
 
 long Surface::XToPixels(double x) const { return std::lround(x * DotsPerInchX()); }

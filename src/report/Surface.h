@@ -32,6 +32,16 @@ struct PaperDimensions {
 // Letter 1, Legal 5, Executive 7, A4 9, A5 11, B5 13; false for any other code.
 bool PaperForCode(int code, PaperDimensions& out);
 
+// The page as the surface was told it: a standard paper by its code (0 for a user-defined size)
+// with its upright size, the orientation, and the page size that results.
+struct PageSetup {
+    int paperCode = 1;
+    PaperDimensions paper{8.5, 11.0};
+    PageOrientation orientation = PageOrientation::Portrait;
+    double Width() const { return orientation == PageOrientation::Portrait ? paper.width : paper.height; }
+    double Height() const { return orientation == PageOrientation::Portrait ? paper.height : paper.width; }
+};
+
 class Surface {
 public:
     virtual ~Surface() = default;
@@ -40,10 +50,11 @@ public:
     // size reported is the paper turned by the orientation.
     bool SelectPaper(int paperCode);
     void SetCustomPaper(double widthInches, double heightInches);  // portrait sizes
-    void SetOrientation(PageOrientation orientation) { orientation_ = orientation; }
-    PageOrientation Orientation() const { return orientation_; }
-    double PageWidth() const;
-    double PageHeight() const;
+    void SetOrientation(PageOrientation orientation) { setup_.orientation = orientation; }
+    PageOrientation Orientation() const { return setup_.orientation; }
+    double PageWidth() const { return setup_.Width(); }
+    double PageHeight() const { return setup_.Height(); }
+    const PageSetup& Setup() const { return setup_; }
 
     // Font: set, then measured in inches.
     virtual void SetFont(const SurfaceFont& font) = 0;
@@ -79,8 +90,7 @@ public:
     virtual void DrawPicture(const Picture& picture, double left, double top, double right, double bottom) = 0;
 
 private:
-    PaperDimensions paper_{8.5, 11.0};
-    PageOrientation orientation_ = PageOrientation::Portrait;
+    PageSetup setup_;
 };
 
 }  // namespace qf

@@ -4,6 +4,7 @@
 #include <QFontInfo>
 #include <QImage>
 #include <QPainter>
+#include <QPdfWriter>
 #include <QPicture>
 
 #include "report/FontMeasure.h"
@@ -146,6 +147,36 @@ TEST(QPainterSurface, PdfSvgAndThePageFile) {
     const int mid = static_cast<int>(1.5 * page.Dpi());
     EXPECT_TRUE(IsDark(replay, mid, mid));
     EXPECT_FALSE(IsDark(replay, 3 * mid, mid));
+}
+
+TEST(QPainterSurface, PagedDeviceTakesPaperCodeCustomSizeAndOrientation) {
+    TempDir dir;
+    auto mediaBox = [&](const std::string& name, auto setUp) {
+        {
+            QPdfWriter writer(QString::fromStdString(dir.File(name)));
+            PagedDeviceTarget target(writer);
+            QPainterSurface s(target);
+            setUp(s);
+            s.FillRect(0.5, 0.5, 1, 1);
+            EXPECT_TRUE(s.Finish());
+        }
+        const std::string pdf = ReadFileText(dir.File(name));
+        const auto at = pdf.find("/MediaBox [");
+        return at == std::string::npos ? std::string() : pdf.substr(at, pdf.find(']', at) - at + 1);
+    };
+    EXPECT_EQ(mediaBox("legal.pdf", [](Surface& s) { s.SelectPaper(5); }), "/MediaBox [0 0 612.000000 1008.000000]");
+    EXPECT_EQ(mediaBox("a5.pdf",
+                       [](Surface& s) {
+                           s.SelectPaper(11);
+                           s.SetOrientation(PageOrientation::Landscape);
+                       }),
+              "/MediaBox [0 0 595.000000 420.000000]");
+    EXPECT_EQ(mediaBox("custom.pdf",
+                       [](Surface& s) {
+                           s.SetCustomPaper(5, 10);
+                           s.SetOrientation(PageOrientation::Landscape);
+                       }),
+              "/MediaBox [0 0 720.000000 360.000000]");
 }
 
 TEST(QPainterSurface, ImpossiblePagesAreRefused) {
