@@ -1,0 +1,196 @@
+// quernfold-cli generate, driven as a user drives it.
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+
+#include "app/FileUtil.h"
+#include "collections/CollectionFile.h"
+#include "shapes/ShapeFiles.h"
+#include "support/TempDir.h"
+
+namespace qf::test {
+namespace {
+
+ShapeRecord Square(int side, const std::string& name = "Square") {
+    ShapeRecord shape;
+    shape.name.Set(name);
+    shape.width = shape.height = static_cast<std::int16_t>(side);
+    for (int row = 1; row <= side; ++row) {
+        for (int c = 1; c <= side; ++c) shape.Cell(CellIndex(row, c)) = 1;
+    }
+    return shape;
+}
+
+void WriteShapeFile(const std::string& path, const ShapeRecord& shape) { WriteBytes(path, EncodeShapeExchange(shape)); }
+
+const char* const kGarden =
+    "LANTERN:a lamp\n"
+    "  CANDLE : wax light \r\n"
+    "\n"
+    "GARDEN\n";
+
+PuzzleRecord Slot(const std::string& path, int slot) {
+    PuzzleRecord record;
+    EXPECT_TRUE(ReadPuzzle(path, slot, record).Empty());
+    return record;
+}
+
+TEST(GenerateCli, AppendsTheChosenCandidateAsSaveDoes) {
+    TempDir dir;
+    WriteShapeFile(dir.File("square.lay"), Square(15));
+    WriteFile(dir.File("garden.txt"), kGarden);
+    const std::vector<std::string> args{"generate", "--words", "garden.txt", "--shape", "square.lay",
+                                        "--collection", "out.QF3", "--attempts", "40", "--seed", "11", "--shrink"};
+    const CliResult first = RunCli(args, dir.Path());
+    ASSERT_EQ(first.exitCode, 0) << first.err;
+    EXPECT_EQ(first.out,
+              "Best Fit: 3 of 3 words\nSecond Best Fit: 3 of 3 words\nThird Best Fit: 3 of 3 words\n"
+              "Fourth Best Fit: 3 of 3 words\n");
+    const PuzzleRecord r = Slot(dir.File("out.QF3"), 0);
+    EXPECT_EQ(r.version.Str(), "3.1a");
+    EXPECT_EQ(r.generated, 1);
+    EXPECT_EQ(r.title.Str(), "garden");
+    EXPECT_EQ(r.category.Str(), "General");
+    EXPECT_EQ(r.wordCount, 3);
+    EXPECT_EQ(r.acrossCount + r.downCount, 3);
+    for (int i = 0; i < 3; ++i) EXPECT_EQ(r.inGrid[i], 1);
+    EXPECT_EQ(r.inGrid[3], 0);
+    EXPECT_LE(r.width, 15);
+    for (int i = 0; i < 3; ++i) {
+        if (r.words[i].Str() == "CANDLE") {
+            EXPECT_EQ(r.clues[i].Str(), "wax light");
+        } else if (r.words[i].Str() == "GARDEN") {
+            EXPECT_TRUE(r.clues[i].Empty());
+        }
+    }
+
+    // The same seed builds the same puzzle; another pick takes another candidate.
+    ASSERT_EQ(RunCli(args, dir.Path()).exitCode, 0);
+    auto again = args;
+    again.insert(again.end(), {"--pick", "3", "--title", "Jardin \xc3\xa9t\xc3\xa9", "--category", "Nature",
+                               "--bonus", "Which one burns?"});
+    ASSERT_EQ(RunCli(again, dir.Path()).exitCode, 0);
+    ASSERT_EQ(CountSlots(dir.File("out.QF3")), 3);
+    EXPECT_EQ(ReadFileText(dir.File("out.QF3")).substr(0, kSlotSize),
+              ReadFileText(dir.File("out.QF3")).substr(kSlotSize, kSlotSize));
+    const PuzzleRecord third = Slot(dir.File("out.QF3"), 2);
+    EXPECT_EQ(third.title.Str(), "Jardin \xe9t\xe9");
+    EXPECT_EQ(third.category.Str(), "Nature");
+    EXPECT_EQ(third.bonusQuestion.Str(), "Which one burns?");
+}
+
+TEST(GenerateCli, LeftOutWordsAreSavedOnlyWhenTheQuestionIsAnsweredYes) {
+    TempDir dir;
+    WriteShapeFile(dir.File("square.lay"), Square(12));
+    // FUZZY shares no letter with the others, so no candidate places it.
+    WriteFile(dir.File("list.txt"), "LANTERN:a lamp\nCANDLE:wax light\nGARDEN:plot\nFUZZY:blurred\n");
+    std::vector<std::string> args{"generate", "--words", "list.txt", "--shape", "square.lay",
+                                  "--collection", "out.QF3", "--attempts", "5", "--seed", "3"};
+    CliResult r = RunCli(args, dir.Path());
+    EXPECT_EQ(r.exitCode, 1);
+    EXPECT_NE(r.out.find("Best Fit: 3 of 4 words\n"), std::string::npos);
+    EXPECT_NE(r.err.find("One or more words did not fit into the puzzle.  Save Puzzle anyway?\n"), std::string::npos);
+    EXPECT_FALSE(CountSlots(dir.File("out.QF3")).has_value()) << "nothing is written on No";
+
+    args.insert(args.begin(), "--yes");
+    r = RunCli(args, dir.Path());
+    ASSERT_EQ(r.exitCode, 0) << r.err;
+    const PuzzleRecord saved = Slot(dir.File("out.QF3"), 0);
+    EXPECT_EQ(saved.wordCount, 3);
+    EXPECT_EQ(saved.words[3].Str(), "FUZZY");
+    EXPECT_EQ(saved.clues[3].Str(), "blurred");
+    EXPECT_EQ(saved.inGrid[3], 0);
+}
+
+TEST(GenerateCli, FailedChecksPrintTheProgramsMessageAndWriteNothing) {
+    TempDir dir;
+    WriteShapeFile(dir.File("square.lay"), Square(15));
+    WriteFile(dir.File("long.txt"), "OAK\nABCDEFGHIJKLMNOP:too long\n");
+    CliResult r = RunCli({"generate", "--words", "long.txt", "--shape", "square.lay", "--collection", "out.QF3"},
+                         dir.Path());
+    EXPECT_EQ(r.exitCode, 1);
+    EXPECT_EQ(r.err, "Word is greater than puzzle dimension size of 15 characters in \"ABCDEFGHIJKLMNOP\".\n");
+    EXPECT_FALSE(FileExists(dir.File("out.QF3")));
+
+    WriteFile(dir.File("ok.txt"), "OAK\n");
+    r = RunCli({"generate", "--words", "ok.txt", "--shape", "square.lay", "--collection", "out.QF3", "--attempts",
+                "0"},
+               dir.Path());
+    EXPECT_EQ(r.exitCode, 1);
+    EXPECT_EQ(r.err, "Attempts must be between 1 and 999.  Please correct.\n");
+
+    r = RunCli({"generate", "--words", "missing.txt", "--shape", "square.lay", "--collection", "out.QF3"}, dir.Path());
+    EXPECT_EQ(r.exitCode, 1);
+    EXPECT_EQ(r.err, "Unable to open import file.\n");
+
+    WriteFile(dir.File("bad.lay"), "XYZ1.0 not a shape");
+    r = RunCli({"generate", "--words", "ok.txt", "--shape", "bad.lay", "--collection", "out.QF3"}, dir.Path());
+    EXPECT_EQ(r.exitCode, 1);
+    EXPECT_EQ(r.err, std::string(kShapeFileCorrupt) + "\n");
+    EXPECT_FALSE(FileExists(dir.File("out.QF3")));
+
+    WriteShapeFile(dir.File("big.lay"), Square(31));
+    r = RunCli({"generate", "--words", "ok.txt", "--shape", "big.lay", "--collection", "out.QF3"}, dir.Path());
+    EXPECT_EQ(r.exitCode, 0) << "the large-shape warning does not stop Create";
+    EXPECT_NE(r.err.find("You have selected a puzzle shape with large dimensions."), std::string::npos);
+}
+
+TEST(GenerateCli, WordFilesInEitherEncodingAndOtherSeparators) {
+    TempDir dir;
+    WriteShapeFile(dir.File("square.lay"), Square(10));
+    WriteFile(dir.File("ansi.txt"), "CAF\xc9|a small restaurant\nFACE|front\n");        // Windows-1252
+    WriteFile(dir.File("utf8.txt"), "CAF\xc3\x89|a small restaurant\nFACE|front\n");    // UTF-8
+    for (const char* file : {"ansi.txt", "utf8.txt"}) {
+        SCOPED_TRACE(file);
+        const std::string out = std::string(file) + ".QF3";
+        const CliResult r = RunCli({"generate", "--words", file, "--shape", "square.lay", "--collection", out,
+                                    "--sep", "|", "--seed", "1"},
+                                   dir.Path());
+        ASSERT_EQ(r.exitCode, 0) << r.err;
+        const PuzzleRecord p = Slot(dir.File(out), 0);
+        ASSERT_EQ(p.wordCount, 2);
+        const bool cafeFirst = p.words[0].Str() == "CAF\xc9";
+        EXPECT_EQ(p.words[cafeFirst ? 0 : 1].Str(), "CAF\xc9");
+        EXPECT_EQ(p.clues[cafeFirst ? 0 : 1].Str(), "a small restaurant");
+    }
+}
+
+TEST(GenerateCli, ShapeByIndexOfTheLibrary) {
+    TempDir program, dir;
+    ASSERT_TRUE(AppendShape(program.File("QFFLAY.DAT"), Square(9, "Nine")).Empty());
+    ASSERT_TRUE(AppendShape(program.File("QFFLAY.DAT"), Square(7, "Seven")).Empty());
+    WriteFile(dir.File("w.txt"), "OTTER:river animal\nTROUT:fish\n");
+    const char* old = std::getenv("QUERNFOLD_PROGRAM_DIR");
+    const std::string saved = old ? old : "";
+    setenv("QUERNFOLD_PROGRAM_DIR", program.Path().c_str(), 1);
+    const CliResult r = RunCli({"generate", "--words", "w.txt", "--shape", "1", "--collection", "out.QF3"}, dir.Path());
+    const CliResult missing =
+        RunCli({"generate", "--words", "w.txt", "--shape", "2", "--collection", "out.QF3"}, dir.Path());
+    if (old) {
+        setenv("QUERNFOLD_PROGRAM_DIR", saved.c_str(), 1);
+    } else {
+        unsetenv("QUERNFOLD_PROGRAM_DIR");
+    }
+    ASSERT_EQ(r.exitCode, 0) << r.err;
+    EXPECT_EQ(Slot(dir.File("out.QF3"), 0).width, 7);
+    EXPECT_EQ(missing.exitCode, 1);
+    EXPECT_EQ(missing.err, "No shape 2 in the shapes library.\n");
+}
+
+TEST(GenerateCli, WrongCommandLinesAreUsageErrors) {
+    TempDir dir;
+    for (const auto& args : std::vector<std::vector<std::string>>{
+             {"generate", "--shape", "s.lay", "--collection", "c.QF3"},
+             {"generate", "--words", "w.txt", "--shape", "s.lay", "--collection", "c.QF3", "--pick", "5"},
+             {"generate", "--words", "w.txt", "--shape", "s.lay", "--collection", "c.QF3", "--seed", "-1"},
+             {"generate", "--words", "w.txt", "--shape", "s.lay", "--collection", "c.QF3", "--sep", "::"},
+             {"generate", "--words", "w.txt", "--shape", "s.lay", "--collection", "c.QF3", "--colour", "red"},
+         }) {
+        const CliResult r = RunCli(args, dir.Path());
+        EXPECT_EQ(r.exitCode, 2) << args.back();
+        EXPECT_NE(r.err.find("usage:"), std::string::npos);
+    }
+}
+
+}  // namespace
+}  // namespace qf::test
