@@ -1,11 +1,13 @@
 #include "editor/SpellEngine.h"
 
 #include <algorithm>
+#include <cctype>
 #include <cstdio>
 #include <cstring>
 #include <filesystem>
 #include <map>
 #include <memory>
+#include <optional>
 #include <set>
 #include <string>
 #include <vector>
@@ -79,12 +81,47 @@ bool InLists(const Session& s, const std::string& folded, bool exclude) {
     return false;
 }
 
-bool Accepts(const Session& s, const std::string& word) {
+// Excluded: false; accepted by a list or a dictionary: true; unknown: nullopt.
+std::optional<bool> Decide(const Session& s, const std::string& word) {
     const std::string folded = LowerAnsi(word);
     if (InLists(s, folded, true)) return false;
     if (InLists(s, folded, false)) return true;
     for (const auto& [id, lex] : s.lexicons)
         if (lex.dictionary && lex.dictionary->Spell(word)) return true;
+    return std::nullopt;
+}
+
+// Letters (accented ones of Windows-1252 included) and digits; everything else around a word
+// is punctuation such as "!" or quotes, which the clue delimiters do not cover.
+bool IsWordChar(char c) {
+    const auto u = static_cast<unsigned char>(c);
+    if (std::isalnum(u) && u < 0x80) return true;
+    if (u >= 0xC0) return u != 0xD7 && u != 0xF7;
+    switch (u) {
+        case 0x83: case 0x8A: case 0x8C: case 0x8E: case 0x9A: case 0x9C: case 0x9E: case 0x9F: return true;
+        default: return false;
+    }
+}
+
+struct Affixed {
+    std::string prefix, core, suffix;
+};
+
+Affixed SplitPunctuation(const std::string& word) {
+    std::size_t begin = 0, end = word.size();
+    while (begin < end && !IsWordChar(word[begin])) ++begin;
+    while (end > begin && !IsWordChar(word[end - 1])) --end;
+    return {word.substr(0, begin), word.substr(begin, end - begin), word.substr(end)};
+}
+
+// A word is taken as it stands first (so "AT&T" can be listed), then without the punctuation
+// around it; punctuation alone is accepted.
+bool Accepts(const Session& s, const std::string& word) {
+    if (auto verdict = Decide(s, word)) return *verdict;
+    const Affixed parts = SplitPunctuation(word);
+    if (parts.core.empty()) return true;
+    if (parts.core.size() != word.size())
+        if (auto verdict = Decide(s, parts.core)) return *verdict;
     return false;
 }
 
@@ -240,14 +277,17 @@ std::int16_t SSCE_Suggest(SsceSession session, const char* word, std::int16_t /*
     if (text.size() > static_cast<std::size_t>(kSsceMaxWordLength)) return 0;
 
     std::vector<std::string> found;
-    auto offer = [&](const std::string& w) {
-        if (w.empty() || InLists(*s, LowerAnsi(w), true)) return;
+    const Affixed parts = SplitPunctuation(text);
+    auto offer = [&](const std::string& core) {
+        const std::string w = parts.prefix + core + parts.suffix;
+        if (core.empty() || InLists(*s, LowerAnsi(w), true) || InLists(*s, LowerAnsi(core), true)) return;
         if (std::find(found.begin(), found.end(), w) == found.end()) found.push_back(w);
     };
+    if (parts.core.empty()) return 0;
     for (const auto& [id, lex] : s->lexicons)
         if (lex.dictionary)
-            for (const auto& w : lex.dictionary->Suggest(text)) offer(w);
-    const std::string folded = LowerAnsi(text);
+            for (const auto& w : lex.dictionary->Suggest(parts.core)) offer(w);
+    const std::string folded = LowerAnsi(parts.core);
     for (const auto& [id, lex] : s->lexicons)
         if (!lex.dictionary && lex.kind != kSsceExcludeList)
             for (const auto& w : lex.words)

@@ -8,6 +8,8 @@
 // user list whose file name starts with "Exc" is an exclude list, any other an include list.
 // A word in an open exclude list is refused even when a dictionary knows it; a word in an open
 // include list or companion lexicon is accepted. Words are compared without regard to case.
+// Punctuation around a word ("Hello!", quotes) is not part of it: the word is checked without
+// it, and suggestions keep it.
 #include <cstdint>
 
 namespace qf {

@@ -55,6 +55,13 @@ TEST_F(SpellEngineTest, ChecksWordsAgainstDictionaryAndCompanion) {
     EXPECT_TRUE(Rejected(session, "ice craem"));
     EXPECT_FALSE(Rejected(session, ""));
     EXPECT_TRUE(Rejected(session, std::string(150, 'a').c_str()));  // longer than the engine takes
+    // Punctuation the clue delimiters leave on a word is not part of it.
+    EXPECT_FALSE(Rejected(session, "Hello!"));
+    EXPECT_FALSE(Rejected(session, "'Hello'"));
+    EXPECT_FALSE(Rejected(session, "\x93quoted\x94"));  // Windows-1252 curly quotes
+    EXPECT_FALSE(Rejected(session, "!"));
+    EXPECT_FALSE(Rejected(session, "don't"));
+    EXPECT_TRUE(Rejected(session, "Helo!"));
     char replacement[50] = "junk";
     SSCE_CheckWord(session, 128, "bird", replacement, 50);
     EXPECT_STREQ(replacement, "");
@@ -74,11 +81,17 @@ TEST_F(SpellEngineTest, SuggestionsAreNulEndedAndFitTheBuffer) {
     EXPECT_EQ(std::vector<std::string>(words.begin(), words.begin() + static_cast<long>(few.size())), few);
     EXPECT_TRUE(Suggestions(session, "xqzjvw", 500, &count).empty());
     EXPECT_EQ(count, 0);
+    const auto kept = Suggestions(session, "'Helo!", 500, &count);
+    EXPECT_NE(std::find(kept.begin(), kept.end(), "'Hello!"), kept.end());
+    EXPECT_TRUE(Suggestions(session, "?!", 500, &count).empty());
+    // Companion words within one letter are offered too.
+    const auto companion = Suggestions(session, "esme", 500, &count);
+    EXPECT_NE(std::find(companion.begin(), companion.end(), "esne"), companion.end());
 }
 
 TEST_F(SpellEngineTest, ExcludeListRefusesAndIncludeListAccepts) {
     WriteFile(dir.File("ExcEngl.tlx"), "bird\n");
-    WriteFile(dir.File("IncEngl.tlx"), "Quernfold\r\nzxq\n");
+    WriteFile(dir.File("IncEngl.tlx"), "Quernfold\r\nzxq\nAT&T\n");
     const SsceSession s = SSCE_OpenSession();
     ASSERT_GE(SSCE_OpenLex(s, dir.File("ExcEngl.tlx").c_str(), -1), 0);
     ASSERT_GE(SSCE_OpenLex(s, dir.File("IncEngl.tlx").c_str(), -1), 0);
@@ -87,6 +100,9 @@ TEST_F(SpellEngineTest, ExcludeListRefusesAndIncludeListAccepts) {
     EXPECT_TRUE(Rejected(s, "Bird"));
     EXPECT_FALSE(Rejected(s, "quernfold"));
     EXPECT_FALSE(Rejected(s, "zxq"));
+    EXPECT_FALSE(Rejected(s, "AT&T"));
+    EXPECT_TRUE(Rejected(s, "bird!"));   // punctuation does not get round the exclude list
+    EXPECT_TRUE(Rejected(s, "big bird"));
     // An excluded word is not offered as a suggestion either.
     std::int16_t count = 0;
     const auto words = Suggestions(s, "brid", 500, &count);
