@@ -16,6 +16,5 @@ int main(int argc, char** argv) {
         std::cerr << "qf-lexicons: could not write into " << argv[1] << '\n';
         return 1;
     }
-    for (const auto& name : *written) std::cout << name << '\n';
     return 0;
 }

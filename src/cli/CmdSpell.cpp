@@ -18,8 +18,7 @@ constexpr const char* kUsage =
     "                                                     suggestion and prints the clue as stored\n"
     "  N: 1 American, 2 British, 3 Spanish, 4 Italian, 5 French, 6 German, 7 Dutch, 8 Swedish,\n"
     "     9 the language last chosen; without --lang the Dictionary setting of QFOLD3.INI.\n"
-    "  Words rejected by the user's exclude list and accepted by the include list follow the\n"
-    "  lists of the language, as when the program starts with that language.\n";
+    "  The user's include and exclude lists of that language take part (the American ones for 9).\n";
 
 std::string Joined(const std::vector<std::string>& words) {
     std::string text;
