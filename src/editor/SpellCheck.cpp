@@ -32,7 +32,8 @@ public:
             prompter_.Inform(Message(head + kMsgNoSuggestions, kCaptionNotice));
             return std::nullopt;
         }
-        const SuggestionChoice choice = dialog_.ShowSuggestions(SuggestionsNotice(session_.Language()->name), word, suggestions);
+        const std::string notice = SuggestionsNotice(session_.Language()->name);
+        const SuggestionChoice choice = dialog_.ShowSuggestions(notice, word, suggestions);
         switch (choice.action) {
             case SuggestionAction::Replace:
                 if (choice.replacement.empty()) return std::nullopt;
