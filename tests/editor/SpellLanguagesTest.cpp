@@ -105,7 +105,8 @@ TEST(SpellLanguages, MissingDictionaryMakesLanguageUnavailable) {
 TEST(SpellLanguages, ThesaurusFallsBackToAmerican) {
     TempDir thes;
     for (const char* ext : {".idx", ".dat"})
-        fs::create_symlink(std::string("/usr/share/mythes/th_en_US_v2") + ext, thes.File(std::string("th_en_US_v2") + ext));
+        fs::create_symlink(std::string("/usr/share/mythes/th_en_US_v2") + ext,
+                           thes.File(std::string("th_en_US_v2") + ext));
     LexiconSetup setup;
     setup.thesaurusDirs = {thes.Path()};
     ProgramDir dir(setup);
