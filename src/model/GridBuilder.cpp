@@ -1,5 +1,6 @@
 #include "model/GridBuilder.h"
 
+#include <cstring>
 #include <memory>
 
 #include "app/TextHelpers.h"
@@ -8,6 +9,12 @@ namespace qf {
 namespace {
 
 constexpr std::uint8_t kBlank = kCellBlank;
+
+GridBuilder::Pair LoadPair(const std::uint64_t* masks) {
+    GridBuilder::Pair pair;
+    std::memcpy(&pair, masks, sizeof pair);
+    return pair;
+}
 
 int RowOf(int k) { return (k - 1) / kGridSide + 1; }
 int ColumnOf(int k) { return (k - 1) % kGridSide + 1; }
@@ -258,24 +265,26 @@ int GridBuilder::TestDown(int s, int slot) const {
     return crossings;
 }
 
-// All start positions of one line at once. Bit c of a mask stands for the position starting at
-// cell c of the line; a cell at offset t from the start is bit c + t, hence the shifts by t.
-void GridBuilder::LineStarts(int slot, Mask occupied, Mask blocked, const LetterLines& letterLines, int line,
-                             Mask range, Mask& one, Mask& two) const {
+// All start positions of two neighbouring lines at once (a vector of two masks). Bit c of a
+// mask stands for the position starting at cell c of the line; a cell at offset t from the
+// start is bit c + t, hence the shifts by t.
+void GridBuilder::LineStarts(int slot, const LineMasks& occupiedLines, const LineMasks& blockedLines,
+                             const LetterLines& letterLines, int line, Mask range, Pair& one, Pair& two) const {
     const int length = lengths_[slot - 1];
     const auto& ids = letterIds_[slot - 1];
+    const Pair occupied = LoadPair(&occupiedLines[line]);
     // The cells just before and after the word must be free.
-    Mask bad = (occupied << 1) | (occupied >> length);
-    const Mask blockedBlank = blocked & ~occupied;
-    Mask once = 0, twice = 0;  // locals: the outputs might alias the letter masks
+    Pair bad = (occupied << 1) | (occupied >> length);
+    const Pair blockedBlank = LoadPair(&blockedLines[line]) & ~occupied;
+    Pair once{0, 0}, twice{0, 0};  // locals: the outputs might alias the letter masks
     for (int t = 0; t < length; ++t) {
-        const Mask mismatch = occupied & ~letterLines[ids[t]][line];
+        const Pair mismatch = occupied & ~LoadPair(&letterLines[ids[t]][line]);
         bad |= (blockedBlank | mismatch) >> t;
-        const Mask crossing = occupied >> t;
+        const Pair crossing = occupied >> t;
         twice |= once & crossing;
         once |= crossing;
     }
-    const Mask pass = range & ~bad;
+    const Pair pass = Pair{range, range} & ~bad;
     one = once & pass;
     two = twice & pass;
 }
@@ -286,15 +295,16 @@ void GridBuilder::FindAcross(int slot, Best& best) const {
     const int lastColumn = width_ - length + 1;
     if (length == 0 || lastColumn < 1) return;
     const Mask range = ((Mask{1} << (lastColumn + 1)) - 1) & ~Mask{1};
-    for (int row = 1; row <= height_; ++row) {
-        const Mask occupied = occupiedRow_[row];
-        if (occupied == 0) continue;  // nothing to cross in this row
-        Mask one = 0, two = 0;
-        LineStarts(slot, occupied, blockedAcross_[row], letterRow_, row, range, one, two);
-        if (one != 0 && best.oneCrossing == 0) best.oneCrossing = CellIndex(row, __builtin_ctzll(one));
-        if (two != 0) {
-            best.twoCrossings = CellIndex(row, __builtin_ctzll(two));
-            return;
+    for (int row = 1; row <= height_; row += 2) {
+        if ((occupiedRow_[row] | occupiedRow_[row + 1]) == 0) continue;  // nothing to cross here
+        Pair one, two;
+        LineStarts(slot, occupiedRow_, blockedAcross_, letterRow_, row, range, one, two);
+        for (int i = 0; i < 2 && row + i <= height_; ++i) {
+            if (one[i] != 0 && best.oneCrossing == 0) best.oneCrossing = CellIndex(row + i, __builtin_ctzll(one[i]));
+            if (two[i] != 0) {
+                best.twoCrossings = CellIndex(row + i, __builtin_ctzll(two[i]));
+                return;
+            }
         }
     }
 }
@@ -307,18 +317,19 @@ void GridBuilder::FindDown(int slot, Best& best) const {
     const int lastRow = height_ - length + 1;
     if (length == 0 || lastRow < 1) return;
     const Mask range = ((Mask{1} << (lastRow + 1)) - 1) & ~Mask{1};
-    for (int c = 1; c <= width_; ++c) {
-        const Mask occupied = occupiedColumn_[c];
-        if (occupied == 0) continue;
-        Mask one = 0, two = 0;
-        LineStarts(slot, occupied, blockedDown_[c], letterColumn_, c, range, one, two);
-        if (one != 0) {
-            const int s = CellIndex(__builtin_ctzll(one), c);
-            if (best.oneCrossing == 0 || s < best.oneCrossing) best.oneCrossing = s;
-        }
-        if (two != 0) {
-            const int s = CellIndex(__builtin_ctzll(two), c);
-            if (best.twoCrossings == 0 || s < best.twoCrossings) best.twoCrossings = s;
+    for (int c = 1; c <= width_; c += 2) {
+        if ((occupiedColumn_[c] | occupiedColumn_[c + 1]) == 0) continue;
+        Pair one, two;
+        LineStarts(slot, occupiedColumn_, blockedDown_, letterColumn_, c, range, one, two);
+        for (int i = 0; i < 2 && c + i <= width_; ++i) {
+            if (one[i] != 0) {
+                const int s = CellIndex(__builtin_ctzll(one[i]), c + i);
+                if (best.oneCrossing == 0 || s < best.oneCrossing) best.oneCrossing = s;
+            }
+            if (two[i] != 0) {
+                const int s = CellIndex(__builtin_ctzll(two[i]), c + i);
+                if (best.twoCrossings == 0 || s < best.twoCrossings) best.twoCrossings = s;
+            }
         }
     }
 }

@@ -26,6 +26,9 @@ struct ConstructionOptions {
 // The workspace of attempts; one per thread, reused from attempt to attempt.
 class GridBuilder {
 public:
+    using Mask = std::uint64_t;  // bit b: column b of a row, or row b of a column (1..50)
+    using Pair = Mask __attribute__((vector_size(16)));  // the masks of two neighbouring lines
+
     // Runs one attempt on `record`; returns the number of words placed (the new WordCount).
     int ConstructGrid(PuzzleRecord& record, const ShapeRecord& shape, const ConstructionOptions& options,
                       RandomSource& random);
@@ -37,8 +40,8 @@ public:
     bool PlaceDown(int slot);
 
 private:
-    using Mask = std::uint64_t;  // bit b: column b of a row, or row b of a column (1..50)
-    static constexpr int kLines = kGridSide + 2;
+    static constexpr int kLines = kGridSide + 2;  // lines 1..50 and an empty one either side
+    using LineMasks = std::array<Mask, kLines>;
     struct Best {
         bool valid = false;
         int twoCrossings = 0;  // first passing start cell with at least 2 crossings, 0 = none
@@ -59,10 +62,11 @@ private:
     bool ScanColumns(int from, int to, int slot);
     void FindAcross(int slot, Best& best) const;
     void FindDown(int slot, Best& best) const;
-    // Start positions along one line (row for across, column for down) that pass, by crossings.
-    using LetterLines = std::array<std::array<Mask, kLines>, 256>;  // [letter number][line]
-    void LineStarts(int slot, Mask occupied, Mask blocked, const LetterLines& letterLines, int line, Mask range,
-                    Mask& one, Mask& two) const;
+    // Start positions along lines `line` and `line` + 1 (rows for across, columns for down)
+    // that pass, with at least one and at least two crossings.
+    using LetterLines = std::array<LineMasks, 256>;  // [letter number][line]
+    void LineStarts(int slot, const LineMasks& occupiedLines, const LineMasks& blockedLines,
+                    const LetterLines& letterLines, int line, Mask range, Pair& one, Pair& two) const;
     bool TakeBest(const Best& best, int slot, bool across);
     void Write(int s, int slot, bool across);
     void Finish();
