@@ -35,6 +35,8 @@ QPaintDevice* PagedDeviceTarget::Begin(const PageSetup& page) {
     return &device_;
 }
 
+bool PagedDeviceTarget::NewPage() { return device_.newPage(); }
+
 ImageTarget::ImageTarget(int pixelWidth, std::string path, std::string format, int quality)
     : pixelWidth_(pixelWidth), path_(std::move(path)), format_(std::move(format)), quality_(quality) {}
 ImageTarget::~ImageTarget() = default;
@@ -76,6 +78,8 @@ QPaintDevice* PdfTarget::Begin(const PageSetup& page) {
     PagedDeviceTarget paged(*writer_);
     return paged.Begin(page);
 }
+
+bool PdfTarget::NewPage() { return writer_ && writer_->newPage(); }
 
 bool PdfTarget::Finish() {
     writer_.reset();  // closes the file

@@ -20,6 +20,8 @@ public:
     virtual ~PageTarget() = default;
     // The device for the page; nullptr when it cannot be made.
     virtual QPaintDevice* Begin(const PageSetup& page) = 0;
+    // Starts another page while painting; false for a device of one page.
+    virtual bool NewPage() { return false; }
     // Called after painting has ended; false when the result could not be written.
     virtual bool Finish() { return true; }
 };
@@ -48,6 +50,7 @@ class PagedDeviceTarget : public PageTarget {
 public:
     explicit PagedDeviceTarget(QPagedPaintDevice& device) : device_(device) {}
     QPaintDevice* Begin(const PageSetup& page) override;
+    bool NewPage() override;
 
 private:
     QPagedPaintDevice& device_;
@@ -59,6 +62,7 @@ public:
     explicit PdfTarget(std::string path, int dpi = 600);
     ~PdfTarget() override;
     QPaintDevice* Begin(const PageSetup& page) override;
+    bool NewPage() override;
     bool Finish() override;
 
 private:

@@ -60,6 +60,8 @@ bool QPainterSurface::Finish() {
     return true;  // finished before
 }
 
+bool QPainterSurface::NewPage() { return Painter() && target_.NewPage(); }
+
 void QPainterSurface::SetFont(const SurfaceFont& font) {
     font_ = font;
     measure_.SetFont(font);

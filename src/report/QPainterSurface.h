@@ -22,6 +22,8 @@ public:
     // Ends the page and writes it out; false when the device could not be made or written.
     bool Finish();
 
+    bool NewPage() override;
+
     void SetFont(const SurfaceFont& font) override;
     const SurfaceFont& Font() const override { return font_; }
     double TextWidth(std::string_view text) override { return measure_.TextWidth(text); }

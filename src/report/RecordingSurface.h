@@ -13,7 +13,7 @@
 namespace qf {
 
 struct SurfaceCall {
-    std::string op;             // "Text", "MoveTo", "LineTo", "FillRect", "FillEllipse", "EllipseOutline", "Picture"
+    std::string op;             // "Text", "MoveTo", "LineTo", "FillRect", "FillEllipse", "EllipseOutline", "Picture", "NewPage"
     std::vector<double> args;   // coordinates in inches, in the order of the call
     std::string text;           // Text: the text; Picture: the picture's path
     SurfaceFont font;           // the font at the time of the call
@@ -27,6 +27,11 @@ public:
     explicit RecordingSurface(double dpi = 100.0) : dpi_(dpi) {}
 
     static double EmsOf(char c);
+
+    bool NewPage() override {
+        Log("NewPage", {});
+        return true;
+    }
 
     void SetFont(const SurfaceFont& font) override { font_ = font; }
     const SurfaceFont& Font() const override { return font_; }

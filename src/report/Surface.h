@@ -56,6 +56,9 @@ public:
     double PageHeight() const { return setup_.Height(); }
     const PageSetup& Setup() const { return setup_; }
 
+    // Ends the page and starts the next one of the same paper; false when the device has one page only.
+    virtual bool NewPage() = 0;
+
     // Font: set, then measured in inches.
     virtual void SetFont(const SurfaceFont& font) = 0;
     virtual const SurfaceFont& Font() const = 0;

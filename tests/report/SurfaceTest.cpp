@@ -108,18 +108,22 @@ TEST(QPainterSurface, PdfSvgAndThePageFile) {
         s.SelectPaper(9);
         s.SetOrientation(PageOrientation::Landscape);
         s.FillRect(1, 1, 2, 2);
+        EXPECT_TRUE(s.NewPage());
+        s.FillRect(1, 1, 2, 2);
         EXPECT_EQ(s.DotsPerInchX(), 300);
         EXPECT_TRUE(s.Finish());
     }
     const std::string pdf = ReadFileText(dir.File("page.pdf"));
     EXPECT_EQ(pdf.substr(0, 5), "%PDF-");
     EXPECT_NE(pdf.find("/MediaBox [0 0 842"), std::string::npos);  // A4 turned: 297 mm wide, in points
+    EXPECT_NE(pdf.find("/Count 2"), std::string::npos);
     {
         SvgTarget svg(dir.File("page.svg"));
         QPainterSurface s(svg);
         s.SelectPaper(1);
         s.SetFont(SurfaceFont{});
         s.TextOut(1, 1, "Across");
+        EXPECT_FALSE(s.NewPage());  // one page only
         EXPECT_TRUE(s.Finish());
     }
     const std::string svg = ReadFileText(dir.File("page.svg"));
