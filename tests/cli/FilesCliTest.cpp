@@ -219,3 +219,34 @@ TEST(FilesCli, ConvertOldPuzzlesFilesAndSinglePuzzleFiles) {
 
 }  // namespace
 }  // namespace qf
+
+namespace qf {
+namespace {
+
+// The shipped sample collection of the program directory: listed and shown like any other.
+TEST(FilesCli, TheSampleCollectionListsAndShowsEveryPuzzleWhole) {
+    const char* programDir = std::getenv("QUERNFOLD_PROGRAM_DIR");
+    ASSERT_NE(programDir, nullptr);
+    const std::string sample = std::string(programDir) + "/SAMPLE.QF3";
+    TempDir dir;
+    const auto list = RunCli({"list", sample}, dir.Path());
+    ASSERT_EQ(list.exitCode, 0) << list.err;
+    const CollectionListing listing = ListCollection(sample);
+    EXPECT_GE(listing.puzzleEntries.size(), 8u);
+    EXPECT_GE(listing.categoryNames.size(), 3u);
+    for (const auto& category : listing.categoryNames) EXPECT_NE(list.out.find(category + "\n"), std::string::npos);
+
+    for (const auto& entry : listing.puzzleEntries) {
+        const auto show = RunCli({"show", sample, std::to_string(entry.slot)}, dir.Path());
+        ASSERT_EQ(show.exitCode, 0) << show.err;
+        EXPECT_EQ(show.out.rfind("Title: " + entry.title + "\n", 0), 0u);
+        EXPECT_NE(show.out.find("\nGrid:\n"), std::string::npos) << entry.title;
+        EXPECT_NE(show.out.find("\nAcross:\n  "), std::string::npos) << entry.title;
+        EXPECT_NE(show.out.find("\nDown:\n  "), std::string::npos) << entry.title;
+        EXPECT_NE(show.out.find("\nLeft out: 0\n"), std::string::npos) << entry.title;  // every word placed
+        EXPECT_NE(list.out.find(std::to_string(entry.slot) + "  " + entry.title + "\n"), std::string::npos);
+    }
+}
+
+}  // namespace
+}  // namespace qf
