@@ -203,8 +203,9 @@ TEST(FilesCli, ConvertOldPuzzlesFilesAndSinglePuzzleFiles) {
     ASSERT_EQ(listing.puzzleEntries.size(), 1u);
     EXPECT_EQ(listing.categoryNames[0], "Version 2.0 Puzzles");
 
-    std::vector<std::uint8_t> qfd{'Q', 'F', 'D', 0};
-    qfd.insert(qfd.end(), old.begin(), old.end());
+    std::vector<std::uint8_t> qfd(4 + old.size(), 0);  // "QFD", an empty text, the record
+    std::copy_n("QFD", 3, qfd.begin());
+    std::copy(old.begin(), old.end(), qfd.begin() + 4);
     test::WriteBytes(dir.File("owl.qfd"), qfd);
     r = RunCli({"convert-old", dir.File("owl.qfd"), "--into", dir.File("MINE.QF3")}, dir.Path());
     ASSERT_EQ(r.exitCode, 0) << r.err;
