@@ -125,40 +125,55 @@ void SetUpPaper(Surface& surface, const PageLayoutRecord& layout) {
     surface.SetCustomPaper(w, h);
 }
 
+void PageRenderer::BeforeReport(Surface& surface) {
+    result_ = RenderResult{};
+    SetUpPaper(surface, layout_);
+    result_.pageWidth = surface.PageWidth();
+    result_.pageHeight = surface.PageHeight();
+    result_.entryCount = EntryCount(puzzle_);
+    result_.scale = ScaleFor(result_.pageWidth, result_.pageHeight, layout_);
+    pictures_ = LoadLayoutPictures(layout_);
+    if (pictures_.anyMissing) {
+        result_.bitmapsMissing = true;
+        result_.warnings.emplace_back(kBitmapsMissingText, kCaptionWarning);
+    }
+}
+
+void PageRenderer::DrawPage(Surface& surface, const std::function<bool()>& aborted) {
+    RenderContext ctx{surface, puzzle_, options_, headings_, ListEntries(puzzle_), result_.scale, result_};
+    for (int i = 0; i < layout_.UsedObjects(); ++i) {
+        if (aborted && aborted()) {
+            result_.aborted = true;
+            return;
+        }
+        PageObject& object = layout_.objects[static_cast<std::size_t>(i)];
+        DrawObject(ctx, object, i + 1, pictures_.bySlot[static_cast<std::size_t>(i)].get());
+    }
+}
+
+void PageRenderer::AfterReport(bool aborted) {
+    pictures_ = LoadedPictures{};
+    if (aborted || result_.aborted) {
+        result_.aborted = true;
+        return;
+    }
+    if (result_.cluesDidNotFit) result_.warnings.emplace_back(kCluesDidNotFitText, kCaptionWarning);
+    if (result_.wordsDidNotFit) result_.warnings.emplace_back(kWordsDidNotFitText, kCaptionWarning);
+    for (bool flag : result_.textDidNotFit)
+        if (flag) {
+            result_.warnings.emplace_back(kTextDidNotFitText, kCaptionWarning);
+            break;
+        }
+}
+
 RenderResult RenderPage(Surface& surface, const PuzzleRecord& puzzle, PageLayoutRecord& layout,
                         const PrintOptions& options, const PrintHeadings& headings,
                         const std::function<bool()>& aborted) {
-    RenderResult result;
-    SetUpPaper(surface, layout);
-    result.pageWidth = surface.PageWidth();
-    result.pageHeight = surface.PageHeight();
-    RenderContext ctx{surface, puzzle, options, headings, ListEntries(puzzle), 0, result};
-    result.entryCount = ctx.entries.n;
-    result.scale = ctx.scale = ScaleFor(result.pageWidth, result.pageHeight, layout);
-
-    const LoadedPictures pictures = LoadLayoutPictures(layout);
-    if (pictures.anyMissing) {
-        result.bitmapsMissing = true;
-        result.warnings.emplace_back(kBitmapsMissingText, kCaptionWarning);
-    }
-
-    for (int i = 0; i < layout.UsedObjects(); ++i) {
-        if (aborted && aborted()) {
-            result.aborted = true;
-            return result;
-        }
-        PageObject& object = layout.objects[static_cast<std::size_t>(i)];
-        DrawObject(ctx, object, i + 1, pictures.bySlot[static_cast<std::size_t>(i)].get());
-    }
-
-    if (result.cluesDidNotFit) result.warnings.emplace_back(kCluesDidNotFitText, kCaptionWarning);
-    if (result.wordsDidNotFit) result.warnings.emplace_back(kWordsDidNotFitText, kCaptionWarning);
-    for (bool flag : result.textDidNotFit)
-        if (flag) {
-            result.warnings.emplace_back(kTextDidNotFitText, kCaptionWarning);
-            break;
-        }
-    return result;
+    PageRenderer renderer(puzzle, layout, options, headings);
+    renderer.BeforeReport(surface);
+    renderer.DrawPage(surface, aborted);
+    renderer.AfterReport(false);
+    return renderer.TakeResult();
 }
 
 }  // namespace qf

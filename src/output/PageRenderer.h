@@ -25,10 +25,36 @@ LoadedPictures LoadLayoutPictures(const PageLayoutRecord& layout);
 // layout's own size for a custom one.
 void SetUpPaper(Surface& surface, const PageLayoutRecord& layout);
 
-// Renders the page: paper, scale, pictures, then the objects in slot order. `layout` is the
-// print's working copy: the renderer writes each object's fitted font size into it and the
-// bonus question into the Bonus Question object's text. Warnings are returned, never shown.
-// `aborted`, when given, is asked before each object; an aborted page gives no fit warnings.
+// The renderer's part of a report run: the before-report event (paper, N, scale, pictures),
+// the page event (the objects in slot order) and the after-report event (pictures released, the
+// fit warnings). `layout` is the print's working copy: the renderer writes each object's fitted
+// font size into it and the bonus question into the Bonus Question object's text. Warnings are
+// returned in the result, never shown.
+class PageRenderer {
+public:
+    PageRenderer(const PuzzleRecord& puzzle, PageLayoutRecord& layout, const PrintOptions& options,
+                 const PrintHeadings& headings)
+        : puzzle_(puzzle), layout_(layout), options_(options), headings_(headings) {}
+
+    void BeforeReport(Surface& surface);
+    // `aborted`, when given, is asked before each object.
+    void DrawPage(Surface& surface, const std::function<bool()>& aborted = {});
+    // An aborted report gives no fit warnings.
+    void AfterReport(bool aborted);
+
+    const RenderResult& Result() const { return result_; }
+    RenderResult TakeResult() { return std::move(result_); }
+
+private:
+    const PuzzleRecord& puzzle_;
+    PageLayoutRecord& layout_;
+    const PrintOptions& options_;
+    const PrintHeadings& headings_;
+    LoadedPictures pictures_;
+    RenderResult result_;
+};
+
+// Renders the page in one go: before-report, page and after-report.
 RenderResult RenderPage(Surface& surface, const PuzzleRecord& puzzle, PageLayoutRecord& layout,
                         const PrintOptions& options, const PrintHeadings& headings,
                         const std::function<bool()>& aborted = {});
