@@ -70,3 +70,24 @@ private:
 };
 
 }  // namespace qf::test
+
+namespace qf::test {
+
+// Answers file dialogs from a script ("" cancels) and records what was asked.
+class ScriptedChooser : public FileChooser {
+public:
+    explicit ScriptedChooser(std::deque<std::string> answers) : answers_(std::move(answers)) {}
+    std::string Choose(const FileDialogRequest& request) override {
+        requests.push_back(request);
+        if (answers_.empty()) return {};
+        std::string a = answers_.front();
+        answers_.pop_front();
+        return a;
+    }
+    std::vector<FileDialogRequest> requests;
+
+private:
+    std::deque<std::string> answers_;
+};
+
+}  // namespace qf::test

@@ -1,0 +1,43 @@
+#include "collections/CollectionDialogs.h"
+
+namespace qf {
+
+FileDialogRequest NewGroupDialog(const std::string& openPath) {
+    return {"Create New Puzzle Group", kCollectionFilter, "QF3", openPath, true, true};
+}
+
+FileDialogRequest OpenGroupDialog(const std::string& openPath) {
+    return {"Open Puzzle Group", kCollectionFilter, "QF3", openPath, false, false};
+}
+
+FileDialogRequest ImportPuzzlesDialog(const Settings& settings) {
+    return {"Import Puzzles", "QFOLD Files (*.QF3)|*.QF3|16 bit QFOLD Files (*.QFD)|*.QFD", "QF3",
+            settings.lastImportPuzzleFile, false, false};
+}
+
+FileDialogRequest ExportPuzzlesDialog(const Settings& settings) {
+    return {"Save Crossword Puzzles", kCollectionFilter, "QF3", settings.lastExportPuzzleFile, true, true};
+}
+
+Message CheckOpenGroupChoice(const std::string& chosen) {
+    const std::size_t dot = chosen.find_last_of("./");
+    std::string extension = dot != std::string::npos && chosen[dot] == '.' ? chosen.substr(dot + 1) : std::string();
+    for (char& c : extension)
+        if (c >= 'a' && c <= 'z') c = static_cast<char>(c - 'a' + 'A');
+    if (extension != "QF3") return {kNotCrosswordFile, kCaptionError};
+    return {};
+}
+
+ImportChoice ChooseImportFile(Settings& settings, FileChooser& chooser, const std::string& openPath) {
+    ImportChoice choice;
+    choice.path = chooser.Choose(ImportPuzzlesDialog(settings));
+    if (choice.path.empty()) {
+        choice.cancelled = true;
+        return choice;
+    }
+    settings.lastImportPuzzleFile = choice.path;
+    choice.refusal = CheckImportChoice(choice.path, openPath, choice.kind);
+    return choice;
+}
+
+}  // namespace qf

@@ -1,0 +1,34 @@
+#pragma once
+// The file dialogs of the collection commands, and the Import Puzzles command up to the list of
+// titles: the choice is stored in "Last Import Puzzle File" and then checked.
+#include <string>
+
+#include "app/Message.h"
+#include "app/Prompter.h"
+#include "app/Settings.h"
+#include "collections/CollectionOperations.h"
+
+namespace qf {
+
+inline constexpr const char* kCollectionFilter = "QFOLD Files (*.QF3)|*.QF3";
+inline constexpr const char* kFirstPuzzleQuestion =
+    "Would you like to create your first puzzle now for this new puzzle collection?";  // "New Puzzle"
+
+FileDialogRequest NewGroupDialog(const std::string& openPath);
+FileDialogRequest OpenGroupDialog(const std::string& openPath);
+FileDialogRequest ImportPuzzlesDialog(const Settings& settings);
+FileDialogRequest ExportPuzzlesDialog(const Settings& settings);
+
+// Open Puzzle Group: a chosen file whose extension is not "QF3" (any case) is refused.
+[[nodiscard]] Message CheckOpenGroupChoice(const std::string& chosen);
+
+struct ImportChoice {
+    bool cancelled = false;
+    Message refusal;  // set when the chosen file is refused
+    ImportKind kind = ImportKind::Collection;
+    std::string path;
+};
+// Asks for the file; a choice is stored in "Last Import Puzzle File" even when it is refused.
+ImportChoice ChooseImportFile(Settings& settings, FileChooser& chooser, const std::string& openPath);
+
+}  // namespace qf

@@ -1,0 +1,59 @@
+#include <gtest/gtest.h>
+
+#include <deque>
+
+#include "layouts/LayoutDialogs.h"
+#include "layouts/LayoutLibrary.h"
+#include "layouts/PageObjects.h"
+#include "support/TempDir.h"
+
+namespace qf {
+namespace {
+
+class Chooser : public FileChooser {
+public:
+    explicit Chooser(std::deque<std::string> answers) : answers_(std::move(answers)) {}
+    std::string Choose(const FileDialogRequest& request) override {
+        requests.push_back(request);
+        std::string a = answers_.empty() ? std::string() : answers_.front();
+        if (!answers_.empty()) answers_.pop_front();
+        return a;
+    }
+    std::vector<FileDialogRequest> requests;
+
+private:
+    std::deque<std::string> answers_;
+};
+
+TEST(LayoutDialogs, ExportAndImportKeepTheLastFileNames) {
+    test::TempDir dir;
+    const std::string lib = dir.File("QFFPAGE.DAT");
+    PageLayoutRecord layout;
+    BuildDefaultLayout(layout);
+    ASSERT_TRUE(AppendLayout(lib, layout).Empty());
+    Settings settings;
+    Chooser chooser({dir.File("a.PAG"), dir.File("a.PAG"), ""});
+
+    LayoutCommandResult r = ExportLayoutCommand(settings, chooser, lib, 0);
+    EXPECT_TRUE(r.done);
+    EXPECT_EQ(r.message.text, "Page Layout Exported!");
+    EXPECT_EQ(r.message.caption, "OK");
+    EXPECT_EQ(chooser.requests[0].title, "Export Page Layouts");
+    EXPECT_EQ(chooser.requests[0].filter, "Page Layouts (*.PAG)|*.PAG");
+    EXPECT_EQ(chooser.requests[0].defaultExtension, "PAG");
+    EXPECT_TRUE(chooser.requests[0].confirmOverwrite);
+    EXPECT_EQ(settings.lastExportLayoutFile, dir.File("a.PAG"));
+
+    r = ImportLayoutCommand(settings, chooser, lib);
+    EXPECT_TRUE(r.done);
+    EXPECT_EQ(r.position, 1);
+    EXPECT_EQ(chooser.requests[1].title, "Import Page Layouts");
+    EXPECT_EQ(settings.lastImportLayoutFile, dir.File("a.PAG"));
+    r = ImportLayoutCommand(settings, chooser, lib);  // cancelled
+    EXPECT_FALSE(r.done);
+    EXPECT_TRUE(r.message.Empty());
+    EXPECT_EQ(CountLayouts(lib), 2);
+}
+
+}  // namespace
+}  // namespace qf
