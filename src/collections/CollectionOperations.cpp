@@ -22,6 +22,12 @@ std::string UpperTail(const std::string& path) {
 
 }  // namespace
 
+void CreateEmptyCollection(const std::string& path) {
+    auto file = RecordFile::Open(path, kSlotSize, RecordFile::Mode::Create);
+    if (!file) throw IoError("file not created", path);
+    file->Close();
+}
+
 bool DeletePuzzleSlot(const std::string& path, std::int64_t slot) {
     return RemoveRecord(path, kSlotSize, slot).has_value();
 }

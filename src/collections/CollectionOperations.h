@@ -23,6 +23,10 @@ inline constexpr const char* kUnableToImport = "Unable to import puzzles.";
 inline constexpr const char* kUnableToExport = "Unable to export puzzles.";
 inline constexpr const char* kUnableToOpenPuzzle = "Unable to open puzzle.";
 
+// New puzzle group: creates the file empty, emptying an existing one. A file that cannot be
+// created ends the command with the general input/output error (IoError).
+void CreateEmptyCollection(const std::string& path);
+
 // Removes slot `slot`; later slots move down by one. The file is rewritten through a temporary
 // file and a rename. False when the collection cannot be opened for writing (passed over
 // silently, as the delete command does).

@@ -26,6 +26,16 @@ std::size_t FilesIn(const std::string& dir) {
     return static_cast<std::size_t>(std::distance(std::filesystem::directory_iterator(dir), {}));
 }
 
+TEST(NewGroup, CreatesAnEmptyCollectionOrReportsAnInputOutputError) {
+    TempDir dir;
+    WriteCollection(dir.File("G.QF3"), {{"A", "kept?"}});
+    CreateEmptyCollection(dir.File("G.QF3"));
+    EXPECT_EQ(FileBytes(dir.File("G.QF3")).size(), 0u);
+    CreateEmptyCollection(dir.File("NEW.QF3"));
+    EXPECT_EQ(CountSlots(dir.File("NEW.QF3")), 0);
+    EXPECT_THROW(CreateEmptyCollection(dir.File("no/folder/G.QF3")), IoError);
+}
+
 TEST(DeletePuzzle, LaterSlotsMoveDownAndTheFileShrinksBySlot) {
     TempDir dir;
     const std::string path = dir.File("D.QF3");
