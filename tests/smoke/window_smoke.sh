@@ -12,7 +12,7 @@ trap 'rm -rf "$work"' EXIT
 cat > "$work/inner.sh" <<INNER
 set -eu
 cd "$work"
-"$program" & pid=\$!
+QT_QPA_PLATFORM=xcb "$program" & pid=\$!
 for i in \$(seq 1 100); do
   if xwininfo -root -tree 2>/dev/null | grep -q '"Quernfold 98 (SAMPLE)"'; then found=1; break; fi
   sleep 0.1
