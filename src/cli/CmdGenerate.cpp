@@ -76,17 +76,17 @@ bool ParseNumber(const std::string& text, T& value) {
 }
 
 // The shape: a record of the library when given an index and the library exists, else a .LAY file.
-Message LoadShape(CliContext& ctx, const std::string& spec, ShapeRecord& shape) {
+Message LoadShape(CliContext& ctx, const std::string& shapeArgument, ShapeRecord& shape) {
     const std::string library = ctx.dirs.ProgramFile(kShapesFileName);
     std::int64_t index = 0;
-    if (AllDigits(spec) && FileExists(library) && ParseNumber(spec, index)) {
+    if (AllDigits(shapeArgument) && FileExists(library) && ParseNumber(shapeArgument, index)) {
         const auto count = ListShapes(library);
         if (count && index >= static_cast<std::int64_t>(count->size())) {
-            return {"No shape " + spec + " in the shapes library.", kCaptionError};
+            return {"No shape " + shapeArgument + " in the shapes library.", kCaptionError};
         }
         return ReadShape(library, index, shape);
     }
-    return ReadShapeExchange(spec, shape);
+    return ReadShapeExchange(shapeArgument, shape);
 }
 
 void PrintCandidates(CliContext& ctx, const RunResults& results, int totalWords) {

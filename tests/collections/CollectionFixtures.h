@@ -9,6 +9,7 @@
 #include "app/ByteCodec.h"
 #include "app/FileUtil.h"
 #include "app/Prompter.h"
+#include "support/Scripted.h"
 #include "collections/CollectionFile.h"
 #include "support/Bytes.h"
 #include "support/TempDir.h"
@@ -50,44 +51,5 @@ inline std::vector<std::uint8_t> Slice(const std::vector<std::uint8_t>& bytes, s
     return {bytes.begin() + static_cast<std::ptrdiff_t>(slot * kSlotSize),
             bytes.begin() + static_cast<std::ptrdiff_t>((slot + 1) * kSlotSize)};
 }
-
-class ScriptedPrompter : public Prompter {
-public:
-    explicit ScriptedPrompter(std::deque<Answer> answers = {}) : answers_(std::move(answers)) {}
-    void Inform(const Message& message) override { said.push_back(message); }
-    Answer Ask(const Message& message, Question) override {
-        asked.push_back(message);
-        if (answers_.empty()) return Answer::No;
-        const Answer a = answers_.front();
-        answers_.pop_front();
-        return a;
-    }
-    std::vector<Message> said;
-    std::vector<Message> asked;
-
-private:
-    std::deque<Answer> answers_;
-};
-
-}  // namespace qf::test
-
-namespace qf::test {
-
-// Answers file dialogs from a script ("" cancels) and records what was asked.
-class ScriptedChooser : public FileChooser {
-public:
-    explicit ScriptedChooser(std::deque<std::string> answers) : answers_(std::move(answers)) {}
-    std::string Choose(const FileDialogRequest& request) override {
-        requests.push_back(request);
-        if (answers_.empty()) return {};
-        std::string a = answers_.front();
-        answers_.pop_front();
-        return a;
-    }
-    std::vector<FileDialogRequest> requests;
-
-private:
-    std::deque<std::string> answers_;
-};
 
 }  // namespace qf::test

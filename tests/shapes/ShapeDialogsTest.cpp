@@ -1,28 +1,14 @@
 #include <gtest/gtest.h>
 
-#include <deque>
-
 #include "shapes/ShapeDialogs.h"
 #include "shapes/ShapeFiles.h"
+#include "support/Scripted.h"
 #include "support/TempDir.h"
 
 namespace qf {
 namespace {
 
-class Chooser : public FileChooser {
-public:
-    explicit Chooser(std::deque<std::string> answers) : answers_(std::move(answers)) {}
-    std::string Choose(const FileDialogRequest& request) override {
-        requests.push_back(request);
-        std::string a = answers_.empty() ? std::string() : answers_.front();
-        if (!answers_.empty()) answers_.pop_front();
-        return a;
-    }
-    std::vector<FileDialogRequest> requests;
-
-private:
-    std::deque<std::string> answers_;
-};
+using Chooser = test::ScriptedChooser;
 
 TEST(ShapeDialogs, ExportAndImportKeepTheLastFileNames) {
     test::TempDir dir;
