@@ -17,10 +17,11 @@ class CliPrompter : public Prompter {
 public:
     explicit CliPrompter(CliContext& ctx) : ctx_(ctx) {}
     void Inform(const Message& message) override { ctx_.Print(message); }
+    // A question and its answer go together on standard error, so they stay together and
+    // standard output holds only results.
     Answer Ask(const Message& message, Question) override {
-        ctx_.Print(message);
         const Answer a = ctx_.assumeYes ? Answer::Yes : Answer::No;
-        ctx_.out << (a == Answer::Yes ? "(answered Yes)" : "(answered No)") << '\n';
+        ctx_.err << AnsiToUtf8(message.text) << (a == Answer::Yes ? " [Yes]" : " [No: --yes answers Yes]") << '\n';
         return a;
     }
 
