@@ -16,7 +16,7 @@ void PrintHelp(std::ostream& os) {
        << "usage: quernfold-cli [--yes] COMMAND [ARGS...]\n"
        << "       quernfold-cli --version | --help | help COMMAND\n\n"
        << "commands:\n";
-    for (const Command& c : Commands()) os << "  " << c.name << std::string(c.name.size() < 12 ? 12 - c.name.size() : 1, ' ') << c.summary << '\n';
+    for (const Command& c : Commands()) os << "  " << c.name << std::string(c.name.size() < 13 ? 13 - c.name.size() : 1, ' ') << c.summary << '\n';
     os << "\n--yes answers Yes to the program's questions (otherwise No).\n"
        << "Exit status: 0 done, 1 the operation failed (its message is printed), 2 usage error.\n";
 }
