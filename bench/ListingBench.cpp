@@ -9,7 +9,7 @@
 #include <fcntl.h>
 #include <unistd.h>
 
-#include "app/ByteCodec.h"
+#include "base/ByteCodec.h"
 #include "collections/CollectionFile.h"
 #include "collections/CollectionListing.h"
 

@@ -1,10 +1,50 @@
-# qf_core_library(NAME DIR DEPS...): one library per layer, its sources taken from DIR
-# (sub-folders such as forms/ are layers of their own and are not included).
+# The house is built of floors, one CMake library per folder of src/. Every library records
+# its folder and the libraries it links, and the build writes them to layers.txt, from which
+# scripts/check_layers.sh decides which headers a folder may include: its own, and those of
+# the folders its library links, directly or through them.
+
+# qf_layer(TARGET DIR DEPS...): records that folder DIR belongs to TARGET, which links DEPS.
+function(qf_layer target dir)
+  set_property(GLOBAL APPEND PROPERTY QF_LAYER_TARGETS ${target})
+  set_property(GLOBAL PROPERTY QF_LAYER_DIR_${target} ${dir})
+  set_property(GLOBAL PROPERTY QF_LAYER_DEPS_${target} ${ARGN})
+endfunction()
+
+# qf_library(NAME DIR DEPS...): one library per folder, its sources taken from DIR (sub-folders
+# such as forms/ are layers of their own and are not included).
 function(qf_library name dir)
-  file(GLOB sources CONFIGURE_DEPENDS ${dir}/*.cpp ${dir}/*.h)
+  file(GLOB sources CONFIGURE_DEPENDS ${CMAKE_CURRENT_SOURCE_DIR}/${dir}/*.cpp ${CMAKE_CURRENT_SOURCE_DIR}/${dir}/*.h)
   add_library(${name} STATIC ${sources})
   target_include_directories(${name} PUBLIC ${PROJECT_SOURCE_DIR}/src)
   target_link_libraries(${name} PUBLIC ${ARGN})
+  qf_layer(${name} ${dir} ${ARGN})
+endfunction()
+
+# qf_program(NAME DIR SOURCES... LINKS DEPS...): an executable of folder DIR.
+function(qf_program name dir)
+  cmake_parse_arguments(P "" "" "SOURCES;LINKS" ${ARGN})
+  add_executable(${name} ${P_SOURCES})
+  target_link_libraries(${name} PRIVATE ${P_LINKS})
+  qf_layer(${name} ${dir} ${P_LINKS})
+endfunction()
+
+# Writes FILE: one line per folder, "folder: the folders of the libraries it links".
+function(qf_write_layers file)
+  get_property(targets GLOBAL PROPERTY QF_LAYER_TARGETS)
+  set(text "# Written by the build: each src/ folder and the folders its library links directly.\n")
+  foreach(target IN LISTS targets)
+    get_property(dir GLOBAL PROPERTY QF_LAYER_DIR_${target})
+    get_property(deps GLOBAL PROPERTY QF_LAYER_DEPS_${target})
+    set(line "${dir}:")
+    foreach(dep IN LISTS deps)
+      if(dep IN_LIST targets)
+        get_property(depdir GLOBAL PROPERTY QF_LAYER_DIR_${dep})
+        string(APPEND line " ${depdir}")
+      endif()
+    endforeach()
+    string(APPEND text "${line}\n")
+  endforeach()
+  file(WRITE ${file} "${text}")
 endfunction()
 
 # qf_test(NAME DIR LABEL DEPS...): one GoogleTest program per test folder.

@@ -7,8 +7,8 @@
 #include <string>
 #include <vector>
 
-#include "app/ByteCodec.h"
-#include "app/FileUtil.h"
+#include "base/ByteCodec.h"
+#include "base/FileUtil.h"
 #include "collections/CollectionFile.h"
 #include "collections/PuzzleText.h"
 #include "shapes/ShapeFiles.h"
@@ -45,7 +45,7 @@ int CheckSample(const std::string& path, const std::string& expected) {
         return Fail(path, "holds " + (count ? std::to_string(*count) : std::string("no")) + " puzzles, not " + expected);
     for (std::int64_t k = 0; k < *count; ++k) {
         auto puzzle = std::make_unique<qf::PuzzleRecord>();
-        if (!qf::ReadPuzzle(path, k, *puzzle).Empty()) return Fail(path, "cannot be read");
+        if (!qf::ReadPuzzle(path, k, *puzzle).IsDone()) return Fail(path, "cannot be read");
         int leftOut = 0;
         for (int i = puzzle->UsedWords() + 1; i <= qf::kMaxWords; ++i) leftOut += !puzzle->Word(i).Empty();
         if (!puzzle->generated || leftOut > 0 || puzzle->wordCount != puzzle->acrossCount + puzzle->downCount) {

@@ -3,7 +3,7 @@
 #include <algorithm>
 #include <ostream>
 
-#include "app/Ansi.h"
+#include "base/Ansi.h"
 
 namespace qf::cli {
 namespace {
@@ -71,17 +71,16 @@ std::optional<std::string> Args::Next() {
 }
 
 CliContext::CliContext(std::ostream& o, std::ostream& e)
-    : out(o), err(e), dirs(Directories::AtStartUp()) {}
-
-Settings& CliContext::GetSettings() {
-    if (!settings_) settings_ = LoadSettings(dirs);
-    return *settings_;
-}
+    : out(o), err(e), state(ProgramState::StartUp(Directories::AtStartUp())) {}
 
 void CliContext::Print(const Message& message) {
-    const bool problem = message.caption == kCaptionError || message.caption == kCaptionWarning ||
-                         message.caption == kCaptionDiskError;
-    (problem ? err : out) << AnsiToUtf8(message.text) << '\n';
+    if (message.Empty()) return;
+    (message.IsProblem() ? err : out) << AnsiToUtf8(message.text) << '\n';
+}
+
+int CliContext::Finish(const Outcome& outcome) {
+    Print(outcome.message);
+    return outcome.IsDone() ? kExitOk : kExitFailed;
 }
 
 void CliContext::Line(std::string_view ansi) { out << AnsiToUtf8(ansi) << '\n'; }

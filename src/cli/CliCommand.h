@@ -14,10 +14,10 @@
 #include <string_view>
 #include <vector>
 
-#include "app/Directories.h"
-#include "app/Message.h"
-#include "app/Prompter.h"
-#include "app/Settings.h"
+#include "app/ProgramState.h"
+#include "base/Message.h"
+#include "base/Outcome.h"
+#include "base/Prompter.h"
 
 namespace qf::cli {
 
@@ -46,16 +46,15 @@ private:
     std::string error_;
 };
 
+// What every command works on: the program state as the program starts up (settings of the
+// working directory, languages corrected), the two output streams and the tool's prompter.
 class CliContext {
 public:
     CliContext(std::ostream& out, std::ostream& err);
 
     std::ostream& out;
     std::ostream& err;
-    Directories dirs;
-
-    // Loaded on first use from the working directory, as the program does at start-up.
-    Settings& GetSettings();
+    ProgramState state;
 
     // Prints a program message (Windows-1252) as UTF-8: on standard error for errors and
     // warnings, on standard output otherwise.
@@ -63,6 +62,10 @@ public:
     // Prints a Windows-1252 text line on standard output.
     void Line(std::string_view ansi);
     int Fail(const Message& message) { Print(message); return kExitFailed; }
+    // A command that was not done: its message (when it has one), and exit status 1.
+    int Fail(const Outcome& outcome) { return Fail(outcome.message); }
+    // Exit status of an outcome whose confirmation (if any) is printed.
+    int Finish(const Outcome& outcome);
     int Usage(std::string_view usage);
 
     // Answers the program's questions: Yes when --yes was given, otherwise No.
@@ -70,7 +73,6 @@ public:
     bool assumeYes = false;
 
 private:
-    std::optional<Settings> settings_;
     std::unique_ptr<Prompter> prompter_;
 };
 

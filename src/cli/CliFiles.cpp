@@ -2,8 +2,6 @@
 
 #include <ostream>
 
-#include "layouts/LayoutLibrary.h"
-#include "shapes/ShapeFiles.h"
 
 namespace qf::cli {
 
@@ -30,9 +28,6 @@ std::optional<std::vector<std::int64_t>> ParseIndexList(const std::string& text)
     }
     return list;
 }
-
-std::string ShapesLibrary(const CliContext& ctx) { return ctx.dirs.ProgramFile(kShapesFileName); }
-std::string LayoutsLibrary(const CliContext& ctx) { return ctx.dirs.ProgramFile(kLayoutsFileName); }
 
 int FailText(CliContext& ctx, const std::string& text) {
     ctx.err << "quernfold-cli: " << text << '\n';

@@ -5,7 +5,7 @@
 #include <memory>
 #include <ostream>
 
-#include "app/TextHelpers.h"
+#include "base/TextHelpers.h"
 #include "cli/CliCommand.h"
 #include "cli/CliFiles.h"
 #include "collections/OldVersions.h"
@@ -30,24 +30,24 @@ int Run(CliContext& ctx, Args& args) {
     const auto file = args.Next();
     if (int rc = RequireEmpty(ctx, args, kUsage); rc != kExitOk) return rc;
     if (!file) return ctx.Usage(kUsage);
-    const OldVersionPaths paths{LayoutsLibrary(ctx), ctx.GetSettings().defaultPage};
+    const OldVersionPaths paths{ctx.state.LayoutsLibrary(), ctx.state.settings.defaultPage};
     auto working = std::make_unique<PuzzleRecord>(NewPuzzleRecord());
     const std::string upper = Upper(*file);
     if (upper.size() >= 4 && upper.ends_with(".QFD")) {
         if (!into) return ctx.Usage(kUsage);
-        if (Message m = Import16Bit(*file, *into, paths, *working); !m.Empty()) return ctx.Fail(m);
+        if (Outcome o = Import16Bit(*file, *into, paths, *working); !o.IsDone()) return ctx.Fail(o);
         ctx.Line(working->category.Str() + ": " + working->title.Str());
         return kExitOk;
     }
     if (into) return ctx.Usage(kUsage);
     if (Upper(std::filesystem::path(*file).filename().string()) == kOldShapesFileName) {
-        if (Message m = AddOldShapesFile(*file, ShapesLibrary(ctx)); !m.Empty()) return ctx.Fail(m);
-        ctx.Print({kShapesAdded, kCaptionOk});
+        if (Outcome o = AddOldShapesFile(*file, ctx.state.ShapesLibrary()); !o.IsDone()) return ctx.Fail(o);
+        ctx.Print(InfoMessage(kShapesAdded, kCaptionOk));
         return kExitOk;
     }
-    const std::string target = ctx.dirs.ProgramFile(kOldPuzzlesCollectionName);
-    if (Message m = ConvertOldPuzzlesFile(*file, target, paths, *working); !m.Empty()) return ctx.Fail(m);
-    ctx.Print({kOldGroupCreated, kCaptionOk});
+    const std::string target = ctx.state.dirs.ProgramFile(kOldPuzzlesCollectionName);
+    if (Outcome o = ConvertOldPuzzlesFile(*file, target, paths, *working); !o.IsDone()) return ctx.Fail(o);
+    ctx.Print(InfoMessage(kOldGroupCreated, kCaptionOk));
     return kExitOk;
 }
 

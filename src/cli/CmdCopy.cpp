@@ -24,15 +24,14 @@ int Run(CliContext& ctx, Args& args) {
     const auto slots = slotText ? ParseIndexList(*slotText) : std::nullopt;
     if (!into || !source || !slots) return ctx.Usage(kUsage);
     ImportKind kind = ImportKind::Collection;
-    if (Message m = CheckImportChoice(*source, *into, kind); !m.Empty()) return ctx.Fail(m);
-    if (kind != ImportKind::Collection) return ctx.Fail({kNotQuernfoldFile, kCaptionError});
+    if (Outcome o = CheckImportChoice(*source, *into, kind); !o.IsDone()) return ctx.Fail(o);
+    if (kind != ImportKind::Collection) return ctx.Fail(ErrorMessage(kNotQuernfoldFile));
     const CollectionListing listing = ListCollection(*source);
-    if (!listing.opened) return ctx.Fail({kUnableToImport, kCaptionError});
+    if (!listing.opened) return ctx.Fail(ErrorMessage(kUnableToImport));
     for (const std::int64_t slot : *slots)
         if (slot >= static_cast<std::int64_t>(listing.puzzleEntries.size()))
             return FailText(ctx, *source + " has no slot " + std::to_string(slot));
-    if (Message m = ImportPuzzles(*source, *into, SlotsInListOrder(listing, *slots)); !m.Empty()) return ctx.Fail(m);
-    return kExitOk;
+    return ctx.Finish(ImportPuzzles(*source, *into, SlotsInListOrder(listing, *slots)));
 }
 
 const CommandRegistrar reg({"copy", kUsage, "copy puzzles from one collection into another", Run});

@@ -17,7 +17,7 @@ int Run(CliContext& ctx, Args& args) {
     if (int rc = RequireEmpty(ctx, args, kUsage); rc != kExitOk) return rc;
     const auto slot = slotText ? ParseIndex(*slotText) : std::nullopt;
     if (!path || !slot) return ctx.Usage(kUsage);
-    if (!DeletePuzzleSlot(*path, *slot)) return FailText(ctx, "cannot open " + *path + " for writing");
+    if (!DeletePuzzleSlot(*path, *slot).IsDone()) return FailText(ctx, "cannot open " + *path + " for writing");
     return kExitOk;
 }
 

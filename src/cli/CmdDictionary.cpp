@@ -3,9 +3,10 @@
 #include <algorithm>
 #include <ostream>
 
-#include "app/Ansi.h"
-#include "app/TextHelpers.h"
+#include "base/Ansi.h"
+#include "base/TextHelpers.h"
 #include "cli/CliCommand.h"
+#include "cli/CliLanguages.h"
 #include "editor/AnsiCase.h"
 #include "editor/SpellLanguages.h"
 #include "editor/UserWordList.h"
@@ -38,17 +39,12 @@ int Run(CliContext& ctx, Args& args) {
     for (const auto& w : words)
         if (w.empty() || w.find_first_of("\r\n") != std::string::npos) return ctx.Usage(kUsage);
 
-    int setting = 0;
-    if (lang) {
-        setting = static_cast<int>(ReadLeadingInteger(*lang));
-        if (setting < 1 || setting > kChooseSpellLanguage) return ctx.Usage(kUsage);
-    } else {
-        setting = CorrectDictionarySetting(ctx.GetSettings().dictionary, ctx.dirs);
-    }
-    const UserListNames names = UserListNamesFor(setting);
-    if (names.Empty()) return ctx.Fail({"No spelling language is available.", kCaptionError});
+    const auto setting = SpellLanguageOption(lang, ctx.state.settings.dictionary);
+    if (!setting) return ctx.Usage(kUsage);
+    const UserListNames names = UserListNamesFor(*setting);
+    if (names.Empty()) return ctx.Fail(ErrorMessage("No spelling language is available."));
     const UserListMode mode = which == "include" ? UserListMode::Include : UserListMode::Exclude;
-    const std::string path = ctx.dirs.ProgramFile(mode == UserListMode::Include ? names.include : names.exclude);
+    const std::string path = ctx.state.dirs.ProgramFile(mode == UserListMode::Include ? names.include : names.exclude);
 
     std::vector<std::string> list = LoadUserWordList(path);
     if (action == "list") {
@@ -71,8 +67,7 @@ int Run(CliContext& ctx, Args& args) {
             rc = kExitFailed;
         }
     }
-    if (!SaveUserWordList(path, mode, names.code, list))
-        return ctx.Fail({"Could not write " + path + ".", kCaptionError});
+    if (!SaveUserWordList(path, mode, names.code, list)) return ctx.Fail(ErrorMessage("Could not write " + path + "."));
     return rc;
 }
 

@@ -1,7 +1,7 @@
 // layouts ...: the page layouts library (QFFPAGE.DAT of the program directory) and .PAG files.
 #include <ostream>
 
-#include "app/TextHelpers.h"
+#include "base/TextHelpers.h"
 #include "cli/CliCommand.h"
 #include "cli/CliFiles.h"
 #include "collections/CollectionOperations.h"
@@ -27,18 +27,25 @@ int Default(CliContext& ctx, Args& args) {
     PageLayoutRecord layout;
     layout.zoom = 1;  // the default's coordinates are those of the Small zoom
     BuildDefaultLayout(layout);
-    if (!WriteLayoutExchangeFile(*out, layout)) return ctx.Fail({kLayoutNotExported, kCaptionError});
+    if (!WriteLayoutExchangeFile(*out, layout)) return ctx.Fail(ErrorMessage(kLayoutNotExported));
     return kExitOk;
 }
 
 int List(CliContext& ctx) {
-    const auto entries = ListLayouts(LayoutsLibrary(ctx), ctx.GetSettings().defaultPage);
+    const auto entries = ListLayouts(ctx.state.LayoutsLibrary(), ctx.state.settings.defaultPage);
     if (entries.empty()) {
-        ctx.Print({kNoLayoutsFound, kCaptionWarning});
+        ctx.Print(WarningMessage(kNoLayoutsFound));
         return kExitOk;
     }
     const std::size_t width = std::to_string(entries.size()).size();
     for (const LayoutEntry& e : entries) ctx.Line(PadLeft(std::to_string(e.position), width) + "  " + e.text);
+    return kExitOk;
+}
+
+// A layout added to the library: its position on standard output.
+int PrintPosition(CliContext& ctx, const Outcome& added) {
+    if (!added.IsDone()) return ctx.Fail(added);
+    ctx.Line(std::to_string(added.index));
     return kExitOk;
 }
 
@@ -48,29 +55,14 @@ int Run(CliContext& ctx, Args& args) {
     const auto first = args.Next();
     const auto second = args.Next();
     if (int rc = RequireEmpty(ctx, args, kUsage); rc != kExitOk) return rc;
-    const std::string library = LayoutsLibrary(ctx);
+    const std::string library = ctx.state.LayoutsLibrary();
     if (sub == "list" && !first) return List(ctx);
-    if (sub == "export" && first && second && ParseIndex(*first)) {
-        if (Message m = ExportLayout(library, *ParseIndex(*first), *second); !m.Empty()) return ctx.Fail(m);
-        ctx.Print({kLayoutExported, "OK"});
-        return kExitOk;
-    }
-    if (sub == "import" && first && !second) {
-        std::int64_t position = 0;
-        if (Message m = ImportLayout(*first, library, &position); !m.Empty()) return ctx.Fail(m);
-        ctx.Line(std::to_string(position));
-        return kExitOk;
-    }
-    if (sub == "delete" && first && !second && ParseIndex(*first)) {
-        if (Message m = DeleteLayout(library, *ParseIndex(*first)); !m.Empty()) return ctx.Fail(m);
-        return kExitOk;
-    }
-    if (sub == "extract" && first && second && ParseIndex(*second)) {
-        std::int64_t position = 0;
-        if (Message m = ExtractLayout(*first, *ParseIndex(*second), library, &position); !m.Empty()) return ctx.Fail(m);
-        ctx.Line(std::to_string(position));
-        return kExitOk;
-    }
+    if (sub == "export" && first && second && ParseIndex(*first))
+        return ctx.Finish(ExportLayout(library, *ParseIndex(*first), *second));
+    if (sub == "import" && first && !second) return PrintPosition(ctx, ImportLayout(*first, library));
+    if (sub == "delete" && first && !second && ParseIndex(*first)) return ctx.Finish(DeleteLayout(library, *ParseIndex(*first)));
+    if (sub == "extract" && first && second && ParseIndex(*second))
+        return PrintPosition(ctx, ExtractLayout(*first, *ParseIndex(*second), library));
     return ctx.Usage(kUsage);
 }
 

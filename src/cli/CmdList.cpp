@@ -1,7 +1,7 @@
 // list FILE.QF3: the categories and, under each, its titles with their slot indexes.
 #include <ostream>
 
-#include "app/TextHelpers.h"
+#include "base/TextHelpers.h"
 #include "cli/CliCommand.h"
 #include "cli/CliFiles.h"
 #include "collections/CollectionListing.h"

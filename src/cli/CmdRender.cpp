@@ -7,8 +7,8 @@
 #include <memory>
 #include <ostream>
 
-#include "app/Ansi.h"
-#include "app/TextHelpers.h"
+#include "base/Ansi.h"
+#include "base/TextHelpers.h"
 #include "cli/CliCommand.h"
 #include "cli/CliFiles.h"
 #include "collections/CollectionFile.h"
@@ -154,19 +154,19 @@ int Run(CliContext& ctx, Args& args) {
     r.format = *format;
 
     const auto count = CountSlots(r.collection);
-    if (!count) return ctx.Fail({kUnableToLoadPuzzle, kCaptionError});
+    if (!count) return ctx.Fail(ErrorMessage(kUnableToLoadPuzzle));
     if (r.slot >= *count) return FailText(ctx, "no puzzle in slot " + std::to_string(r.slot) + " of " + r.collection);
     auto puzzle = std::make_unique<PuzzleRecord>();
-    if (Message m = ReadPuzzle(r.collection, r.slot, *puzzle); !m.Empty()) return ctx.Fail(m);
-    if (!puzzle->generated) return ctx.Fail({kNeverGeneratedText, kCaptionWarning});
+    if (Outcome o = ReadPuzzle(r.collection, r.slot, *puzzle); !o.IsDone()) return ctx.Fail(o);
+    if (!puzzle->generated) return ctx.Fail(WarningMessage(kNeverGeneratedText));
 
     auto layout = std::make_unique<PageLayoutRecord>(puzzle->layout);
     if (r.layoutFile)
-        if (Message m = ReadLayoutExchange(*r.layoutFile, *layout); !m.Empty()) return ctx.Fail(m);
+        if (Outcome o = ReadLayoutExchange(*r.layoutFile, *layout); !o.IsDone()) return ctx.Fail(o);
 
     // As the print options form does when it opens: headings and boxes follow the layout.
-    PrintOptions options = PrintOptionsFromSettings(ctx.GetSettings());
-    const PrintHeadings headings = DerivePrintOverrides(*layout, ctx.GetSettings(), options);
+    PrintOptions options = PrintOptionsFromSettings(ctx.state.settings);
+    const PrintHeadings headings = DerivePrintOverrides(*layout, ctx.state.settings, options);
     ApplyChoices(choices, options);
 
     RenderResult result;

@@ -7,20 +7,22 @@ namespace qf::cli {
 namespace {
 
 constexpr const char* kUsage =
-    "  quernfold-cli settings dump   print every setting as [Section] Key=Value, in file order\n"
+    "  quernfold-cli settings dump   print every setting as [Section] Key=Value, in file order,\n"
+    "                                as the program holds them after starting up\n"
     "  quernfold-cli settings save   read QFOLD3.INI of the current folder and write it back,\n"
-    "                                as starting and closing the program does\n";
+    "                                as starting and closing the program does (a spelling or\n"
+    "                                thesaurus language whose files are missing is corrected)\n";
 
 int Run(CliContext& ctx, Args& args) {
     const auto sub = args.Next();
     if (int rc = RequireEmpty(ctx, args, kUsage); rc != kExitOk) return rc;
     if (sub == "dump") {
-        ctx.out << DumpSettings(ctx.GetSettings());
+        ctx.out << DumpSettings(ctx.state.settings);
         return kExitOk;
     }
     if (sub == "save") {
-        if (!SaveSettings(ctx.GetSettings(), ctx.dirs)) {
-            ctx.err << "quernfold-cli: could not write " << SettingsPath(ctx.dirs) << '\n';
+        if (!ctx.state.SaveSettings()) {
+            ctx.err << "quernfold-cli: could not write " << SettingsPath(ctx.state.dirs) << '\n';
             return kExitFailed;
         }
         return kExitOk;

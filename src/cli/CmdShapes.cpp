@@ -1,7 +1,7 @@
 // shapes ...: the shapes library (QFFLAY.DAT of the program directory) and .LAY files.
 #include <ostream>
 
-#include "app/TextHelpers.h"
+#include "base/TextHelpers.h"
 #include "cli/CliCommand.h"
 #include "cli/CliFiles.h"
 #include "shapes/ShapeFiles.h"
@@ -17,9 +17,9 @@ constexpr const char* kUsage =
     "  quernfold-cli shapes delete INDEX             delete one shape; later ones move down\n";
 
 int List(CliContext& ctx) {
-    auto entries = ListShapes(ShapesLibrary(ctx));
+    auto entries = ListShapes(ctx.state.ShapesLibrary());
     if (!entries || entries->empty()) {
-        ctx.Print({kNoShapesFound, kCaptionWarning});
+        ctx.Print(WarningMessage(kNoShapesFound));
         return kExitOk;
     }
     SortShapeEntries(*entries);
@@ -33,25 +33,20 @@ int Run(CliContext& ctx, Args& args) {
     const auto first = args.Next();
     const auto second = args.Next();
     if (int rc = RequireEmpty(ctx, args, kUsage); rc != kExitOk) return rc;
-    const std::string library = ShapesLibrary(ctx);
+    const std::string library = ctx.state.ShapesLibrary();
     if (sub == "list" && !first) return List(ctx);
     if (sub == "export" && first && second && ParseIndex(*first)) {
         ShapeRecord current;
-        if (Message m = ExportShape(library, *ParseIndex(*first), *second, current); !m.Empty()) return ctx.Fail(m);
-        ctx.Print({kShapeExported, "OK"});
-        return kExitOk;
+        return ctx.Finish(ExportShape(library, *ParseIndex(*first), *second, current));
     }
     if (sub == "import" && first && !second) {
         ShapeRecord current;
-        std::int64_t index = 0;
-        if (Message m = ImportShape(*first, library, current, &index); !m.Empty()) return ctx.Fail(m);
-        ctx.Line(std::to_string(index) + "  " + ShapeListText(current));
+        const Outcome imported = ImportShape(*first, library, current);
+        if (!imported.IsDone()) return ctx.Fail(imported);
+        ctx.Line(std::to_string(imported.index) + "  " + ShapeListText(current));
         return kExitOk;
     }
-    if (sub == "delete" && first && !second && ParseIndex(*first)) {
-        if (Message m = DeleteShape(library, *ParseIndex(*first)); !m.Empty()) return ctx.Fail(m);
-        return kExitOk;
-    }
+    if (sub == "delete" && first && !second && ParseIndex(*first)) return ctx.Finish(DeleteShape(library, *ParseIndex(*first)));
     return ctx.Usage(kUsage);
 }
 

@@ -22,7 +22,7 @@ int Run(CliContext& ctx, Args& args) {
     const auto slot = slotText ? ParseIndex(*slotText) : std::nullopt;
     if (!path || !slot) return ctx.Usage(kUsage);
     auto puzzle = std::make_unique<PuzzleRecord>();
-    if (Message m = ReadPuzzle(*path, *slot, *puzzle, kUnableToLoadPuzzle); !m.Empty()) return ctx.Fail(m);
+    if (Outcome o = ReadPuzzle(*path, *slot, *puzzle, kUnableToLoadPuzzle); !o.IsDone()) return ctx.Fail(o);
     for (const std::string& line : PuzzleAsText(*puzzle)) ctx.Line(line);
     return kExitOk;
 }

@@ -1,9 +1,10 @@
 // spell: the spelling engine on single words or on one clue, as the spelling check asks it.
 #include <ostream>
 
-#include "app/Ansi.h"
-#include "app/TextHelpers.h"
+#include "base/Ansi.h"
+#include "base/TextHelpers.h"
 #include "cli/CliCommand.h"
+#include "cli/CliLanguages.h"
 #include "editor/ClueTokens.h"
 #include "editor/SpellCheck.h"
 #include "editor/SpellSession.h"
@@ -41,21 +42,17 @@ public:
     }
 };
 
+// The words the check asks about, each with its token number in the clue.
 int CheckClue(CliContext& ctx, const SpellSession& session, const std::string& clue, bool fix, int language,
               const UserListNames& lists) {
-    const auto tokens = SplitClueTokens(clue);
-    for (std::size_t i = 0; i < tokens.size(); ++i) {
-        const std::string rest = StripDelimiters(tokens[i]);
-        const std::string verdict = rest.empty() ? "ok (nothing to check)" : Verdict(session, rest);
-        ctx.Line(std::to_string(i + 1) + " \"" + tokens[i] + "\": " + verdict);
-    }
+    for (const ClueWord& word : ClueWordsToCheck(clue))
+        ctx.Line(std::to_string(word.token + 1) + " \"" + word.word + "\": " + Verdict(session, word.word));
     if (!fix) return kExitOk;
     SpellCheckGrid grid;
     grid.clues[0] = clue;
     FirstSuggestion dialog;
-    const SpellCheckOptions options{ctx.dirs.program, language, lists, false};
-    const auto outcome = DoSpellCheck(grid, options, dialog, ctx.GetPrompter());
-    if (!outcome.ran) return kExitFailed;
+    const SpellCheckOptions options{ctx.state.dirs.program, language, lists, false};
+    if (DoSpellCheck(grid, options, dialog, ctx.GetPrompter()).IsRefused()) return kExitFailed;
     ctx.Line("clue: " + grid.clues[0]);
     return kExitOk;
 }
@@ -70,21 +67,16 @@ int Run(CliContext& ctx, Args& args) {
     if (clue ? !words.empty() : words.empty()) return ctx.Usage(kUsage);
     if (fix && !clue) return ctx.Usage(kUsage);
 
-    int setting = 0;
-    if (lang) {
-        setting = static_cast<int>(ReadLeadingInteger(*lang));
-        if (setting < 1 || setting > kChooseSpellLanguage) return ctx.Usage(kUsage);
-    } else {
-        setting = CorrectDictionarySetting(ctx.GetSettings().dictionary, ctx.dirs);
-    }
-    Settings chosen = ctx.GetSettings();
-    chosen.dictionary = setting;
+    const auto setting = SpellLanguageOption(lang, ctx.state.settings.dictionary);
+    if (!setting) return ctx.Usage(kUsage);
+    Settings chosen = ctx.state.settings;
+    chosen.dictionary = *setting;
     const int language = SpellCheckLanguage(chosen);
-    const UserListNames lists = UserListNamesFor(setting);
+    const UserListNames lists = UserListNamesFor(*setting);
 
     SpellSession session;
-    if (!session.Open(ctx.dirs.program, language, lists))
-        return ctx.Fail({kMsgDictionaryFilesMissing, kCaptionError});
+    if (!session.Open(ctx.state.dirs.program, language, lists))
+        return ctx.Fail(ErrorMessage(kMsgDictionaryFilesMissing));
     if (clue) return CheckClue(ctx, session, Utf8ToAnsi(*clue), fix, language, lists);
     for (const auto& word : words) ctx.Line(word + ": " + Verdict(session, word));
     return kExitOk;

@@ -1,8 +1,8 @@
 // thesaurus: the categories, antonyms and synonyms of a word, as the thesaurus dialog lists them.
 #include <ostream>
 
-#include "app/Ansi.h"
-#include "app/TextHelpers.h"
+#include "base/Ansi.h"
+#include "base/TextHelpers.h"
 #include "cli/CliCommand.h"
 #include "editor/SpellLanguages.h"
 #include "editor/SpellSession.h"
@@ -34,20 +34,17 @@ int Run(CliContext& ctx, Args& args) {
         language = static_cast<int>(ReadLeadingInteger(*lang));
         if (language != 1 && language != 2) return ctx.Usage(kUsage);
     } else {
-        Settings settings = ctx.GetSettings();
-        settings.thesaurus = CorrectThesaurusSetting(settings.thesaurus, ctx.dirs);
-        language = ThesaurusLookupLanguage(settings);
+        language = ThesaurusLookupLanguage(ctx.state.settings);
     }
     const char* file = ThesaurusFileName(language);
     ThesaurusLookup lookup;
-    if (!file) return ctx.Fail({kMsgThesaurusFileMissing, kCaptionError});
-    if (auto failure = lookup.OpenThes(ctx.dirs.ProgramFile(file))) return ctx.Fail(*failure);
+    if (!file) return ctx.Fail(ErrorMessage(kMsgThesaurusFileMissing));
+    if (Outcome opened = lookup.OpenThes(ctx.state.dirs.ProgramFile(file)); !opened.IsDone()) return ctx.Fail(opened);
 
     const std::string text = Utf8ToAnsi(*word);
     if (suggest) {
-        Message message;
-        const auto words = lookup.Suggestions(text, &message);
-        if (words.empty()) return ctx.Fail(message);
+        std::vector<std::string> words;
+        if (Outcome found = lookup.Suggestions(text, words); !found.IsDone()) return ctx.Fail(found);
         for (const auto& w : words) ctx.Line(w);
         return kExitOk;
     }

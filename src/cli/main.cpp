@@ -3,7 +3,7 @@
 #include <string>
 #include <vector>
 
-#include "app/RecordFile.h"
+#include "base/RecordFile.h"
 #include "cli/CliCommand.h"
 #include "cli/Version.h"
 

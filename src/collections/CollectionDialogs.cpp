@@ -19,25 +19,20 @@ FileDialogRequest ExportPuzzlesDialog(const Settings& settings) {
     return {"Save Crossword Puzzles", kCollectionFilter, "QF3", settings.lastExportPuzzleFile, true, true};
 }
 
-Message CheckOpenGroupChoice(const std::string& chosen) {
+Outcome CheckOpenGroupChoice(const std::string& chosen) {
     const std::size_t dot = chosen.find_last_of("./");
     std::string extension = dot != std::string::npos && chosen[dot] == '.' ? chosen.substr(dot + 1) : std::string();
     for (char& c : extension)
         if (c >= 'a' && c <= 'z') c = static_cast<char>(c - 'a' + 'A');
-    if (extension != "QF3") return {kNotCrosswordFile, kCaptionError};
-    return {};
+    if (extension != "QF3") return Outcome::Refused(ErrorMessage(kNotCrosswordFile));
+    return Outcome::Done();
 }
 
-ImportChoice ChooseImportFile(Settings& settings, FileChooser& chooser, const std::string& openPath) {
-    ImportChoice choice;
+Outcome ChooseImportFile(Settings& settings, FileChooser& chooser, const std::string& openPath, ImportChoice& choice) {
     choice.path = chooser.Choose(ImportPuzzlesDialog(settings));
-    if (choice.path.empty()) {
-        choice.cancelled = true;
-        return choice;
-    }
+    if (choice.path.empty()) return Outcome::Cancelled();
     settings.lastImportPuzzleFile = choice.path;
-    choice.refusal = CheckImportChoice(choice.path, openPath, choice.kind);
-    return choice;
+    return CheckImportChoice(choice.path, openPath, choice.kind);
 }
 
 }  // namespace qf

@@ -3,9 +3,9 @@
 // titles: the choice is stored in "Last Import Puzzle File" and then checked.
 #include <string>
 
-#include "app/Message.h"
-#include "app/Prompter.h"
-#include "app/Settings.h"
+#include "base/Outcome.h"
+#include "base/Prompter.h"
+#include "base/Settings.h"
 #include "collections/CollectionOperations.h"
 
 namespace qf {
@@ -20,15 +20,14 @@ FileDialogRequest ImportPuzzlesDialog(const Settings& settings);
 FileDialogRequest ExportPuzzlesDialog(const Settings& settings);
 
 // Open Puzzle Group: a chosen file whose extension is not "QF3" (any case) is refused.
-[[nodiscard]] Message CheckOpenGroupChoice(const std::string& chosen);
+Outcome CheckOpenGroupChoice(const std::string& chosen);
 
 struct ImportChoice {
-    bool cancelled = false;
-    Message refusal;  // set when the chosen file is refused
     ImportKind kind = ImportKind::Collection;
     std::string path;
 };
 // Asks for the file; a choice is stored in "Last Import Puzzle File" even when it is refused.
-ImportChoice ChooseImportFile(Settings& settings, FileChooser& chooser, const std::string& openPath);
+// Done: `choice` names the file and what it holds.
+Outcome ChooseImportFile(Settings& settings, FileChooser& chooser, const std::string& openPath, ImportChoice& choice);
 
 }  // namespace qf

@@ -2,8 +2,8 @@
 
 #include <array>
 
-#include "app/ByteCodec.h"
-#include "app/RecordFile.h"
+#include "base/ByteCodec.h"
+#include "base/RecordFile.h"
 
 namespace qf {
 
@@ -13,33 +13,32 @@ std::optional<std::int64_t> CountSlots(const std::string& path) {
     return file->Count();
 }
 
-Message ReadPuzzle(const std::string& path, std::int64_t slot, PuzzleRecord& record, std::string_view openFailureText) {
+Outcome ReadPuzzle(const std::string& path, std::int64_t slot, PuzzleRecord& record, std::string_view openFailureText) {
     auto file = RecordFile::Open(path, kSlotSize, RecordFile::Mode::Read);
-    if (!file) return {std::string(openFailureText), kCaptionError};
+    if (!file) return Outcome::Refused(ErrorMessage(std::string(openFailureText)));
     std::vector<std::uint8_t> bytes(kSlotSize);
     file->Read(slot, bytes);
     file->Close();
     DecodeRecord(std::span<const std::uint8_t>(bytes), record);
-    return {};
+    return Outcome::Done(slot);
 }
 
-Message WritePuzzle(const std::string& path, std::int64_t slot, const PuzzleRecord& record) {
+Outcome WritePuzzle(const std::string& path, std::int64_t slot, const PuzzleRecord& record) {
     auto file = RecordFile::Open(path, kSlotSize, RecordFile::Mode::Update);
-    if (!file) return {kUnableToSavePuzzle, kCaptionError};
+    if (!file) return Outcome::Refused(ErrorMessage(kUnableToSavePuzzle));
     // Never leave a gap of undefined slots: only an existing slot or the next one is written.
     if (slot < 0 || slot > file->Count()) throw IoError("seek beyond end of file", path);
     file->Write(slot, EncodeRecord(record));
     file->Close();
-    return {};
+    return Outcome::Done(slot);
 }
 
-Message AppendPuzzle(const std::string& path, const PuzzleRecord& record, std::int64_t* newSlot) {
+Outcome AppendPuzzle(const std::string& path, const PuzzleRecord& record) {
     auto file = RecordFile::Open(path, kSlotSize, RecordFile::Mode::Update);
-    if (!file) return {kUnableToSavePuzzle, kCaptionError};
+    if (!file) return Outcome::Refused(ErrorMessage(kUnableToSavePuzzle));
     const std::int64_t slot = file->Append(EncodeRecord(record));
     file->Close();
-    if (newSlot) *newSlot = slot;
-    return {};
+    return Outcome::Done(slot);
 }
 
 }  // namespace qf

@@ -1,14 +1,14 @@
 #pragma once
 // A collection file (.QF3): puzzles stored one after the other as 69623-byte slots, no header.
 // Slot k (from 0) starts at byte k * 69623; a trailing partial slot is not a puzzle.
-// Open failures come back as the operation's Message (empty on success); an input/output error
-// after a successful open throws IoError (app/RecordFile.h).
+// Open failures come back as refused Outcomes with the operation's message; an input/output
+// error after a successful open throws IoError (base/RecordFile.h).
 #include <cstdint>
 #include <optional>
 #include <string>
 #include <string_view>
 
-#include "app/Message.h"
+#include "base/Outcome.h"
 #include "model/PuzzleRecord.h"
 
 namespace qf {
@@ -24,16 +24,15 @@ std::optional<std::int64_t> CountSlots(const std::string& path);
 
 // Reads slot `slot` into `record`. Open failure: {openFailureText, "Error"}. A slot outside the
 // file (or the partial trailing one) throws IoError.
-[[nodiscard]] Message ReadPuzzle(const std::string& path, std::int64_t slot, PuzzleRecord& record,
-                                 std::string_view openFailureText = kUnableToLoadPuzzle);
+Outcome ReadPuzzle(const std::string& path, std::int64_t slot, PuzzleRecord& record,
+                   std::string_view openFailureText = kUnableToLoadPuzzle);
 
 // Writes `record` at `slot` (slot == number of slots appends), creating the file when missing.
 // Open failure: "Unable to save puzzle." (caption "Error"). A slot past the end throws IoError.
-[[nodiscard]] Message WritePuzzle(const std::string& path, std::int64_t slot, const PuzzleRecord& record);
+Outcome WritePuzzle(const std::string& path, std::int64_t slot, const PuzzleRecord& record);
 
-// Appends `record` after the last whole slot, creating the file when missing; *newSlot gets its
-// index. Open failure: "Unable to save puzzle." (caption "Error").
-[[nodiscard]] Message AppendPuzzle(const std::string& path, const PuzzleRecord& record,
-                                   std::int64_t* newSlot = nullptr);
+// Appends `record` after the last whole slot, creating the file when missing; the outcome's
+// index is the new slot. Open failure: "Unable to save puzzle." (caption "Error").
+Outcome AppendPuzzle(const std::string& path, const PuzzleRecord& record);
 
 }  // namespace qf

@@ -3,9 +3,9 @@
 #include <algorithm>
 #include <array>
 
-#include "app/RecordFile.h"
-#include "app/ShortString.h"
-#include "app/TextHelpers.h"
+#include "base/RecordFile.h"
+#include "base/ShortString.h"
+#include "base/TextHelpers.h"
 #include "collections/CollectionFile.h"
 
 namespace qf {

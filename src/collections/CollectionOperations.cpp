@@ -5,8 +5,8 @@
 #include <memory>
 #include <system_error>
 
-#include "app/RecordFile.h"
-#include "app/TextHelpers.h"
+#include "base/RecordFile.h"
+#include "base/TextHelpers.h"
 #include "collections/CollectionFile.h"
 #include "layouts/LayoutLibrary.h"
 
@@ -28,19 +28,21 @@ void CreateEmptyCollection(const std::string& path) {
     file->Close();
 }
 
-bool DeletePuzzleSlot(const std::string& path, std::int64_t slot) {
-    return RemoveRecord(path, kSlotSize, slot).has_value();
+Outcome DeletePuzzleSlot(const std::string& path, std::int64_t slot) {
+    if (!RemoveRecord(path, kSlotSize, slot)) return Outcome::Refused({});
+    return Outcome::Done();
 }
 
-Message DeletePuzzle(PuzzleLists& lists, const std::string& path, Prompter& prompter) {
+Outcome DeletePuzzle(PuzzleLists& lists, const std::string& path, Prompter& prompter) {
     const ListRow* row = lists.SelectedPuzzle();
-    if (!row) return {kNoPuzzleSelected, kCaptionError};
-    const Message question{"Are you sure you want to delete " + row->text + "?", kCaptionDelete};
-    if (prompter.Ask(question, Question::YesNo) != Answer::Yes) return {};
-    DeletePuzzleSlot(path, row->value);
+    if (!row) return Outcome::Refused(ErrorMessage(kNoPuzzleSelected));
+    const Message question = WarningMessage("Are you sure you want to delete " + row->text + "?", kCaptionDelete);
+    if (prompter.Ask(question, Question::YesNo) != Answer::Yes) return Outcome::Cancelled();
+    // A collection that cannot be opened is passed over; the lists are reloaded either way.
+    (void)DeletePuzzleSlot(path, row->value);
     lists.ReselectAfterDelete();
     lists.LoadInPuzzles(path);
-    return {};
+    return Outcome::Done();
 }
 
 bool SameFile(const std::string& a, const std::string& b) {
@@ -49,26 +51,26 @@ bool SameFile(const std::string& a, const std::string& b) {
     return std::filesystem::equivalent(a, b, ec) && !ec;
 }
 
-Message CheckImportChoice(const std::string& chosen, const std::string& openPath, ImportKind& kind) {
+Outcome CheckImportChoice(const std::string& chosen, const std::string& openPath, ImportKind& kind) {
     const std::string tail = UpperTail(chosen);
     if (tail == ".QFD") {
         kind = ImportKind::OldPuzzle;
-        return {};
+        return Outcome::Done();
     }
-    if (tail != ".QF3") return {kNotQuernfoldFile, kCaptionError};
-    if (SameFile(chosen, openPath)) return {kImportSameFile, kCaptionError};
+    if (tail != ".QF3") return Outcome::Refused(ErrorMessage(kNotQuernfoldFile));
+    if (SameFile(chosen, openPath)) return Outcome::Refused(ErrorMessage(kImportSameFile));
     kind = ImportKind::Collection;
-    return {};
+    return Outcome::Done();
 }
 
-Message ImportPuzzles(const std::string& source, const std::string& target, const std::vector<std::int64_t>& slots) {
-    if (slots.empty()) return {kNoPuzzlesForImport, kCaptionError};
+Outcome ImportPuzzles(const std::string& source, const std::string& target, const std::vector<std::int64_t>& slots) {
+    if (slots.empty()) return Outcome::Refused(ErrorMessage(kNoPuzzlesForImport));
     // Appending a file to itself would read slots it is writing.
-    if (SameFile(source, target)) return {kImportSameFile, kCaptionError};
+    if (SameFile(source, target)) return Outcome::Refused(ErrorMessage(kImportSameFile));
     auto in = RecordFile::Open(source, kSlotSize, RecordFile::Mode::Read);
-    if (!in) return {kUnableToImport, kCaptionError};
+    if (!in) return Outcome::Refused(ErrorMessage(kUnableToImport));
     auto out = RecordFile::Open(target, kSlotSize, RecordFile::Mode::Update);
-    if (!out) return {kUnableToImport, kCaptionError};
+    if (!out) return Outcome::Refused(ErrorMessage(kUnableToImport));
     std::vector<std::uint8_t> buffer(kSlotSize);
     for (const std::int64_t slot : slots) {
         in->Read(slot, buffer);
@@ -76,7 +78,7 @@ Message ImportPuzzles(const std::string& source, const std::string& target, cons
     }
     out->Close();
     in->Close();
-    return {};
+    return Outcome::Done();
 }
 
 std::vector<std::int64_t> SlotsInListOrder(const CollectionListing& listing, const std::vector<std::int64_t>& selected) {
@@ -86,13 +88,13 @@ std::vector<std::int64_t> SlotsInListOrder(const CollectionListing& listing, con
     return slots;
 }
 
-Message ExportPuzzles(const std::string& openPath, const std::vector<std::int64_t>& slots, const std::string& target) {
-    if (slots.empty()) return {kNoPuzzlesForExport, kCaptionError};
-    if (SameFile(openPath, target)) return {kExportSameFile, kCaptionError};
+Outcome ExportPuzzles(const std::string& openPath, const std::vector<std::int64_t>& slots, const std::string& target) {
+    if (slots.empty()) return Outcome::Refused(ErrorMessage(kNoPuzzlesForExport));
+    if (SameFile(openPath, target)) return Outcome::Refused(ErrorMessage(kExportSameFile));
     auto out = RecordFile::Open(target, kSlotSize, RecordFile::Mode::Create);
-    if (!out) return {kUnableToExport, kCaptionError};
+    if (!out) return Outcome::Refused(ErrorMessage(kUnableToExport));
     auto in = RecordFile::Open(openPath, kSlotSize, RecordFile::Mode::Read);
-    if (!in) return {kUnableToExport, kCaptionError};
+    if (!in) return Outcome::Refused(ErrorMessage(kUnableToExport));
     std::vector<std::uint8_t> buffer(kSlotSize);
     for (const std::int64_t slot : slots) {
         in->Read(slot, buffer);
@@ -100,14 +102,13 @@ Message ExportPuzzles(const std::string& openPath, const std::vector<std::int64_
     }
     in->Close();
     out->Close();
-    return {};
+    return Outcome::Done();
 }
 
-Message ExtractLayout(const std::string& openPath, std::int64_t slot, const std::string& layoutsPath,
-                      std::int64_t* newPosition) {
+Outcome ExtractLayout(const std::string& openPath, std::int64_t slot, const std::string& layoutsPath) {
     auto puzzle = std::make_unique<PuzzleRecord>();
-    if (!ReadPuzzle(openPath, slot, *puzzle, kUnableToOpenPuzzle).Empty()) return {kUnableToOpenPuzzle, kCaptionError};
-    return AppendLayout(layoutsPath, puzzle->layout, newPosition);
+    if (Outcome read = ReadPuzzle(openPath, slot, *puzzle, kUnableToOpenPuzzle); !read.IsDone()) return read;
+    return AppendLayout(layoutsPath, puzzle->layout);
 }
 
 }  // namespace qf

@@ -1,13 +1,13 @@
 #pragma once
 // Operations on whole collection files: delete, import, export, extracting a puzzle's layout.
-// Records are copied between files byte for byte. Open failures come back as Messages (empty
-// on success); an input/output error after a successful open throws IoError.
+// Records are copied between files byte for byte. Open failures come back as refused Outcomes;
+// an input/output error after a successful open throws IoError.
 #include <cstdint>
 #include <string>
 #include <vector>
 
-#include "app/Message.h"
-#include "app/Prompter.h"
+#include "base/Outcome.h"
+#include "base/Prompter.h"
 #include "collections/PuzzleLists.h"
 
 namespace qf {
@@ -28,14 +28,14 @@ inline constexpr const char* kUnableToOpenPuzzle = "Unable to open puzzle.";
 void CreateEmptyCollection(const std::string& path);
 
 // Removes slot `slot`; later slots move down by one. The file is rewritten through a temporary
-// file and a rename. False when the collection cannot be opened for writing (passed over
-// silently, as the delete command does).
-bool DeletePuzzleSlot(const std::string& path, std::int64_t slot);
+// file and a rename. Refused, without a message, when the collection cannot be opened for
+// writing (the delete command passes over it silently).
+Outcome DeletePuzzleSlot(const std::string& path, std::int64_t slot);
 
 // The delete command on the selected puzzle row: asks "Are you sure you want to delete
 // <title>?" (caption "Delete"), deletes, sets the reselection and reloads the lists.
-// Without a selected row it returns the no-puzzle-selected message.
-[[nodiscard]] Message DeletePuzzle(PuzzleLists& lists, const std::string& path, Prompter& prompter);
+// Without a selected row it is refused with the no-puzzle-selected message; No cancels it.
+Outcome DeletePuzzle(PuzzleLists& lists, const std::string& path, Prompter& prompter);
 
 // Two paths naming the same file: equal without regard to letter case, or the same file on disk.
 bool SameFile(const std::string& a, const std::string& b);
@@ -43,25 +43,23 @@ bool SameFile(const std::string& a, const std::string& b);
 enum class ImportKind { Collection, OldPuzzle };
 // The checks of the Import Puzzles command on the chosen path: ".QFD" is an old single puzzle,
 // anything but ".QF3" is refused, and so is the open collection itself.
-[[nodiscard]] Message CheckImportChoice(const std::string& chosen, const std::string& openPath, ImportKind& kind);
+Outcome CheckImportChoice(const std::string& chosen, const std::string& openPath, ImportKind& kind);
 
 // Appends the given slots of `source` (in the given order) to the collection `target`, created
 // when missing. "Unable to import puzzles." when either file cannot be opened; nothing is
 // written then.
-[[nodiscard]] Message ImportPuzzles(const std::string& source, const std::string& target,
-                                    const std::vector<std::int64_t>& slots);
+Outcome ImportPuzzles(const std::string& source, const std::string& target, const std::vector<std::int64_t>& slots);
 
 // The selected slots in the order of the sorted title list (the import and export dialogs).
 std::vector<std::int64_t> SlotsInListOrder(const CollectionListing& listing, const std::vector<std::int64_t>& selected);
 
 // Creates `target` empty and appends the given slots of the open collection. The open
 // collection itself is refused as a target (it would be emptied before being read).
-[[nodiscard]] Message ExportPuzzles(const std::string& openPath, const std::vector<std::int64_t>& slots,
-                                    const std::string& target);
+Outcome ExportPuzzles(const std::string& openPath, const std::vector<std::int64_t>& slots, const std::string& target);
 
-// Appends the layout of puzzle `slot` to the layouts library (created when missing).
-// "Unable to open puzzle." (Error) / "Unable to add page layout." (Disk Error).
-[[nodiscard]] Message ExtractLayout(const std::string& openPath, std::int64_t slot, const std::string& layoutsPath,
-                                    std::int64_t* newPosition = nullptr);
+// Appends the layout of puzzle `slot` to the layouts library (created when missing); the
+// outcome's index is its position. "Unable to open puzzle." (Error) / "Unable to add page
+// layout." (Disk Error).
+Outcome ExtractLayout(const std::string& openPath, std::int64_t slot, const std::string& layoutsPath);
 
 }  // namespace qf

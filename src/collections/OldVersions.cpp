@@ -7,9 +7,9 @@
 #include <memory>
 #include <vector>
 
-#include "app/ByteCodec.h"
-#include "app/FileUtil.h"
-#include "app/RecordFile.h"
+#include "base/ByteCodec.h"
+#include "base/FileUtil.h"
+#include "base/RecordFile.h"
 #include "collections/CollectionFile.h"
 #include "layouts/LayoutLibrary.h"
 #include "shapes/ShapeFiles.h"
@@ -85,12 +85,12 @@ void ConvertOldPuzzle(std::span<const std::uint8_t> old, const OldVersionPaths& 
     working.generated = 1;
 }
 
-Message ConvertOldPuzzlesFile(const std::string& oldFile, const std::string& collection, const OldVersionPaths& paths,
-                              PuzzleRecord& working, std::int64_t* count) {
+Outcome ConvertOldPuzzlesFile(const std::string& oldFile, const std::string& collection, const OldVersionPaths& paths,
+                              PuzzleRecord& working) {
     auto in = RecordFile::Open(oldFile, kOldPuzzleSize, RecordFile::Mode::Read);
-    if (!in) return {kPuzzlesNotImported, kCaptionError};
+    if (!in) return Outcome::Refused(ErrorMessage(kPuzzlesNotImported));
     auto out = RecordFile::Open(collection, kSlotSize, RecordFile::Mode::Update);
-    if (!out) return {kUnableToSavePuzzles, kCaptionError};
+    if (!out) return Outcome::Refused(ErrorMessage(kUnableToSavePuzzles));
     std::vector<std::uint8_t> old(kOldPuzzleSize);
     std::vector<std::uint8_t> slot(kSlotSize);
     const std::int64_t n = in->Count();
@@ -102,15 +102,14 @@ Message ConvertOldPuzzlesFile(const std::string& oldFile, const std::string& col
     }
     out->Close();
     in->Close();
-    if (count) *count = n;
-    return {};
+    return Outcome::Done(n);
 }
 
-Message AddOldShapesFile(const std::string& oldFile, const std::string& shapesLibrary, std::int64_t* count) {
+Outcome AddOldShapesFile(const std::string& oldFile, const std::string& shapesLibrary) {
     auto in = RecordFile::Open(oldFile, ShapeRecord::kStoredSize, RecordFile::Mode::Read);
-    if (!in) return {kPuzzlesNotImported, kCaptionError};
+    if (!in) return Outcome::Refused(ErrorMessage(kPuzzlesNotImported));
     auto out = RecordFile::Open(shapesLibrary, ShapeRecord::kStoredSize, RecordFile::Mode::Update);
-    if (!out) return {kUnableToAddShapes, kCaptionError};
+    if (!out) return Outcome::Refused(ErrorMessage(kUnableToAddShapes));
     std::array<std::uint8_t, ShapeRecord::kStoredSize> record{};
     const std::int64_t n = in->Count();
     for (std::int64_t i = 0; i < n; ++i) {
@@ -119,37 +118,37 @@ Message AddOldShapesFile(const std::string& oldFile, const std::string& shapesLi
     }
     out->Close();
     in->Close();
-    if (count) *count = n;
-    return {};
+    return Outcome::Done(n);
 }
 
 void CheckForOldVersions(const Directories& dirs, const OldVersionPaths& paths, Prompter& prompter,
                          PuzzleRecord& working) {
     const std::string oldPuzzles = dirs.WorkingFile(kOldPuzzlesFileName);
     if (FileExists(oldPuzzles) &&
-        prompter.Ask({kOldPuzzlesQuestion, kCaptionNotice}, Question::YesNo) == Answer::Yes) {
-        const Message m = ConvertOldPuzzlesFile(oldPuzzles, dirs.ProgramFile(kOldPuzzlesCollectionName), paths, working);
-        if (!m.Empty()) {
-            prompter.Inform(m);  // a failed puzzle step skips the shapes for this run
+        prompter.Ask(InfoMessage(kOldPuzzlesQuestion, kCaptionNotice), Question::YesNo) == Answer::Yes) {
+        const Outcome converted =
+            ConvertOldPuzzlesFile(oldPuzzles, dirs.ProgramFile(kOldPuzzlesCollectionName), paths, working);
+        if (!converted.IsDone()) {
+            prompter.Inform(converted.message);  // a failed puzzle step skips the shapes for this run
             return;
         }
         std::remove(oldPuzzles.c_str());
-        prompter.Inform({kOldGroupCreated, kCaptionOk});
+        prompter.Inform(InfoMessage(kOldGroupCreated, kCaptionOk));
     }
     const std::string oldShapes = dirs.WorkingFile(kOldShapesFileName);
     if (!FileExists(oldShapes)) return;
-    if (prompter.Ask({kOldShapesQuestion, kCaptionNotice}, Question::YesNo) != Answer::Yes) return;
-    if (const Message m = AddOldShapesFile(oldShapes, dirs.ProgramFile(kShapesFileName)); !m.Empty()) {
-        prompter.Inform(m);
+    if (prompter.Ask(InfoMessage(kOldShapesQuestion, kCaptionNotice), Question::YesNo) != Answer::Yes) return;
+    if (const Outcome added = AddOldShapesFile(oldShapes, dirs.ProgramFile(kShapesFileName)); !added.IsDone()) {
+        prompter.Inform(added.message);
         return;
     }
     std::remove(oldShapes.c_str());
-    prompter.Inform({kShapesAdded, kCaptionOk});
+    prompter.Inform(InfoMessage(kShapesAdded, kCaptionOk));
 }
 
-Message ReadOldPuzzleFile(const std::string& path, const OldVersionPaths& paths, PuzzleRecord& working) {
+Outcome ReadOldPuzzleFile(const std::string& path, const OldVersionPaths& paths, PuzzleRecord& working) {
     std::FILE* f = std::fopen(path.c_str(), "rb");
-    if (!f) return {kPuzzleNotImported, kCaptionError};
+    if (!f) return Outcome::Refused(ErrorMessage(kPuzzleNotImported));
     std::vector<std::uint8_t> old(kOldPuzzleSize);
     std::array<std::uint8_t, 256> text{};
     bool whole = std::fread(text.data(), 1, 3, f) == 3 && std::memcmp(text.data(), "QFD", 3) == 0;
@@ -159,14 +158,14 @@ Message ReadOldPuzzleFile(const std::string& path, const OldVersionPaths& paths,
                 std::fread(old.data(), 1, old.size(), f) == old.size();
     }
     std::fclose(f);
-    if (!whole) return {kOldPuzzleCorrupt, kCaptionError};
+    if (!whole) return Outcome::Refused(ErrorMessage(kOldPuzzleCorrupt));
     ConvertOldPuzzle(old, paths, working);
-    return {};
+    return Outcome::Done();
 }
 
-Message Import16Bit(const std::string& chosen, const std::string& openPath, const OldVersionPaths& paths,
+Outcome Import16Bit(const std::string& chosen, const std::string& openPath, const OldVersionPaths& paths,
                     PuzzleRecord& working) {
-    if (Message m = ReadOldPuzzleFile(chosen, paths, working); !m.Empty()) return m;
+    if (Outcome read = ReadOldPuzzleFile(chosen, paths, working); !read.IsDone()) return read;
     return AppendPuzzle(openPath, working);
 }
 

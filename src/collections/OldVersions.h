@@ -7,9 +7,9 @@
 #include <span>
 #include <string>
 
-#include "app/Directories.h"
-#include "app/Message.h"
-#include "app/Prompter.h"
+#include "base/Directories.h"
+#include "base/Outcome.h"
+#include "base/Prompter.h"
 #include "model/PuzzleRecord.h"
 
 namespace qf {
@@ -45,29 +45,29 @@ struct OldVersionPaths {
 // emptied.
 void ConvertOldPuzzle(std::span<const std::uint8_t> old, const OldVersionPaths& paths, PuzzleRecord& working);
 
-// Appends every record of an old puzzles file to `collection` (created when missing); *count
-// gets the number converted. "Puzzles could not be imported." / "Unable to save puzzles.".
-[[nodiscard]] Message ConvertOldPuzzlesFile(const std::string& oldFile, const std::string& collection,
-                                            const OldVersionPaths& paths, PuzzleRecord& working,
-                                            std::int64_t* count = nullptr);
+// Appends every record of an old puzzles file to `collection` (created when missing); the
+// outcome's index is the number converted. "Puzzles could not be imported." / "Unable to save
+// puzzles.".
+Outcome ConvertOldPuzzlesFile(const std::string& oldFile, const std::string& collection, const OldVersionPaths& paths,
+                              PuzzleRecord& working);
 
-// Appends every record of an old shapes file to the shapes library (created when missing).
-// "Puzzles could not be imported." / "Unable to add shapes." (caption "Error").
-[[nodiscard]] Message AddOldShapesFile(const std::string& oldFile, const std::string& shapesLibrary,
-                                       std::int64_t* count = nullptr);
+// Appends every record of an old shapes file to the shapes library (created when missing); the
+// outcome's index is the number added. "Puzzles could not be imported." / "Unable to add
+// shapes." (caption "Error").
+Outcome AddOldShapesFile(const std::string& oldFile, const std::string& shapesLibrary);
 
 // The start-up offer: converts QFFUPUZZ.DAT and QFFULAY.DAT of the working directory when the
 // user agrees, deleting each after a successful conversion, and tells the outcome.
 void CheckForOldVersions(const Directories& dirs, const OldVersionPaths& paths, Prompter& prompter,
                          PuzzleRecord& working);
 
-// Reads a .QFD file into `working` (converted); an empty Message on success.
-[[nodiscard]] Message ReadOldPuzzleFile(const std::string& path, const OldVersionPaths& paths, PuzzleRecord& working);
+// Reads a .QFD file into `working` (converted).
+Outcome ReadOldPuzzleFile(const std::string& path, const OldVersionPaths& paths, PuzzleRecord& working);
 
 // Import Puzzles of a .QFD file: converts its puzzle and appends it to the open collection
 // ("Unable to save puzzle." when that cannot be opened or created). The caller reselects the
 // category "Version 2.0 Puzzles" and the converted title.
-[[nodiscard]] Message Import16Bit(const std::string& chosen, const std::string& openPath, const OldVersionPaths& paths,
-                                  PuzzleRecord& working);
+Outcome Import16Bit(const std::string& chosen, const std::string& openPath, const OldVersionPaths& paths,
+                    PuzzleRecord& working);
 
 }  // namespace qf

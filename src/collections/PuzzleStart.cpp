@@ -1,6 +1,6 @@
 #include "collections/PuzzleStart.h"
 
-#include "app/TextHelpers.h"
+#include "base/TextHelpers.h"
 #include "layouts/LayoutLibrary.h"
 
 namespace qf {

@@ -2,7 +2,7 @@
 
 #include <cstring>
 
-#include "app/TextHelpers.h"
+#include "base/TextHelpers.h"
 
 namespace qf {
 

@@ -5,7 +5,7 @@
 
 #include <hunspell.hxx>
 
-#include "app/Ansi.h"
+#include "base/Ansi.h"
 
 namespace qf {
 

@@ -4,9 +4,9 @@
 #include <cctype>
 #include <cstdio>
 
-#include "app/Ansi.h"
-#include "app/Directories.h"
-#include "app/FileUtil.h"
+#include "base/Ansi.h"
+#include "base/Directories.h"
+#include "base/FileUtil.h"
 #include "editor/SpellLanguages.h"
 
 namespace qf {

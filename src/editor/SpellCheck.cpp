@@ -2,8 +2,8 @@
 
 #include <optional>
 
-#include "app/Directories.h"
-#include "app/TextHelpers.h"
+#include "base/Directories.h"
+#include "base/TextHelpers.h"
 #include "editor/ClueTokens.h"
 #include "editor/SpellSession.h"
 #include "editor/UserWordList.h"
@@ -29,7 +29,7 @@ public:
         if (suggestions.empty()) {
             std::string head = word + " was not found in the dictionary.  ";
             if (head.size() > kMaxNoticeHead) head.resize(kMaxNoticeHead);
-            prompter_.Inform(Message(head + kMsgNoSuggestions, kCaptionNotice));
+            prompter_.Inform(InfoMessage(head + kMsgNoSuggestions, kCaptionNotice));
             return std::nullopt;
         }
         const std::string notice = SuggestionsNotice(session_.Language()->name);
@@ -56,14 +56,11 @@ public:
     bool CheckClue(std::string& clue) {
         bool replaced = false;
         auto tokens = SplitClueTokens(clue);
-        for (auto& token : tokens) {
-            const std::string rest = StripDelimiters(token);
-            if (!rest.empty()) {
-                if (auto replacement = CheckOneWord(rest)) {
-                    token = *replacement;
-                    clue = RebuildClue(tokens);
-                    replaced = true;
-                }
+        for (const ClueWord& word : ClueWordsToCheck(clue)) {
+            if (auto replacement = CheckOneWord(word.word)) {
+                tokens[word.token] = *replacement;
+                clue = RebuildClue(tokens);
+                replaced = true;
             }
             if (aborted_) break;
         }
@@ -89,17 +86,27 @@ std::string SuggestionsNotice(const std::string& languageName) {
            " dictionary.  Suggestions are listed below.";
 }
 
-SpellCheckOutcome DoSpellCheck(SpellCheckGrid& grid, const SpellCheckOptions& options,
-                               SpellSuggestionsDialog& dialog, Prompter& prompter) {
-    SpellCheckOutcome outcome;
+std::vector<ClueWord> ClueWordsToCheck(std::string_view clue) {
+    std::vector<ClueWord> words;
+    const auto tokens = SplitClueTokens(TrimBlanks(clue));
+    for (std::size_t i = 0; i < tokens.size(); ++i) {
+        std::string word = StripDelimiters(tokens[i]);
+        if (!word.empty()) words.push_back({i, std::move(word)});
+    }
+    return words;
+}
+
+Outcome DoSpellCheck(SpellCheckGrid& grid, const SpellCheckOptions& options, SpellSuggestionsDialog& dialog,
+                     Prompter& prompter) {
+    bool aborted = false;
+    bool notFound = false;
     {
         SpellCheckRun run(options, dialog, prompter);
         if (!run.Open()) {
-            outcome.report = Message(kMsgDictionaryFilesMissing, kCaptionError);
-            prompter.Inform(outcome.report);
-            return outcome;
+            const Outcome missing = Outcome::Refused(ErrorMessage(kMsgDictionaryFilesMissing));
+            prompter.Inform(missing.message);
+            return missing;
         }
-        outcome.ran = true;
         if (options.isNewPuzzle) {
             for (auto& cell : grid.words) {
                 const std::string word = TrimBlanks(cell);
@@ -116,14 +123,15 @@ SpellCheckOutcome DoSpellCheck(SpellCheckGrid& grid, const SpellCheckOptions& op
                 if (run.Aborted()) break;
             }
         }
-        outcome.aborted = run.Aborted();
-        outcome.notFound = run.NotFound();
+        aborted = run.Aborted();
+        notFound = run.NotFound();
     }  // lexicons and session closed here, before the report
-    if (!outcome.notFound)
-        outcome.report = Message(kMsgAllWordsFound, kCaptionSpellingOk);
-    else
-        outcome.report = Message(outcome.aborted ? kMsgSpellAborted : kMsgSpellComplete, kCaptionSpellingStatus);
-    prompter.Inform(outcome.report);
+    Outcome outcome = Outcome::Confirmed(InfoMessage(kMsgAllWordsFound, kCaptionSpellingOk));
+    if (notFound) {
+        outcome.message = InfoMessage(aborted ? kMsgSpellAborted : kMsgSpellComplete, kCaptionSpellingStatus);
+        if (aborted) outcome.status = Status::Cancelled;
+    }
+    prompter.Inform(outcome.message);
     return outcome;
 }
 

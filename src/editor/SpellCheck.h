@@ -5,15 +5,16 @@
 #include <array>
 #include <cstdint>
 #include <string>
+#include <string_view>
 #include <vector>
 
-#include "app/Message.h"
-#include "app/Prompter.h"
+#include "base/Outcome.h"
+#include "base/Prompter.h"
+#include "editor/EditorGrid.h"
 #include "editor/SpellLanguages.h"
 
 namespace qf {
 
-inline constexpr std::size_t kSpellGridRows = 200;
 
 inline constexpr const char* kCaptionSpellingOk = "Spelling Ok";
 inline constexpr const char* kCaptionSpellingStatus = "Spelling Status";
@@ -26,11 +27,8 @@ inline constexpr const char* kMsgNoReplacementSelected =
     "No replacement word has been selected.  Please choose a replacement first.";
 inline constexpr const char* kCaptionSpellingSuggestions = "Spelling Suggestions";
 
-// The Word and Clue cells of grid rows 1..200 (index 0..199), Windows-1252.
-struct SpellCheckGrid {
-    std::array<std::string, kSpellGridRows> words;
-    std::array<std::string, kSpellGridRows> clues;
-};
+// The Word and Clue cells of the editor's grid.
+using SpellCheckGrid = EditorGrid;
 
 enum class SuggestionAction { Replace, Ignore, Add, Abort };
 
@@ -58,14 +56,19 @@ struct SpellCheckOptions {
     bool isNewPuzzle = true;    // words are checked only for a new puzzle
 };
 
-struct SpellCheckOutcome {
-    bool ran = false;       // false when the lexicons could not be opened
-    bool aborted = false;
-    bool notFound = false;  // some word was rejected
-    Message report;         // also shown through the prompter
+// The words of a clue the check asks the engine about: the clue trimmed, cut into tokens, each
+// token without its delimiters, those left empty passed over. `token` is the word's position
+// among the clue's tokens (from 0), where a replacement goes.
+struct ClueWord {
+    std::size_t token = 0;
+    std::string word;
 };
+std::vector<ClueWord> ClueWordsToCheck(std::string_view clue);
 
-SpellCheckOutcome DoSpellCheck(SpellCheckGrid& grid, const SpellCheckOptions& options,
-                               SpellSuggestionsDialog& dialog, Prompter& prompter);
+// Checks the grid's words (new puzzles only) and clues; every outcome is also reported through
+// the prompter. Done: "All words were found in the dictionary." or "Spell checking complete.";
+// cancelled by Abort: "Spell checking aborted."; refused when the lexicons could not be opened.
+Outcome DoSpellCheck(SpellCheckGrid& grid, const SpellCheckOptions& options, SpellSuggestionsDialog& dialog,
+                     Prompter& prompter);
 
 }  // namespace qf

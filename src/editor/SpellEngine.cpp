@@ -12,8 +12,8 @@
 #include <string>
 #include <vector>
 
-#include "app/Ansi.h"
-#include "app/FileUtil.h"
+#include "base/Ansi.h"
+#include "base/FileUtil.h"
 #include "editor/AnsiCase.h"
 #include "editor/HunspellDictionary.h"
 #include "editor/LexiconFiles.h"

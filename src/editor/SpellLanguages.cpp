@@ -1,6 +1,6 @@
 #include "editor/SpellLanguages.h"
 
-#include "app/FileUtil.h"
+#include "base/FileUtil.h"
 
 namespace qf {
 

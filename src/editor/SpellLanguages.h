@@ -5,8 +5,8 @@
 #include <string>
 #include <vector>
 
-#include "app/Directories.h"
-#include "app/Settings.h"
+#include "base/Directories.h"
+#include "base/Settings.h"
 
 namespace qf {
 

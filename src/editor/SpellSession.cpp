@@ -1,7 +1,7 @@
 #include "editor/SpellSession.h"
 
-#include "app/Directories.h"
-#include "app/FileUtil.h"
+#include "base/Directories.h"
+#include "base/FileUtil.h"
 
 namespace qf {
 namespace {

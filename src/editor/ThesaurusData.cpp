@@ -9,7 +9,7 @@
 
 #include <mythes.hxx>
 
-#include "app/Ansi.h"
+#include "base/Ansi.h"
 #include "editor/AnsiCase.h"
 #include "editor/HunspellDictionary.h"
 

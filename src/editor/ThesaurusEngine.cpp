@@ -8,7 +8,7 @@
 #include <string>
 #include <vector>
 
-#include "app/FileUtil.h"
+#include "base/FileUtil.h"
 #include "editor/AnsiCase.h"
 #include "editor/LexiconFiles.h"
 #include "editor/ThesaurusData.h"

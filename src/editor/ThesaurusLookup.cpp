@@ -2,7 +2,7 @@
 
 #include <algorithm>
 
-#include "app/TextHelpers.h"
+#include "base/TextHelpers.h"
 
 namespace qf {
 namespace {
@@ -44,17 +44,17 @@ std::string NoThesaurusSuggestionsText(const std::string& word) {
     return "No suggestions found for the word " + word + ".";
 }
 
-std::optional<Message> ThesaurusLookup::OpenThes(const std::string& thesaurusPath) {
+Outcome ThesaurusLookup::OpenThes(const std::string& thesaurusPath) {
     CloseThes();
     session_ = ThesDB_OpenSession();
     thesaurus_ = session_ >= 0 ? ThesDB_OpenThesaurus(session_, thesaurusPath.c_str()) : kThesBadSession;
     if (thesaurus_ < 0) {
         if (session_ >= 0) ThesDB_CloseSession(session_);
         session_ = -1;
-        return Message(kMsgThesaurusFileMissing, kCaptionError);
+        return Outcome::Refused(ErrorMessage(kMsgThesaurusFileMissing));
     }
     open_ = true;
-    return std::nullopt;
+    return Outcome::Done();
 }
 
 void ThesaurusLookup::CloseThes() {
@@ -72,7 +72,7 @@ LookUpResult ThesaurusLookup::LookUpWord(const std::string& text) {
     char category[kBufferSize];
     const std::int16_t first = ThesDB_GetFirstCategory(session_, word.c_str(), category, kBufferSize);
     if (first == 0) {
-        result.message = Message(kMsgWordNotInThesaurus, kCaptionWarning);
+        result.message = WarningMessage(kMsgWordNotInThesaurus);
         return result;
     }
     if (first != 1) return result;
@@ -106,17 +106,15 @@ SynonymList ThesaurusLookup::LoadInSyns(const std::string& displayEntry) {
     return list;
 }
 
-std::vector<std::string> ThesaurusLookup::Suggestions(const std::string& text, Message* message) {
-    std::vector<std::string> words;
+Outcome ThesaurusLookup::Suggestions(const std::string& text, std::vector<std::string>& words) {
+    words.clear();
     const std::string word = TrimBlanks(text);
     char suggestion[kBufferSize];
-    if (!open_ || ThesDB_GetFirstSuggestion(session_, word.c_str(), suggestion, kBufferSize) != 1) {
-        if (message) *message = Message(NoThesaurusSuggestionsText(word), kCaptionError);
-        return words;
-    }
+    if (!open_ || ThesDB_GetFirstSuggestion(session_, word.c_str(), suggestion, kBufferSize) != 1)
+        return Outcome::Refused(ErrorMessage(NoThesaurusSuggestionsText(word)));
     do words.emplace_back(suggestion);
     while (ThesDB_GetNextSuggestion(session_, suggestion, kBufferSize) == 1);
-    return words;
+    return Outcome::Done();
 }
 
 }  // namespace qf

@@ -6,7 +6,7 @@
 #include <string>
 #include <vector>
 
-#include "app/Message.h"
+#include "base/Outcome.h"
 #include "editor/ThesaurusEngine.h"
 
 namespace qf {
@@ -45,8 +45,8 @@ public:
     ThesaurusLookup(const ThesaurusLookup&) = delete;
     ThesaurusLookup& operator=(const ThesaurusLookup&) = delete;
 
-    // Opens a session and the thesaurus file; the message when it cannot be opened.
-    std::optional<Message> OpenThes(const std::string& thesaurusPath);
+    // Opens a session and the thesaurus file; refused with the message when it cannot.
+    Outcome OpenThes(const std::string& thesaurusPath);
     void CloseThes();
     bool IsOpen() const { return open_; }
 
@@ -54,8 +54,8 @@ public:
     LookUpResult LookUpWord(const std::string& word);
     // The synonyms of a displayed category or antonym entry.
     SynonymList LoadInSyns(const std::string& displayEntry);
-    // The similar words, or the error message when there are none.
-    std::vector<std::string> Suggestions(const std::string& word, Message* message);
+    // The similar words into `words`; refused with the error message when there are none.
+    Outcome Suggestions(const std::string& word, std::vector<std::string>& words);
 
 private:
     ThesSession session_ = -1;

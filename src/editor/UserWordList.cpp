@@ -3,8 +3,8 @@
 #include <algorithm>
 #include <cstdio>
 
-#include "app/FileUtil.h"
-#include "app/TextHelpers.h"
+#include "base/FileUtil.h"
+#include "base/TextHelpers.h"
 #include "editor/SpellEngine.h"
 
 namespace qf {

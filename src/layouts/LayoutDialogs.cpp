@@ -16,27 +16,19 @@ FileDialogRequest ImportLayoutDialog(const Settings& settings) {
     return {"Import Page Layouts", kLayoutFilter, "PAG", settings.lastImportLayoutFile, false, false};
 }
 
-LayoutCommandResult ExportLayoutCommand(Settings& settings, FileChooser& chooser, const std::string& libraryPath,
-                                        std::int64_t position) {
-    LayoutCommandResult result;
+Outcome ExportLayoutCommand(Settings& settings, FileChooser& chooser, const std::string& libraryPath,
+                            std::int64_t position) {
     const std::string target = chooser.Choose(ExportLayoutDialog(settings));
-    if (target.empty()) return result;
+    if (target.empty()) return Outcome::Cancelled();
     settings.lastExportLayoutFile = target;
-    result.message = ExportLayout(libraryPath, position, target);
-    if (!result.message.Empty()) return result;
-    result.done = true;
-    result.message = {kLayoutExported, "OK"};
-    return result;
+    return ExportLayout(libraryPath, position, target);
 }
 
-LayoutCommandResult ImportLayoutCommand(Settings& settings, FileChooser& chooser, const std::string& libraryPath) {
-    LayoutCommandResult result;
+Outcome ImportLayoutCommand(Settings& settings, FileChooser& chooser, const std::string& libraryPath) {
     const std::string source = chooser.Choose(ImportLayoutDialog(settings));
-    if (source.empty()) return result;
+    if (source.empty()) return Outcome::Cancelled();
     settings.lastImportLayoutFile = source;
-    result.message = ImportLayout(source, libraryPath, &result.position);
-    result.done = result.message.Empty();
-    return result;
+    return ImportLayout(source, libraryPath);
 }
 
 }  // namespace qf

@@ -3,7 +3,7 @@
 #include <cstdio>
 #include <cstring>
 
-#include "app/ByteCodec.h"
+#include "base/ByteCodec.h"
 
 namespace qf {
 

@@ -6,9 +6,9 @@
 #include <cstring>
 #include <memory>
 
-#include "app/ByteCodec.h"
-#include "app/RecordFile.h"
-#include "app/TextHelpers.h"
+#include "base/ByteCodec.h"
+#include "base/RecordFile.h"
+#include "base/TextHelpers.h"
 #include "layouts/LayoutExchange.h"
 #include "layouts/PageObjects.h"
 
@@ -61,35 +61,35 @@ std::optional<std::int64_t> CountLayouts(const std::string& libraryPath) {
     return file->Count();
 }
 
-Message ReadLayout(const std::string& libraryPath, std::int64_t position, PageLayoutRecord& layout) {
+Outcome ReadLayout(const std::string& libraryPath, std::int64_t position, PageLayoutRecord& layout) {
     auto file = RecordFile::Open(libraryPath, kRecordSize, RecordFile::Mode::Read);
-    if (!file) return {kNoLayoutsFound, kCaptionWarning};
+    if (!file) return Outcome::Refused(WarningMessage(kNoLayoutsFound));
     ReadRecord(*file, position, layout);
     file->Close();
-    return {};
+    return Outcome::Done(position);
 }
 
-Message AppendLayout(const std::string& libraryPath, const PageLayoutRecord& layout, std::int64_t* newPosition) {
+Outcome AppendLayout(const std::string& libraryPath, const PageLayoutRecord& layout) {
     auto file = RecordFile::Open(libraryPath, kRecordSize, RecordFile::Mode::Update);
-    if (!file) return {kUnableToAddLayout, kCaptionDiskError};
+    if (!file) return Outcome::Refused(ErrorMessage(kUnableToAddLayout, kCaptionDiskError));
     const std::int64_t p = file->Append(EncodeRecord(layout));
     file->Close();
-    if (newPosition) *newPosition = p;
-    return {};
+    return Outcome::Done(p);
 }
 
-Message WriteLayout(const std::string& libraryPath, std::int64_t position, const PageLayoutRecord& layout) {
+Outcome WriteLayout(const std::string& libraryPath, std::int64_t position, const PageLayoutRecord& layout) {
     auto file = RecordFile::Open(libraryPath, kRecordSize, RecordFile::Mode::Update);
-    if (!file) return {kUnableToAddLayout, kCaptionDiskError};
+    if (!file) return Outcome::Refused(ErrorMessage(kUnableToAddLayout, kCaptionDiskError));
     if (position < 0 || position > file->Count()) throw IoError("seek beyond end of file", libraryPath);
     file->Write(position, EncodeRecord(layout));
     file->Close();
-    return {};
+    return Outcome::Done(position);
 }
 
-Message DeleteLayout(const std::string& libraryPath, std::int64_t position) {
-    if (!RemoveRecord(libraryPath, kRecordSize, position)) return {kUnableToDeleteLayout, kCaptionDiskError};
-    return {};
+Outcome DeleteLayout(const std::string& libraryPath, std::int64_t position) {
+    if (!RemoveRecord(libraryPath, kRecordSize, position))
+        return Outcome::Refused(ErrorMessage(kUnableToDeleteLayout, kCaptionDiskError));
+    return Outcome::Done();
 }
 
 void LoadPageLayout(const std::string& libraryPath, std::int64_t position, PageLayoutRecord& layout) {
@@ -103,30 +103,31 @@ void LoadPageLayout(const std::string& libraryPath, std::int64_t position, PageL
     file->Close();
 }
 
-Message ReadLayoutExchange(const std::string& path, PageLayoutRecord& layout) {
+Outcome ReadLayoutExchange(const std::string& path, PageLayoutRecord& layout) {
     std::FILE* f = std::fopen(path.c_str(), "rb");
-    if (!f) return {kLayoutNotImported, kCaptionError};
+    if (!f) return Outcome::Refused(ErrorMessage(kLayoutNotImported));
     std::vector<std::uint8_t> bytes(kLayoutExchangeSize);
     const bool tagOk = std::fread(bytes.data(), 1, 3, f) == 3 && std::memcmp(bytes.data(), "PAG", 3) == 0;
     const bool whole = tagOk && std::fread(bytes.data() + 3, 1, 3, f) == 3 &&
                        std::fread(bytes.data() + 6, 1, kRecordSize, f) == kRecordSize;
     std::fclose(f);
-    if (!whole) return {kLayoutFileCorrupt, kCaptionError};
+    if (!whole) return Outcome::Refused(ErrorMessage(kLayoutFileCorrupt));
     DecodeRecord(std::span<const std::uint8_t>(bytes).subspan(6), layout);
-    return {};
+    return Outcome::Done();
 }
 
-Message ImportLayout(const std::string& exchangePath, const std::string& libraryPath, std::int64_t* newPosition) {
+Outcome ImportLayout(const std::string& exchangePath, const std::string& libraryPath) {
     auto layout = std::make_unique<PageLayoutRecord>();
-    if (Message m = ReadLayoutExchange(exchangePath, *layout); !m.Empty()) return m;
-    return AppendLayout(libraryPath, *layout, newPosition);
+    if (Outcome read = ReadLayoutExchange(exchangePath, *layout); !read.IsDone()) return read;
+    return AppendLayout(libraryPath, *layout);
 }
 
-Message ExportLayout(const std::string& libraryPath, std::int64_t position, const std::string& targetPath) {
+Outcome ExportLayout(const std::string& libraryPath, std::int64_t position, const std::string& targetPath) {
     auto layout = std::make_unique<PageLayoutRecord>();
-    if (!ReadLayout(libraryPath, position, *layout).Empty()) return {kLayoutNotExported, kCaptionError};
-    if (!WriteLayoutExchangeFile(targetPath, *layout)) return {kLayoutNotExported, kCaptionError};
-    return {};
+    const Outcome notExported = Outcome::Refused(ErrorMessage(kLayoutNotExported));
+    if (!ReadLayout(libraryPath, position, *layout).IsDone()) return notExported;
+    if (!WriteLayoutExchangeFile(targetPath, *layout)) return notExported;
+    return Outcome::Confirmed(InfoMessage(kLayoutExported, kCaptionOK));
 }
 
 }  // namespace qf

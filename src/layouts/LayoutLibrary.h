@@ -7,7 +7,7 @@
 #include <string>
 #include <vector>
 
-#include "app/Message.h"
+#include "base/Outcome.h"
 #include "layouts/PageLayoutRecord.h"
 
 namespace qf {
@@ -40,16 +40,16 @@ std::vector<LayoutEntry> ListLayouts(const std::string& libraryPath, std::int64_
 std::optional<std::int64_t> CountLayouts(const std::string& libraryPath);
 
 // Record `position`. Open failure: the no-layouts warning; a position outside the file throws.
-[[nodiscard]] Message ReadLayout(const std::string& libraryPath, std::int64_t position, PageLayoutRecord& layout);
+Outcome ReadLayout(const std::string& libraryPath, std::int64_t position, PageLayoutRecord& layout);
 
-// Appends, creating the library when missing ("Unable to add page layout.", "Disk Error").
-[[nodiscard]] Message AppendLayout(const std::string& libraryPath, const PageLayoutRecord& layout,
-                                   std::int64_t* newPosition = nullptr);
+// Appends, creating the library when missing ("Unable to add page layout.", "Disk Error"); the
+// outcome's index is the new layout's position.
+Outcome AppendLayout(const std::string& libraryPath, const PageLayoutRecord& layout);
 // Writes over record `position` (position == count appends), creating the library when missing.
-[[nodiscard]] Message WriteLayout(const std::string& libraryPath, std::int64_t position, const PageLayoutRecord& layout);
+Outcome WriteLayout(const std::string& libraryPath, std::int64_t position, const PageLayoutRecord& layout);
 
 // Removes record `position` through a temporary file; the stored default position is not moved.
-[[nodiscard]] Message DeleteLayout(const std::string& libraryPath, std::int64_t position);
+Outcome DeleteLayout(const std::string& libraryPath, std::int64_t position);
 
 // The default layout for a new or converted puzzle: the built-in default when the library
 // cannot be opened or is empty; otherwise record `position`, or record 0 when `position` lies
@@ -57,11 +57,10 @@ std::optional<std::int64_t> CountLayouts(const std::string& libraryPath);
 void LoadPageLayout(const std::string& libraryPath, std::int64_t position, PageLayoutRecord& layout);
 
 // Reads a .PAG file ("PAG" tag, 3 version bytes not compared, one record).
-[[nodiscard]] Message ReadLayoutExchange(const std::string& path, PageLayoutRecord& layout);
-// Reads the .PAG file and appends its layout to the library.
-[[nodiscard]] Message ImportLayout(const std::string& exchangePath, const std::string& libraryPath,
-                                   std::int64_t* newPosition = nullptr);
-// Writes record `position` to a .PAG file; the caller confirms with kLayoutExported.
-[[nodiscard]] Message ExportLayout(const std::string& libraryPath, std::int64_t position, const std::string& targetPath);
+Outcome ReadLayoutExchange(const std::string& path, PageLayoutRecord& layout);
+// Reads the .PAG file and appends its layout to the library; the outcome's index is its position.
+Outcome ImportLayout(const std::string& exchangePath, const std::string& libraryPath);
+// Writes record `position` to a .PAG file, confirmed with "Page Layout Exported!" (caption "OK").
+Outcome ExportLayout(const std::string& libraryPath, std::int64_t position, const std::string& targetPath);
 
 }  // namespace qf

@@ -41,4 +41,16 @@ void TakeCandidate(const RunResults& results, int n, PuzzleRecord& working) {
     for (int t = 0; t < working.UsedWords(); ++t) working.inGrid[t] = results.placed[n - 1][t];
 }
 
+Outcome ChooseCandidate(const RunResults& results, int n, int totalWords, Prompter& prompter, PuzzleRecord& working) {
+    if (n < 1 || n > kCandidateCount || results.scores[n - 1] < 1)
+        return Outcome::Refused(
+            ErrorMessage("There is no " + std::string(kCandidateLabels[std::clamp(n, 1, kCandidateCount) - 1]) +
+                         " to save."));
+    if (!ExcludedWords(results, n, totalWords).empty() &&
+        prompter.Ask(WarningMessage(kSaveAnywayQuestion), Question::YesNo) != Answer::Yes)
+        return Outcome::Cancelled();
+    TakeCandidate(results, n, working);
+    return Outcome::Done();
+}
+
 }  // namespace qf

@@ -4,6 +4,8 @@
 #include <string>
 #include <vector>
 
+#include "base/Outcome.h"
+#include "base/Prompter.h"
 #include "model/GenerationRun.h"
 
 namespace qf {
@@ -23,5 +25,11 @@ std::string ExcludedLabel(std::size_t count);
 
 // Candidate n as Save stores it: generated, version tag set, InGrid from its placed flags.
 void TakeCandidate(const RunResults& results, int n, PuzzleRecord& working);
+
+// Save of candidate n (1..4) of a run whose word list held `totalWords` words: refused with
+// "There is no Second Best Fit to save." when the run kept no such candidate; when it left
+// words out, the question "...  Save Puzzle anyway?" (caption "Warning"), whose No cancels.
+// Done: `working` holds the candidate as it is to be stored.
+Outcome ChooseCandidate(const RunResults& results, int n, int totalWords, Prompter& prompter, PuzzleRecord& working);
 
 }  // namespace qf

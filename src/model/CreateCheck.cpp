@@ -2,7 +2,7 @@
 
 #include <algorithm>
 
-#include "app/TextHelpers.h"
+#include "base/TextHelpers.h"
 
 namespace qf {
 namespace {
@@ -66,22 +66,22 @@ void FillCreateRecord(const CreateEntries& entries, PuzzleRecord& working) {
 CreateCheckResult CheckCreate(const CreateEntries& entries, const ShapeRecord& shape, PuzzleRecord& working) {
     CreateCheckResult result;
     if (TrimBlanks(entries.title).empty()) {
-        result.error = {kNoTitle, kCaptionError, kFocusTitle};
+        result.error = ErrorMessage(kNoTitle).Focus(kFocusTitle);
         return result;
     }
     if (TrimBlanks(entries.category).empty()) {
-        result.error = {kNoCategory, kCaptionError, kFocusCategory};
+        result.error = ErrorMessage(kNoCategory).Focus(kFocusCategory);
         return result;
     }
     const bool anyWord = std::any_of(entries.words.begin(), entries.words.end(),
                                      [](const std::string& w) { return !TrimBlanks(w).empty(); });
     if (!anyWord) {
-        result.error = {kNoWords, kCaptionError};
+        result.error = ErrorMessage(kNoWords);
         return result;
     }
     const std::int64_t attempts = ReadLeadingDigits(entries.attempts);
     if (attempts < 1 || attempts > kMaxAttemptsOption) {
-        result.error = {kBadAttempts, kCaptionError, kFocusAttempts};
+        result.error = ErrorMessage(kBadAttempts).Focus(kFocusAttempts);
         return result;
     }
     result.attempts = static_cast<int>(attempts);
@@ -89,7 +89,7 @@ CreateCheckResult CheckCreate(const CreateEntries& entries, const ShapeRecord& s
     working.width = static_cast<std::int16_t>(ShapeSide(shape.width));
     working.height = static_cast<std::int16_t>(ShapeSide(shape.height));
     const int maxDimension = std::max<int>(working.width, working.height);
-    if (maxDimension > kLargeShapeSide) result.warning = {kLargeShape, kCaptionWarning};
+    if (maxDimension > kLargeShapeSide) result.warning = WarningMessage(kLargeShape);
     result.longestRun = LongestRun(shape, working.width, working.height);
 
     FillCreateRecord(entries, working);
@@ -103,20 +103,18 @@ CreateCheckResult CheckCreate(const CreateEntries& entries, const ShapeRecord& s
         const std::string word = working.words[slot].Str();
         const int length = static_cast<int>(word.size());
         if (length > maxDimension) {
-            result.error = {"Word is greater than puzzle dimension size of " + std::to_string(maxDimension) +
-                                " characters in " + Quoted(word) + ".",
-                            kCaptionError, kFocusGrid, rowOf[slot]};
+            result.error = ErrorMessage("Word is greater than puzzle dimension size of " +
+                                        std::to_string(maxDimension) + " characters in " + Quoted(word) + ".")
+                               .Focus(kFocusGrid, rowOf[slot], kWordColumn);
         } else if (length > result.longestRun) {
-            result.error = {"The maximum word length as provided by the selected layout is " +
-                                std::to_string(result.longestRun) +
-                                ".  The following word is greater than the maximum word length: " + Quoted(word) +
-                                ".  You will need to correct the word or change the layout.",
-                            kCaptionError, kFocusGrid, rowOf[slot], Beep::Exclamation};
+            result.error = ErrorMessage("The maximum word length as provided by the selected layout is " +
+                                        std::to_string(result.longestRun) +
+                                        ".  The following word is greater than the maximum word length: " +
+                                        Quoted(word) + ".  You will need to correct the word or change the layout.")
+                               .Focus(kFocusGrid, rowOf[slot], kWordColumn)
+                               .WithBeep(Beep::Exclamation);
         }
-        if (!result.error.Empty()) {
-            result.focusColumn = kWordColumn;
-            return result;
-        }
+        if (!result.error.Empty()) return result;
     }
 
     for (int row = 0; row < kEditorRows; ++row) {
@@ -125,12 +123,11 @@ CreateCheckResult CheckCreate(const CreateEntries& entries, const ShapeRecord& s
         const std::string clue = TrimBlanks(std::string_view(entries.clues[row]).substr(
             0, std::min(entries.clues[row].size(), kClueReadLimit)));
         if (clue.size() > static_cast<std::size_t>(kClueCapacity)) {
-            result.error = {"The length of the clue for the word " + Quoted(word) + " is " +
-                                std::to_string(clue.size() - kClueCapacity) +
-                                " characters longer than the maximum clue size of " + std::to_string(kClueCapacity) +
-                                ".",
-                            kCaptionError, kFocusGrid, row + 1};
-            result.focusColumn = kClueColumn;
+            result.error = ErrorMessage("The length of the clue for the word " + Quoted(word) + " is " +
+                                        std::to_string(clue.size() - kClueCapacity) +
+                                        " characters longer than the maximum clue size of " +
+                                        std::to_string(kClueCapacity) + ".")
+                               .Focus(kFocusGrid, row + 1, kClueColumn);
             return result;
         }
     }

@@ -4,7 +4,7 @@
 #include <array>
 #include <string>
 
-#include "app/Message.h"
+#include "base/Message.h"
 #include "model/PuzzleRecord.h"
 #include "shapes/ShapeRecord.h"
 
@@ -19,7 +19,7 @@ inline constexpr const char* kFocusTitle = "Title";
 inline constexpr const char* kFocusCategory = "Category";
 inline constexpr const char* kFocusAttempts = "Attempts";
 inline constexpr const char* kFocusGrid = "WordsCluesGrid";
-inline constexpr int kWordColumn = 2;
+inline constexpr int kWordColumn = 2;  // grid columns, counted from 0 (Cnt, U, Word, Clue)
 inline constexpr int kClueColumn = 3;
 
 // What the editor holds when Create is pressed (Windows-1252 texts as typed).
@@ -29,8 +29,7 @@ struct CreateEntries {
 };
 
 struct CreateCheckResult {
-    Message error;     // empty when Create may run; focus, focusRow name the control
-    int focusColumn = 0;  // with kFocusGrid: kWordColumn or kClueColumn
+    Message error;     // empty when Create may run; its focus names the control (and grid cell)
     Message warning;   // the large-shape warning; Create goes on after showing it
     int attempts = 0;  // the valid attempts value, to become the Attempts option
     int longestRun = 0;

@@ -3,7 +3,7 @@
 #include <cstring>
 #include <memory>
 
-#include "app/TextHelpers.h"
+#include "base/TextHelpers.h"
 
 namespace qf {
 namespace {

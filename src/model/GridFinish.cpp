@@ -1,7 +1,7 @@
 // The finishing steps of an attempt: trim, convert, order the slots and number them.
 #include <algorithm>
 
-#include "app/TextHelpers.h"
+#include "base/TextHelpers.h"
 #include "model/GridBuilder.h"
 
 namespace qf {

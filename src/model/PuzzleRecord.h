@@ -3,7 +3,7 @@
 #include <array>
 #include <cstdint>
 
-#include "app/ShortString.h"
+#include "base/ShortString.h"
 #include "layouts/PageLayoutRecord.h"
 #include "shapes/ShapeRecord.h"
 

@@ -1,7 +1,7 @@
 // The across and down clue blocks and the combined block: metrics, breaking, flow, fitting, drawing.
 #include <algorithm>
 
-#include "app/TextHelpers.h"
+#include "base/TextHelpers.h"
 #include "output/ClueLayout.h"
 #include "output/RenderContext.h"
 

@@ -3,7 +3,7 @@
 #include <array>
 #include <set>
 
-#include "app/TextHelpers.h"
+#include "base/TextHelpers.h"
 #include "output/RenderContext.h"
 
 namespace qf {

@@ -2,8 +2,8 @@
 
 #include <cmath>
 
-#include "app/Ansi.h"
-#include "app/FileUtil.h"
+#include "base/Ansi.h"
+#include "base/FileUtil.h"
 #include "layouts/PageObjects.h"
 #include "output/RenderContext.h"
 #include "report/Picture.h"
@@ -135,7 +135,7 @@ void PageRenderer::BeforeReport(Surface& surface) {
     pictures_ = LoadLayoutPictures(layout_);
     if (pictures_.anyMissing) {
         result_.bitmapsMissing = true;
-        result_.warnings.emplace_back(kBitmapsMissingText, kCaptionWarning);
+        result_.warnings.push_back(WarningMessage(kBitmapsMissingText));
     }
 }
 
@@ -157,11 +157,11 @@ void PageRenderer::AfterReport(bool aborted) {
         result_.aborted = true;
         return;
     }
-    if (result_.cluesDidNotFit) result_.warnings.emplace_back(kCluesDidNotFitText, kCaptionWarning);
-    if (result_.wordsDidNotFit) result_.warnings.emplace_back(kWordsDidNotFitText, kCaptionWarning);
+    if (result_.cluesDidNotFit) result_.warnings.push_back(WarningMessage(kCluesDidNotFitText));
+    if (result_.wordsDidNotFit) result_.warnings.push_back(WarningMessage(kWordsDidNotFitText));
     for (bool flag : result_.textDidNotFit)
         if (flag) {
-            result_.warnings.emplace_back(kTextDidNotFitText, kCaptionWarning);
+            result_.warnings.push_back(WarningMessage(kTextDidNotFitText));
             break;
         }
 }

@@ -1,6 +1,6 @@
 #include "output/PrintOptions.h"
 
-#include "app/TextHelpers.h"
+#include "base/TextHelpers.h"
 #include "layouts/PageObjects.h"
 
 namespace qf {

@@ -5,7 +5,7 @@
 #include <cstdint>
 #include <string>
 
-#include "app/Settings.h"
+#include "base/Settings.h"
 #include "layouts/PageLayoutRecord.h"
 #include "model/PuzzleRecord.h"
 

@@ -5,7 +5,7 @@
 #include <string>
 #include <vector>
 
-#include "app/Message.h"
+#include "base/Message.h"
 #include "layouts/PageLayoutRecord.h"
 
 namespace qf {

@@ -1,7 +1,7 @@
 // One-line texts (title, headings, bonus question) and wrapped text blocks.
 #include <algorithm>
 
-#include "app/TextHelpers.h"
+#include "base/TextHelpers.h"
 #include "layouts/PageObjects.h"
 #include "output/RenderContext.h"
 

@@ -1,7 +1,7 @@
 // The word list: the placed words sorted, in columns.
 #include <algorithm>
 
-#include "app/TextHelpers.h"
+#include "base/TextHelpers.h"
 #include "output/RenderContext.h"
 
 namespace qf {

@@ -4,7 +4,7 @@
 
 #include <string_view>
 
-#include "app/Ansi.h"
+#include "base/Ansi.h"
 
 namespace qf {
 

@@ -12,28 +12,20 @@ FileDialogRequest ImportShapeDialog(const Settings& settings) {
     return {"Import Puzzle Shape", "Puzzle Shapes (*.LAY)|*.LAY", "LAY", settings.lastImportShapeFile, false, false};
 }
 
-ShapeCommandResult ExportShapeCommand(Settings& settings, FileChooser& chooser, const std::string& libraryPath,
-                                      std::int64_t index, ShapeRecord& current) {
-    ShapeCommandResult result;
+Outcome ExportShapeCommand(Settings& settings, FileChooser& chooser, const std::string& libraryPath,
+                           std::int64_t index, ShapeRecord& current) {
     const std::string target = chooser.Choose(ExportShapeDialog(settings));
-    if (target.empty()) return result;
+    if (target.empty()) return Outcome::Cancelled();
     settings.lastExportShapeFile = target;
-    result.message = ExportShape(libraryPath, index, target, current);
-    if (!result.message.Empty()) return result;
-    result.done = true;
-    result.message = {kShapeExported, "OK"};
-    return result;
+    return ExportShape(libraryPath, index, target, current);
 }
 
-ShapeCommandResult ImportShapeCommand(Settings& settings, FileChooser& chooser, const std::string& libraryPath,
-                                      ShapeRecord& current) {
-    ShapeCommandResult result;
+Outcome ImportShapeCommand(Settings& settings, FileChooser& chooser, const std::string& libraryPath,
+                           ShapeRecord& current) {
     const std::string source = chooser.Choose(ImportShapeDialog(settings));
-    if (source.empty()) return result;
+    if (source.empty()) return Outcome::Cancelled();
     settings.lastImportShapeFile = source;
-    result.message = ImportShape(source, libraryPath, current, &result.index);
-    result.done = result.message.Empty();
-    return result;
+    return ImportShape(source, libraryPath, current);
 }
 
 }  // namespace qf

@@ -5,16 +5,17 @@
 #include <cstdio>
 #include <cstring>
 
-#include "app/ByteCodec.h"
-#include "app/RecordFile.h"
-#include "app/TextHelpers.h"
+#include "base/ByteCodec.h"
+#include "base/FileUtil.h"
+#include "base/RecordFile.h"
+#include "base/TextHelpers.h"
 
 namespace qf {
 namespace {
 
 constexpr std::size_t kRecordSize = ShapeRecord::kStoredSize;
 
-Message Corrupt() { return {kShapeFileCorrupt, kCaptionError}; }
+Outcome Corrupt() { return Outcome::Refused(ErrorMessage(kShapeFileCorrupt)); }
 
 // Reads up to n bytes; returns how many were read (a short count is the corrupt-file case).
 std::size_t ReadSome(std::FILE* f, std::uint8_t* out, std::size_t n) { return std::fread(out, 1, n, f); }
@@ -51,42 +52,45 @@ void SortShapeEntries(std::vector<ShapeEntry>& entries) {
     });
 }
 
-Message ReadShape(const std::string& libraryPath, std::int64_t index, ShapeRecord& shape) {
+Outcome ReadShape(const std::string& libraryPath, std::int64_t index, ShapeRecord& shape) {
     auto file = RecordFile::Open(libraryPath, kRecordSize, RecordFile::Mode::Read);
-    if (!file) return {kNoShapesFound, kCaptionWarning};
+    if (!file) return Outcome::Refused(WarningMessage(kNoShapesFound));
     std::array<std::uint8_t, kRecordSize> bytes{};
     file->Read(index, bytes);
     file->Close();
     DecodeRecord(std::span<const std::uint8_t>(bytes), shape);
-    return {};
+    return Outcome::Done(index);
 }
 
-Message AppendShape(const std::string& libraryPath, const ShapeRecord& shape, std::int64_t* newIndex) {
+// The designer shows this one with a warning icon.
+Outcome UnableToAdd() { return Outcome::Refused(WarningMessage(kUnableToAddShape, kCaptionDiskError)); }
+
+Outcome AppendShape(const std::string& libraryPath, const ShapeRecord& shape) {
     auto file = RecordFile::Open(libraryPath, kRecordSize, RecordFile::Mode::Update);
-    if (!file) return {kUnableToAddShape, kCaptionDiskError};
+    if (!file) return UnableToAdd();
     const std::int64_t index = file->Append(EncodeRecord(shape));
     file->Close();
-    if (newIndex) *newIndex = index;
-    return {};
+    return Outcome::Done(index);
 }
 
-Message WriteShape(const std::string& libraryPath, std::int64_t index, const ShapeRecord& shape) {
+Outcome WriteShape(const std::string& libraryPath, std::int64_t index, const ShapeRecord& shape) {
     auto file = RecordFile::Open(libraryPath, kRecordSize, RecordFile::Mode::Update);
-    if (!file) return {kUnableToAddShape, kCaptionDiskError};
+    if (!file) return UnableToAdd();
     if (index < 0 || index > file->Count()) throw IoError("seek beyond end of file", libraryPath);
     file->Write(index, EncodeRecord(shape));
     file->Close();
-    return {};
+    return Outcome::Done(index);
 }
 
-Message DeleteShape(const std::string& libraryPath, std::int64_t index) {
-    if (!RemoveRecord(libraryPath, kRecordSize, index)) return {kUnableToDeleteShape, kCaptionDiskError};
-    return {};
+Outcome DeleteShape(const std::string& libraryPath, std::int64_t index) {
+    if (!RemoveRecord(libraryPath, kRecordSize, index))
+        return Outcome::Refused(ErrorMessage(kUnableToDeleteShape, kCaptionDiskError));
+    return Outcome::Done();
 }
 
-Message ReadShapeExchange(const std::string& path, ShapeRecord& shape) {
+Outcome ReadShapeExchange(const std::string& path, ShapeRecord& shape) {
     std::FILE* f = std::fopen(path.c_str(), "rb");
-    if (!f) return {kShapeNotImported, kCaptionError};
+    if (!f) return Outcome::Refused(ErrorMessage(kShapeNotImported));
     std::array<std::uint8_t, kShapeExchangeSize> bytes{};
     const std::size_t tag = ReadSome(f, bytes.data(), 3);
     const bool tagOk = tag == 3 && std::memcmp(bytes.data(), "LAY", 3) == 0;
@@ -99,7 +103,7 @@ Message ReadShapeExchange(const std::string& path, ShapeRecord& shape) {
     // A size outside the cell array would make every later drawing or construction leave it.
     if (!ShapeSizeValid(read)) return Corrupt();
     shape = read;
-    return {};
+    return Outcome::Done();
 }
 
 std::vector<std::uint8_t> EncodeShapeExchange(const ShapeRecord& shape) {
@@ -109,23 +113,36 @@ std::vector<std::uint8_t> EncodeShapeExchange(const ShapeRecord& shape) {
     return bytes;
 }
 
-Message ImportShape(const std::string& exchangePath, const std::string& libraryPath, ShapeRecord& current,
-                    std::int64_t* newIndex) {
-    ShapeRecord shape;
-    if (Message m = ReadShapeExchange(exchangePath, shape); !m.Empty()) return m;
-    current = shape;
-    return AppendShape(libraryPath, current, newIndex);
+Outcome ReadShapeByIndexOrFile(const std::string& libraryPath, const std::string& indexOrPath, ShapeRecord& shape) {
+    const bool digits = !indexOrPath.empty() && indexOrPath.size() <= 18 &&
+                        std::all_of(indexOrPath.begin(), indexOrPath.end(), [](char c) { return c >= '0' && c <= '9'; });
+    if (digits && FileExists(libraryPath)) {
+        const std::int64_t index = std::stoll(indexOrPath);
+        const auto entries = ListShapes(libraryPath);
+        if (entries && index >= static_cast<std::int64_t>(entries->size()))
+            return Outcome::Refused(ErrorMessage("No shape " + indexOrPath + " in the shapes library."));
+        return ReadShape(libraryPath, index, shape);
+    }
+    return ReadShapeExchange(indexOrPath, shape);
 }
 
-Message ExportShape(const std::string& libraryPath, std::int64_t index, const std::string& targetPath,
+Outcome ImportShape(const std::string& exchangePath, const std::string& libraryPath, ShapeRecord& current) {
+    ShapeRecord shape;
+    if (Outcome read = ReadShapeExchange(exchangePath, shape); !read.IsDone()) return read;
+    current = shape;
+    return AppendShape(libraryPath, current);
+}
+
+Outcome ExportShape(const std::string& libraryPath, std::int64_t index, const std::string& targetPath,
                     ShapeRecord& current) {
-    if (!ReadShape(libraryPath, index, current).Empty()) return {kShapeNotExported, kCaptionError};
+    const Outcome notExported = Outcome::Refused(ErrorMessage(kShapeNotExported));
+    if (!ReadShape(libraryPath, index, current).IsDone()) return notExported;
     const auto bytes = EncodeShapeExchange(current);
     std::FILE* f = std::fopen(targetPath.c_str(), "wb");
-    if (!f) return {kShapeNotExported, kCaptionError};
+    if (!f) return notExported;
     const bool written = std::fwrite(bytes.data(), 1, bytes.size(), f) == bytes.size();
     if (std::fclose(f) != 0 || !written) throw IoError("write failed", targetPath);
-    return {};
+    return Outcome::Confirmed(InfoMessage(kShapeExported, kCaptionOK));
 }
 
 }  // namespace qf

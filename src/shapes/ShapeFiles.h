@@ -8,7 +8,7 @@
 #include <string>
 #include <vector>
 
-#include "app/Message.h"
+#include "base/Outcome.h"
 #include "shapes/ShapeRecord.h"
 
 namespace qf {
@@ -46,30 +46,34 @@ void SortShapeEntries(std::vector<ShapeEntry>& entries);
 
 // Record `index` of the library. Open failure: the no-shapes warning; an index outside the
 // file throws IoError.
-[[nodiscard]] Message ReadShape(const std::string& libraryPath, std::int64_t index, ShapeRecord& shape);
+Outcome ReadShape(const std::string& libraryPath, std::int64_t index, ShapeRecord& shape);
 
-// Appends, creating the library when missing ("Unable to add shape.", caption "Disk Error").
-[[nodiscard]] Message AppendShape(const std::string& libraryPath, const ShapeRecord& shape,
-                                  std::int64_t* newIndex = nullptr);
+// Appends, creating the library when missing ("Unable to add shape.", caption "Disk Error");
+// the outcome's index is the new record's.
+Outcome AppendShape(const std::string& libraryPath, const ShapeRecord& shape);
 // Writes over record `index` (the designer's Modify), creating the library when missing.
-[[nodiscard]] Message WriteShape(const std::string& libraryPath, std::int64_t index, const ShapeRecord& shape);
+Outcome WriteShape(const std::string& libraryPath, std::int64_t index, const ShapeRecord& shape);
 
 // Removes record `index`; later shapes move down by one. The file is rewritten through a
 // temporary file. Open failure: "Unable to delete puzzle shape." (caption "Disk Error").
-[[nodiscard]] Message DeleteShape(const std::string& libraryPath, std::int64_t index);
+Outcome DeleteShape(const std::string& libraryPath, std::int64_t index);
 
 // Reads a .LAY file: "LAY" tag, 3 version bytes (not compared), one record, and a width and
 // height within 1..50. Messages: could not be imported / corrupt or incompatible.
-[[nodiscard]] Message ReadShapeExchange(const std::string& path, ShapeRecord& shape);
+Outcome ReadShapeExchange(const std::string& path, ShapeRecord& shape);
 std::vector<std::uint8_t> EncodeShapeExchange(const ShapeRecord& shape);
 
-// Import: reads the .LAY file into `current`, then appends it to the library.
-[[nodiscard]] Message ImportShape(const std::string& exchangePath, const std::string& libraryPath,
-                                  ShapeRecord& current, std::int64_t* newIndex = nullptr);
+// The shape a command names: a record index of the library (all digits, when the library
+// exists; "No shape N in the shapes library." past its end), or else the path of a .LAY file.
+Outcome ReadShapeByIndexOrFile(const std::string& libraryPath, const std::string& indexOrPath, ShapeRecord& shape);
+
+// Import: reads the .LAY file into `current`, then appends it to the library; the outcome's
+// index is the new record's.
+Outcome ImportShape(const std::string& exchangePath, const std::string& libraryPath, ShapeRecord& current);
 // Export: reloads record `index` into `current` (so the shape on disk is exported) and writes
-// the .LAY file. Failure: "Shape could not be exported."; success returns an empty Message and
-// the caller confirms with kShapeExported.
-[[nodiscard]] Message ExportShape(const std::string& libraryPath, std::int64_t index,
-                                  const std::string& targetPath, ShapeRecord& current);
+// the .LAY file. Failure: "Shape could not be exported."; success is confirmed with
+// "Puzzle Shape Exported!" (caption "OK").
+Outcome ExportShape(const std::string& libraryPath, std::int64_t index, const std::string& targetPath,
+                    ShapeRecord& current);
 
 }  // namespace qf

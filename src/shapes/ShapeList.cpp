@@ -24,7 +24,7 @@ ShapeList LoadShapeList(const std::string& libraryPath, ShapeListOwner owner, st
     if (auto stored = ListShapes(libraryPath)) list.items.insert(list.items.end(), stored->begin(), stored->end());
     SortShapeEntries(list.items);
     if (list.items.empty()) {
-        list.warning = {kNoShapesFound, kCaptionWarning};
+        list.warning = WarningMessage(kNoShapesFound);
         return list;
     }
     switch (owner) {

@@ -7,7 +7,7 @@
 #include <string>
 #include <vector>
 
-#include "app/Message.h"
+#include "base/Message.h"
 #include "shapes/ShapeFiles.h"
 
 namespace qf {

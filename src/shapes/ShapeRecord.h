@@ -3,7 +3,7 @@
 #include <array>
 #include <cstdint>
 
-#include "app/ShortString.h"
+#include "base/ShortString.h"
 
 namespace qf {
 

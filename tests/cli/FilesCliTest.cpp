@@ -5,7 +5,7 @@
 #include <filesystem>
 #include <optional>
 
-#include "app/ByteCodec.h"
+#include "base/ByteCodec.h"
 #include "collections/CollectionFile.h"
 #include "collections/CollectionListing.h"
 #include "collections/OldVersions.h"
@@ -67,7 +67,7 @@ std::unique_ptr<PuzzleRecord> Farm() {
     return p;
 }
 
-void Append(const std::string& path, const PuzzleRecord& p) { ASSERT_TRUE(AppendPuzzle(path, p).Empty()); }
+void Append(const std::string& path, const PuzzleRecord& p) { ASSERT_TRUE(AppendPuzzle(path, p).IsDone()); }
 
 TEST(FilesCli, ListSortsCategoriesAndTitlesWithoutCase) {
     TempDir dir;
@@ -142,10 +142,10 @@ TEST(FilesCli, ShapesCommandsWorkOnTheProgramDirectoryLibrary) {
     s.name = "Star";
     s.width = 15;
     s.height = 12;
-    ASSERT_TRUE(AppendShape(program.File("QFFLAY.DAT"), s).Empty());
+    ASSERT_TRUE(AppendShape(program.File("QFFLAY.DAT"), s).IsDone());
     s.name = "Dot";
     s.width = s.height = 9;
-    ASSERT_TRUE(AppendShape(program.File("QFFLAY.DAT"), s).Empty());
+    ASSERT_TRUE(AppendShape(program.File("QFFLAY.DAT"), s).IsDone());
     r = RunCli({"shapes", "list"}, dir.Path());
     EXPECT_EQ(r.out, "0  15x12 Star\n1  9x9 Dot\n");
 

@@ -3,7 +3,7 @@
 
 #include <cstdlib>
 
-#include "app/FileUtil.h"
+#include "base/FileUtil.h"
 #include "collections/CollectionFile.h"
 #include "shapes/ShapeFiles.h"
 #include "support/TempDir.h"
@@ -31,7 +31,7 @@ const char* const kGarden =
 
 PuzzleRecord Slot(const std::string& path, int slot) {
     PuzzleRecord record;
-    EXPECT_TRUE(ReadPuzzle(path, slot, record).Empty());
+    EXPECT_TRUE(ReadPuzzle(path, slot, record).IsDone());
     return record;
 }
 
@@ -157,8 +157,8 @@ TEST(GenerateCli, WordFilesInEitherEncodingAndOtherSeparators) {
 
 TEST(GenerateCli, ShapeByIndexOfTheLibrary) {
     TempDir program, dir;
-    ASSERT_TRUE(AppendShape(program.File("QFFLAY.DAT"), Square(9, "Nine")).Empty());
-    ASSERT_TRUE(AppendShape(program.File("QFFLAY.DAT"), Square(7, "Seven")).Empty());
+    ASSERT_TRUE(AppendShape(program.File("QFFLAY.DAT"), Square(9, "Nine")).IsDone());
+    ASSERT_TRUE(AppendShape(program.File("QFFLAY.DAT"), Square(7, "Seven")).IsDone());
     WriteFile(dir.File("w.txt"), "OTTER:river animal\nTROUT:fish\n");
     const char* old = std::getenv("QUERNFOLD_PROGRAM_DIR");
     const std::string saved = old ? old : "";

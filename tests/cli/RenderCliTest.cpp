@@ -65,7 +65,7 @@ const char* kNeverGenerated =
 
 TEST(RenderCli, WritesPngPdfAndSvg) {
     TempDir dir;
-    ASSERT_TRUE(AppendPuzzle(dir.File("p.QF3"), *SmallPuzzle()).Empty());
+    ASSERT_TRUE(AppendPuzzle(dir.File("p.QF3"), *SmallPuzzle()).IsDone());
     auto r = RunCli({"render", "p.QF3", "0", "--out", "page.png"}, dir.Path());
     EXPECT_EQ(r.exitCode, 0) << r.err;
     EXPECT_EQ(r.err, "");
@@ -104,7 +104,7 @@ TEST(RenderCli, AnotherLayoutAndItsWarnings) {
     picture.bitmapFile = dir.File("gone.bmp");
     layout.objects[static_cast<std::size_t>(layout.objectCount++)] = picture;
     ASSERT_TRUE(WriteLayoutExchangeFile(dir.File("wide.PAG"), layout));
-    ASSERT_TRUE(AppendPuzzle(dir.File("p.QF3"), *SmallPuzzle()).Empty());
+    ASSERT_TRUE(AppendPuzzle(dir.File("p.QF3"), *SmallPuzzle()).IsDone());
 
     auto r = RunCli({"render", "p.QF3", "0", "--out", "wide.png", "--layout", "wide.PAG"}, dir.Path());
     EXPECT_EQ(r.exitCode, 0);
@@ -120,7 +120,7 @@ TEST(RenderCli, AnotherLayoutAndItsWarnings) {
 TEST(RenderCli, RefusalsAndUsage) {
     TempDir dir;
     auto fresh = std::make_unique<PuzzleRecord>(NewPuzzleRecord());
-    ASSERT_TRUE(AppendPuzzle(dir.File("p.QF3"), *fresh).Empty());
+    ASSERT_TRUE(AppendPuzzle(dir.File("p.QF3"), *fresh).IsDone());
     auto r = RunCli({"render", "p.QF3", "0", "--out", "x.png"}, dir.Path());
     EXPECT_EQ(r.exitCode, 1);
     EXPECT_EQ(r.err, std::string(kNeverGenerated) + "\n");
@@ -158,7 +158,7 @@ TEST(RenderCli, EverySamplePuzzleOnEveryShippedLayout) {
     TempDir dir;
     for (std::int64_t l = 0; l < *layouts; ++l) {
         auto layout = std::make_unique<PageLayoutRecord>();
-        ASSERT_TRUE(ReadLayout(library, l, *layout).Empty());
+        ASSERT_TRUE(ReadLayout(library, l, *layout).IsDone());
         ASSERT_TRUE(WriteLayoutExchangeFile(dir.File("layout.PAG"), *layout));
         for (std::int64_t p = 0; p < *puzzles; ++p) {
             const std::string out = "page" + std::to_string(l) + "_" + std::to_string(p) + ".png";

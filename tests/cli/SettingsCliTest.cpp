@@ -48,6 +48,32 @@ TEST(SettingsCli, HandEditsAndUnknownKeysSurviveASave) {
     EXPECT_EQ(test::ReadFileText(dir.File("QFOLD3.INI")), after);
 }
 
+TEST(SettingsCli, SaveCorrectsLanguagesWhoseFilesAreMissingAsStartUpDoes) {
+    test::TempDir dir;
+    test::TempDir program;  // only the American spelling and thesaurus files are installed
+    test::WriteFile(program.File("ssceam1.clx"), "");
+    test::WriteFile(program.File("thesdbam.cth"), "");
+    test::WriteFile(dir.File("QFOLD3.INI"), "[Misc]\nDictionary=5\nThesaurus=2\n");
+    const std::vector<std::pair<std::string, std::string>> env{{"QUERNFOLD_PROGRAM_DIR", program.Path()}};
+    const auto dump = RunCli({"settings", "dump"}, dir.Path(), env);
+    EXPECT_NE(dump.out.find("[Misc] Dictionary=1\n"), std::string::npos) << dump.out;
+    ASSERT_EQ(RunCli({"settings", "save"}, dir.Path(), env).exitCode, 0);
+    std::string ini = test::ReadFileText(dir.File("QFOLD3.INI"));
+    EXPECT_NE(ini.find("Dictionary=1\n"), std::string::npos);
+    EXPECT_NE(ini.find("Thesaurus=1\n"), std::string::npos);
+
+    // Without any language: none. The choice made at spell-check time (9) is never corrected.
+    test::TempDir empty;
+    test::WriteFile(dir.File("QFOLD3.INI"), "[Misc]\nDictionary=1\nThesaurus=1\n");
+    ASSERT_EQ(RunCli({"settings", "save"}, dir.Path(), {{"QUERNFOLD_PROGRAM_DIR", empty.Path()}}).exitCode, 0);
+    ini = test::ReadFileText(dir.File("QFOLD3.INI"));
+    EXPECT_NE(ini.find("Dictionary=0\n"), std::string::npos);
+    EXPECT_NE(ini.find("Thesaurus=0\n"), std::string::npos);
+    test::WriteFile(dir.File("QFOLD3.INI"), "[Misc]\nDictionary=9\n");
+    ASSERT_EQ(RunCli({"settings", "save"}, dir.Path(), {{"QUERNFOLD_PROGRAM_DIR", empty.Path()}}).exitCode, 0);
+    EXPECT_NE(test::ReadFileText(dir.File("QFOLD3.INI")).find("\nDictionary=9\n"), std::string::npos);
+}
+
 TEST(ToolConventions, VersionUsageAndExitCodes) {
     test::TempDir dir;
     const auto version = RunCli({"--version"}, dir.Path());

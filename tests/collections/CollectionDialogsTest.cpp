@@ -11,22 +11,25 @@ TEST(CollectionDialogs, ImportChoiceIsStoredEvenWhenRefused) {
     settings.lastImportPuzzleFile = "/home/me/last.QF3";
     test::ScriptedChooser chooser({"/home/me/words.txt", "/home/me/OPEN.qf3", "/home/me/old.Qfd", ""});
 
-    ImportChoice c = ChooseImportFile(settings, chooser, "/home/me/open.QF3");
+    ImportChoice c;
+    Outcome o = ChooseImportFile(settings, chooser, "/home/me/open.QF3", c);
     ASSERT_EQ(chooser.requests.size(), 1u);
     EXPECT_EQ(chooser.requests[0].title, "Import Puzzles");
     EXPECT_EQ(chooser.requests[0].filter, "QFOLD Files (*.QF3)|*.QF3|16 bit QFOLD Files (*.QFD)|*.QFD");
     EXPECT_EQ(chooser.requests[0].defaultExtension, "QF3");
     EXPECT_EQ(chooser.requests[0].initialPath, "/home/me/last.QF3");
-    EXPECT_EQ(c.refusal.text, "The file selected is not a valid Quernfold file.");
+    EXPECT_TRUE(o.IsRefused());
+    EXPECT_EQ(o.message.text, "The file selected is not a valid Quernfold file.");
     EXPECT_EQ(settings.lastImportPuzzleFile, "/home/me/words.txt");
 
-    c = ChooseImportFile(settings, chooser, "/home/me/open.QF3");
-    EXPECT_EQ(c.refusal.text, "Import File cannot be the same as the currently open file.");
-    c = ChooseImportFile(settings, chooser, "/home/me/open.QF3");
-    EXPECT_TRUE(c.refusal.Empty());
+    o = ChooseImportFile(settings, chooser, "/home/me/open.QF3", c);
+    EXPECT_EQ(o.message.text, "Import File cannot be the same as the currently open file.");
+    o = ChooseImportFile(settings, chooser, "/home/me/open.QF3", c);
+    EXPECT_TRUE(o.IsDone());
     EXPECT_EQ(c.kind, ImportKind::OldPuzzle);
-    c = ChooseImportFile(settings, chooser, "/home/me/open.QF3");
-    EXPECT_TRUE(c.cancelled);
+    EXPECT_EQ(c.path, "/home/me/old.Qfd");
+    o = ChooseImportFile(settings, chooser, "/home/me/open.QF3", c);
+    EXPECT_TRUE(o.IsCancelled());
     EXPECT_EQ(settings.lastImportPuzzleFile, "/home/me/old.Qfd");  // a cancel keeps the last choice
 }
 
@@ -40,11 +43,11 @@ TEST(CollectionDialogs, GroupDialogsAndTheOpenCheck) {
     EXPECT_EQ(ExportPuzzlesDialog(settings).title, "Save Crossword Puzzles");
     EXPECT_EQ(ExportPuzzlesDialog(settings).initialPath, "/x/out.QF3");
 
-    EXPECT_TRUE(CheckOpenGroupChoice("/x/puzzles.qf3").Empty());
-    const Message m = CheckOpenGroupChoice("/x.QF3/puzzles");
-    EXPECT_EQ(m.text, "The file selected is not a valid Crossword file.");
-    EXPECT_EQ(m.caption, "Error");
-    EXPECT_FALSE(CheckOpenGroupChoice("/x/puzzles.QFD").Empty());
+    EXPECT_TRUE(CheckOpenGroupChoice("/x/puzzles.qf3").IsDone());
+    const Outcome m = CheckOpenGroupChoice("/x.QF3/puzzles");
+    EXPECT_EQ(m.message.text, "The file selected is not a valid Crossword file.");
+    EXPECT_EQ(m.message.caption, "Error");
+    EXPECT_FALSE(CheckOpenGroupChoice("/x/puzzles.QFD").IsDone());
 }
 
 }  // namespace

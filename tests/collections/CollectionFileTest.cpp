@@ -2,7 +2,7 @@
 
 #include <filesystem>
 
-#include "app/RecordFile.h"
+#include "base/RecordFile.h"
 #include "collections/CollectionFile.h"
 #include "collections/CollectionListing.h"
 #include "collections/CollectionFixtures.h"
@@ -38,16 +38,16 @@ TEST(CollectionFile, SavingANewPuzzleAppendsAndAModifiedOneRewritesOnlyItsSlot) 
     const auto before = WriteCollection(path, {{"A", "1"}, {"A", "2"}, {"B", "3"}, {"B", "4"}, {"C", "5"}});
 
     auto added = MakePuzzle("Sea", "Sea Life", 7);
-    std::int64_t slot = -1;
-    EXPECT_TRUE(AppendPuzzle(path, *added, &slot).Empty());
-    EXPECT_EQ(slot, 5);
+    const Outcome appended = AppendPuzzle(path, *added);
+    EXPECT_TRUE(appended.IsDone());
+    EXPECT_EQ(appended.index, 5);
     auto after = FileBytes(path);
     ASSERT_EQ(after.size(), 6 * kSlotSize);
     EXPECT_EQ(Slice(after, 5), test::SlotBytes(*added));
     EXPECT_TRUE(std::equal(before.begin(), before.end(), after.begin()));
 
     auto changed = MakePuzzle("B", "three", 9);
-    EXPECT_TRUE(WritePuzzle(path, 2, *changed).Empty());
+    EXPECT_TRUE(WritePuzzle(path, 2, *changed).IsDone());
     const auto rewritten = FileBytes(path);
     for (std::size_t k = 0; k < 6; ++k)
         EXPECT_EQ(Slice(rewritten, k), k == 2 ? test::SlotBytes(*changed) : Slice(after, k)) << "slot " << k;
@@ -62,7 +62,7 @@ TEST(CollectionFile, ReadingASlotGivesItsRecordByteForByte) {
     const std::string path = dir.File("C.QF3");
     const auto bytes = WriteCollection(path, {{"A", "one"}, {"B", "two"}});
     PuzzleRecord read;
-    EXPECT_TRUE(ReadPuzzle(path, 1, read).Empty());
+    EXPECT_TRUE(ReadPuzzle(path, 1, read).IsDone());
     EXPECT_EQ(test::SlotBytes(read), Slice(bytes, 1));
     EXPECT_EQ(read.title.Str(), "two");
 }
@@ -70,21 +70,21 @@ TEST(CollectionFile, ReadingASlotGivesItsRecordByteForByte) {
 TEST(CollectionFile, OpenFailuresGiveTheOperationsOwnMessages) {
     TempDir dir;
     PuzzleRecord r;
-    Message m = ReadPuzzle(dir.File("NONE.QF3"), 0, r);
-    EXPECT_EQ(m.text, "Unable to load puzzle.");
-    EXPECT_EQ(m.caption, "Error");
+    Outcome m = ReadPuzzle(dir.File("NONE.QF3"), 0, r);
+    EXPECT_EQ(m.message.text, "Unable to load puzzle.");
+    EXPECT_EQ(m.message.caption, "Error");
     m = ReadPuzzle(dir.File("NONE.QF3"), 0, r, kUnableToAccessWordList);
-    EXPECT_EQ(m.text, "Unable to access Word List file.");
+    EXPECT_EQ(m.message.text, "Unable to access Word List file.");
 
     // A folder that does not exist: the file can be neither opened nor created.
     m = AppendPuzzle(dir.File("no/such/folder.QF3"), r);
-    EXPECT_EQ(m.text, "Unable to save puzzle.");
-    EXPECT_EQ(m.caption, "Error");
+    EXPECT_EQ(m.message.text, "Unable to save puzzle.");
+    EXPECT_EQ(m.message.caption, "Error");
     m = WritePuzzle(dir.Path(), 0, r);  // a folder is not a collection
-    EXPECT_EQ(m.text, "Unable to save puzzle.");
+    EXPECT_EQ(m.message.text, "Unable to save puzzle.");
 
     // Saving into a collection that does not exist yet creates it.
-    EXPECT_TRUE(AppendPuzzle(dir.File("NEW.QF3"), r).Empty());
+    EXPECT_TRUE(AppendPuzzle(dir.File("NEW.QF3"), r).IsDone());
     EXPECT_EQ(CountSlots(dir.File("NEW.QF3")), 1);
 }
 
@@ -111,9 +111,7 @@ TEST(CollectionFile, ATrailingPartialSlotIsNotAPuzzle) {
 
     // Appending puts the new puzzle at the next whole slot, over the partial bytes.
     auto added = MakePuzzle("B", "added", 3);
-    std::int64_t slot = 0;
-    EXPECT_TRUE(AppendPuzzle(path, *added, &slot).Empty());
-    EXPECT_EQ(slot, 2);
+    EXPECT_EQ(AppendPuzzle(path, *added).index, 2);
     EXPECT_EQ(FileBytes(path).size(), 3 * kSlotSize);
 }
 

@@ -6,9 +6,9 @@
 #include <string>
 #include <vector>
 
-#include "app/ByteCodec.h"
-#include "app/FileUtil.h"
-#include "app/Prompter.h"
+#include "base/ByteCodec.h"
+#include "base/FileUtil.h"
+#include "base/Prompter.h"
 #include "support/Scripted.h"
 #include "collections/CollectionFile.h"
 #include "support/Bytes.h"

@@ -2,7 +2,7 @@
 
 #include <filesystem>
 
-#include "app/RecordFile.h"
+#include "base/RecordFile.h"
 #include "collections/CollectionFixtures.h"
 #include "collections/CollectionOperations.h"
 #include "layouts/LayoutLibrary.h"
@@ -40,21 +40,21 @@ TEST(DeletePuzzle, LaterSlotsMoveDownAndTheFileShrinksBySlot) {
     TempDir dir;
     const std::string path = dir.File("D.QF3");
     const auto before = WriteCollection(path, {{"A", "0"}, {"A", "1"}, {"A", "2"}, {"A", "3"}, {"A", "4"}});
-    ASSERT_TRUE(DeletePuzzleSlot(path, 2));
+    ASSERT_TRUE(DeletePuzzleSlot(path, 2).IsDone());
     const auto after = FileBytes(path);
     ASSERT_EQ(after.size(), 4 * kSlotSize);
     EXPECT_EQ(Slice(after, 2), Slice(before, 3));
     EXPECT_EQ(Slice(after, 3), Slice(before, 4));
     EXPECT_EQ(Slice(after, 1), Slice(before, 1));
 
-    ASSERT_TRUE(DeletePuzzleSlot(path, 3));  // the last slot: only shortens the file
+    ASSERT_TRUE(DeletePuzzleSlot(path, 3).IsDone());  // the last slot: only shortens the file
     EXPECT_EQ(Titles(path), (std::vector<std::string>{"0", "1", "3"}));
     EXPECT_EQ(FilesIn(dir.Path()), 1u);  // no temporary file left behind
 
-    EXPECT_THROW(DeletePuzzleSlot(path, 3), IoError);  // a slot the file does not have
+    EXPECT_THROW((void)DeletePuzzleSlot(path, 3), IoError);  // a slot the file does not have
     EXPECT_EQ(FileBytes(path).size(), 3 * kSlotSize);
 
-    EXPECT_FALSE(DeletePuzzleSlot(dir.File("NONE.QF3"), 0));
+    EXPECT_TRUE(DeletePuzzleSlot(dir.File("NONE.QF3"), 0).IsRefused());
     EXPECT_FALSE(std::filesystem::exists(dir.File("NONE.QF3")));
 }
 
@@ -66,7 +66,7 @@ TEST(DeletePuzzle, DeletingTheOnlyPuzzleEmptiesTheFileAndItsCategoryGoes) {
     lists.LoadInPuzzles(path);
     lists.puzzleRow = 0;
     ScriptedPrompter yes({Answer::Yes});
-    EXPECT_TRUE(DeletePuzzle(lists, path, yes).Empty());
+    EXPECT_TRUE(DeletePuzzle(lists, path, yes).IsDone());
     ASSERT_EQ(yes.asked.size(), 1u);
     EXPECT_EQ(yes.asked[0].text, "Are you sure you want to delete Only?");
     EXPECT_EQ(yes.asked[0].caption, "Delete");
@@ -83,23 +83,24 @@ TEST(DeletePuzzle, ReselectionAfterDeletingAndTheRefusals) {
     lists.LoadInPuzzles(path);
     ScriptedPrompter prompter({Answer::No, Answer::Yes, Answer::Yes});
 
-    Message m = DeletePuzzle(lists, path, prompter);  // no puzzle row selected
-    EXPECT_EQ(m.text, "No puzzle selected.  Please select a puzzle first.");
-    EXPECT_EQ(m.caption, "Error");
+    Outcome m = DeletePuzzle(lists, path, prompter);  // no puzzle row selected
+    EXPECT_TRUE(m.IsRefused());
+    EXPECT_EQ(m.message.text, "No puzzle selected.  Please select a puzzle first.");
+    EXPECT_EQ(m.message.caption, "Error");
     EXPECT_TRUE(prompter.asked.empty());
 
     lists.puzzleRow = 1;  // Bream, the second of Anemones, Bream, Crabs
-    EXPECT_TRUE(DeletePuzzle(lists, path, prompter).Empty());  // answered No
+    EXPECT_TRUE(DeletePuzzle(lists, path, prompter).IsCancelled());  // answered No
     EXPECT_EQ(Titles(path).size(), 4u);
 
-    EXPECT_TRUE(DeletePuzzle(lists, path, prompter).Empty());
+    EXPECT_TRUE(DeletePuzzle(lists, path, prompter).IsDone());
     EXPECT_EQ(Titles(path), (std::vector<std::string>{"Crabs", "Anemones", "Ants"}));
     ASSERT_NE(lists.SelectedPuzzle(), nullptr);  // the row above is selected
     EXPECT_EQ(lists.SelectedPuzzle()->text, "Anemones");
     EXPECT_EQ(lists.SelectedCategory()->text, "Sea");
 
     lists.puzzleRow = 0;  // deleting the first row selects none
-    EXPECT_TRUE(DeletePuzzle(lists, path, prompter).Empty());
+    EXPECT_TRUE(DeletePuzzle(lists, path, prompter).IsDone());
     EXPECT_EQ(Titles(path), (std::vector<std::string>{"Crabs", "Ants"}));
     EXPECT_EQ(lists.SelectedCategory()->text, "Sea");
     EXPECT_EQ(lists.SelectedPuzzle(), nullptr);
@@ -113,21 +114,21 @@ TEST(DeletePuzzle, DeletingTheFirstRowSelectsAnotherPuzzleOfTheSameTitle) {
     lists.LoadInPuzzles(path);
     lists.puzzleRow = 0;
     ScriptedPrompter yes({Answer::Yes});
-    EXPECT_TRUE(DeletePuzzle(lists, path, yes).Empty());
+    EXPECT_TRUE(DeletePuzzle(lists, path, yes).IsDone());
     ASSERT_NE(lists.SelectedPuzzle(), nullptr);
     EXPECT_EQ(lists.SelectedPuzzle()->text, "Bream");
 }
 
 TEST(ImportPuzzles, ChoiceChecksByExtensionAndSameFile) {
     ImportKind kind = ImportKind::Collection;
-    EXPECT_TRUE(CheckImportChoice("/x/old.qfd", "/x/OPEN.QF3", kind).Empty());
+    EXPECT_TRUE(CheckImportChoice("/x/old.qfd", "/x/OPEN.QF3", kind).IsDone());
     EXPECT_EQ(kind, ImportKind::OldPuzzle);
-    Message m = CheckImportChoice("/x/words.txt", "/x/OPEN.QF3", kind);
-    EXPECT_EQ(m.text, "The file selected is not a valid Quernfold file.");
-    EXPECT_EQ(m.caption, "Error");
+    Outcome m = CheckImportChoice("/x/words.txt", "/x/OPEN.QF3", kind);
+    EXPECT_EQ(m.message.text, "The file selected is not a valid Quernfold file.");
+    EXPECT_EQ(m.message.caption, "Error");
     m = CheckImportChoice("/X/open.qf3", "/x/OPEN.QF3", kind);
-    EXPECT_EQ(m.text, "Import File cannot be the same as the currently open file.");
-    EXPECT_TRUE(CheckImportChoice("/x/other.Qf3", "/x/OPEN.QF3", kind).Empty());
+    EXPECT_EQ(m.message.text, "Import File cannot be the same as the currently open file.");
+    EXPECT_TRUE(CheckImportChoice("/x/other.Qf3", "/x/OPEN.QF3", kind).IsDone());
     EXPECT_EQ(kind, ImportKind::Collection);
 }
 
@@ -139,7 +140,7 @@ TEST(ImportPuzzles, SelectedPuzzlesAreAppendedUnchangedInTitleOrder) {
     const auto dst = WriteCollection(target, {{"Q", "first"}, {"Q", "second"}});
     const auto slots = SlotsInListOrder(ListCollection(source), {0, 1, 3});
     EXPECT_EQ(slots, (std::vector<std::int64_t>{1, 3, 0}));  // Apples, Figs, pears
-    EXPECT_TRUE(ImportPuzzles(source, target, slots).Empty());
+    EXPECT_TRUE(ImportPuzzles(source, target, slots).IsDone());
     const auto after = FileBytes(target);
     ASSERT_EQ(after.size(), 5 * kSlotSize);
     EXPECT_EQ(Slice(after, 2), Slice(src, 1));
@@ -148,12 +149,12 @@ TEST(ImportPuzzles, SelectedPuzzlesAreAppendedUnchangedInTitleOrder) {
     EXPECT_TRUE(std::equal(dst.begin(), dst.end(), after.begin()));
 
     // Nothing is written when the chosen file cannot be opened.
-    Message m = ImportPuzzles(dir.File("NONE.QF3"), target, {0});
-    EXPECT_EQ(m.text, "Unable to import puzzles.");
+    Outcome m = ImportPuzzles(dir.File("NONE.QF3"), target, {0});
+    EXPECT_EQ(m.message.text, "Unable to import puzzles.");
     EXPECT_EQ(FileBytes(target), after);
     m = ImportPuzzles(source, dir.File("no/folder/X.QF3"), {0});
-    EXPECT_EQ(m.text, "Unable to import puzzles.");
-    EXPECT_EQ(ImportPuzzles(source, target, {}).text, "No puzzles have been selected for import.");
+    EXPECT_EQ(m.message.text, "Unable to import puzzles.");
+    EXPECT_EQ(ImportPuzzles(source, target, {}).message.text, "No puzzles have been selected for import.");
 }
 
 TEST(ExportPuzzles, WritesTheSelectionToANewFileButNeverOntoTheOpenCollection) {
@@ -161,22 +162,22 @@ TEST(ExportPuzzles, WritesTheSelectionToANewFileButNeverOntoTheOpenCollection) {
     const std::string open = dir.File("OPEN.QF3");
     const auto bytes = WriteCollection(open, {{"A", "one"}, {"A", "two"}, {"A", "three"}});
     test::WriteFile(dir.File("OUT.QF3"), "old contents are replaced");
-    EXPECT_TRUE(ExportPuzzles(open, {2, 0}, dir.File("OUT.QF3")).Empty());
+    EXPECT_TRUE(ExportPuzzles(open, {2, 0}, dir.File("OUT.QF3")).IsDone());
     const auto out = FileBytes(dir.File("OUT.QF3"));
     ASSERT_EQ(out.size(), 2 * kSlotSize);
     EXPECT_EQ(Slice(out, 0), Slice(bytes, 2));
     EXPECT_EQ(Slice(out, 1), Slice(bytes, 0));
 
-    Message m = ExportPuzzles(open, {0}, dir.File("open.qf3"));
-    EXPECT_EQ(m.text, "Export File cannot be the same as the currently open file.");
+    Outcome m = ExportPuzzles(open, {0}, dir.File("open.qf3"));
+    EXPECT_EQ(m.message.text, "Export File cannot be the same as the currently open file.");
     m = ExportPuzzles(open, {0}, dir.Path() + "/./OPEN.QF3");
-    EXPECT_EQ(m.text, "Export File cannot be the same as the currently open file.");
+    EXPECT_EQ(m.message.text, "Export File cannot be the same as the currently open file.");
     EXPECT_EQ(FileBytes(open), bytes);
 
     m = ExportPuzzles(dir.File("NONE.QF3"), {0}, dir.File("NEW.QF3"));
-    EXPECT_EQ(m.text, "Unable to export puzzles.");
+    EXPECT_EQ(m.message.text, "Unable to export puzzles.");
     EXPECT_EQ(FileBytes(dir.File("NEW.QF3")).size(), 0u);  // created, and stays empty
-    EXPECT_EQ(ExportPuzzles(open, {}, dir.File("X.QF3")).text, "No puzzles have been selected for export.");
+    EXPECT_EQ(ExportPuzzles(open, {}, dir.File("X.QF3")).message.text, "No puzzles have been selected for export.");
 }
 
 TEST(ExtractLayout, AppendsThePuzzlesLayoutCreatingTheLibrary) {
@@ -184,18 +185,18 @@ TEST(ExtractLayout, AppendsThePuzzlesLayoutCreatingTheLibrary) {
     const std::string open = dir.File("OPEN.QF3");
     WriteCollection(open, {{"A", "one"}, {"A", "two"}});
     PuzzleRecord second;
-    ASSERT_TRUE(ReadPuzzle(open, 1, second).Empty());
-    std::int64_t position = -1;
-    EXPECT_TRUE(ExtractLayout(open, 1, dir.File("QFFPAGE.DAT"), &position).Empty());
-    EXPECT_EQ(position, 0);
+    ASSERT_TRUE(ReadPuzzle(open, 1, second).IsDone());
+    const Outcome extracted = ExtractLayout(open, 1, dir.File("QFFPAGE.DAT"));
+    EXPECT_TRUE(extracted.IsDone());
+    EXPECT_EQ(extracted.index, 0);
     EXPECT_EQ(FileBytes(dir.File("QFFPAGE.DAT")), EncodeRecord(second.layout));
 
-    Message m = ExtractLayout(dir.File("NONE.QF3"), 0, dir.File("QFFPAGE.DAT"));
-    EXPECT_EQ(m.text, "Unable to open puzzle.");
-    EXPECT_EQ(m.caption, "Error");
+    Outcome m = ExtractLayout(dir.File("NONE.QF3"), 0, dir.File("QFFPAGE.DAT"));
+    EXPECT_EQ(m.message.text, "Unable to open puzzle.");
+    EXPECT_EQ(m.message.caption, "Error");
     m = ExtractLayout(open, 0, dir.File("no/folder/QFFPAGE.DAT"));
-    EXPECT_EQ(m.text, "Unable to add page layout.");
-    EXPECT_EQ(m.caption, "Disk Error");
+    EXPECT_EQ(m.message.text, "Unable to add page layout.");
+    EXPECT_EQ(m.message.caption, "Disk Error");
 }
 
 }  // namespace

@@ -2,7 +2,7 @@
 // the program's message or a general input/output error, and none leaves its arrays.
 #include <gtest/gtest.h>
 
-#include "app/RecordFile.h"
+#include "base/RecordFile.h"
 #include "collections/CollectionFixtures.h"
 #include "collections/CollectionListing.h"
 #include "collections/OldVersions.h"
@@ -49,7 +49,7 @@ TEST(HostileFiles, CollectionsWithWildCountsAreListedAndShownWithinTheirArrays) 
     for (const auto& e : listing.puzzleEntries) EXPECT_LE(e.title.size(), 35u);
     for (std::int64_t k = 0; k < 4; ++k) {
         auto puzzle = std::make_unique<PuzzleRecord>();
-        ASSERT_TRUE(ReadPuzzle(path, k, *puzzle).Empty());
+        ASSERT_TRUE(ReadPuzzle(path, k, *puzzle).IsDone());
         const auto lines = PuzzleAsText(*puzzle);
         ASSERT_GE(lines.size(), 4u);
         EXPECT_EQ(lines[0].rfind("Title: ", 0), 0u);
@@ -88,9 +88,9 @@ TEST(HostileFiles, ShortAndMistaggedExchangeFilesAreRefusedAsCorrupt) {
     for (const Case& c : shapeCases) {
         WriteBytes(dir.File("x.LAY"), c.bytes);
         ShapeRecord current;
-        const Message m = ImportShape(dir.File("x.LAY"), shapes, current);
-        EXPECT_EQ(m.text, "Puzzle shape file is corrupt or incompatible.  Import aborted.") << c.name;
-        EXPECT_EQ(m.caption, "Error");
+        const Outcome m = ImportShape(dir.File("x.LAY"), shapes, current);
+        EXPECT_EQ(m.message.text, "Puzzle shape file is corrupt or incompatible.  Import aborted.") << c.name;
+        EXPECT_EQ(m.message.caption, "Error");
     }
     EXPECT_FALSE(CountLayouts(shapes).has_value());  // nothing was ever added
 
@@ -103,8 +103,8 @@ TEST(HostileFiles, ShortAndMistaggedExchangeFilesAreRefusedAsCorrupt) {
     layoutCases.back()[0] = 'p';
     for (const auto& bytes : layoutCases) {
         WriteBytes(dir.File("x.PAG"), bytes);
-        const Message m = ImportLayout(dir.File("x.PAG"), layouts);
-        EXPECT_EQ(m.text, "Page layout file is corrupt or incompatible.  Import aborted.");
+        const Outcome m = ImportLayout(dir.File("x.PAG"), layouts);
+        EXPECT_EQ(m.message.text, "Page layout file is corrupt or incompatible.  Import aborted.");
     }
     EXPECT_FALSE(CountLayouts(layouts).has_value());
 }
@@ -141,19 +141,19 @@ TEST(HostileFiles, OldFilesOfEverySizeAreConvertedOrRefused) {
         if (size >= 3) std::copy_n("QFD", 3, bytes.begin());
         if (size >= 4) bytes[3] = 0;
         WriteBytes(dir.File("r.QFD"), bytes);
-        const Message m = ReadOldPuzzleFile(dir.File("r.QFD"), paths, *working);
+        const Outcome m = ReadOldPuzzleFile(dir.File("r.QFD"), paths, *working);
         if (size == kOldPuzzleSize + 4 + 255) {
-            EXPECT_TRUE(m.Empty());
+            EXPECT_TRUE(m.IsDone());
             (void)PuzzleAsText(*working);
         } else {
-            EXPECT_EQ(m.text, "Puzzle file is corrupt or incompatible.  Import aborted.") << size;
+            EXPECT_EQ(m.message.text, "Puzzle file is corrupt or incompatible.  Import aborted.") << size;
         }
     }
     // A puzzles file with a partial record: the whole records are converted.
     WriteBytes(dir.File("QFFUPUZZ.DAT"), RandomBytes(2 * kOldPuzzleSize + 100, 9));
-    std::int64_t count = 0;
-    EXPECT_TRUE(ConvertOldPuzzlesFile(dir.File("QFFUPUZZ.DAT"), dir.File("OLD.QF3"), paths, *working, &count).Empty());
-    EXPECT_EQ(count, 2);
+    const Outcome converted = ConvertOldPuzzlesFile(dir.File("QFFUPUZZ.DAT"), dir.File("OLD.QF3"), paths, *working);
+    EXPECT_TRUE(converted.IsDone());
+    EXPECT_EQ(converted.index, 2);
     EXPECT_EQ(CountSlots(dir.File("OLD.QF3")), 2);
 }
 

@@ -104,8 +104,8 @@ TEST(ConvertOldPuzzle, CountsOutOfRangeAndTheLibraryDefault) {
     a.name = "First";
     b = a;
     b.name = "Second";
-    ASSERT_TRUE(AppendLayout(dir.File("QFFPAGE.DAT"), a).Empty());
-    ASSERT_TRUE(AppendLayout(dir.File("QFFPAGE.DAT"), b).Empty());
+    ASSERT_TRUE(AppendLayout(dir.File("QFFPAGE.DAT"), a).IsDone());
+    ASSERT_TRUE(AppendLayout(dir.File("QFFPAGE.DAT"), b).IsDone());
     const OldVersionPaths second{dir.File("QFFPAGE.DAT"), 1};
     const OldVersionPaths beyond{dir.File("QFFPAGE.DAT"), 9};
 
@@ -219,31 +219,31 @@ TEST(Import16Bit, ASinglePuzzleFileIsCheckedThenAppended) {
     const auto record = OldRecord("From Disk", 15, 6);
 
     test::WriteBytes(dir.File("lower.QFD"), QfdFile(record, "qfd"));
-    Message m = Import16Bit(dir.File("lower.QFD"), open, paths, *working);
-    EXPECT_EQ(m.text, "Puzzle file is corrupt or incompatible.  Import aborted.");
-    EXPECT_EQ(m.caption, "Error");
+    Outcome m = Import16Bit(dir.File("lower.QFD"), open, paths, *working);
+    EXPECT_EQ(m.message.text, "Puzzle file is corrupt or incompatible.  Import aborted.");
+    EXPECT_EQ(m.message.caption, "Error");
 
     auto shortFile = QfdFile(record);
     shortFile.pop_back();
     test::WriteBytes(dir.File("short.QFD"), shortFile);
-    EXPECT_EQ(Import16Bit(dir.File("short.QFD"), open, paths, *working).text,
+    EXPECT_EQ(Import16Bit(dir.File("short.QFD"), open, paths, *working).message.text,
               "Puzzle file is corrupt or incompatible.  Import aborted.");
     test::WriteBytes(dir.File("tiny.QFD"), {'Q', 'F'});
-    EXPECT_EQ(Import16Bit(dir.File("tiny.QFD"), open, paths, *working).text,
+    EXPECT_EQ(Import16Bit(dir.File("tiny.QFD"), open, paths, *working).message.text,
               "Puzzle file is corrupt or incompatible.  Import aborted.");
-    EXPECT_EQ(Import16Bit(dir.File("none.QFD"), open, paths, *working).text, "Puzzle could not be imported.");
+    EXPECT_EQ(Import16Bit(dir.File("none.QFD"), open, paths, *working).message.text, "Puzzle could not be imported.");
     EXPECT_EQ(FileBytes(open), before);  // nothing written by any refusal
 
     test::WriteBytes(dir.File("good.QFD"), QfdFile(record, "QFD", std::string(255, 'n')));
-    EXPECT_TRUE(Import16Bit(dir.File("good.QFD"), open, paths, *working).Empty());
+    EXPECT_TRUE(Import16Bit(dir.File("good.QFD"), open, paths, *working).IsDone());
     PuzzleRecord stored;
-    ASSERT_TRUE(ReadPuzzle(open, 1, stored).Empty());
+    ASSERT_TRUE(ReadPuzzle(open, 1, stored).IsDone());
     EXPECT_EQ(stored.title.Str(), "From Disk");
     EXPECT_EQ(stored.category.Str(), "Version 2.0 Puzzles");
     EXPECT_EQ(stored.generated, 1);  // printable at once
 
     m = Import16Bit(dir.File("good.QFD"), dir.File("no/folder/X.QF3"), paths, *working);
-    EXPECT_EQ(m.text, "Unable to save puzzle.");
+    EXPECT_EQ(m.message.text, "Unable to save puzzle.");
 }
 
 }  // namespace

@@ -15,8 +15,8 @@ TEST(PuzzleStart, NewPuzzleClearsTheWordsAndLoadsTheDefaultLayout) {
     const auto gridBefore = working->grid;
     PageLayoutRecord second;
     second.name = "Second";
-    ASSERT_TRUE(AppendLayout(dir.File("QFFPAGE.DAT"), PageLayoutRecord{}).Empty());
-    ASSERT_TRUE(AppendLayout(dir.File("QFFPAGE.DAT"), second).Empty());
+    ASSERT_TRUE(AppendLayout(dir.File("QFFPAGE.DAT"), PageLayoutRecord{}).IsDone());
+    ASSERT_TRUE(AppendLayout(dir.File("QFFPAGE.DAT"), second).IsDone());
 
     StartNewPuzzle(*working, dir.File("QFFPAGE.DAT"), 1);
     EXPECT_TRUE(working->title.Empty());

@@ -4,7 +4,7 @@
 
 #include <sys/stat.h>
 
-#include "app/RecordFile.h"
+#include "base/RecordFile.h"
 #include "collections/CollectionFixtures.h"
 
 namespace qf {

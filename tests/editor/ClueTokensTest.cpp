@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "editor/ClueTokens.h"
+#include "editor/SpellCheck.h"
 
 namespace qf {
 namespace {
@@ -33,6 +34,16 @@ TEST(ClueTokens, RebuildPutsBlanksAroundDelimiters) {
     EXPECT_EQ(RebuildClue(tokens), "Fly ,  bird .");
     EXPECT_EQ(RebuildClue(SplitClueTokens("(x)")), "( x )");
     EXPECT_EQ(RebuildClue(SplitClueTokens("a  b")), "a  b");
+}
+
+TEST(ClueTokens, TheCheckAsksAboutTheWordsOfTheTrimmedClue) {
+    const auto words = ClueWordsToCheck("  (Fly,  brid.) ");
+    ASSERT_EQ(words.size(), 2u);
+    EXPECT_EQ(words[0].word, "Fly");
+    EXPECT_EQ(words[0].token, 2u);  // "", "(", "Fly", ...: where a replacement goes
+    EXPECT_EQ(words[1].word, "brid");
+    EXPECT_EQ(words[1].token, 6u);  // two blanks after the comma: two empty tokens
+    EXPECT_TRUE(ClueWordsToCheck("  .,  ").empty());
 }
 
 TEST(ClueTokens, FiftiethTokenTakesTheRest) {

@@ -46,7 +46,7 @@ public:
 
 class SpellCheckTest : public ::testing::Test {
 protected:
-    SpellCheckOutcome Check(bool isNewPuzzle = true, int language = 1) {
+    Outcome Check(bool isNewPuzzle = true, int language = 1) {
         const SpellCheckOptions options{dir.Path(), language, UserListNamesFor(1), isNewPuzzle};
         auto outcome = DoSpellCheck(grid, options, dialog, prompter);
         EXPECT_EQ(SSCE_OpenSessionCount(), 0) << "the check must close its sessions";
@@ -65,8 +65,8 @@ TEST_F(SpellCheckTest, KnownWordsChangeNothing) {
     grid.clues[5] = "Puzzle with \"clues\": across/down";
     const SpellCheckGrid before = grid;
     const auto outcome = Check();
-    EXPECT_TRUE(outcome.ran);
-    EXPECT_FALSE(outcome.notFound);
+    EXPECT_TRUE(outcome.IsDone());
+    EXPECT_EQ(outcome.message.text, "All words were found in the dictionary.");
     EXPECT_EQ(grid.words, before.words);
     EXPECT_EQ(grid.clues, before.clues);
     EXPECT_TRUE(dialog.shownWords.empty());
@@ -86,7 +86,8 @@ TEST_F(SpellCheckTest, ReplacementRebuildsTheClue) {
     EXPECT_EQ(dialog.notices[0],
               "The following word was not found in the American dictionary.  Suggestions are listed below.");
     EXPECT_EQ(dialog.shownSuggestions[0].size() <= 30, true);
-    EXPECT_TRUE(outcome.notFound);
+    EXPECT_TRUE(outcome.IsDone());
+    EXPECT_EQ(outcome.message.text, "Spell checking complete.");
     EXPECT_EQ(prompter.said.back().text, "Spell checking complete.");
     EXPECT_EQ(prompter.said.back().caption, "Spelling Status");
 }
@@ -95,7 +96,7 @@ TEST_F(SpellCheckTest, WordsAreReplacedTrimmedAndOnlyForNewPuzzles) {
     grid.words[0] = " brid ";
     grid.clues[0] = "Tweetre";
     dialog.answers = {{SuggestionAction::Replace, "bird"}, {SuggestionAction::Replace, "Tweeter"}};
-    Check(true);
+    (void)Check(true);
     EXPECT_EQ(grid.words[0], "bird");
     EXPECT_EQ(grid.clues[0], "Tweeter");
 
@@ -103,7 +104,7 @@ TEST_F(SpellCheckTest, WordsAreReplacedTrimmedAndOnlyForNewPuzzles) {
     grid.clues[0] = "sparow";
     dialog.shownWords.clear();
     dialog.answers = {{SuggestionAction::Replace, "sparrow"}};
-    Check(false);
+    (void)Check(false);
     EXPECT_EQ(dialog.shownWords, (std::vector<std::string>{"sparow"}));
     EXPECT_EQ(grid.words[0], "brid");
     EXPECT_EQ(grid.clues[0], "sparrow");
@@ -116,7 +117,7 @@ TEST_F(SpellCheckTest, AbortDuringWordsSkipsTheClues) {
     dialog.answers = {{SuggestionAction::Abort, ""}};
     const auto outcome = Check();
     EXPECT_EQ(dialog.shownWords, (std::vector<std::string>{"brid"}));
-    EXPECT_TRUE(outcome.aborted);
+    EXPECT_TRUE(outcome.IsCancelled());
     EXPECT_EQ(grid.clues[0], "Fly, brid.");
     EXPECT_EQ(prompter.said.back().text, "Spell checking aborted.");
     EXPECT_EQ(prompter.said.back().caption, "Spelling Status");
@@ -127,7 +128,7 @@ TEST_F(SpellCheckTest, AbortDuringWordsSkipsTheClues) {
     grid.clues[1] = "brid";
     dialog.shownWords.clear();
     dialog.answers = {{SuggestionAction::Replace, "sparrow"}, {SuggestionAction::Abort, ""}};
-    Check();
+    (void)Check();
     EXPECT_EQ(dialog.shownWords, (std::vector<std::string>{"sparow", "brid"}));
     EXPECT_EQ(grid.clues[0], "sparrow brid");
     EXPECT_EQ(grid.clues[1], "brid");
@@ -137,14 +138,14 @@ TEST_F(SpellCheckTest, AddStoresTheWordInTheIncludeList) {
     grid.words[0] = "Quernfold";
     grid.words[1] = "Quernfold";
     dialog.answers = {{SuggestionAction::Add, ""}, {SuggestionAction::Ignore, ""}};
-    Check();
+    (void)Check();
     // The running check keeps the list it opened at its start, so the word is asked again.
     EXPECT_EQ(dialog.shownWords.size(), 2u);
     EXPECT_EQ(ReadFileText(dir.File("IncEngl.tlx")), "Quernfold\n");
 
     dialog.shownWords.clear();
     prompter.said.clear();
-    Check();
+    (void)Check();
     EXPECT_TRUE(dialog.shownWords.empty());
     EXPECT_EQ(prompter.said.back().text, "All words were found in the dictionary.");
 }
@@ -152,7 +153,7 @@ TEST_F(SpellCheckTest, AddStoresTheWordInTheIncludeList) {
 TEST_F(SpellCheckTest, ExcludedWordIsRefused) {
     test::WriteFile(dir.File("ExcEngl.tlx"), "bird\n");
     grid.words[0] = "bird";
-    Check();
+    (void)Check();
     EXPECT_EQ(dialog.shownWords, (std::vector<std::string>{"bird"}));
 }
 
@@ -160,7 +161,7 @@ TEST_F(SpellCheckTest, WordWithoutSuggestionsGetsTheNotice) {
     grid.words[0] = "xqzjvw";
     const std::string longWord = "q" + std::string(299, 'x');
     grid.clues[0] = longWord;
-    const auto outcome = Check();
+    (void)Check();
     ASSERT_EQ(prompter.said.size(), 3u);
     EXPECT_EQ(prompter.said[0].text, "xqzjvw was not found in the dictionary.  No suggestions could be found.");
     EXPECT_EQ(prompter.said[0].caption, "Notice");
@@ -174,13 +175,14 @@ TEST_F(SpellCheckTest, MissingLexiconStopsBeforeAnything) {
     std::remove(dir.File("ssceam1.clx").c_str());
     grid.words[0] = "brid";
     const auto outcome = Check();
-    EXPECT_FALSE(outcome.ran);
+    EXPECT_TRUE(outcome.IsRefused());
+    EXPECT_EQ(outcome.message.severity, Severity::Error);
     EXPECT_EQ(grid.words[0], "brid");
     ASSERT_EQ(prompter.said.size(), 1u);
     EXPECT_EQ(prompter.said[0].text, "Could not find one of the dictionary files.");
     EXPECT_EQ(prompter.said[0].caption, "Error");
     prompter.said.clear();
-    Check(true, 0);
+    (void)Check(true, 0);
     EXPECT_EQ(prompter.said.at(0).text, "Could not find one of the dictionary files.");
 }
 
@@ -190,7 +192,7 @@ TEST_F(SpellCheckTest, PickedLanguageWithAmericanLists) {
     grid.words[1] = "Stra\xDF" "e";
     dialog.answers = {{SuggestionAction::Add, ""}};
     grid.words[2] = "Huas";
-    Check(true, 6);
+    (void)Check(true, 6);
     EXPECT_EQ(dialog.shownWords, (std::vector<std::string>{"Huas"}));
     EXPECT_EQ(dialog.notices[0],
               "The following word was not found in the German dictionary.  Suggestions are listed below.");

@@ -2,7 +2,7 @@
 
 #include <gtest/gtest.h>
 
-#include "app/FileUtil.h"
+#include "base/FileUtil.h"
 #include "editor/LexiconFiles.h"
 #include "editor/SpellEngine.h"
 #include "editor/SpellLanguages.h"

@@ -36,7 +36,7 @@ std::string MakeThesaurus(const TempDir& dir, const std::map<std::string, Words>
 
 class ThesaurusTest : public ::testing::Test {
 protected:
-    void SetUp() override { ASSERT_FALSE(lookup.OpenThes(dir.File("thesdbam.cth")).has_value()); }
+    void SetUp() override { ASSERT_TRUE(lookup.OpenThes(dir.File("thesdbam.cth")).IsDone()); }
     ProgramDir dir;
     ThesaurusLookup lookup;
 };
@@ -108,31 +108,31 @@ TEST_F(ThesaurusTest, NotFoundAndSuggestions) {
     EXPECT_EQ(none.message.caption, "Warning");
     EXPECT_EQ(lookup.LookUpWord("   ").message.text, none.message.text);  // an empty word
 
-    Message message;
-    const Words similar = lookup.Suggestions("brid", &message);
-    EXPECT_TRUE(message.Empty());
+    Words similar;
+    EXPECT_TRUE(lookup.Suggestions("brid", similar).IsDone());
     EXPECT_TRUE(Contains(similar, "bird"));
     EXPECT_TRUE(Contains(similar, "bride"));
     EXPECT_TRUE(Contains(similar, "bridal"));  // a neighbouring index entry
     EXPECT_LE(similar.size(), 25u);
-    EXPECT_TRUE(lookup.Suggestions("xqzjvw", &message).empty());
-    EXPECT_EQ(message.text, "No suggestions found for the word xqzjvw.");
-    EXPECT_EQ(message.caption, "Error");
+    const Outcome none2 = lookup.Suggestions("xqzjvw", similar);
+    EXPECT_TRUE(similar.empty());
+    EXPECT_EQ(none2.message.text, "No suggestions found for the word xqzjvw.");
+    EXPECT_EQ(none2.message.caption, "Error");
 }
 
 TEST(Thesaurus, BritishAndMissingFiles) {
     ProgramDir dir;
     ThesaurusLookup british;
-    ASSERT_FALSE(british.OpenThes(dir.File("thesdbbr.cth")).has_value());
+    ASSERT_TRUE(british.OpenThes(dir.File("thesdbbr.cth")).IsDone());
     EXPECT_TRUE(Contains(british.LookUpWord("colour").categories, "colour (noun)"));
     british.CloseThes();
 
     const int before = ThesDB_OpenSessionCount();
     ThesaurusLookup missing;
     const auto failure = missing.OpenThes(dir.File("thesdbxx.cth"));
-    ASSERT_TRUE(failure.has_value());
-    EXPECT_EQ(failure->text, "Could not find the Thesaurus file.");
-    EXPECT_EQ(failure->caption, "Error");
+    ASSERT_TRUE(failure.IsRefused());
+    EXPECT_EQ(failure.message.text, "Could not find the Thesaurus file.");
+    EXPECT_EQ(failure.message.caption, "Error");
     EXPECT_FALSE(missing.IsOpen());
     EXPECT_TRUE(missing.LookUpWord("bright").categories.empty());
     EXPECT_EQ(ThesDB_OpenSessionCount(), before);
@@ -148,7 +148,7 @@ TEST(Thesaurus, AntonymListLimits) {
     meanings.push_back("(adj)|void (antonym)");
     const std::string cth = MakeThesaurus(dir, {{"many", meanings}, {"lonely", {"(noun)|x (antonym)"}}});
     ThesaurusLookup lookup;
-    ASSERT_FALSE(lookup.OpenThes(cth).has_value());
+    ASSERT_TRUE(lookup.OpenThes(cth).IsDone());
     const LookUpResult r = lookup.LookUpWord("many");
     EXPECT_EQ(r.categories.size(), 31u);
     ASSERT_EQ(r.antonyms.size(), 25u);
@@ -174,7 +174,7 @@ TEST(Thesaurus, DamagedIndexIsRefused) {
     WriteFile(dir.File("junk.cth"), "not a thesaurus\n");
     ThesaurusLookup lookup;
     for (const char* name : {"bad.cth", "off.cth", "junk.cth"})
-        EXPECT_TRUE(lookup.OpenThes(dir.File(name)).has_value()) << name;
+        EXPECT_TRUE(lookup.OpenThes(dir.File(name)).IsRefused()) << name;
 }
 
 }  // namespace

@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "app/FileUtil.h"
+#include "base/FileUtil.h"
 #include "editor/SpellEngine.h"
 #include "editor/UserWordList.h"
 #include "support/TempDir.h"

@@ -12,9 +12,8 @@ private slots:
     void CaptionNamesTheOpenCollection() {
         test::TempDir dir;
         ProgramContext context;
-        context.dirs = Directories{dir.Path(), dir.Path()};
-        context.settings = LoadSettings(context.dirs);
-        context.settings.lastGroup = dir.File("Word Games.QF3");
+        context.state = ProgramState::StartUp(Directories{dir.Path(), dir.Path()});
+        context.state.settings.lastGroup = dir.File("Word Games.QF3");
         TMainWin window(context);
         QCOMPARE(window.windowTitle(), QString("Quernfold 98 (Word Games)"));
         QCOMPARE(QString::fromStdString(ComputeDisplayName("/a/b/SAMPLE.QF3")), QString("SAMPLE"));
@@ -23,9 +22,8 @@ private slots:
     void ClosingWritesTheSettings() {
         test::TempDir dir;
         ProgramContext context;
-        context.dirs = Directories{dir.Path(), dir.Path()};
-        context.settings = LoadSettings(context.dirs);
-        context.settings.windowSize = 1024;
+        context.state = ProgramState::StartUp(Directories{dir.Path(), dir.Path()});
+        context.state.settings.windowSize = 1024;
         {
             TMainWin window(context);
             window.show();

@@ -16,12 +16,12 @@ TEST(LayoutDialogs, ExportAndImportKeepTheLastFileNames) {
     const std::string lib = dir.File("QFFPAGE.DAT");
     PageLayoutRecord layout;
     BuildDefaultLayout(layout);
-    ASSERT_TRUE(AppendLayout(lib, layout).Empty());
+    ASSERT_TRUE(AppendLayout(lib, layout).IsDone());
     Settings settings;
     Chooser chooser({dir.File("a.PAG"), dir.File("a.PAG"), ""});
 
-    LayoutCommandResult r = ExportLayoutCommand(settings, chooser, lib, 0);
-    EXPECT_TRUE(r.done);
+    Outcome r = ExportLayoutCommand(settings, chooser, lib, 0);
+    EXPECT_TRUE(r.IsDone());
     EXPECT_EQ(r.message.text, "Page Layout Exported!");
     EXPECT_EQ(r.message.caption, "OK");
     EXPECT_EQ(chooser.requests[0].title, "Export Page Layouts");
@@ -31,12 +31,12 @@ TEST(LayoutDialogs, ExportAndImportKeepTheLastFileNames) {
     EXPECT_EQ(settings.lastExportLayoutFile, dir.File("a.PAG"));
 
     r = ImportLayoutCommand(settings, chooser, lib);
-    EXPECT_TRUE(r.done);
-    EXPECT_EQ(r.position, 1);
+    EXPECT_TRUE(r.IsDone());
+    EXPECT_EQ(r.index, 1);
     EXPECT_EQ(chooser.requests[1].title, "Import Page Layouts");
     EXPECT_EQ(settings.lastImportLayoutFile, dir.File("a.PAG"));
     r = ImportLayoutCommand(settings, chooser, lib);  // cancelled
-    EXPECT_FALSE(r.done);
+    EXPECT_TRUE(r.IsCancelled());
     EXPECT_TRUE(r.message.Empty());
     EXPECT_EQ(CountLayouts(lib), 2);
 }

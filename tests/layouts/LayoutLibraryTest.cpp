@@ -2,8 +2,8 @@
 
 #include <memory>
 
-#include "app/ByteCodec.h"
-#include "app/FileUtil.h"
+#include "base/ByteCodec.h"
+#include "base/FileUtil.h"
 #include "layouts/LayoutLibrary.h"
 #include "layouts/LayoutText.h"
 #include "layouts/PageObjects.h"
@@ -47,8 +47,8 @@ TEST(LayoutLibrary, LoadPageLayoutFallsBackToTheBuiltInDefaultAndToRecordZero) {
     LoadPageLayout(lib, 0, *loaded);  // empty file
     EXPECT_EQ(loaded->name.Str(), "New Page");
 
-    ASSERT_TRUE(AppendLayout(lib, *Layout("Zero")).Empty());
-    ASSERT_TRUE(AppendLayout(lib, *Layout("One")).Empty());
+    ASSERT_TRUE(AppendLayout(lib, *Layout("Zero")).IsDone());
+    ASSERT_TRUE(AppendLayout(lib, *Layout("One")).IsDone());
     LoadPageLayout(lib, 1, *loaded);
     EXPECT_EQ(loaded->name.Str(), "One");
     LoadPageLayout(lib, 2, *loaded);  // beyond the last record
@@ -65,51 +65,51 @@ TEST(LayoutLibrary, LoadPageLayoutFallsBackToTheBuiltInDefaultAndToRecordZero) {
 TEST(LayoutLibrary, DeletingTruncatesByOneRecord) {
     TempDir dir;
     const std::string lib = dir.File("QFFPAGE.DAT");
-    for (const char* n : {"A", "B", "C"}) ASSERT_TRUE(AppendLayout(lib, *Layout(n)).Empty());
+    for (const char* n : {"A", "B", "C"}) ASSERT_TRUE(AppendLayout(lib, *Layout(n)).IsDone());
     const auto before = Bytes(lib);
-    ASSERT_TRUE(DeleteLayout(lib, 2).Empty());
+    ASSERT_TRUE(DeleteLayout(lib, 2).IsDone());
     const auto after = Bytes(lib);
     ASSERT_EQ(after.size(), 2 * PageLayoutRecord::kStoredSize);
     EXPECT_TRUE(std::equal(after.begin(), after.end(), before.begin()));
-    ASSERT_TRUE(DeleteLayout(lib, 0).Empty());
+    ASSERT_TRUE(DeleteLayout(lib, 0).IsDone());
     EXPECT_EQ(ListLayouts(lib, 0).at(0).text, "B (Letter)  <<DEFAULT>>");
-    ASSERT_TRUE(DeleteLayout(lib, 0).Empty());
+    ASSERT_TRUE(DeleteLayout(lib, 0).IsDone());
     EXPECT_EQ(Bytes(lib).size(), 0u);
-    const Message m = DeleteLayout(dir.File("NONE.DAT"), 0);
-    EXPECT_EQ(m.text, "Unable to delete page layout.");
-    EXPECT_EQ(m.caption, "Disk Error");
+    const Outcome m = DeleteLayout(dir.File("NONE.DAT"), 0);
+    EXPECT_EQ(m.message.text, "Unable to delete page layout.");
+    EXPECT_EQ(m.message.caption, "Disk Error");
 }
 
 TEST(LayoutLibrary, ExchangeFilesExportImportAndRefusals) {
     TempDir dir;
     const std::string lib = dir.File("QFFPAGE.DAT");
     auto layout = Layout("Shared");
-    ASSERT_TRUE(AppendLayout(lib, *layout).Empty());
-    ASSERT_TRUE(ExportLayout(lib, 0, dir.File("s.PAG")).Empty());
+    ASSERT_TRUE(AppendLayout(lib, *layout).IsDone());
+    ASSERT_TRUE(ExportLayout(lib, 0, dir.File("s.PAG")).IsDone());
     auto file = Bytes(dir.File("s.PAG"));
     ASSERT_EQ(file.size(), 6 + PageLayoutRecord::kStoredSize);
     EXPECT_EQ(std::string(file.begin(), file.begin() + 6), "PAG1.0");
 
     std::copy_n("PAG2.7", 6, file.begin());  // other version bytes are accepted
     test::WriteBytes(dir.File("v27.PAG"), file);
-    std::int64_t position = -1;
-    ASSERT_TRUE(ImportLayout(dir.File("v27.PAG"), lib, &position).Empty());
-    EXPECT_EQ(position, 1);
+    const Outcome imported = ImportLayout(dir.File("v27.PAG"), lib);
+    ASSERT_TRUE(imported.IsDone());
+    EXPECT_EQ(imported.index, 1);
     const auto lib2 = Bytes(lib);
     EXPECT_TRUE(std::equal(lib2.begin() + static_cast<std::ptrdiff_t>(PageLayoutRecord::kStoredSize), lib2.end(),
                            EncodeRecord(*layout).begin()));
 
     file.pop_back();
     test::WriteBytes(dir.File("short.PAG"), file);
-    Message m = ImportLayout(dir.File("short.PAG"), lib);
-    EXPECT_EQ(m.text, "Page layout file is corrupt or incompatible.  Import aborted.");
-    EXPECT_EQ(m.caption, "Error");
+    Outcome m = ImportLayout(dir.File("short.PAG"), lib);
+    EXPECT_EQ(m.message.text, "Page layout file is corrupt or incompatible.  Import aborted.");
+    EXPECT_EQ(m.message.caption, "Error");
     EXPECT_EQ(Bytes(lib), lib2);
-    EXPECT_EQ(ImportLayout(dir.File("none.PAG"), lib).text, "Page layout could not be imported.");
+    EXPECT_EQ(ImportLayout(dir.File("none.PAG"), lib).message.text, "Page layout could not be imported.");
     m = ImportLayout(dir.File("v27.PAG"), dir.File("no/folder/QFFPAGE.DAT"));
-    EXPECT_EQ(m.text, "Unable to add page layout.");
-    EXPECT_EQ(m.caption, "Disk Error");
-    EXPECT_EQ(ExportLayout(lib, 0, dir.File("no/folder/x.PAG")).text, "Page layout could not be exported.");
+    EXPECT_EQ(m.message.text, "Unable to add page layout.");
+    EXPECT_EQ(m.message.caption, "Disk Error");
+    EXPECT_EQ(ExportLayout(lib, 0, dir.File("no/folder/x.PAG")).message.text, "Page layout could not be exported.");
 }
 
 TEST(LayoutText, ParsesPapersObjectsAndKeysAndRefusesFaults) {

@@ -3,7 +3,7 @@
 
 #include <cstring>
 
-#include "app/ByteCodec.h"
+#include "base/ByteCodec.h"
 #include "layouts/PageLayoutRecord.h"
 #include "layouts/PageObjects.h"
 #include "support/Bytes.h"

@@ -4,8 +4,8 @@
 
 #include <random>
 
-#include "app/ByteCodec.h"
-#include "app/TextHelpers.h"
+#include "base/ByteCodec.h"
+#include "base/TextHelpers.h"
 #include "model/ConstructionFixtures.h"
 #include "model/CreateCheck.h"
 #include "model/ReferenceConstruction.h"

@@ -79,7 +79,7 @@ TEST(CreateCheck, WordLongerThanTheShapeOrItsLongestRun) {
     EXPECT_EQ(result.error.caption, "Error");
     EXPECT_EQ(result.error.focus, "WordsCluesGrid");
     EXPECT_EQ(result.error.focusRow, 4);
-    EXPECT_EQ(result.focusColumn, 2);
+    EXPECT_EQ(result.error.focusColumn, 2);
     EXPECT_EQ(r.wordCount, 2) << "the record is filled before the word lengths are checked";
 
     ShapeRecord shape = RectangleShape(15, 15);
@@ -107,7 +107,7 @@ TEST(CreateCheck, ClueLongerThanTheFieldGivesTheExcess) {
     EXPECT_EQ(result.error.text,
               "The length of the clue for the word \"ELM\" is 10 characters longer than the maximum clue size of 150.");
     EXPECT_EQ(result.error.focusRow, 3);
-    EXPECT_EQ(result.focusColumn, 3);
+    EXPECT_EQ(result.error.focusColumn, 3);
     EXPECT_EQ(r.Clue(2).Str(), std::string(150, 'c'));
 
     e.clues[2] = std::string(300, 'c');  // the cell hands over 255 characters

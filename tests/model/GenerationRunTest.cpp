@@ -2,7 +2,7 @@
 // independence of its results from how many threads run the attempts.
 #include <gtest/gtest.h>
 
-#include "app/ByteCodec.h"
+#include "base/ByteCodec.h"
 #include "model/ConstructionFixtures.h"
 #include "model/GenerationRun.h"
 #include "model/ReferenceConstruction.h"

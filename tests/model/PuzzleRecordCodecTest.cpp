@@ -1,7 +1,7 @@
 // The puzzle record's stored form: byte-exact round trips and every field at its offset.
 #include <gtest/gtest.h>
 
-#include "app/ByteCodec.h"
+#include "base/ByteCodec.h"
 #include "model/PuzzleRecord.h"
 #include "support/Bytes.h"
 

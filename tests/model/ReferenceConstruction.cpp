@@ -3,7 +3,7 @@
 #include <string>
 #include <utility>
 
-#include "app/TextHelpers.h"
+#include "base/TextHelpers.h"
 
 namespace qf::test {
 namespace {

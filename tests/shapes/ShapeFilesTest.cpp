@@ -2,9 +2,9 @@
 
 #include <filesystem>
 
-#include "app/ByteCodec.h"
-#include "app/FileUtil.h"
-#include "app/RecordFile.h"
+#include "base/ByteCodec.h"
+#include "base/FileUtil.h"
+#include "base/RecordFile.h"
 #include "shapes/ShapeFiles.h"
 #include "shapes/ShapeText.h"
 #include "support/TempDir.h"
@@ -37,11 +37,31 @@ TEST(ShapeFiles, ListTextsAndTheirTextualSort) {
     EXPECT_EQ(entries[3].text, "9x9 Small");
 }
 
+TEST(ShapeFiles, AShapeNamedByLibraryIndexOrByFile) {
+    TempDir dir;
+    const std::string lib = dir.File("QFFLAY.DAT");
+    const ShapeRecord star = Shape("Star", 11, 9);
+    ASSERT_TRUE(AppendShape(lib, Shape("First", 5, 5)).IsDone());
+    ASSERT_TRUE(AppendShape(lib, star).IsDone());
+    test::WriteBytes(dir.File("7"), EncodeShapeExchange(Shape("File", 7, 7)));
+
+    ShapeRecord got;
+    ASSERT_TRUE(ReadShapeByIndexOrFile(lib, "1", got).IsDone());
+    EXPECT_EQ(EncodeRecord(got), EncodeRecord(star));
+    const Outcome past = ReadShapeByIndexOrFile(lib, "2", got);
+    EXPECT_EQ(past.message.text, "No shape 2 in the shapes library.");
+    EXPECT_EQ(past.message.severity, Severity::Error);
+    // Anything but a record index names a .LAY file.
+    ASSERT_TRUE(ReadShapeByIndexOrFile(dir.File("NONE.DAT"), dir.File("7"), got).IsDone());
+    EXPECT_EQ(got.name.Str(), "File");
+    EXPECT_EQ(ReadShapeByIndexOrFile(lib, dir.File("none.LAY"), got).message.text, "Puzzle shape could not be imported.");
+}
+
 TEST(ShapeFiles, DeletingMovesLaterShapesDownThroughATemporaryFile) {
     TempDir dir;
     const std::string lib = dir.File("QFFLAY.DAT");
-    for (const auto& s : {Shape("One", 5, 5), Shape("Two", 6, 7), Shape("Three", 9, 8)}) ASSERT_TRUE(AppendShape(lib, s).Empty());
-    ASSERT_TRUE(DeleteShape(lib, 0).Empty());
+    for (const auto& s : {Shape("One", 5, 5), Shape("Two", 6, 7), Shape("Three", 9, 8)}) ASSERT_TRUE(AppendShape(lib, s).IsDone());
+    ASSERT_TRUE(DeleteShape(lib, 0).IsDone());
     const auto bytes = Bytes(lib);
     ASSERT_EQ(bytes.size(), 5110u);
     EXPECT_EQ(std::vector<std::uint8_t>(bytes.begin(), bytes.begin() + 2555), EncodeRecord(Shape("Two", 6, 7)));
@@ -53,15 +73,15 @@ TEST(ShapeFiles, DeletingMovesLaterShapesDownThroughATemporaryFile) {
     EXPECT_EQ((*entries)[1].index, 1);
     EXPECT_EQ(std::distance(std::filesystem::directory_iterator(dir.Path()), {}), 1);
 
-    ASSERT_TRUE(DeleteShape(lib, 1).Empty());
-    ASSERT_TRUE(DeleteShape(lib, 0).Empty());
+    ASSERT_TRUE(DeleteShape(lib, 1).IsDone());
+    ASSERT_TRUE(DeleteShape(lib, 0).IsDone());
     EXPECT_EQ(Bytes(lib).size(), 0u);
     EXPECT_TRUE(ListShapes(lib)->empty());  // the forms then warn kNoShapesFound
     EXPECT_STREQ(kNoShapesFound, "No saved shape information could be found.");
 
-    const Message m = DeleteShape(dir.File("NONE.DAT"), 0);
-    EXPECT_EQ(m.text, "Unable to delete puzzle shape.");
-    EXPECT_EQ(m.caption, "Disk Error");
+    const Outcome m = DeleteShape(dir.File("NONE.DAT"), 0);
+    EXPECT_EQ(m.message.text, "Unable to delete puzzle shape.");
+    EXPECT_EQ(m.message.caption, "Disk Error");
     EXPECT_FALSE(ListShapes(dir.File("NONE.DAT")).has_value());
 }
 
@@ -69,11 +89,11 @@ TEST(ShapeFiles, ExchangeFilesRoundTripAndRefuseBadOnes) {
     TempDir dir;
     const std::string lib = dir.File("QFFLAY.DAT");
     const ShapeRecord heart = Shape("Heart", 21, 19);
-    ASSERT_TRUE(AppendShape(lib, Shape("First", 5, 5)).Empty());
-    ASSERT_TRUE(AppendShape(lib, heart).Empty());
+    ASSERT_TRUE(AppendShape(lib, Shape("First", 5, 5)).IsDone());
+    ASSERT_TRUE(AppendShape(lib, heart).IsDone());
 
     ShapeRecord current = Shape("in memory", 7, 7);
-    ASSERT_TRUE(ExportShape(lib, 1, dir.File("heart.LAY"), current).Empty());
+    ASSERT_TRUE(ExportShape(lib, 1, dir.File("heart.LAY"), current).IsDone());
     EXPECT_EQ(current.name.Str(), "Heart");  // reloaded from the file
     const auto file = Bytes(dir.File("heart.LAY"));
     ASSERT_EQ(file.size(), 2561u);
@@ -83,30 +103,30 @@ TEST(ShapeFiles, ExchangeFilesRoundTripAndRefuseBadOnes) {
     auto other = file;
     std::copy_n("LAY9.9", 6, other.begin());
     test::WriteBytes(dir.File("v99.LAY"), other);
-    std::int64_t index = -1;
-    ASSERT_TRUE(ImportShape(dir.File("v99.LAY"), lib, current, &index).Empty());
-    EXPECT_EQ(index, 2);
+    const Outcome imported = ImportShape(dir.File("v99.LAY"), lib, current);
+    ASSERT_TRUE(imported.IsDone());
+    EXPECT_EQ(imported.index, 2);
     EXPECT_EQ(EncodeRecord(current), EncodeRecord(heart));
     ShapeRecord third;
-    ASSERT_TRUE(ReadShape(lib, 2, third).Empty());
+    ASSERT_TRUE(ReadShape(lib, 2, third).IsDone());
     EXPECT_EQ(EncodeRecord(third), EncodeRecord(heart));
 
     other[2] = 'X';
     test::WriteBytes(dir.File("lax.LAY"), other);
-    EXPECT_EQ(ImportShape(dir.File("lax.LAY"), lib, current, &index).text,
+    EXPECT_EQ(ImportShape(dir.File("lax.LAY"), lib, current).message.text,
               "Puzzle shape file is corrupt or incompatible.  Import aborted.");
     test::WriteBytes(dir.File("short.LAY"), std::vector<std::uint8_t>(file.begin(), file.begin() + 2000));
-    EXPECT_EQ(ImportShape(dir.File("short.LAY"), lib, current, &index).text,
+    EXPECT_EQ(ImportShape(dir.File("short.LAY"), lib, current).message.text,
               "Puzzle shape file is corrupt or incompatible.  Import aborted.");
-    EXPECT_EQ(ImportShape(dir.File("none.LAY"), lib, current, &index).text, "Puzzle shape could not be imported.");
+    EXPECT_EQ(ImportShape(dir.File("none.LAY"), lib, current).message.text, "Puzzle shape could not be imported.");
     EXPECT_EQ(Bytes(lib).size(), 3u * 2555u);
 
-    Message m = ImportShape(dir.File("heart.LAY"), dir.File("no/folder/QFFLAY.DAT"), current);
-    EXPECT_EQ(m.text, "Unable to add shape.");
-    EXPECT_EQ(m.caption, "Disk Error");
+    Outcome m = ImportShape(dir.File("heart.LAY"), dir.File("no/folder/QFFLAY.DAT"), current);
+    EXPECT_EQ(m.message.text, "Unable to add shape.");
+    EXPECT_EQ(m.message.caption, "Disk Error");
     m = ExportShape(lib, 0, dir.File("no/folder/x.LAY"), current);
-    EXPECT_EQ(m.text, "Shape could not be exported.");
-    EXPECT_EQ(m.caption, "Error");
+    EXPECT_EQ(m.message.text, "Shape could not be exported.");
+    EXPECT_EQ(m.message.caption, "Error");
     EXPECT_THROW((void)ExportShape(lib, 3, dir.File("x.LAY"), current), IoError);
 }
 

@@ -13,7 +13,7 @@ void Add(const std::string& lib, const std::string& name, int w, int h) {
     s.name = name;
     s.width = static_cast<std::int16_t>(w);
     s.height = static_cast<std::int16_t>(h);
-    ASSERT_TRUE(AppendShape(lib, s).Empty());
+    ASSERT_TRUE(AppendShape(lib, s).IsDone());
 }
 
 TEST(ShapeList, StartingSelectionByOwner) {

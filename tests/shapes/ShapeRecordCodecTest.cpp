@@ -1,7 +1,7 @@
 // The shape record's stored form.
 #include <gtest/gtest.h>
 
-#include "app/ByteCodec.h"
+#include "base/ByteCodec.h"
 #include "shapes/ShapeRecord.h"
 #include "support/Bytes.h"
 

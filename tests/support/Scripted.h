@@ -5,7 +5,7 @@
 #include <string>
 #include <vector>
 
-#include "app/Prompter.h"
+#include "base/Prompter.h"
 
 namespace qf::test {
 

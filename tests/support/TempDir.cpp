@@ -48,11 +48,14 @@ std::string Quote(const std::string& s) {
 }
 }  // namespace
 
-CliResult RunCli(const std::vector<std::string>& args, const std::string& cwd) {
+CliResult RunCli(const std::vector<std::string>& args, const std::string& cwd,
+                 const std::vector<std::pair<std::string, std::string>>& env) {
     const char* cli = std::getenv("QF_CLI");
     if (!cli) throw std::runtime_error("QF_CLI is not set");
     TempDir scratch;
-    std::string cmd = "cd " + Quote(cwd) + " && " + Quote(cli);
+    std::string cmd = "cd " + Quote(cwd) + " && env";
+    for (const auto& [name, value] : env) cmd += " " + Quote(name + "=" + value);
+    cmd += " " + Quote(cli);
     for (const auto& a : args) cmd += " " + Quote(a);
     cmd += " >" + Quote(scratch.File("out")) + " 2>" + Quote(scratch.File("err")) + " </dev/null";
     const int status = std::system(cmd.c_str());

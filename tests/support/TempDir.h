@@ -2,6 +2,7 @@
 // A fresh folder for one test, removed afterwards.
 #include <cstdint>
 #include <string>
+#include <utility>
 #include <vector>
 
 namespace qf::test {
@@ -24,12 +25,14 @@ void WriteFile(const std::string& path, const std::string& contents);
 void WriteBytes(const std::string& path, const std::vector<std::uint8_t>& bytes);
 std::string ReadFileText(const std::string& path);
 
-// Runs quernfold-cli (QF_CLI) with `args` in folder `cwd`; returns its exit code and output.
+// Runs quernfold-cli (QF_CLI) with `args` in folder `cwd`, with the environment variables of
+// `env` set on top of the test's; returns its exit code and output.
 struct CliResult {
     int exitCode = -1;
     std::string out;
     std::string err;
 };
-CliResult RunCli(const std::vector<std::string>& args, const std::string& cwd);
+CliResult RunCli(const std::vector<std::string>& args, const std::string& cwd,
+                 const std::vector<std::pair<std::string, std::string>>& env = {});
 
 }  // namespace qf::test

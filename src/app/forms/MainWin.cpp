@@ -1,12 +1,46 @@
 #include "app/forms/MainWin.h"
 
 #include <QCloseEvent>
+#include <QGridLayout>
 #include <QLabel>
+#include <QListWidget>
+#include <QMenuBar>
+#include <QSignalBlocker>
 #include <filesystem>
 
-#include "app/forms/QtText.h"
+#include "app/forms/WordLetters.h"
+#include "base/forms/QtText.h"
 
 namespace qf {
+namespace {
+
+QLabel* Heading(const char* name, const char* text) {
+    auto* label = new QLabel(text);
+    label->setObjectName(name);
+    QFont font("Arial");
+    font.setPixelSize(31);
+    font.setBold(true);
+    label->setFont(font);
+    label->setStyleSheet("color: yellow;");
+    return label;
+}
+
+QListWidget* List(const char* name) {
+    auto* list = new QListWidget;
+    list->setObjectName(name);
+    list->setSelectionMode(QAbstractItemView::SingleSelection);
+    return list;
+}
+
+void Fill(QListWidget* box, const std::vector<ListRow>& rows, int selected) {
+    const QSignalBlocker quiet(box);
+    box->clear();
+    for (const ListRow& row : rows) box->addItem(FromAnsi(row.text));
+    box->setCurrentRow(selected);
+    if (selected < 0) box->clearSelection();
+}
+
+}  // namespace
 
 std::string ComputeDisplayName(const std::string& collectionPath) {
     std::error_code ec;
@@ -17,17 +51,59 @@ std::string ComputeDisplayName(const std::string& collectionPath) {
 }
 
 TMainWin::TMainWin(ProgramContext& context, QWidget* parent)
-    : QMainWindow(parent), context_(context), working_(NewPuzzleRecord()) {
+    : QMainWindow(parent), context_(context), working_(std::make_unique<PuzzleRecord>(NewPuzzleRecord())) {
     setObjectName("MainWin");
     resize(632, 413);
-    displayName_ = FromAnsi(ComputeDisplayName(context_.settings.lastGroup));
+
+    auto* central = new QWidget;
+    central->setObjectName("Client");
+    central->setStyleSheet("#Client { background: grey; }");
+    auto* grid = new QGridLayout(central);
+    categoryBox_ = List("CategoryBox");
+    puzzleBox_ = List("PuzzleBox");
+    grid->addWidget(Heading("CategoryLabel", "Category"), 0, 0);
+    grid->addWidget(Heading("PuzzlesLabel", "Puzzles"), 0, 1);
+    grid->addWidget(categoryBox_, 1, 0);
+    grid->addWidget(puzzleBox_, 1, 1);
+    grid->setColumnStretch(1, 2);
+    grid->setColumnStretch(0, 1);
+    setCentralWidget(central);
+    BuildMenus();
+
+    connect(&collection_, &CollectionModel::Changed, this, &TMainWin::ShowLists);
+    connect(categoryBox_, &QListWidget::currentRowChanged, &collection_, &CollectionModel::SelectCategory);
+    connect(puzzleBox_, &QListWidget::currentRowChanged, &collection_, &CollectionModel::SelectPuzzle);
+
+    // Start-up: the open collection is listed and its first puzzle selected.
+    collection_.Open(context_.state.settings.lastGroup);
+    if (!collection_.Lists().puzzleBox.empty()) collection_.SelectPuzzle(0);
+    displayName_ = FromAnsi(ComputeDisplayName(context_.state.settings.lastGroup));
     DoCaption();
+}
+
+void TMainWin::BuildMenus() {
+    QMenu* options = menuBar()->addMenu("&Options");
+    options->setObjectName("OptionsMenu");
+    QAction* wordSep = options->addAction("&Word Separator Chars", this, &TMainWin::WordSeparatorsClick);
+    wordSep->setObjectName("MenuWordSep");
+    wordSep->setShortcut(QKeySequence("Ctrl+B"));
+}
+
+void TMainWin::ShowLists() {
+    const PuzzleLists& lists = collection_.Lists();
+    Fill(categoryBox_, lists.categoryBox, lists.categoryRow);
+    Fill(puzzleBox_, lists.puzzleBox, lists.puzzleRow);
+}
+
+void TMainWin::WordSeparatorsClick() {
+    Settings& settings = context_.state.settings;
+    StoreSeparators(TWordLetters::Run(context_.Look(), SeparatorsOf(settings), *context_.prompter, this), settings);
 }
 
 void TMainWin::DoCaption() { setWindowTitle("Quernfold 98 (" + displayName_ + ")"); }
 
 void TMainWin::closeEvent(QCloseEvent* event) {
-    SaveSettings(context_.settings, context_.dirs);  // a failed write is not reported
+    context_.state.SaveSettings();  // a failed write is not reported
     event->accept();
 }
 

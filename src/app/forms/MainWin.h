@@ -3,7 +3,10 @@
 #include <QMainWindow>
 
 #include "app/forms/ProgramContext.h"
+#include "collections/forms/CollectionModel.h"
 #include "model/PuzzleRecord.h"
+
+class QListWidget;
 
 namespace qf {
 
@@ -15,14 +18,22 @@ public:
     // "Quernfold 98 (" + DisplayName + ")"
     void DoCaption();
     const QString& DisplayName() const { return displayName_; }
+    CollectionModel& Collection() { return collection_; }
 
 protected:
     void closeEvent(QCloseEvent* event) override;
 
 private:
+    void BuildMenus();
+    void ShowLists();
+    void WordSeparatorsClick();
+
     ProgramContext& context_;
-    PuzzleRecord working_;
+    CollectionModel collection_;
+    std::unique_ptr<PuzzleRecord> working_;
     QString displayName_;
+    QListWidget* categoryBox_ = nullptr;
+    QListWidget* puzzleBox_ = nullptr;
 };
 
 // The open collection's file name without its folder and its last four characters.

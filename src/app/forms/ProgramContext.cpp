@@ -1,16 +1,32 @@
 #include "app/forms/ProgramContext.h"
 
-#include "app/forms/DialogPrompter.h"
-#include "editor/SpellLanguages.h"
+#include <QGuiApplication>
+#include <QScreen>
+
+#include "base/forms/DialogPrompter.h"
 
 namespace qf {
 
+FormLook ProgramContext::Look() const {
+    FormLook look;
+    look.edit = state.settings.editFont;
+    look.label = state.settings.labelFont;
+    look.button = state.settings.buttonFont;
+    look.scale = state.screen.scale;
+    look.screenWidth = state.screen.width;
+    look.screenHeight = state.screen.height;
+    return look;
+}
+
 ProgramContext ProgramContext::AtStartUp() {
     ProgramContext c;
-    c.dirs = Directories::AtStartUp();
-    c.settings = LoadSettings(c.dirs);
-    // A language whose files are missing is corrected now; the corrected value is written at close.
-    CorrectLanguageSettings(c.settings, c.dirs);
+    c.state = ProgramState::StartUp(Directories::AtStartUp());
+    if (const QScreen* screen = QGuiApplication::primaryScreen()) {
+        c.state.screen.width = screen->geometry().width();
+        c.state.screen.height = screen->geometry().height();
+    }
+    c.state.screen.scale = ScaleOfWindowSize(StartUpWindowSize(c.state.settings.windowSize, c.state.screen.width,
+                                                               c.state.screen.height));
     c.prompter = std::make_unique<DialogPrompter>();
     c.fileChooser = std::make_unique<DialogFileChooser>();
     return c;

@@ -1,26 +1,24 @@
 #pragma once
-// The program-wide state of one run of the desktop program: created by main and handed to
-// whoever needs it, so every test can start from a fresh one.
-#include <array>
+// The desktop program's context: the shared program state plus the real message boxes and file
+// dialogs. Created by main and handed to whoever needs it; tests make their own with a fresh
+// state and scripted stand-ins.
 #include <memory>
 
-#include "app/Directories.h"
-#include "app/Prompter.h"
-#include "app/Settings.h"
-#include "model/PuzzleRecord.h"
-#include "shapes/ShapeRecord.h"
+#include "app/ProgramState.h"
+#include "base/FormGeometry.h"
+#include "base/Prompter.h"
 
 namespace qf {
 
 struct ProgramContext {
-    Directories dirs;
-    Settings settings;
-    ShapeRecord currentShape;
-    std::array<PuzzleRecord, 4> candidates{};
+    ProgramState state;
     std::unique_ptr<Prompter> prompter;
     std::unique_ptr<FileChooser> fileChooser;
 
-    // Takes the directories, loads the settings and installs the message-box prompter.
+    // How dialogs look when shown now: the interface fonts of the settings, the screen scale.
+    FormLook Look() const;
+
+    // The program's start-up: the state, the screen, message boxes and file dialogs.
     static ProgramContext AtStartUp();
 };
 

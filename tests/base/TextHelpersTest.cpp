@@ -1,7 +1,7 @@
 // The shared text and number helpers.
 #include <gtest/gtest.h>
 
-#include "app/TextHelpers.h"
+#include "base/TextHelpers.h"
 
 namespace qf {
 namespace {

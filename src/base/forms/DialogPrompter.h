@@ -1,6 +1,6 @@
 #pragma once
 // The real prompter and file chooser: message boxes and file dialogs.
-#include "app/Prompter.h"
+#include "base/Prompter.h"
 
 namespace qf {
 

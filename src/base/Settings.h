@@ -5,7 +5,7 @@
 #include <cstdint>
 #include <string>
 
-#include "app/Directories.h"
+#include "base/Directories.h"
 
 namespace qf {
 

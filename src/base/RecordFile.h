@@ -9,7 +9,7 @@
 #include <stdexcept>
 #include <string>
 
-#include "app/Message.h"
+#include "base/Message.h"
 
 namespace qf {
 

@@ -1,7 +1,7 @@
 // The profile file: one value per key, names without regard to case, foreign lines kept.
 #include <gtest/gtest.h>
 
-#include "app/ProfileFile.h"
+#include "base/ProfileFile.h"
 #include "support/TempDir.h"
 
 namespace qf {

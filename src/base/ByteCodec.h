@@ -10,7 +10,7 @@
 #include <type_traits>
 #include <vector>
 
-#include "app/ShortString.h"
+#include "base/ShortString.h"
 
 namespace qf {
 

@@ -3,7 +3,7 @@
 // tests a scripted one, the command-line tool one that prints and answers from its options.
 #include <string>
 
-#include "app/Message.h"
+#include "base/Message.h"
 
 namespace qf {
 

@@ -1,4 +1,4 @@
-#include "app/FileUtil.h"
+#include "base/FileUtil.h"
 
 #include <cstdio>
 #include <filesystem>

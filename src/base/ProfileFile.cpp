@@ -1,11 +1,11 @@
-#include "app/ProfileFile.h"
+#include "base/ProfileFile.h"
 
 #include <algorithm>
 #include <fstream>
 #include <sstream>
 
-#include "app/FileUtil.h"
-#include "app/TextHelpers.h"
+#include "base/FileUtil.h"
+#include "base/TextHelpers.h"
 
 namespace qf {
 

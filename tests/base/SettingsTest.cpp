@@ -1,7 +1,7 @@
 // The settings file: defaults, reading rules, cuts, and what a load-and-save leaves behind.
 #include <gtest/gtest.h>
 
-#include "app/Settings.h"
+#include "base/Settings.h"
 #include "support/TempDir.h"
 
 namespace qf {

@@ -1,4 +1,4 @@
-#include "app/Directories.h"
+#include "base/Directories.h"
 
 #include <cstdlib>
 #include <filesystem>

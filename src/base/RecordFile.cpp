@@ -1,4 +1,4 @@
-#include "app/RecordFile.h"
+#include "base/RecordFile.h"
 
 #include <cerrno>
 #include <cstring>
@@ -48,7 +48,7 @@ struct FdGuard {
 IoError::IoError(const std::string& what, const std::string& path)
     : std::runtime_error("I/O error: " + what + " (" + path + ")"), path_(path) {}
 
-Message GeneralIoMessage(const IoError& error) { return {error.what(), kCaptionError}; }
+Message GeneralIoMessage(const IoError& error) { return ErrorMessage(error.what()); }
 
 std::optional<RecordFile> RecordFile::Open(const std::string& path, std::size_t recordSize, Mode mode) {
     int flags = O_CLOEXEC;

@@ -1,7 +1,7 @@
 // Windows-1252 text to and from UTF-8.
 #include <gtest/gtest.h>
 
-#include "app/Ansi.h"
+#include "base/Ansi.h"
 
 namespace qf {
 namespace {

@@ -1,12 +1,12 @@
-#include "app/Settings.h"
+#include "base/Settings.h"
 
 #include <array>
 #include <sstream>
 
-#include "app/Ansi.h"
-#include "app/FileUtil.h"
-#include "app/ProfileFile.h"
-#include "app/TextHelpers.h"
+#include "base/Ansi.h"
+#include "base/FileUtil.h"
+#include "base/ProfileFile.h"
+#include "base/TextHelpers.h"
 
 namespace qf {
 namespace {

@@ -1,18 +1,29 @@
-#include "app/forms/DialogPrompter.h"
+#include "base/forms/DialogPrompter.h"
 
 #include <QApplication>
 #include <QFileDialog>
 #include <QMessageBox>
 
-#include "app/forms/QtText.h"
+#include "base/forms/QtText.h"
 
 namespace qf {
+namespace {
+
+QMessageBox::Icon IconOf(Severity severity) {
+    switch (severity) {
+        case Severity::Error: return QMessageBox::Critical;
+        case Severity::Warning: return QMessageBox::Warning;
+        case Severity::Information: break;
+    }
+    return QMessageBox::Information;
+}
+
+}  // namespace
 
 void DialogPrompter::Inform(const Message& message) {
     if (message.beep != Beep::None) QApplication::beep();
-    const bool problem = message.caption == kCaptionError || message.caption == kCaptionDiskError;
-    QMessageBox box(problem ? QMessageBox::Critical : QMessageBox::Information, FromAnsi(message.caption),
-                    FromAnsi(message.text), QMessageBox::Ok, QApplication::activeWindow());
+    QMessageBox box(IconOf(message.severity), FromAnsi(message.caption), FromAnsi(message.text), QMessageBox::Ok,
+                    QApplication::activeWindow());
     box.exec();
 }
 

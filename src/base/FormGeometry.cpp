@@ -1,0 +1,67 @@
+#include "base/FormGeometry.h"
+
+#include <algorithm>
+
+namespace qf {
+
+double ScaleOfWindowSize(int windowSize) {
+    switch (windowSize) {
+        case 800: return 1.25;
+        case 1024: return 1.6;
+        case 1280: return 2.0;
+        default: return 1.0;
+    }
+}
+
+int StartUpWindowSize(int setting, int screenWidth, int screenHeight) {
+    struct Size {
+        int width, height;
+    };
+    static constexpr Size kSizes[] = {{800, 600}, {1024, 768}, {1280, 1024}};
+    for (const Size& s : kSizes)
+        if (setting == s.width && screenWidth >= s.width && screenHeight >= s.height) return s.width;
+    return 640;
+}
+
+int ScalePercent(double scale) { return static_cast<int>(scale * 100.0 + 1e-9); }
+
+int Scaled(int designSize, double scale) {
+    return static_cast<int>(static_cast<long long>(designSize) * ScalePercent(scale) / 100);
+}
+
+Placement CentreDialog(int screenWidth, int screenHeight, int width, int height) {
+    return {(screenWidth - width) / 2, (screenHeight - height) / 2};
+}
+
+Placement CentreMainWindow(int screenWidth, int screenHeight, int width, int height, int topOffset) {
+    return {(screenWidth - width) / 2, std::max(0, (screenHeight - height) / 2 - topOffset)};
+}
+
+FontRule FontRuleFor(ControlKind kind) {
+    switch (kind) {
+        case ControlKind::Label:
+        case ControlKind::CheckBox:
+        case ControlKind::RadioButton: return {InterfaceFontKind::Label, true};
+        case ControlKind::ListBox:
+        case ControlKind::GroupBox: return {InterfaceFontKind::Label, false};
+        case ControlKind::Edit:
+        case ControlKind::Grid:
+        case ControlKind::ComboBox: return {InterfaceFontKind::Edit, true};
+        case ControlKind::MaskedEdit: return {InterfaceFontKind::Edit, false};
+        case ControlKind::Button: return {InterfaceFontKind::Button, false};
+        case ControlKind::Other: break;
+    }
+    return {};
+}
+
+const InterfaceFont* FormLook::Font(InterfaceFontKind kind) const {
+    switch (kind) {
+        case InterfaceFontKind::Label: return &label;
+        case InterfaceFontKind::Edit: return &edit;
+        case InterfaceFontKind::Button: return &button;
+        case InterfaceFontKind::None: break;
+    }
+    return nullptr;
+}
+
+}  // namespace qf

@@ -1,0 +1,59 @@
+#include "base/forms/InterfaceFonts.h"
+
+#include <QAbstractButton>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListView>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTableView>
+#include <QTextEdit>
+
+#include "base/forms/QtText.h"
+
+namespace qf {
+
+ControlKind KindOfControl(const QWidget& w) {
+    if (qobject_cast<const QLabel*>(&w)) return ControlKind::Label;
+    if (qobject_cast<const QCheckBox*>(&w)) return ControlKind::CheckBox;
+    if (qobject_cast<const QRadioButton*>(&w)) return ControlKind::RadioButton;
+    if (qobject_cast<const QPushButton*>(&w)) return ControlKind::Button;
+    if (qobject_cast<const QGroupBox*>(&w)) return ControlKind::GroupBox;
+    if (qobject_cast<const QTableView*>(&w)) return ControlKind::Grid;
+    if (qobject_cast<const QListView*>(&w)) return ControlKind::ListBox;
+    if (qobject_cast<const QComboBox*>(&w)) return ControlKind::ComboBox;
+    if (const auto* edit = qobject_cast<const QLineEdit*>(&w))
+        return edit->inputMask().isEmpty() ? ControlKind::Edit : ControlKind::MaskedEdit;
+    if (qobject_cast<const QPlainTextEdit*>(&w) || qobject_cast<const QTextEdit*>(&w)) return ControlKind::Edit;
+    return ControlKind::Other;
+}
+
+QColor ColorOf(std::int32_t c) { return QColor(c & 0xFF, (c >> 8) & 0xFF, (c >> 16) & 0xFF); }
+
+void ApplyLook(QWidget& widget, const QFont& designFont, const FormLook& look, bool applyFonts) {
+    QFont font = designFont;
+    const FontRule rule = applyFonts ? FontRuleFor(KindOfControl(widget)) : FontRule{};
+    if (const InterfaceFont* chosen = look.Font(rule.font)) {
+        font.setFamily(FromAnsi(chosen->name));
+        font.setBold(chosen->bold);
+        font.setItalic(chosen->italic);
+        if (rule.colour) {
+            QPalette palette = widget.palette();
+            palette.setColor(QPalette::WindowText, ColorOf(chosen->color));
+            palette.setColor(QPalette::Text, ColorOf(chosen->color));
+            widget.setPalette(palette);
+        }
+    }
+    const int percent = ScalePercent(look.scale);
+    if (designFont.pointSizeF() > 0)
+        font.setPointSizeF(designFont.pointSizeF() * percent / 100.0);
+    else if (designFont.pixelSize() > 0)
+        font.setPixelSize(std::max(1, designFont.pixelSize() * percent / 100));
+    widget.setFont(font);
+}
+
+}  // namespace qf
