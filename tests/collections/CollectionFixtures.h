@@ -31,10 +31,10 @@ inline std::vector<std::uint8_t> SlotBytes(const PuzzleRecord& p) { return Encod
 
 // Writes a collection whose slot k holds (categories[k], titles[k]); returns its bytes.
 inline std::vector<std::uint8_t> WriteCollection(const std::string& path,
-                                                 const std::vector<std::pair<std::string, std::string>>& slots) {
+                                                 const std::vector<std::pair<std::string, std::string>>& entries) {
     std::vector<std::uint8_t> bytes;
     std::uint32_t seed = 100;
-    for (const auto& [category, title] : slots) {
+    for (const auto& [category, title] : entries) {
         const auto one = SlotBytes(*MakePuzzle(category, title, seed++));
         bytes.insert(bytes.end(), one.begin(), one.end());
     }
