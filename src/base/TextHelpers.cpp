@@ -1,5 +1,6 @@
 #include "base/TextHelpers.h"
 
+#include <algorithm>
 #include <cmath>
 #include <cstdio>
 #include <limits>
@@ -31,6 +32,46 @@ std::string LowerAscii(std::string_view text) {
     for (char& c : s)
         if (c >= 'A' && c <= 'Z') c = static_cast<char>(c - 'A' + 'a');
     return s;
+}
+
+namespace {
+
+// The plain letters of a Windows-1252 letter with an accent (lower case); nullptr for others.
+const char* FoldedLetter(unsigned char c) {
+    static const char* const kFrom0xC0[64] = {
+        "a", "a", "a", "a", "a", "a", "ae", "c", "e", "e", "e", "e", "i", "i", "i", "i",   // C0..CF
+        "d", "n", "o", "o", "o", "o", "o", nullptr, "o", "u", "u", "u", "u", "y", "th", "ss",  // D0..DF
+        "a", "a", "a", "a", "a", "a", "ae", "c", "e", "e", "e", "e", "i", "i", "i", "i",   // E0..EF
+        "d", "n", "o", "o", "o", "o", "o", nullptr, "o", "u", "u", "u", "u", "y", "th", "y",   // F0..FF
+    };
+    switch (c) {
+        case 0x8A: case 0x9A: return "s";
+        case 0x8C: case 0x9C: return "oe";
+        case 0x8E: case 0x9E: return "z";
+        case 0x9F: return "y";
+        default: break;
+    }
+    return c >= 0xC0 ? kFrom0xC0[c - 0xC0] : nullptr;
+}
+
+}  // namespace
+
+std::string ListSortKey(std::string_view text) {
+    std::string key;
+    key.reserve(text.size());
+    for (char ch : text) {
+        const auto c = static_cast<unsigned char>(ch);
+        if (const char* folded = FoldedLetter(c)) key += folded;
+        else key += (c >= 'A' && c <= 'Z') ? static_cast<char>(c - 'A' + 'a') : ch;
+    }
+    return key;
+}
+
+bool ListOrderLess(std::string_view a, std::string_view b) {
+    const std::string ka = ListSortKey(a), kb = ListSortKey(b);
+    return std::lexicographical_compare(ka.begin(), ka.end(), kb.begin(), kb.end(), [](char x, char y) {
+        return static_cast<unsigned char>(x) < static_cast<unsigned char>(y);
+    });
 }
 
 char UpperLetter(char c) {

@@ -10,6 +10,12 @@ std::string TrimBlanks(std::string_view text);            // blanks (32 only), b
 std::string PadRight(std::string_view text, std::size_t n);  // blanks appended up to n
 std::string PadLeft(std::string_view text, std::size_t n);   // blanks put in front up to n
 std::string LowerAscii(std::string_view text);            // A-Z only
+
+// The order of every sorted list the user sees (categories, titles, shapes; the tool's lists
+// too): alphabetical with letter case and accents set aside, so an accented E stands with the
+// E's. Compare keys as unsigned bytes; rows whose keys are equal keep the order they came in.
+std::string ListSortKey(std::string_view text);
+bool ListOrderLess(std::string_view a, std::string_view b);
 char UpperLetter(char c);                                 // the upper case of grid letters
 std::string UpperLetters(std::string_view text);
 std::string MakeCopyName(std::string_view title, std::size_t capacity);

@@ -49,7 +49,7 @@ bool SameIgnoringCase(const std::string& a, const std::string& b) { return Lower
 void SortRows(std::vector<ListRow>& rows) {
     std::vector<std::pair<std::string, std::size_t>> keys;
     keys.reserve(rows.size());
-    for (std::size_t i = 0; i < rows.size(); ++i) keys.emplace_back(LowerAscii(rows[i].text), i);
+    for (std::size_t i = 0; i < rows.size(); ++i) keys.emplace_back(ListSortKey(rows[i].text), i);
     std::stable_sort(keys.begin(), keys.end(), [](const auto& a, const auto& b) {
         return std::lexicographical_compare(a.first.begin(), a.first.end(), b.first.begin(), b.first.end(),
                                             [](char x, char y) {

@@ -31,8 +31,8 @@ struct ListRow {
     std::string text;
     std::int64_t value = 0;
 };
-// Sorts as the list controls do: alphabetically without regard to letter case; rows that
-// compare equal keep the order in which they were added.
+// Sorts as the list controls do: alphabetically without regard to letter case and accents
+// (ListSortKey); rows that compare equal keep the order in which they were added.
 void SortRows(std::vector<ListRow>& rows);
 bool SameIgnoringCase(const std::string& a, const std::string& b);
 

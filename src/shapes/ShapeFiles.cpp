@@ -48,7 +48,7 @@ std::optional<std::vector<ShapeEntry>> ListShapes(const std::string& libraryPath
 
 void SortShapeEntries(std::vector<ShapeEntry>& entries) {
     std::stable_sort(entries.begin(), entries.end(), [](const ShapeEntry& a, const ShapeEntry& b) {
-        return LowerAscii(a.text) < LowerAscii(b.text);
+        return ListOrderLess(a.text, b.text);
     });
 }
 

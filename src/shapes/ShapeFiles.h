@@ -40,8 +40,8 @@ struct ShapeEntry {
 };
 // Every record of the library in file order; nullopt when the file cannot be opened.
 std::optional<std::vector<ShapeEntry>> ListShapes(const std::string& libraryPath);
-// The list as the shape lists show it: sorted as text without regard to letter case
-// (so "15x15 ..." comes before "9x9 ..."); equal texts keep file order.
+// The list as the shape lists show it: sorted as text without regard to letter case and
+// accents (so "15x15 ..." comes before "9x9 ..."); equal texts keep file order.
 void SortShapeEntries(std::vector<ShapeEntry>& entries);
 
 // Record `index` of the library. Open failure: the no-shapes warning; an index outside the

@@ -1,6 +1,8 @@
 // The shared text and number helpers.
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
 #include "base/TextHelpers.h"
 
 namespace qf {
@@ -27,6 +29,19 @@ TEST(TextHelpers, CaseMappings) {
     EXPECT_EQ(UpperLetter('\xFF'), '\xFF');  // ÿ unchanged
     EXPECT_EQ(UpperLetter('-'), '-');
     EXPECT_EQ(UpperLetters("o'neil-\xF1"), "O'NEIL-\xD1");
+}
+
+TEST(TextHelpers, ListOrderSetsCaseAndAccentsAside) {
+    EXPECT_EQ(ListSortKey("\xC9" "cole d'\xE9t\xE9"), "ecole d'ete");
+    EXPECT_EQ(ListSortKey("Stra\xDF" "e \xC6on \x8A" "ar"), "strasse aeon sar");
+    // An accented E stands with the E's, not after "zoo" nor before "apple".
+    std::vector<std::string> titles{"zoo", "\xC9" "cole", "apple", "Echo", "eclair"};
+    std::stable_sort(titles.begin(), titles.end(), [](const auto& a, const auto& b) { return ListOrderLess(a, b); });
+    EXPECT_EQ(titles, (std::vector<std::string>{"apple", "Echo", "eclair", "\xC9" "cole", "zoo"}));
+    EXPECT_FALSE(ListOrderLess("Ecole", "\xC9" "cole"));  // equal keys: the order they came in
+    EXPECT_FALSE(ListOrderLess("\xC9" "cole", "Ecole"));
+    EXPECT_TRUE(ListOrderLess("15x15 Star", "9x9 Small"));  // text, not numbers
+    EXPECT_TRUE(ListOrderLess("~tilde", "\xA9 sign"));     // other bytes compare unsigned
 }
 
 TEST(TextHelpers, MakeCopyName) {

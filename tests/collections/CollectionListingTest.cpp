@@ -45,6 +45,11 @@ TEST(CollectionListing, SortIgnoresCaseKeepsEqualRowsInOrderAndPutsDigitsFirst) 
     EXPECT_EQ(Texts(rows), (std::vector<std::string>{"15x15", "9x9", "a", "A", "b", "B"}));
     EXPECT_EQ(rows[2].value, 2);
     EXPECT_EQ(rows[3].value, 5);
+
+    // Accented titles stand with their letter, not after "z".
+    std::vector<ListRow> titles{{"Zebras", 0}, {"\xC9t\xE9", 1}, {"Eagles", 2}, {"\xE2nes", 3}, {"Fish", 4}};
+    SortRows(titles);
+    EXPECT_EQ(Texts(titles), (std::vector<std::string>{"\xE2nes", "Eagles", "\xC9t\xE9", "Fish", "Zebras"}));
 }
 
 TEST(CollectionListing, DamagedLengthBytesAreCutToTheFieldCapacity) {
