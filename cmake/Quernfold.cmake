@@ -13,7 +13,8 @@ endfunction()
 # qf_library(NAME DIR DEPS...): one library per folder, its sources taken from DIR (sub-folders
 # such as forms/ are layers of their own and are not included).
 function(qf_library name dir)
-  file(GLOB sources CONFIGURE_DEPENDS ${CMAKE_CURRENT_SOURCE_DIR}/${dir}/*.cpp ${CMAKE_CURRENT_SOURCE_DIR}/${dir}/*.h)
+  file(GLOB sources CONFIGURE_DEPENDS ${CMAKE_CURRENT_SOURCE_DIR}/${dir}/*.cpp ${CMAKE_CURRENT_SOURCE_DIR}/${dir}/*.h
+       ${CMAKE_CURRENT_SOURCE_DIR}/${dir}/*.qrc)
   add_library(${name} STATIC ${sources})
   target_include_directories(${name} PUBLIC ${PROJECT_SOURCE_DIR}/src)
   target_link_libraries(${name} PUBLIC ${ARGN})
