@@ -49,9 +49,27 @@ FontRule FontRuleFor(ControlKind kind) {
         case ControlKind::ComboBox: return {InterfaceFontKind::Edit, true};
         case ControlKind::MaskedEdit: return {InterfaceFontKind::Edit, false};
         case ControlKind::Button: return {InterfaceFontKind::Button, false};
+        case ControlKind::SpeedButton:
+        case ControlKind::Panel:
+        case ControlKind::Bevel:
         case ControlKind::Other: break;
     }
     return {};
+}
+
+bool KeepsBounds(ControlKind kind) { return kind != ControlKind::Other && kind != ControlKind::GroupBox &&
+                                              kind != ControlKind::ComboBox && kind != ControlKind::MaskedEdit; }
+
+bool KeepsFontSize(ControlKind kind) { return KeepsBounds(kind) && kind != ControlKind::Bevel; }
+
+ComponentGeometry ScaledComponent(const ComponentGeometry& design, double scale) {
+    ComponentGeometry c = design;
+    c.left = Scaled(design.left, scale);
+    c.top = Scaled(design.top, scale);
+    c.width = Scaled(design.width, scale);
+    c.height = Scaled(design.height, scale);
+    c.fontSize = Scaled(design.fontSize, scale);
+    return c;
 }
 
 const InterfaceFont* FormLook::Font(InterfaceFontKind kind) const {

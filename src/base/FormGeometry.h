@@ -2,6 +2,10 @@
 // The rules every window follows when shown: the screen scale of the chosen screen size, the
 // centring of dialogs and of the main window, and which interface font each kind of control
 // takes. Plain numbers here; the windows layer applies them to widgets.
+#include <array>
+#include <vector>
+
+#include "base/Message.h"
 #include "base/Settings.h"
 
 namespace qf {
@@ -31,7 +35,8 @@ Placement CentreMainWindow(int screenWidth, int screenHeight, int width, int hei
 
 // The kinds of control the interface fonts distinguish.
 enum class ControlKind {
-    Label, CheckBox, RadioButton, ListBox, GroupBox, Edit, Grid, ComboBox, MaskedEdit, Button, Other,
+    Label, CheckBox, RadioButton, ListBox, GroupBox, Edit, Grid, ComboBox, MaskedEdit, Button,
+    SpeedButton, Panel, Bevel, Other,
 };
 enum class InterfaceFontKind { None, Label, Edit, Button };
 struct FontRule {
@@ -39,6 +44,32 @@ struct FontRule {
     bool colour = false;  // the font's colour is applied too
 };
 FontRule FontRuleFor(ControlKind kind);
+
+// The main window's design geometry: its client size and, per component position (the order
+// its controls were made in), the bounds and font size of the kinds that keep them. Restoring
+// puts every control back to its design size before scaling, so scales never compound.
+inline constexpr int kMaxRecordedComponents = 121;
+inline constexpr const char* kTooManyComponents = "Too many compenents to save dimensions.";
+
+bool KeepsBounds(ControlKind kind);
+bool KeepsFontSize(ControlKind kind);
+
+struct ComponentGeometry {
+    bool recorded = false;  // bounds recorded (its kind keeps them)
+    bool hasFont = false;   // font size recorded too
+    int left = 0, top = 0, width = 0, height = 0, fontSize = 0;
+};
+
+struct DesignGeometry {
+    int clientWidth = 0;
+    int clientHeight = 0;
+    std::vector<ComponentGeometry> components;  // at most kMaxRecordedComponents
+    Message tooMany;                             // set when a window has more components
+};
+
+// Component k of the design as the scale shows it: every number times the whole-number
+// percentage, truncated.
+ComponentGeometry ScaledComponent(const ComponentGeometry& design, double scale);
 
 // How dialogs look when they are shown: the three interface fonts, the scale and the screen.
 struct FormLook {

@@ -15,6 +15,12 @@ FormFixture::FormFixture(std::deque<Answer> answers, std::deque<std::string> fil
     chooser = scriptedChooser.get();
     context.prompter = std::move(scriptedPrompter);
     context.fileChooser = std::move(scriptedChooser);
+    auto scriptedFonts = std::make_unique<ScriptedFontChooser>();
+    auto scriptedColors = std::make_unique<ScriptedColorChooser>();
+    fonts = scriptedFonts.get();
+    colors = scriptedColors.get();
+    context.fontChooser = std::move(scriptedFonts);
+    context.colorChooser = std::move(scriptedColors);
 }
 
 void FormFixture::CopyShipped(const std::string& name) const {

@@ -29,6 +29,8 @@ struct FormFixture {
     ProgramContext context;
     ScriptedPrompter* prompter = nullptr;  // owned by the context
     ScriptedChooser* chooser = nullptr;
+    ScriptedFontChooser* fonts = nullptr;
+    ScriptedColorChooser* colors = nullptr;
 };
 
 // The control called `name` (its objectName) of a window; fails the test when there is none.

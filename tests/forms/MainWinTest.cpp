@@ -1,47 +1,221 @@
-// The main window: caption from the open collection, its lists, its commands, settings written
-// when it closes.
+// The main window: caption, lists, enable rules, recent files, screen sizes, fonts, languages,
+// and the settings written when it closes.
 #include <QAction>
 #include <QCheckBox>
+#include <QLabel>
 #include <QListWidget>
+#include <QToolButton>
 #include <QtTest>
 
+#include "app/forms/ClientArea.h"
 #include "app/forms/MainWin.h"
 #include "collections/CollectionFixtures.h"
 #include "forms/FormFixture.h"
 
 namespace qf {
 
+namespace {
+
+std::string WriteSet(const test::FormFixture& f, const char* name = "SET.QF3") {
+    const std::string path = f.dir.File(name);
+    test::WriteCollection(path, {{"Sports", "Tennis"}, {"Animals", "Owls"}, {"Sports", "Golf"}, {"Animals", "Bats"}});
+    return path;
+}
+
+}  // namespace
+
 class MainWinTest : public QObject {
     Q_OBJECT
 private slots:
     void CaptionNamesTheOpenCollection() {
         test::FormFixture f;
-        f.context.state.settings.lastGroup = f.dir.File("Word Games.QF3");
+        f.context.state.settings.lastGroup = f.dir.File("Q.QF3");
         TMainWin window(f.context);
-        QCOMPARE(window.windowTitle(), QString("Quernfold 98 (Word Games)"));
+        window.show();
+        QCOMPARE(window.windowTitle(), QString("Quernfold 98 (Q)"));
         QCOMPARE(QString::fromStdString(ComputeDisplayName("/a/b/SAMPLE.QF3")), QString("SAMPLE"));
-        QCOMPARE(QString::fromStdString(ComputeDisplayName("/a/b/Q.QF3")), QString("Q"));
     }
 
-    void ListsShowTheCollectionAndFollowEveryWrite() {
-        test::FormFixture f;
-        const std::string path = f.dir.File("SET.QF3");
-        test::WriteCollection(path, {{"Sports", "Tennis"}, {"Animals", "Owls"}, {"Sports", "Golf"}});
-        f.context.state.settings.lastGroup = path;
+    void ListsAndTheOnePuzzleCommands() {
+        test::FormFixture f({Answer::Yes});
+        f.context.state.settings.lastGroup = WriteSet(f);
         TMainWin window(f.context);
+        window.show();
         auto* categories = test::Control<QListWidget>(window, "CategoryBox");
         auto* puzzles = test::Control<QListWidget>(window, "PuzzleBox");
-        QCOMPARE(categories->count(), 2);
         QCOMPARE(categories->item(0)->text(), QString("Animals"));
-        QCOMPARE(puzzles->currentRow(), 0);  // start-up selects the first puzzle
+        QCOMPARE(puzzles->currentItem()->text(), QString("Bats"));  // start-up selects the first puzzle
+        QVERIFY(window.Action("MenuDelete")->isEnabled());
+        QVERIFY(test::Control<QToolButton>(window, "SpeedDelete")->isEnabled());
+        QVERIFY(!window.Action("MenuModify")->isEnabled());  // its window is not built yet
 
-        categories->setCurrentRow(1);
+        categories->setCurrentRow(1);  // Sports: no puzzle selected, the commands go
         QCOMPARE(puzzles->count(), 2);
-        QCOMPARE(puzzles->item(0)->text(), QString("Golf"));
+        QVERIFY(!window.Action("MenuDelete")->isEnabled());
+        puzzles->setCurrentRow(1);  // Tennis
+        QVERIFY(window.Action("MenuDelete")->isEnabled());
 
-        window.Collection().Written("Animals", "Owls");  // a writer's word is all the window needs
+        window.Action("MenuDelete")->trigger();
+        QCOMPARE(QString::fromStdString(f.prompter->asked.at(0).text), QString("Are you sure you want to delete Tennis?"));
+        QCOMPARE(puzzles->count(), 1);
+        QCOMPARE(puzzles->currentItem()->text(), QString("Golf"));  // the row above
+
+        // A writer's word is all the window needs; the enable state waits for the next click.
+        window.Collection().Written("Animals", "Owls");
         QCOMPARE(categories->currentRow(), 0);
         QCOMPARE(puzzles->currentItem()->text(), QString("Owls"));
+    }
+
+    void AnEmptyCollectionDisablesTheOnePuzzleCommands() {
+        test::FormFixture f;
+        f.context.state.settings.lastGroup = f.dir.File("EMPTY.QF3");
+        TMainWin window(f.context);
+        window.show();
+        QCOMPARE(test::Control<QListWidget>(window, "PuzzleBox")->count(), 0);
+        for (const char* name : {"MenuModify", "MenuCopy", "MenuDelete", "MenuPrint", "MenuPuzzleWords"})
+            QVERIFY2(!window.Action(name)->isEnabled(), name);
+        window.Action("MenuDelete")->setEnabled(true);
+        window.Action("MenuDelete")->trigger();
+        QCOMPARE(QString::fromStdString(f.prompter->said.at(0).text),
+                 QString("No puzzle selected.  Please select a puzzle first."));
+    }
+
+    void OpeningCollectionsAndTheRecentFiles() {
+        test::FormFixture f;
+        const std::string a = WriteSet(f, "A.QF3");
+        const std::string b = WriteSet(f, "B.QF3");
+        f.context.state.settings.lastGroup = a;
+        f.context.state.settings.lastFiles = {f.dir.File("GONE.QF3"), "", "", "", ""};
+        f.chooser->Answers() = {b, f.dir.File("notes.txt"), ""};
+        TMainWin window(f.context);
+        window.show();
+        QVERIFY(window.findChild<QAction*>("MenuExitSep")->isVisible());
+
+        window.Action("MenuOpenGroup")->trigger();
+        QCOMPARE(window.windowTitle(), QString("Quernfold 98 (B)"));
+        QCOMPARE(f.context.state.settings.lastFiles[0], a);
+        auto* first = window.findChild<QAction*>("MenuLastFile1");
+        QCOMPARE(first->text(), QString::fromStdString("&1   " + a));
+        QCOMPARE(window.findChild<QAction*>("MenuLastFile2")->text(),
+                 QString::fromStdString("&2   " + f.dir.File("GONE.QF3")));
+
+        window.Action("MenuOpenGroup")->trigger();  // not a collection
+        QCOMPARE(QString::fromStdString(f.prompter->said.back().text),
+                 QString("The file selected is not a valid Crossword file."));
+        QCOMPARE(window.windowTitle(), QString("Quernfold 98 (B)"));
+        window.Action("MenuOpenGroup")->trigger();  // cancelled
+        QCOMPARE(window.windowTitle(), QString("Quernfold 98 (B)"));
+
+        window.findChild<QAction*>("MenuLastFile2")->trigger();  // deleted on disk: nothing
+        QCOMPARE(window.windowTitle(), QString("Quernfold 98 (B)"));
+        first->trigger();  // A again
+        QCOMPARE(window.windowTitle(), QString("Quernfold 98 (A)"));
+        QCOMPARE(f.context.state.settings.lastFiles[0], b);
+        QCOMPARE(f.context.state.settings.lastFiles[1], f.dir.File("GONE.QF3"));
+    }
+
+    void NewCollectionAsksForTheFirstPuzzle() {
+        test::FormFixture f({Answer::No});
+        f.context.state.settings.lastGroup = WriteSet(f);
+        f.chooser->Answers() = {f.dir.File("Fresh.QF3")};
+        TMainWin window(f.context);
+        window.show();
+        window.Action("MenuNewGroup")->trigger();
+        QCOMPARE(f.chooser->requests.at(0).title, std::string("Create New Puzzle Group"));
+        QCOMPARE(window.windowTitle(), QString("Quernfold 98 (Fresh)"));
+        QCOMPARE(test::Control<QListWidget>(window, "CategoryBox")->count(), 0);
+        QCOMPARE(QString::fromStdString(f.prompter->asked.at(0).text),
+                 QString("Would you like to create your first puzzle now for this new puzzle collection?"));
+        QCOMPARE(QString::fromStdString(f.prompter->asked.at(0).caption), QString("New Puzzle"));
+    }
+
+    void ScaleChangesNeverCompound() {
+        test::FormFixture f;
+        f.context.state.screen = {1280, 1024, 1.0};
+        TMainWin window(f.context);
+        window.show();
+        const auto design = window.Design();
+        auto* list = test::Control<QListWidget>(window, "PuzzleBox");
+        const QRect designBounds = list->geometry();
+        const int designFont = list->font().pixelSize();
+
+        window.Action("N1024x768")->trigger();
+        QCOMPARE(f.context.state.settings.windowSize, 1024);
+        QVERIFY(window.Action("N1024x768")->isChecked());
+        QVERIFY(!window.Action("N640x480")->isChecked());
+        QCOMPARE(list->geometry().width(), designBounds.width() * 160 / 100);
+        QCOMPARE(list->font().pixelSize(), designFont * 160 / 100);
+        QCOMPARE(window.centralWidget()->width(), 632 * 160 / 100);
+
+        window.Action("N800x600")->trigger();
+        window.Action("N640x480")->trigger();
+        QCOMPARE(list->geometry(), designBounds);
+        QCOMPARE(list->font().pixelSize(), designFont);
+        for (std::size_t k = 0; k < window.Components().size(); ++k) {
+            const ComponentGeometry& c = design.components[k];
+            if (!c.recorded) continue;
+            QCOMPARE(window.Components()[k]->geometry(), QRect(c.left, c.top, c.width, c.height));
+        }
+        QCOMPARE(window.x(), (1280 - window.frameGeometry().width()) / 2);
+    }
+
+    void ALargeSizeOnASmallScreenFallsBackToTheSmallest() {
+        test::FormFixture f;
+        f.context.state.screen = {1024, 768, 1.0};
+        f.context.state.settings.windowSize = 1280;
+        TMainWin window(f.context);
+        window.show();
+        QVERIFY(window.Action("N640x480")->isChecked());
+        QVERIFY(!window.Action("N1280x1024")->isChecked());
+        window.Action("N640x480")->trigger();  // 640 differs from the setting: taken
+        QCOMPARE(f.context.state.settings.windowSize, 640);
+        window.Action("N1280x1024")->trigger();
+        QCOMPARE(QString::fromStdString(f.prompter->said.at(0).text),
+                 QString("Your current screen resolution does not support 1280 x 1024 pixels."));
+        QVERIFY(window.Action("N640x480")->isChecked());
+        QVERIFY(!window.Action("N1280x1024")->isChecked());
+    }
+
+    void LanguagesFontsColoursAndBackground() {
+        test::FormFixture f;
+        test::WriteFile(f.dir.File("ssceam1.clx"), "");
+        test::WriteFile(f.dir.File("thesdbam.cth"), "");
+        test::WriteFile(f.dir.File("QFOLD3.INI"), "[Misc]\nDictionary=5\nThesaurus=2\n[Reports]\nPixel Format=2\n");
+        f.context.state = ProgramState::StartUp(Directories{f.dir.Path(), f.dir.Path()});
+        TMainWin window(f.context);
+        window.show();
+        QVERIFY(window.Action("MenuEnglish")->isChecked());  // French was missing
+        QVERIFY(!window.Action("MenuFrench")->isEnabled());
+        QVERIFY(window.Action("MenuChooseSpell")->isEnabled());
+        QVERIFY(window.Action("MenuThesEnglish")->isChecked());
+        QVERIFY(!window.Action("MenuThesBritish")->isEnabled());
+        window.Action("MenuChooseSpell")->trigger();
+        QCOMPARE(f.context.state.settings.dictionary, 9);
+        QVERIFY(!window.Action("MenuEnglish")->isChecked());
+        QCOMPARE(f.context.state.userLists.include, std::string("IncEngl.tlx"));
+
+        QVERIFY(window.Action("Colors256")->isChecked());
+        window.Action("Colors16Mil")->trigger();
+        QCOMPARE(f.context.state.settings.pixelFormat, 1);
+        QVERIFY(!window.Action("Colors256")->isChecked());
+
+        auto* label = test::Control<QLabel>(window, "CategoryLabel");
+        const int size = label->font().pixelSize();
+        FontChoice chosen{"Courier New", 40, 0x0000FF, true, true, false, false};
+        f.fonts->answers = {chosen};
+        window.Action("MenuLabelFont")->trigger();
+        QCOMPARE(label->font().family(), QString("Courier New"));
+        QVERIFY(label->font().italic());
+        QCOMPARE(label->font().pixelSize(), size);  // a size chosen is not applied
+        QCOMPARE(label->palette().color(QPalette::WindowText), QColor(255, 0, 0));
+        QCOMPARE(f.context.state.settings.labelFont.name, std::string("Courier New"));
+
+        auto* client = qobject_cast<TClientArea*>(window.centralWidget());
+        QVERIFY(client->Tiled());
+        window.Action("MenuShowBack")->trigger();
+        QVERIFY(!client->Tiled());
+        QVERIFY(!f.context.state.settings.backgroundBitmap);
+        QCOMPARE(BackgroundTiles(QSize(200, 100), QSize(96, 96)).size(), size_t(6));  // partial tiles too
     }
 
     void WordSeparatorsAreChosenThroughTheirDialog() {
@@ -54,7 +228,7 @@ private slots:
             test::Control<QCheckBox>(dialog, "SlashBox")->click();
             QTest::keyClick(&dialog, Qt::Key_Escape);
         });
-        test::Control<QAction>(window, "MenuWordSep")->trigger();
+        window.Action("MenuWordSep")->trigger();
         QVERIFY(!f.context.state.settings.wordSepStar);
         QVERIFY(f.context.state.settings.wordSepSlash);
     }
@@ -65,7 +239,8 @@ private slots:
         {
             TMainWin window(f.context);
             window.show();
-            QVERIFY(window.close());
+            window.Action("MenuExit")->trigger();
+            QVERIFY(!window.isVisible());
         }
         const std::string ini = test::ReadFileText(f.dir.File("QFOLD3.INI"));
         QVERIFY(ini.find("Window Size=1024\n") != std::string::npos);

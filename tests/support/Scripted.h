@@ -5,6 +5,7 @@
 #include <string>
 #include <vector>
 
+#include "base/Choosers.h"
 #include "base/Prompter.h"
 
 namespace qf::test {
@@ -39,9 +40,37 @@ public:
         return a;
     }
     std::vector<FileDialogRequest> requests;
+    std::deque<std::string>& Answers() { return answers_; }
 
 private:
     std::deque<std::string> answers_;
+};
+
+// Answers font and colour dialogs from a script (nothing, a cancel, once it runs out).
+class ScriptedFontChooser : public FontChooser {
+public:
+    std::optional<FontChoice> Choose(const FontChoice& current) override {
+        shown.push_back(current);
+        if (answers.empty()) return std::nullopt;
+        auto a = answers.front();
+        answers.pop_front();
+        return a;
+    }
+    std::deque<std::optional<FontChoice>> answers;
+    std::vector<FontChoice> shown;
+};
+
+class ScriptedColorChooser : public ColorChooser {
+public:
+    std::optional<std::int32_t> Choose(std::int32_t current) override {
+        shown.push_back(current);
+        if (answers.empty()) return std::nullopt;
+        auto a = answers.front();
+        answers.pop_front();
+        return a;
+    }
+    std::deque<std::optional<std::int32_t>> answers;
+    std::vector<std::int32_t> shown;
 };
 
 }  // namespace qf::test

@@ -1,36 +1,28 @@
 #include "app/forms/MainWin.h"
 
+#include <QAction>
 #include <QCloseEvent>
-#include <QGridLayout>
-#include <QLabel>
 #include <QListWidget>
-#include <QMenuBar>
-#include <QSignalBlocker>
+#include <QTimer>
+#include <QToolButton>
 #include <filesystem>
 
-#include "app/forms/WordLetters.h"
+#include "app/ScreenOptions.h"
+#include "app/forms/ClientArea.h"
+#include "app/forms/Pictures.h"
+#include "base/forms/FormMessages.h"
+#include "base/forms/InterfaceFonts.h"
 #include "base/forms/QtText.h"
+#include "base/forms/WindowGeometry.h"
+#include "collections/OldVersions.h"
 
 namespace qf {
 namespace {
 
-QLabel* Heading(const char* name, const char* text) {
-    auto* label = new QLabel(text);
-    label->setObjectName(name);
-    QFont font("Arial");
-    font.setPixelSize(31);
-    font.setBold(true);
-    label->setFont(font);
-    label->setStyleSheet("color: yellow;");
-    return label;
-}
-
-QListWidget* List(const char* name) {
-    auto* list = new QListWidget;
-    list->setObjectName(name);
-    list->setSelectionMode(QAbstractItemView::SingleSelection);
-    return list;
-}
+// The one-puzzle commands: enabled exactly when a puzzle is selected.
+constexpr const char* kOnePuzzleCommands[] = {"MenuModify", "MenuCopy", "MenuDelete", "MenuPrint",
+                                              "MenuPuzzleWords"};
+constexpr int kTopOffset = 10;
 
 void Fill(QListWidget* box, const std::vector<ListRow>& rows, int selected) {
     const QSignalBlocker quiet(box);
@@ -53,40 +45,69 @@ std::string ComputeDisplayName(const std::string& collectionPath) {
 TMainWin::TMainWin(ProgramContext& context, QWidget* parent)
     : QMainWindow(parent), context_(context), working_(std::make_unique<PuzzleRecord>(NewPuzzleRecord())) {
     setObjectName("MainWin");
-    resize(632, 413);
-
-    auto* central = new QWidget;
-    central->setObjectName("Client");
-    central->setStyleSheet("#Client { background: grey; }");
-    auto* grid = new QGridLayout(central);
-    categoryBox_ = List("CategoryBox");
-    puzzleBox_ = List("PuzzleBox");
-    grid->addWidget(Heading("CategoryLabel", "Category"), 0, 0);
-    grid->addWidget(Heading("PuzzlesLabel", "Puzzles"), 0, 1);
-    grid->addWidget(categoryBox_, 1, 0);
-    grid->addWidget(puzzleBox_, 1, 1);
-    grid->setColumnStretch(1, 2);
-    grid->setColumnStretch(0, 1);
-    setCentralWidget(central);
+    BuildClient();
     BuildMenus();
-
     connect(&collection_, &CollectionModel::Changed, this, &TMainWin::ShowLists);
-    connect(categoryBox_, &QListWidget::currentRowChanged, &collection_, &CollectionModel::SelectCategory);
-    connect(puzzleBox_, &QListWidget::currentRowChanged, &collection_, &CollectionModel::SelectPuzzle);
-
-    // Start-up: the open collection is listed and its first puzzle selected.
-    collection_.Open(context_.state.settings.lastGroup);
-    if (!collection_.Lists().puzzleBox.empty()) collection_.SelectPuzzle(0);
-    displayName_ = FromAnsi(ComputeDisplayName(context_.state.settings.lastGroup));
-    DoCaption();
+    StartUp();
 }
 
-void TMainWin::BuildMenus() {
-    QMenu* options = menuBar()->addMenu("&Options");
-    options->setObjectName("OptionsMenu");
-    QAction* wordSep = options->addAction("&Word Separator Chars", this, &TMainWin::WordSeparatorsClick);
-    wordSep->setObjectName("MenuWordSep");
-    wordSep->setShortcut(QKeySequence("Ctrl+B"));
+TMainWin::~TMainWin() = default;
+
+// Start-up, in the program's order (the program state has taken the directories, the buffers
+// and the settings, corrected the languages and named the user lists).
+void TMainWin::StartUp() {
+    ShowLanguageChecks();
+    Action("MenuShowBack")->setChecked(context_.state.settings.backgroundBitmap);
+    client_->SetTiled(context_.state.settings.backgroundBitmap);
+    SetMenuLastFiles();
+    collection_.Open(context_.state.settings.lastGroup);
+    if (!collection_.Lists().puzzleBox.empty()) collection_.SelectPuzzle(0);
+    ShowScreenSize(StartUpWindowSize(context_.state.settings.windowSize, context_.state.screen.width,
+                                     context_.state.screen.height));
+    Action("Colors16Mil")->setChecked(context_.state.settings.pixelFormat == 1);
+    Action("Colors256")->setChecked(context_.state.settings.pixelFormat == 2);
+    design_ = SaveDimensions(*client_, components_);
+    if (!design_.tooMany.Empty()) context_.prompter->Inform(design_.tooMany);
+    RunCommand(*context_.prompter, [&] {
+        const OldVersionPaths paths{context_.state.LayoutsLibrary(), context_.state.settings.defaultPage};
+        CheckForOldVersions(context_.state.dirs, paths, *context_.prompter, *working_);
+    });
+    client_->setCursor(Qt::ArrowCursor);
+    for (QWidget* component : components_)
+        if (KindOfControl(*component) == ControlKind::SpeedButton) component->setCursor(HandCursor());
+}
+
+QAction* TMainWin::Action(const char* name) const {
+    const auto found = actions_.find(name);
+    return found == actions_.end() ? nullptr : found->second;
+}
+
+void TMainWin::ApplyLook() {
+    RestoreDimensions(*this, *client_, components_, design_, context_.Look(), kTopOffset);
+    ApplyInterfaceFonts(*client_, context_.Look());
+    // Speed button pictures grow with their buttons.
+    for (QToolButton* speed : client_->findChildren<QToolButton*>())
+        speed->setIconSize(QSize(speed->height() - 6, speed->height() - 6));
+}
+
+void TMainWin::showEvent(QShowEvent* event) {
+    QMainWindow::showEvent(event);
+    if (event->spontaneous()) return;
+    ApplyLook();
+    displayName_ = FromAnsi(ComputeDisplayName(context_.state.settings.lastGroup));
+    DoCaption();
+    EnableDisable();
+    shownOnce_ = true;
+}
+
+void TMainWin::DoCaption() { setWindowTitle("Quernfold 98 (" + displayName_ + ")"); }
+
+void TMainWin::EnableDisable() {
+    const bool selected = collection_.Lists().SelectedPuzzle() != nullptr;
+    for (const char* name : kOnePuzzleCommands) {
+        const bool built = std::find(built_.begin(), built_.end(), name) != built_.end();
+        Action(name)->setEnabled(built && selected);
+    }
 }
 
 void TMainWin::ShowLists() {
@@ -95,12 +116,16 @@ void TMainWin::ShowLists() {
     Fill(puzzleBox_, lists.puzzleBox, lists.puzzleRow);
 }
 
-void TMainWin::WordSeparatorsClick() {
-    Settings& settings = context_.state.settings;
-    StoreSeparators(TWordLetters::Run(context_.Look(), SeparatorsOf(settings), *context_.prompter, this), settings);
+void TMainWin::CategoryClick(int row) {
+    if (row < 0) return;
+    collection_.SelectCategory(row);
+    EnableDisable();
 }
 
-void TMainWin::DoCaption() { setWindowTitle("Quernfold 98 (" + displayName_ + ")"); }
+void TMainWin::PuzzleClick(int row) {
+    collection_.SelectPuzzle(row);
+    EnableDisable();
+}
 
 void TMainWin::closeEvent(QCloseEvent* event) {
     context_.state.SaveSettings();  // a failed write is not reported

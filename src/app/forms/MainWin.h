@@ -1,39 +1,103 @@
 #pragma once
-// The main window: the open collection's categories and puzzles, and every command.
+// TMainWin: the program's main window and its command hub. It shows the open collection as two
+// sorted lists (categories, and the puzzles of the chosen one), carries the menus and the speed
+// buttons, owns the working puzzle and keeps the window's design geometry.
 #include <QMainWindow>
+#include <array>
+#include <map>
+#include <memory>
+#include <vector>
 
 #include "app/forms/ProgramContext.h"
+#include "base/FormGeometry.h"
 #include "collections/forms/CollectionModel.h"
 #include "model/PuzzleRecord.h"
 
+class QAction;
 class QListWidget;
+class QMenu;
 
 namespace qf {
+
+class TClientArea;
 
 class TMainWin : public QMainWindow {
     Q_OBJECT
 public:
     explicit TMainWin(ProgramContext& context, QWidget* parent = nullptr);
+    ~TMainWin() override;
 
     // "Quernfold 98 (" + DisplayName + ")"
     void DoCaption();
     const QString& DisplayName() const { return displayName_; }
+    // The one-puzzle commands are enabled exactly when a puzzle row is selected.
+    void EnableDisable();
+
     CollectionModel& Collection() { return collection_; }
+    PuzzleRecord& Working() { return *working_; }
+    const DesignGeometry& Design() const { return design_; }
+    const std::vector<QWidget*>& Components() const { return components_; }
+    QAction* Action(const char* name) const;
 
 protected:
+    void showEvent(QShowEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
 
 private:
+    // Construction (MainWinMenus.cpp).
+    void BuildClient();
     void BuildMenus();
-    void ShowLists();
+    QAction* AddCommand(QMenu* menu, const char* name, const char* caption, const char* shortcut,
+                        void (TMainWin::*handler)());
+    void AddSpeedButton(const char* name, const char* actionName, const char* hint, const char* picture, int left);
+    void BuildOptionsMenu(QMenu* options);
+    void BuildLanguageMenus(QMenu* options);
+    void StartUp();
+
+    // Collection commands (MainWinCommands.cpp).
+    void NewGroupClick();
+    void OpenGroupClick();
+    void OpenSaveFile(int entry);
+    void DeletePuzzleClick();
+    void ImportPuzzleClick();
+    void ExportPuzzleClick();
+    void ExitClick() { close(); }
+    void OpenedCollection();
+    void SetMenuLastFiles();
+
+    // Options (MainWinOptions.cpp).
+    void ChooseScreenSize(int windowSize);
+    void ShowScreenSize(int windowSize);
+    void ToggleBackground();
+    void ChooseInterfaceFont(InterfaceFontKind kind);
+    void ChooseDictionary(int value);
+    void ChooseThesaurus(int value);
+    void ChoosePixelFormat(int value);
+    void ShowLanguageChecks();
     void WordSeparatorsClick();
+
+    void ShowLists();
+    void CategoryClick(int row);
+    void PuzzleClick(int row);
+    void ApplyLook();
 
     ProgramContext& context_;
     CollectionModel collection_;
     std::unique_ptr<PuzzleRecord> working_;
+    std::int64_t editRecordIndex_ = 0;
+    bool isNewPuzzle_ = true;
     QString displayName_;
+    DesignGeometry design_;
+    bool shownOnce_ = false;
+
+    TClientArea* client_ = nullptr;
     QListWidget* categoryBox_ = nullptr;
     QListWidget* puzzleBox_ = nullptr;
+    std::vector<QWidget*> components_;  // the client's controls in the order they were made
+    std::map<std::string, QAction*> actions_;
+    std::vector<std::string> built_;    // commands whose windows exist (the others stay disabled)
+    std::array<QAction*, 5> lastFiles_{};
+    QAction* lastFilesSeparator_ = nullptr;
 };
 
 // The open collection's file name without its folder and its last four characters.

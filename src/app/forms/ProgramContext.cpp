@@ -3,6 +3,8 @@
 #include <QGuiApplication>
 #include <QScreen>
 
+#include "app/ScreenOptions.h"
+#include "base/forms/DialogChoosers.h"
 #include "base/forms/DialogPrompter.h"
 
 namespace qf {
@@ -25,10 +27,11 @@ ProgramContext ProgramContext::AtStartUp() {
         c.state.screen.width = screen->geometry().width();
         c.state.screen.height = screen->geometry().height();
     }
-    c.state.screen.scale = ScaleOfWindowSize(StartUpWindowSize(c.state.settings.windowSize, c.state.screen.width,
-                                                               c.state.screen.height));
+    TakeStartUpScale(c.state);
     c.prompter = std::make_unique<DialogPrompter>();
     c.fileChooser = std::make_unique<DialogFileChooser>();
+    c.fontChooser = std::make_unique<DialogFontChooser>();
+    c.colorChooser = std::make_unique<DialogColorChooser>();
     return c;
 }
 

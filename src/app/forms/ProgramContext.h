@@ -5,6 +5,7 @@
 #include <memory>
 
 #include "app/ProgramState.h"
+#include "base/Choosers.h"
 #include "base/FormGeometry.h"
 #include "base/Prompter.h"
 
@@ -14,6 +15,8 @@ struct ProgramContext {
     ProgramState state;
     std::unique_ptr<Prompter> prompter;
     std::unique_ptr<FileChooser> fileChooser;
+    std::unique_ptr<FontChooser> fontChooser;
+    std::unique_ptr<ColorChooser> colorChooser;
 
     // How dialogs look when shown now: the interface fonts of the settings, the screen scale.
     FormLook Look() const;

@@ -11,8 +11,13 @@ namespace qf {
 // The kind of control a widget is, as the interface fonts see it.
 ControlKind KindOfControl(const QWidget& widget);
 
-// `designFont` with the typeface and style of the interface font the widget's kind takes (when
-// `applyFonts`), at the design size times the scale. The colour is set on the widget's palette.
+// The typeface, style and (where the kind takes it) colour of the interface font the widget's
+// kind takes; its size is left alone. Widgets of other kinds are not touched.
+void ApplyInterfaceFont(QWidget& widget, const FormLook& look);
+// ApplyInterfaceFonts: the same for every control of a window.
+void ApplyInterfaceFonts(QWidget& window, const FormLook& look);
+
+// `designFont` at the design size times the scale, then the interface font (when `applyFonts`).
 void ApplyLook(QWidget& widget, const QFont& designFont, const FormLook& look, bool applyFonts);
 
 // A Windows colour value (0x00BBGGRR) as a QColor.

@@ -1,0 +1,39 @@
+#include "app/ScreenOptions.h"
+
+#include "base/FormGeometry.h"
+
+namespace qf {
+namespace {
+
+int HeightOf(int width) {
+    switch (width) {
+        case 800: return 600;
+        case 1024: return 768;
+        case 1280: return 1024;
+        default: return 480;
+    }
+}
+
+}  // namespace
+
+std::string WindowSizeCaption(int windowSize) {
+    return std::to_string(windowSize) + " x " + std::to_string(HeightOf(windowSize));
+}
+
+int TakeStartUpScale(ProgramState& state) {
+    const int inForce = StartUpWindowSize(state.settings.windowSize, state.screen.width, state.screen.height);
+    state.screen.scale = ScaleOfWindowSize(inForce);
+    return inForce;
+}
+
+Outcome ChooseWindowSize(ProgramState& state, int windowSize) {
+    if (windowSize == state.settings.windowSize) return Outcome::Cancelled();
+    if (windowSize != 640 && (state.screen.width < windowSize || state.screen.height < HeightOf(windowSize)))
+        return Outcome::Refused(ErrorMessage("Your current screen resolution does not support " +
+                                             WindowSizeCaption(windowSize) + " pixels."));
+    state.settings.windowSize = windowSize;
+    state.screen.scale = ScaleOfWindowSize(windowSize);
+    return Outcome::Done();
+}
+
+}  // namespace qf

@@ -1,0 +1,20 @@
+#pragma once
+// The screen size options of the main window: 640 x 480 to 1280 x 1024, each with its scale.
+#include "app/ProgramState.h"
+#include "base/Outcome.h"
+
+namespace qf {
+
+// "800 x 600" for 800, and so on.
+std::string WindowSizeCaption(int windowSize);
+
+// The start-up choice: the setting when the screen can show it, else 640 x 480 (the setting
+// itself is kept). Returns the size in force.
+int TakeStartUpScale(ProgramState& state);
+
+// Choosing a size: nothing happens (cancelled) when it is the "Window Size" setting already;
+// refused with "Your current screen resolution does not support 800 x 600 pixels." when the
+// screen is smaller in either direction; else the setting and the scale change.
+Outcome ChooseWindowSize(ProgramState& state, int windowSize);
+
+}  // namespace qf

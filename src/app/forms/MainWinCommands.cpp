@@ -1,0 +1,75 @@
+// The main window's collection commands: new, open, the recent files, delete, import, export.
+#include <QAction>
+
+#include "app/RecentFiles.h"
+#include "app/forms/MainWin.h"
+#include "base/forms/FormMessages.h"
+#include "base/forms/QtText.h"
+#include "collections/CollectionDialogs.h"
+
+namespace qf {
+
+void TMainWin::OpenedCollection() {
+    collection_.Open(context_.state.settings.lastGroup);
+    displayName_ = FromAnsi(ComputeDisplayName(context_.state.settings.lastGroup));
+    DoCaption();
+    SetMenuLastFiles();
+}
+
+void TMainWin::SetMenuLastFiles() {
+    const RecentMenu menu = qf::SetMenuLastFiles(context_.state.settings.lastFiles);
+    lastFilesSeparator_->setVisible(menu.separatorVisible);
+    for (std::size_t k = 0; k < lastFiles_.size(); ++k) {
+        lastFiles_[k]->setText(FromAnsi(menu.captions[k]));
+        lastFiles_[k]->setVisible(menu.visible[k]);
+    }
+}
+
+void TMainWin::NewGroupClick() {
+    RunCommand(*context_.prompter, [&] {
+        const std::string chosen = context_.fileChooser->Choose(NewGroupDialog(context_.state.settings.lastGroup));
+        if (chosen.empty()) return;
+        NewGroupFile(context_.state.settings, chosen);
+        OpenedCollection();
+        EnableDisable();
+        const Message first = InfoMessage(kFirstPuzzleQuestion, kCaptionNewPuzzle);
+        if (context_.prompter->Ask(first, Question::YesNo) == Answer::Yes) {
+            if (QAction* make = Action("MenuNew"); make->isEnabled()) make->trigger();
+        }
+    });
+}
+
+void TMainWin::OpenGroupClick() {
+    RunCommand(*context_.prompter, [&] {
+        const std::string chosen = context_.fileChooser->Choose(OpenGroupDialog(context_.state.settings.lastGroup));
+        if (chosen.empty()) {
+            EnableDisable();
+            return;
+        }
+        const Outcome opened = OpenGroupFile(context_.state.settings, chosen);
+        if (!opened.IsDone()) {
+            ShowOutcome(*this, *context_.prompter, opened);
+            return;
+        }
+        OpenedCollection();
+        EnableDisable();
+    });
+}
+
+void TMainWin::OpenSaveFile(int entry) {
+    RunCommand(*context_.prompter, [&] {
+        if (!OpenRecentFile(context_.state.settings, entry).IsDone()) return;  // a missing file does nothing
+        OpenedCollection();
+    });
+}
+
+void TMainWin::DeletePuzzleClick() {
+    RunCommand(*context_.prompter,
+               [&] { ShowOutcome(*this, *context_.prompter, collection_.DeleteSelected(*context_.prompter)); });
+}
+
+void TMainWin::ImportPuzzleClick() {}
+
+void TMainWin::ExportPuzzleClick() {}
+
+}  // namespace qf

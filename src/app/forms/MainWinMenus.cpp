@@ -1,0 +1,187 @@
+// The main window's controls, menus and speed buttons.
+#include <QAction>
+#include <QLabel>
+#include <QListWidget>
+#include <QMenu>
+#include <QMenuBar>
+#include <QToolButton>
+
+#include "app/forms/ClientArea.h"
+#include "app/forms/MainWin.h"
+#include "app/forms/Pictures.h"
+#include "base/forms/InterfaceFonts.h"
+
+namespace qf {
+namespace {
+
+constexpr int kDesignWidth = 632;
+constexpr int kDesignHeight = 413;
+constexpr int kSpeedBarHeight = 32;
+
+QFont DesignFont(int pixels, bool bold) {
+    QFont font("Arial");
+    font.setPixelSize(pixels);
+    font.setBold(bold);
+    return font;
+}
+
+QLabel* Heading(QWidget* parent, const char* name, const char* text, QRect bounds) {
+    auto* label = new QLabel(text, parent);
+    label->setObjectName(name);
+    label->setFont(DesignFont(31, true));
+    QPalette palette = label->palette();
+    palette.setColor(QPalette::WindowText, Qt::yellow);
+    label->setPalette(palette);
+    label->setGeometry(bounds);
+    return label;
+}
+
+QListWidget* List(QWidget* parent, const char* name, QRect bounds) {
+    auto* list = new QListWidget(parent);
+    list->setObjectName(name);
+    list->setSelectionMode(QAbstractItemView::SingleSelection);
+    list->setFont(DesignFont(17, false));
+    list->setGeometry(bounds);
+    return list;
+}
+
+}  // namespace
+
+void TMainWin::BuildClient() {
+    client_ = new TClientArea;
+    client_->resize(kDesignWidth, kDesignHeight);
+    client_->setFont(DesignFont(17, false));
+    setCentralWidget(client_);
+
+    auto* speedBar = new QFrame(client_);
+    speedBar->setObjectName("SpeedBar");
+    speedBar->setFrameShape(QFrame::StyledPanel);
+    speedBar->setAutoFillBackground(true);
+    speedBar->setGeometry(0, 0, kDesignWidth, kSpeedBarHeight);
+    components_.push_back(speedBar);
+
+    components_.push_back(Heading(client_, "CategoryLabel", "Category", {8, 38, 200, 38}));
+    categoryBox_ = List(client_, "CategoryBox", {8, 78, 200, 327});
+    components_.push_back(categoryBox_);
+    components_.push_back(Heading(client_, "PuzzlesLabel", "Puzzles", {216, 38, 408, 38}));
+    puzzleBox_ = List(client_, "PuzzleBox", {216, 78, 408, 327});
+    components_.push_back(puzzleBox_);
+
+    connect(categoryBox_, &QListWidget::currentRowChanged, this, &TMainWin::CategoryClick);
+    connect(puzzleBox_, &QListWidget::currentRowChanged, this, &TMainWin::PuzzleClick);
+    connect(puzzleBox_, &QListWidget::itemDoubleClicked, this, [this] {
+        if (QAction* print = Action("MenuPrint"); print && print->isEnabled()) print->trigger();
+    });
+}
+
+QAction* TMainWin::AddCommand(QMenu* menu, const char* name, const char* caption, const char* shortcut,
+                              void (TMainWin::*handler)()) {
+    QAction* action = menu->addAction(caption);
+    action->setObjectName(name);
+    if (shortcut) action->setShortcut(QKeySequence(shortcut));
+    if (handler) {
+        connect(action, &QAction::triggered, this, handler);
+        built_.push_back(name);
+    } else {
+        action->setEnabled(false);  // its window comes later
+    }
+    actions_[name] = action;
+    return action;
+}
+
+void TMainWin::AddSpeedButton(const char* name, const char* actionName, const char* hint, const char* picture,
+                              int left) {
+    auto* button = new QToolButton(client_->findChild<QFrame*>("SpeedBar"));
+    button->setObjectName(name);
+    QAction* action = Action(actionName);
+    // The picture goes on the action: the button takes its look from its action whenever the
+    // action changes (enabled, disabled), and the menu shows the same picture.
+    action->setIcon(QIcon(Picture(picture, QSize(48, 48))));
+    button->setDefaultAction(action);
+    button->setIconSize(QSize(20, 20));
+    button->setToolTip(hint);
+    button->setAutoRaise(true);
+    button->setGeometry(left, 3, 26, 26);
+    // The speed button's hint, not the menu caption, is its tool tip.
+    connect(action, &QAction::changed, button, [button, hint = QString(hint)] { button->setToolTip(hint); });
+    components_.push_back(button);
+}
+
+void TMainWin::BuildMenus() {
+    QMenu* file = menuBar()->addMenu("&File");
+    file->setObjectName("FileMenu");
+    AddCommand(file, "MenuNewGroup", "&New Puzzle Collection File", "Ctrl+N", &TMainWin::NewGroupClick);
+    AddCommand(file, "MenuOpenGroup", "&Open Puzzle Collection File", "Ctrl+O", &TMainWin::OpenGroupClick);
+    file->addSeparator();
+    AddCommand(file, "MenuNew", "Ne&w Puzzle", "Ctrl+W", nullptr);
+    AddCommand(file, "MenuModify", "&Modify Puzzle", "Ctrl+M", nullptr);
+    AddCommand(file, "MenuCopy", "&Copy Puzzle", "Ctrl+C", nullptr);
+    AddCommand(file, "MenuDelete", "&Delete Puzzle", "Ctrl+D", &TMainWin::DeletePuzzleClick);
+    file->addSeparator();
+    AddCommand(file, "MenuImp", "&Import Puzzles", "Ctrl+I", nullptr);
+    AddCommand(file, "MenuExp", "&Export Puzzles", "Ctrl+E", nullptr);
+    file->addSeparator();
+    AddCommand(file, "MenuPrint", "&Print Puzzle", "Ctrl+P", nullptr);
+    AddCommand(file, "MenuPrintSetup", "Printer &Setup", "Ctrl+S", nullptr);
+    file->addSeparator();
+    AddCommand(file, "MenuExit", "E&xit", "Ctrl+X", &TMainWin::ExitClick);
+    lastFilesSeparator_ = file->addSeparator();
+    lastFilesSeparator_->setObjectName("MenuExitSep");
+    for (int k = 0; k < 5; ++k) {
+        QAction* last = file->addAction(QString());
+        last->setObjectName(QString("MenuLastFile%1").arg(k + 1));
+        connect(last, &QAction::triggered, this, [this, k] { OpenSaveFile(k); });
+        lastFiles_[static_cast<std::size_t>(k)] = last;
+    }
+
+    QMenu* edit = menuBar()->addMenu("&Edit");
+    edit->setObjectName("EditMenu");
+    AddCommand(edit, "MenuPageLayout", "&Page Layout", "Ctrl+L", nullptr);
+    AddCommand(edit, "MenuPuzzShape", "Puzzle &Shape", "Ctrl+H", nullptr);
+    AddCommand(edit, "MenuPuzzleWords", "Puzzle &Words", "Ctrl+F", nullptr);
+
+    QMenu* options = menuBar()->addMenu("&Options");
+    options->setObjectName("OptionsMenu");
+    BuildOptionsMenu(options);
+
+    QMenu* help = menuBar()->addMenu("&Help");
+    help->setObjectName("HelpMenu");
+    AddCommand(help, "MenuContents", "&Contents", "Ctrl+K", nullptr);
+    AddCommand(help, "MenuManual", "&User Manual", nullptr, nullptr);
+    AddCommand(help, "MenuReviewTips", "&Review Tips of the Day", nullptr, nullptr);
+    AddCommand(help, "MenuDEInternet", "&Data Exchange via Internet", nullptr, nullptr);
+    help->addSeparator();
+    AddCommand(help, "MenuAbout", "&About", "Ctrl+A", nullptr);
+
+    struct Speed {
+        const char* name;
+        const char* action;
+        const char* hint;
+        const char* picture;
+        int gapBefore;
+    };
+    static constexpr Speed kSpeed[] = {
+        {"SpeedNewGroup", "MenuNewGroup", "Create New Puzzle Collection File", "NewGroup", 4},
+        {"SpeedOpenGroup", "MenuOpenGroup", "Open Puzzle Collection File", "OpenGroup", 0},
+        {"SpeedNew", "MenuNew", "Create New Puzzle", "New", 10},
+        {"SpeedModify", "MenuModify", "Modify Puzzle", "Modify", 0},
+        {"SpeedCopy", "MenuCopy", "Copy Puzzle", "Copy", 0},
+        {"SpeedDelete", "MenuDelete", "Delete Puzzle", "Delete", 0},
+        {"SpeedImport", "MenuImp", "Import Puzzles", "Import", 10},
+        {"SpeedExport", "MenuExp", "Export Puzzles", "Export", 0},
+        {"SpeedPrint", "MenuPrint", "Print Puzzle", "Print", 10},
+        {"SpeedPageLay", "MenuPageLayout", "Page Layout Designer", "PageLay", 10},
+        {"SpeedShape", "MenuPuzzShape", "Create Puzzle Shape", "Shape", 0},
+        {"SpeedModPuzzle", "MenuPuzzleWords", "Modify Puzzle Words", "ModPuzzle", 0},
+        {"SpeedHelp", "MenuContents", "Help", "Help", 10},
+        {"SpeedExit", "MenuExit", "Exit Program", "Exit", 10},
+    };
+    int left = 0;
+    for (const Speed& s : kSpeed) {
+        left += s.gapBefore;
+        AddSpeedButton(s.name, s.action, s.hint, s.picture, left);
+        left += 28;
+    }
+}
+
+}  // namespace qf

@@ -1,0 +1,28 @@
+#include "app/forms/Pictures.h"
+
+#include <QPainter>
+#include <QSvgRenderer>
+
+// The resources live in a static library: make sure they are linked and registered.
+static void InitPictures() { Q_INIT_RESOURCE(pictures); }
+
+namespace qf {
+
+QPixmap Picture(const QString& name, QSize size) {
+    InitPictures();
+    QSvgRenderer renderer(":/mainwin/pictures/" + name + ".svg");
+    if (!renderer.isValid()) return {};
+    QPixmap pixmap(size);
+    pixmap.fill(Qt::transparent);
+    QPainter painter(&pixmap);
+    renderer.render(&painter);
+    return pixmap;
+}
+
+QCursor HandCursor() {
+    const QPixmap hand = Picture("CursHand", QSize(32, 32));
+    if (hand.isNull()) return QCursor(Qt::PointingHandCursor);
+    return QCursor(hand, 13, 2);  // the fingertip
+}
+
+}  // namespace qf
