@@ -1,0 +1,59 @@
+#include "app/forms/AboutBox.h"
+
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+#include "app/forms/ProgramPicture.h"
+
+namespace qf {
+
+TAboutBox::TAboutBox(const FormLook& look, QWidget* parent) : ProgramDialog(look, parent) {
+    setObjectName("AboutBox");
+    setWindowTitle("About");
+    KeepDesignFonts();
+
+    auto* picture = new ProgramPicture(ProgramPicture::Kind::Program);
+
+    auto* product = new QLabel(kProductName);
+    product->setObjectName("ProductName");
+    QFont productFont = product->font();
+    productFont.setBold(true);
+    productFont.setPointSizeF(productFont.pointSizeF() * 1.6);
+    product->setFont(productFont);
+    auto* version = new QLabel(kProductVersion);
+    version->setObjectName("VersionLabel");
+
+    auto* words = new QVBoxLayout;
+    words->addStretch();
+    words->addWidget(product);
+    words->addWidget(version);
+    words->addStretch();
+
+    auto* top = new QHBoxLayout;
+    top->addWidget(picture);
+    top->addSpacing(12);
+    top->addLayout(words, 1);
+
+    auto* ok = new QPushButton("&Ok");
+    ok->setObjectName("OkButton");
+    ok->setDefault(true);
+    connect(ok, &QPushButton::clicked, this, &QDialog::accept);
+    auto* buttons = new QHBoxLayout;
+    buttons->addStretch();
+    buttons->addWidget(ok);
+    buttons->addStretch();
+
+    auto* layout = new QVBoxLayout(this);
+    layout->addLayout(top, 1);
+    layout->addLayout(buttons);
+    SetDesignSize(QSize(300, 160));
+}
+
+void TAboutBox::Run(const FormLook& look, QWidget* parent) {
+    TAboutBox dialog(look, parent);
+    dialog.exec();
+}
+
+}  // namespace qf

@@ -1,0 +1,78 @@
+#include "app/forms/UserManual.h"
+
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+#include "base/forms/FormMessages.h"
+
+namespace qf {
+namespace {
+
+constexpr const char* kNotice =
+    "The user manual for the Quernfold 98 is in a Microsoft Word format.  If you do not have Word on your "
+    "computer, a free \"Word Viewer\" is available for download on Microsoft's home page on the web.";
+constexpr const char* kPdfNotice =
+    "The manual is also provided as a PDF document.  It opens in the PDF reader your desktop uses by default; "
+    "free PDF readers are available for every system.";
+
+QLabel* MakeNotice(const char* name, const char* text) {
+    auto* label = new QLabel(text);
+    label->setObjectName(name);
+    label->setTextFormat(Qt::PlainText);
+    label->setWordWrap(true);
+    return label;
+}
+
+}  // namespace
+
+TUserManual::TUserManual(const FormLook& look, const Directories& dirs, DocumentOpener& opener, Prompter& prompter,
+                         QWidget* parent)
+    : ProgramDialog(look, parent), dirs_(dirs), opener_(opener), prompter_(prompter) {
+    setObjectName("UserManual");
+    setWindowTitle("User Manual Notice");
+
+    auto* word = new QPushButton("View in &Word");
+    word->setObjectName("ViewWordButton");
+    word->setDefault(true);
+    auto* pdf = new QPushButton("View in &Acrobat");
+    pdf->setObjectName("ViewPdfButton");
+    pdf->setAutoDefault(false);
+    auto* cancel = new QPushButton("&Cancel");
+    cancel->setObjectName("CancelButton");
+    cancel->setAutoDefault(false);
+    connect(word, &QPushButton::clicked, this, [this] { View(ManualFormat::WordProcessor); });
+    connect(pdf, &QPushButton::clicked, this, [this] { View(ManualFormat::Pdf); });
+    connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
+
+    auto* buttons = new QHBoxLayout;
+    buttons->addStretch();
+    buttons->addWidget(word);
+    buttons->addWidget(pdf);
+    buttons->addWidget(cancel);
+    buttons->addStretch();
+
+    auto* layout = new QVBoxLayout(this);
+    layout->addWidget(MakeNotice("NoticeLabel", kNotice));
+    layout->addSpacing(8);
+    layout->addWidget(MakeNotice("PdfNoticeLabel", kPdfNotice));
+    layout->addStretch();
+    layout->addLayout(buttons);
+    SetDesignSize(QSize(420, 200));
+}
+
+void TUserManual::View(ManualFormat format) {
+    result_ = ViewManual(dirs_, format, opener_);
+    ShowOutcome(*this, prompter_, result_);
+    accept();  // opened or missing, the notice has done its part
+}
+
+Outcome TUserManual::Run(const FormLook& look, const Directories& dirs, DocumentOpener& opener, Prompter& prompter,
+                         QWidget* parent) {
+    TUserManual dialog(look, dirs, opener, prompter, parent);
+    dialog.exec();
+    return dialog.Result();
+}
+
+}  // namespace qf

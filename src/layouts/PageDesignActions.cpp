@@ -1,0 +1,280 @@
+// The page designer's actions: kind buttons, the mouse on the page, the left panel, the
+// zoom menu and the reordering commands of the object menu.
+#include <algorithm>
+#include <type_traits>
+
+#include "base/TextHelpers.h"
+#include "layouts/PageDesign.h"
+
+namespace qf {
+namespace {
+
+using ObjectIt = decltype(PageLayoutRecord::objects)::iterator;
+
+ObjectIt SlotIt(PageDesign& design, int slot) { return design.layout.objects.begin() + (slot - 1); }
+
+void RefreshSizeTexts(PageDesign& design) {
+    design.widthText = FormatPlain(design.layout.pageWidth, 0, 2);
+    design.heightText = FormatPlain(design.layout.pageHeight, 0, 2);
+}
+
+PageChange PageSizeChanged(PageDesign& design) {
+    RefreshSizeTexts(design);
+    UpdatePagePixels(design);
+    PageChange change;
+    change.redrawPage = change.pageResized = change.boxesChanged = true;
+    return change;
+}
+
+void CancelMouse(PageDesign& design) {
+    design.drag = DragMode::None;
+    design.leftPress.reset();
+    design.rightPress.reset();
+}
+
+PageChange ClickKind(PageDesign& design, ObjectKind kind) {
+    PageChange change;
+    if (!KindButtonEnabled(design, kind)) return change;
+    const int k = static_cast<int>(kind);
+    design.chosenKind = design.chosenKind == k ? 0 : k;
+    design.cursor = design.chosenKind != 0 ? PageCursor::Drag : PageCursor::Default;
+    change.buttonsChanged = true;
+    return change;
+}
+
+// A new object of the chosen kind with its top-left corner at the press; it takes the last slot.
+PageChange PlaceObject(PageDesign& design, PagePoint at) {
+    PageChange change;
+    const auto kind = static_cast<ObjectKind>(design.chosenKind);
+    design.chosenKind = 0;
+    design.cursor = PageCursor::Default;
+    change.buttonsChanged = true;
+    if (!KindButtonEnabled(design, kind)) return change;
+    PageObject object = NewPageObject(kind, design.layout, design.labels);
+    const auto [w, h] = NewObjectSize(kind, PageUnits(design));
+    object.rect = {at.x, at.y, at.x + w, at.y + h};
+    design.layout.objects[static_cast<std::size_t>(design.layout.objectCount)] = object;
+    ++design.layout.objectCount;
+    MarkPresentKinds(design);
+    change.redrawPage = true;
+    return change;
+}
+
+PageChange LeftDown(PageDesign& design, PagePoint at) {
+    design.leftPress = at;
+    if (design.chosenKind != 0) return PlaceObject(design, at);
+    PageChange change;
+    design.cursor = CursorAt(design, at);
+    if (design.cursor == PageCursor::Move) {
+        design.drag = DragMode::Move;
+    } else if (design.cursor != PageCursor::Default) {
+        design.drag = DragMode::Resize;
+        design.dragHandle = *HandleAt(design.Object(design.selected).rect, at);
+    }
+    design.dragStart = at;
+    if (design.drag != DragMode::None)
+        change.dragFrame = design.Object(design.selected).rect;
+    return change;
+}
+
+ObjectRect DragResult(const PageDesign& design, PagePoint at) {
+    return DraggedRect(design.Object(design.selected).rect, design.drag, design.dragHandle, at.x - design.dragStart.x,
+                       at.y - design.dragStart.y);
+}
+
+PageChange Move(PageDesign& design, const pages::MouseMove& move) {
+    PageChange change;
+    if (move.leftHeld) {
+        if (design.drag != DragMode::None && design.ValidSlot(design.selected))
+            change.dragFrame = DragResult(design, move.point);
+        return change;
+    }
+    design.cursor = CursorAt(design, move.point);
+    return change;
+}
+
+PageChange LeftUp(PageDesign& design, PagePoint at) {
+    PageChange change;
+    if (design.drag != DragMode::None) {
+        if (design.ValidSlot(design.selected)) design.Object(design.selected).rect = DragResult(design, at);
+        design.drag = DragMode::None;
+        design.leftPress.reset();
+        design.cursor = CursorAt(design, at);
+        change.redrawPage = true;
+        return change;
+    }
+    if (!design.leftPress) return change;
+    design.selected = ObjectUnder(design.layout, *design.leftPress, at);
+    design.leftPress.reset();
+    change.redrawPage = true;
+    return change;
+}
+
+PageChange RightUp(PageDesign& design, PagePoint at) {
+    PageChange change;
+    if (!design.rightPress) return change;
+    const int slot = ObjectUnder(design.layout, *design.rightPress, at);
+    design.rightPress.reset();
+    if (slot == 0) return change;
+    design.selected = slot;
+    change.redrawPage = true;
+    change.popup = PopupPlace::AtObject;
+    change.popupAt = {design.Object(slot).Left(), design.Object(slot).Top()};
+    return change;
+}
+
+PageChange ChooseZoom(PageDesign& design, PageZoom zoom) {
+    if (!ZoomFromCode(static_cast<int>(zoom)) || zoom == design.zoom) return {};
+    CancelMouse(design);
+    ScaleObjects(design.layout, ZoomFactor(design.zoom, zoom));
+    design.zoom = zoom;
+    UpdatePagePixels(design);
+    PageChange change;
+    change.redrawPage = change.pageResized = true;
+    return change;
+}
+
+PageChange ChoosePaper(PageDesign& design, const std::string& name) {
+    const PaperSize* paper = FindPaper(name);
+    if (paper == nullptr && name != kCustomPaper) return {};
+    design.paperText = name;
+    PageLayoutRecord& layout = design.layout;
+    if (paper != nullptr) {
+        layout.pageWidth = paper->width;
+        layout.pageHeight = paper->height;
+        layout.inches = paper->inches ? 1 : 0;
+        // The table holds portrait sizes; a custom size is already as laid out.
+        if (layout.portrait == 0) std::swap(layout.pageWidth, layout.pageHeight);
+    }
+    PageChange change = PageSizeChanged(design);
+    if (name == "A5" || name == "B5" || name == "Executive" || name == kCustomPaper)
+        change.message = WarningMessage(kOddSizedPaper);
+    return change;
+}
+
+PageChange ChooseOrientation(PageDesign& design, bool portrait) {
+    if ((design.layout.portrait != 0) == portrait) return {};
+    design.layout.portrait = portrait ? 1 : 0;
+    std::swap(design.layout.pageWidth, design.layout.pageHeight);
+    return PageSizeChanged(design);
+}
+
+PageChange SizeBoxExit(PageDesign& design, bool width) {
+    const double before = width ? design.layout.pageWidth : design.layout.pageHeight;
+    const Outcome checked = width ? CheckPageWidth(design) : CheckPageHeight(design);
+    PageChange change;
+    if (!checked.IsDone()) {
+        change.message = checked.message;
+        return change;
+    }
+    const double after = width ? design.layout.pageWidth : design.layout.pageHeight;
+    if (after != before) change.redrawPage = change.pageResized = true;
+    return change;
+}
+
+PageChange SetInches(PageDesign& design, bool inches) {
+    PageLayoutRecord& layout = design.layout;
+    if (!CustomBoxesShown(design) || (layout.inches != 0) == inches) return {};
+    const double sizeFactor = inches ? kCentimetresToInches : kInchesToCentimetres;
+    layout.pageWidth = TruncateToHundredths(layout.pageWidth * sizeFactor);
+    layout.pageHeight = TruncateToHundredths(layout.pageHeight * sizeFactor);
+    ScaleObjects(layout, inches ? kUnitsToInchUnits : kUnitsToCentimetreUnits);
+    layout.inches = inches ? 1 : 0;
+    return PageSizeChanged(design);
+}
+
+PageChange ChooseObject(PageDesign& design, int slot) {
+    PageChange change;
+    if (!design.ValidSlot(slot)) return change;
+    design.selected = slot;
+    change.redrawPage = true;
+    change.popup = PopupPlace::NearWindow;
+    change.popupAt = {120, 30};
+    return change;
+}
+
+PageChange Reordered(PageDesign& design) {
+    CancelMouse(design);
+    MarkPresentKinds(design);
+    PageChange change;
+    change.redrawPage = change.buttonsChanged = true;
+    return change;
+}
+
+// The following objects move down one slot; the presence flags follow what is left.
+PageChange DeleteObject(PageDesign& design, int slot) {
+    if (!design.ValidSlot(slot)) return {};
+    const int count = design.ObjectCount();
+    std::move(SlotIt(design, slot + 1), SlotIt(design, count + 1), SlotIt(design, slot));
+    design.Object(count) = PageObject{};
+    --design.layout.objectCount;
+    if (design.selected == slot) design.selected = 0;
+    else if (design.selected > slot) --design.selected;
+    return Reordered(design);
+}
+
+// To the last slot; the objects after it move down one slot. The selection follows its object.
+PageChange BringToFront(PageDesign& design, int slot) {
+    if (!design.ValidSlot(slot)) return {};
+    const int count = design.ObjectCount();
+    std::rotate(SlotIt(design, slot), SlotIt(design, slot + 1), SlotIt(design, count + 1));
+    if (design.selected == slot) design.selected = count;
+    else if (design.selected > slot) --design.selected;
+    return Reordered(design);
+}
+
+// To slot 1; the objects before it move up one slot.
+PageChange SendToBack(PageDesign& design, int slot) {
+    if (!design.ValidSlot(slot)) return {};
+    std::rotate(SlotIt(design, 1), SlotIt(design, slot), SlotIt(design, slot + 1));
+    if (design.selected == slot) design.selected = 1;
+    else if (design.selected >= 1 && design.selected < slot) ++design.selected;
+    return Reordered(design);
+}
+
+}  // namespace
+
+PageChange ApplyPageAction(PageDesign& design, const PageAction& action) {
+    PageChange change = std::visit(
+        [&design](const auto& a) -> PageChange {
+            using A = std::decay_t<decltype(a)>;
+            if constexpr (std::is_same_v<A, pages::ClickKind>) {
+                return ClickKind(design, a.kind);
+            } else if constexpr (std::is_same_v<A, pages::MouseDown>) {
+                if (a.button == PageMouseButton::Right) {
+                    design.rightPress = a.point;
+                    return {};
+                }
+                return LeftDown(design, a.point);
+            } else if constexpr (std::is_same_v<A, pages::MouseMove>) {
+                return Move(design, a);
+            } else if constexpr (std::is_same_v<A, pages::MouseUp>) {
+                return a.button == PageMouseButton::Left ? LeftUp(design, a.point) : RightUp(design, a.point);
+            } else if constexpr (std::is_same_v<A, pages::ChooseZoom>) {
+                return ChooseZoom(design, a.zoom);
+            } else if constexpr (std::is_same_v<A, pages::ChoosePaper>) {
+                return ChoosePaper(design, a.name);
+            } else if constexpr (std::is_same_v<A, pages::ChooseOrientation>) {
+                return ChooseOrientation(design, a.portrait);
+            } else if constexpr (std::is_same_v<A, pages::WidthExit>) {
+                return SizeBoxExit(design, true);
+            } else if constexpr (std::is_same_v<A, pages::HeightExit>) {
+                return SizeBoxExit(design, false);
+            } else if constexpr (std::is_same_v<A, pages::SetInches>) {
+                return SetInches(design, a.inches);
+            } else if constexpr (std::is_same_v<A, pages::ChooseObject>) {
+                return ChooseObject(design, a.slot);
+            } else if constexpr (std::is_same_v<A, pages::DeleteObject>) {
+                return DeleteObject(design, a.slot);
+            } else if constexpr (std::is_same_v<A, pages::BringToFront>) {
+                return BringToFront(design, a.slot);
+            } else {
+                return SendToBack(design, a.slot);
+            }
+        },
+        action);
+    change.cursor = design.cursor;
+    return change;
+}
+
+}  // namespace qf
