@@ -9,6 +9,7 @@ namespace qf::test {
 
 FormFixture::FormFixture(std::deque<Answer> answers, std::deque<std::string> files) {
     context.state = ProgramState::StartUp(Directories{dir.Path(), dir.Path()});
+    context.state.settings.showTips = false;  // a test that wants the tip of the day asks for it
     auto scriptedPrompter = std::make_unique<ScriptedPrompter>(std::move(answers));
     auto scriptedChooser = std::make_unique<ScriptedChooser>(std::move(files));
     prompter = scriptedPrompter.get();
@@ -21,6 +22,9 @@ FormFixture::FormFixture(std::deque<Answer> answers, std::deque<std::string> fil
     colors = scriptedColors.get();
     context.fontChooser = std::move(scriptedFonts);
     context.colorChooser = std::move(scriptedColors);
+    auto recordingOpener = std::make_unique<RecordingOpener>();
+    opener = recordingOpener.get();
+    context.documentOpener = std::move(recordingOpener);
 }
 
 void FormFixture::CopyShipped(const std::string& name) const {

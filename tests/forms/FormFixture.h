@@ -31,6 +31,7 @@ struct FormFixture {
     ScriptedChooser* chooser = nullptr;
     ScriptedFontChooser* fonts = nullptr;
     ScriptedColorChooser* colors = nullptr;
+    RecordingOpener* opener = nullptr;
 };
 
 // The control called `name` (its objectName) of a window; fails the test when there is none.

@@ -3,6 +3,7 @@
 #include <QAction>
 #include <QCheckBox>
 #include <QLabel>
+#include <QPushButton>
 #include <QListWidget>
 #include <QToolButton>
 #include <QtTest>
@@ -10,6 +11,7 @@
 #include "app/forms/ClientArea.h"
 #include "app/forms/MainWin.h"
 #include "collections/CollectionFixtures.h"
+#include "collections/CollectionListing.h"
 #include "forms/FormFixture.h"
 
 namespace qf {
@@ -182,6 +184,7 @@ private slots:
         test::WriteFile(f.dir.File("thesdbam.cth"), "");
         test::WriteFile(f.dir.File("QFOLD3.INI"), "[Misc]\nDictionary=5\nThesaurus=2\n[Reports]\nPixel Format=2\n");
         f.context.state = ProgramState::StartUp(Directories{f.dir.Path(), f.dir.Path()});
+        f.context.state.settings.showTips = false;
         TMainWin window(f.context);
         window.show();
         QVERIFY(window.Action("MenuEnglish")->isChecked());  // French was missing
@@ -231,6 +234,80 @@ private slots:
         window.Action("MenuWordSep")->trigger();
         QVERIFY(!f.context.state.settings.wordSepStar);
         QVERIFY(f.context.state.settings.wordSepSlash);
+    }
+
+    void ImportingKeepsTheSelectionAndRefusesTheOpenFile() {
+        test::FormFixture f;
+        const std::string open = WriteSet(f, "OPEN.QF3");
+        const std::string other = f.dir.File("OTHER.QF3");
+        test::WriteCollection(other, {{"Rivers", "Nile"}, {"Animals", "Ants"}, {"Rivers", "Amazon"}});
+        f.context.state.settings.lastGroup = open;
+        f.chooser->Answers() = {f.dir.File("open.qf3"), other};
+        TMainWin window(f.context);
+        window.show();
+        auto* categories = test::Control<QListWidget>(window, "CategoryBox");
+        auto* puzzles = test::Control<QListWidget>(window, "PuzzleBox");
+        puzzles->setCurrentRow(1);  // Owls of Animals
+
+        window.Action("MenuImp")->trigger();  // the open file itself, in other letter case
+        QCOMPARE(QString::fromStdString(f.prompter->said.at(0).text),
+                 QString("Import File cannot be the same as the currently open file."));
+        QCOMPARE(f.context.state.settings.lastImportPuzzleFile, f.dir.File("open.qf3"));
+
+        test::WhenDialogShows([](QWidget& dialog) {
+            test::Control<QPushButton>(dialog, "SelectAllButton")->click();
+            test::Control<QPushButton>(dialog, "OkButton")->click();
+        });
+        window.Action("MenuImp")->trigger();
+        QCOMPARE(CountSlots(open).value_or(0), 7);
+        // The new puzzles follow in the alphabetical order of their titles.
+        QCOMPARE(ListCollection(open).puzzleEntries[4].title, std::string("Amazon"));
+        QCOMPARE(ListCollection(open).puzzleEntries[5].title, std::string("Ants"));
+        QCOMPARE(categories->count(), 3);  // Rivers is new
+        QCOMPARE(categories->currentItem()->text(), QString("Animals"));
+        QCOMPARE(puzzles->currentItem()->text(), QString("Owls"));  // the selection stays
+        QCOMPARE(puzzles->count(), 3);
+    }
+
+    void AnOldSinglePuzzleIsConvertedAndSelected() {
+        test::FormFixture f;
+        const std::string open = WriteSet(f);
+        std::vector<std::uint8_t> qfd{'Q', 'F', 'D', 0};
+        std::vector<std::uint8_t> record(30347, 0);
+        const std::string title = "Marsh Birds";
+        record[0] = static_cast<std::uint8_t>(title.size());
+        std::copy(title.begin(), title.end(), record.begin() + 1);
+        record[36] = 15;
+        qfd.insert(qfd.end(), record.begin(), record.end());
+        test::WriteBytes(f.dir.File("birds.QFD"), qfd);
+        f.context.state.settings.lastGroup = open;
+        f.chooser->Answers() = {f.dir.File("birds.QFD")};
+        TMainWin window(f.context);
+        window.show();
+        window.Action("MenuImp")->trigger();
+        QCOMPARE(CountSlots(open).value_or(0), 5);
+        QCOMPARE(test::Control<QListWidget>(window, "CategoryBox")->currentItem()->text(),
+                 QString("Version 2.0 Puzzles"));
+        QCOMPARE(test::Control<QListWidget>(window, "PuzzleBox")->currentItem()->text(), QString("Marsh Birds"));
+    }
+
+    void TheTipComesAtStartUpOnceAndItsBoxIsKept() {
+        test::FormFixture f;
+        f.context.state.settings.showTips = true;
+        TMainWin window(f.context);
+        bool shown = false;
+        test::WhenDialogShows([&shown](QWidget& dialog) {
+            shown = dialog.windowTitle() == "Tip of the Day";
+            test::Control<QCheckBox>(dialog, "ShowTipsBox")->setChecked(false);
+            QTest::keyClick(&dialog, Qt::Key_Escape);
+        });
+        window.show();
+        QTRY_VERIFY(shown);
+        QTRY_VERIFY(!f.context.state.settings.showTips);
+        window.hide();
+        window.show();
+        QTest::qWait(50);
+        QVERIFY(!QApplication::activeModalWidget());
     }
 
     void ClosingWritesTheSettings() {

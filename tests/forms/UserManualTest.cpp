@@ -10,11 +10,7 @@
 namespace qf {
 namespace {
 
-class RecordingOpener : public DocumentOpener {
-public:
-    void Open(const std::string& path) override { opened.push_back(path); }
-    std::vector<std::string> opened;
-};
+using test::RecordingOpener;
 
 }  // namespace
 

@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "base/Choosers.h"
+#include "base/DocumentOpener.h"
 #include "base/Prompter.h"
 
 namespace qf::test {
@@ -71,6 +72,13 @@ public:
     }
     std::deque<std::optional<std::int32_t>> answers;
     std::vector<std::int32_t> shown;
+};
+
+// Records the documents handed to the desktop.
+class RecordingOpener : public DocumentOpener {
+public:
+    void Open(const std::string& path) override { opened.push_back(path); }
+    std::vector<std::string> opened;
 };
 
 }  // namespace qf::test

@@ -98,6 +98,11 @@ void TMainWin::showEvent(QShowEvent* event) {
     DoCaption();
     EnableDisable();
     shownOnce_ = true;
+    // The tip of the day comes when the program starts (once a run), over the shown window.
+    if (!tipShown_ && context_.state.settings.showTips) {
+        tipShown_ = true;
+        QTimer::singleShot(0, this, &TMainWin::ReviewTipsClick);
+    }
 }
 
 void TMainWin::DoCaption() { setWindowTitle("Quernfold 98 (" + displayName_ + ")"); }

@@ -62,6 +62,11 @@ private:
     void ImportPuzzleClick();
     void ExportPuzzleClick();
     void ExitClick() { close(); }
+
+    // Help menu (MainWinHelp.cpp).
+    void UserManualClick();
+    void ReviewTipsClick();
+    void AboutClick();
     void OpenedCollection();
     void SetMenuLastFiles();
 
@@ -89,6 +94,7 @@ private:
     QString displayName_;
     DesignGeometry design_;
     bool shownOnce_ = false;
+    bool tipShown_ = false;
 
     TClientArea* client_ = nullptr;
     QListWidget* categoryBox_ = nullptr;

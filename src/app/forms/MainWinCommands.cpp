@@ -6,6 +6,9 @@
 #include "base/forms/FormMessages.h"
 #include "base/forms/QtText.h"
 #include "collections/CollectionDialogs.h"
+#include "collections/OldVersions.h"
+#include "collections/forms/ExportPuzzles.h"
+#include "collections/forms/ImportPuzzles.h"
 
 namespace qf {
 
@@ -68,8 +71,36 @@ void TMainWin::DeletePuzzleClick() {
                [&] { ShowOutcome(*this, *context_.prompter, collection_.DeleteSelected(*context_.prompter)); });
 }
 
-void TMainWin::ImportPuzzleClick() {}
+void TMainWin::ImportPuzzleClick() {
+    RunCommand(*context_.prompter, [&] {
+        Settings& settings = context_.state.settings;
+        ImportChoice choice;
+        const Outcome chosen = ChooseImportFile(settings, *context_.fileChooser, collection_.Path(), choice);
+        if (!chosen.IsDone()) {
+            ShowOutcome(*this, *context_.prompter, chosen);
+            return;
+        }
+        if (choice.kind == ImportKind::OldPuzzle) {
+            const OldVersionPaths paths{context_.state.LayoutsLibrary(), settings.defaultPage};
+            const Outcome converted = Import16Bit(choice.path, collection_.Path(), paths, *working_);
+            if (!converted.IsDone()) {
+                ShowOutcome(*this, *context_.prompter, converted);
+                return;
+            }
+            collection_.Written(kOldPuzzleCategory, working_->title.Str());
+            return;
+        }
+        const Outcome imported =
+            TImportPuzzles::Run(context_.Look(), choice.path, collection_.Path(), *context_.prompter, this);
+        if (imported.IsDone()) collection_.Added();
+    });
+}
 
-void TMainWin::ExportPuzzleClick() {}
+void TMainWin::ExportPuzzleClick() {
+    RunCommand(*context_.prompter, [&] {
+        (void)TExportPuzzles::Run(context_.Look(), collection_.Path(), context_.state.settings,
+                                  *context_.fileChooser, *context_.prompter, this);
+    });
+}
 
 }  // namespace qf

@@ -118,8 +118,8 @@ void TMainWin::BuildMenus() {
     AddCommand(file, "MenuCopy", "&Copy Puzzle", "Ctrl+C", nullptr);
     AddCommand(file, "MenuDelete", "&Delete Puzzle", "Ctrl+D", &TMainWin::DeletePuzzleClick);
     file->addSeparator();
-    AddCommand(file, "MenuImp", "&Import Puzzles", "Ctrl+I", nullptr);
-    AddCommand(file, "MenuExp", "&Export Puzzles", "Ctrl+E", nullptr);
+    AddCommand(file, "MenuImp", "&Import Puzzles", "Ctrl+I", &TMainWin::ImportPuzzleClick);
+    AddCommand(file, "MenuExp", "&Export Puzzles", "Ctrl+E", &TMainWin::ExportPuzzleClick);
     file->addSeparator();
     AddCommand(file, "MenuPrint", "&Print Puzzle", "Ctrl+P", nullptr);
     AddCommand(file, "MenuPrintSetup", "Printer &Setup", "Ctrl+S", nullptr);
@@ -147,11 +147,11 @@ void TMainWin::BuildMenus() {
     QMenu* help = menuBar()->addMenu("&Help");
     help->setObjectName("HelpMenu");
     AddCommand(help, "MenuContents", "&Contents", "Ctrl+K", nullptr);
-    AddCommand(help, "MenuManual", "&User Manual", nullptr, nullptr);
-    AddCommand(help, "MenuReviewTips", "&Review Tips of the Day", nullptr, nullptr);
+    AddCommand(help, "MenuManual", "&User Manual", nullptr, &TMainWin::UserManualClick);
+    AddCommand(help, "MenuReviewTips", "&Review Tips of the Day", nullptr, &TMainWin::ReviewTipsClick);
     AddCommand(help, "MenuDEInternet", "&Data Exchange via Internet", nullptr, nullptr);
     help->addSeparator();
-    AddCommand(help, "MenuAbout", "&About", "Ctrl+A", nullptr);
+    AddCommand(help, "MenuAbout", "&About", "Ctrl+A", &TMainWin::AboutClick);
 
     struct Speed {
         const char* name;

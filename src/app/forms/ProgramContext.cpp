@@ -5,6 +5,7 @@
 
 #include "app/ScreenOptions.h"
 #include "base/forms/DialogChoosers.h"
+#include "base/forms/DesktopDocumentOpener.h"
 #include "base/forms/DialogPrompter.h"
 
 namespace qf {
@@ -32,6 +33,7 @@ ProgramContext ProgramContext::AtStartUp() {
     c.fileChooser = std::make_unique<DialogFileChooser>();
     c.fontChooser = std::make_unique<DialogFontChooser>();
     c.colorChooser = std::make_unique<DialogColorChooser>();
+    c.documentOpener = std::make_unique<DesktopDocumentOpener>();
     return c;
 }
 

@@ -6,6 +6,7 @@
 
 #include "app/ProgramState.h"
 #include "base/Choosers.h"
+#include "base/DocumentOpener.h"
 #include "base/FormGeometry.h"
 #include "base/Prompter.h"
 
@@ -17,6 +18,7 @@ struct ProgramContext {
     std::unique_ptr<FileChooser> fileChooser;
     std::unique_ptr<FontChooser> fontChooser;
     std::unique_ptr<ColorChooser> colorChooser;
+    std::unique_ptr<DocumentOpener> documentOpener;
 
     // How dialogs look when shown now: the interface fonts of the settings, the screen scale.
     FormLook Look() const;

@@ -1,0 +1,20 @@
+// The main window's Help menu: the user manual, the tips and the about box.
+#include "app/forms/AboutBox.h"
+#include "app/forms/MainWin.h"
+#include "app/forms/TipOfDay.h"
+#include "app/forms/UserManual.h"
+#include "base/forms/FormMessages.h"
+
+namespace qf {
+
+void TMainWin::UserManualClick() {
+    (void)TUserManual::Run(context_.Look(), context_.state.dirs, *context_.documentOpener, *context_.prompter, this);
+}
+
+void TMainWin::ReviewTipsClick() {
+    context_.state.settings.showTips = TTipOfDay::Run(context_.Look(), context_.state.settings.showTips, this);
+}
+
+void TMainWin::AboutClick() { TAboutBox::Run(context_.Look(), this); }
+
+}  // namespace qf
