@@ -10,6 +10,7 @@
 
 #include "app/forms/ClientArea.h"
 #include "app/forms/MainWin.h"
+#include "base/forms/HelpWindow.h"
 #include "collections/CollectionFixtures.h"
 #include "collections/CollectionListing.h"
 #include "forms/FormFixture.h"
@@ -308,6 +309,22 @@ private slots:
         window.show();
         QTest::qWait(50);
         QVERIFY(!QApplication::activeModalWidget());
+    }
+
+    void HelpOpensAtItsContentsAndAtTheDataExchangeTopic() {
+        test::FormFixture f;
+        f.CopyShipped("QFOLD.HLP");
+        f.CopyShipped("QFOLD.QCH");
+        TMainWin window(f.context);
+        window.show();
+        window.Action("MenuDEInternet")->trigger();
+        THelpWindow* help = THelpWindow::Current();
+        QVERIFY(help && help->isVisible());
+        const QUrl topic = help->Page();
+        window.Action("MenuContents")->trigger();
+        QVERIFY(help->Page() != topic);
+        QVERIFY(test::Control<QToolButton>(window, "SpeedHelp")->isEnabled());
+        help->close();
     }
 
     void ClosingWritesTheSettings() {

@@ -67,6 +67,8 @@ private:
     void UserManualClick();
     void ReviewTipsClick();
     void AboutClick();
+    void ShowHelpClick();
+    void DataExchangeClick();
     void OpenedCollection();
     void SetMenuLastFiles();
 

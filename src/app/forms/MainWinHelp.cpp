@@ -4,6 +4,7 @@
 #include "app/forms/TipOfDay.h"
 #include "app/forms/UserManual.h"
 #include "base/forms/FormMessages.h"
+#include "base/forms/HelpWindow.h"
 
 namespace qf {
 
@@ -16,5 +17,10 @@ void TMainWin::ReviewTipsClick() {
 }
 
 void TMainWin::AboutClick() { TAboutBox::Run(context_.Look(), this); }
+
+// ShowHelp: the help file of the program directory at its contents; a missing file is not reported.
+void TMainWin::ShowHelpClick() { ShowHelp(this, context_.state.dirs.program); }
+
+void TMainWin::DataExchangeClick() { ShowHelp(this, context_.state.dirs.program, "PUZZLE CONNECTION"); }
 
 }  // namespace qf

@@ -146,10 +146,10 @@ void TMainWin::BuildMenus() {
 
     QMenu* help = menuBar()->addMenu("&Help");
     help->setObjectName("HelpMenu");
-    AddCommand(help, "MenuContents", "&Contents", "Ctrl+K", nullptr);
+    AddCommand(help, "MenuContents", "&Contents", "Ctrl+K", &TMainWin::ShowHelpClick);
     AddCommand(help, "MenuManual", "&User Manual", nullptr, &TMainWin::UserManualClick);
     AddCommand(help, "MenuReviewTips", "&Review Tips of the Day", nullptr, &TMainWin::ReviewTipsClick);
-    AddCommand(help, "MenuDEInternet", "&Data Exchange via Internet", nullptr, nullptr);
+    AddCommand(help, "MenuDEInternet", "&Data Exchange via Internet", nullptr, &TMainWin::DataExchangeClick);
     help->addSeparator();
     AddCommand(help, "MenuAbout", "&About", "Ctrl+A", &TMainWin::AboutClick);
 
