@@ -213,7 +213,7 @@ QByteArray ToRtf(const QTextDocument& doc, const QString& title) { return RtfBui
 
 bool WriteRtf(const Manual& manual, const QString& path, QString& error) {
     QTextDocument doc;
-    if (!BuildBook(doc, manual, kTextWidthTwips / kTwipsPerPixel, error)) return false;
+    if (!BuildBook(doc, manual, kTextWidthTwips / qreal(kTwipsPerPixel), error)) return false;
     InsertFrontMatter(doc, HeadingBlocks(doc), false);
     QSaveFile file(path);
     if (!file.open(QIODevice::WriteOnly) || file.write(ToRtf(doc, kManualTitle)) < 0 || !file.commit()) {

@@ -203,6 +203,32 @@ private slots:
         QVERIFY(rtf.contains("1.\\tab "));
     }
 
+    void AScreenshotWiderThanThePageIsScaledToTheText() {
+        QTemporaryDir dir;
+        WriteSmallManual(dir.path());
+        QImage shot(1000, 300, QImage::Format_RGB32);
+        shot.fill(Qt::darkCyan);
+        QVERIFY(shot.save(dir.path() + "/images/shot.png"));
+        Write(dir.path() + "/03-third.md", "# Third\n\n![A window](images/shot.png)\n");
+        QString error;
+        auto manual = ReadManual(dir.path(), error);
+        QVERIFY2(manual, qPrintable(error));
+        QVERIFY2(WriteRtf(*manual, dir.path() + "/MANUAL.DOC", error), qPrintable(error));
+        QFile file(dir.path() + "/MANUAL.DOC");
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        // Its pixels are kept; it is shown as wide as the text (6.7 inches) and keeps its proportions.
+        QVERIFY(file.readAll().contains("{\\pict\\pngblip\\picw1000\\pich300\\picwgoal9648\\pichgoal2894"));
+
+        QVERIFY2(WriteHelpProject(*manual, dir.path() + "/help", "X.QCH", error), qPrintable(error));
+        QCOMPARE(QImage(dir.path() + "/help/images/shot.png").size(), QSize(1000, 300));
+        QVERIFY2(WritePdf(*manual, dir.path() + "/MANUAL.PDF", error), qPrintable(error));
+        QProcess images;
+        images.start("pdfimages", {"-list", dir.path() + "/MANUAL.PDF"});
+        QVERIFY(images.waitForFinished(30000));
+        const QString list = QString::fromUtf8(images.readAllStandardOutput());
+        QVERIFY2(list.contains(QRegularExpression("\\s1000\\s+300\\s")), qPrintable(list));
+    }
+
     void PdfContentsGiveThePagesTheChaptersStartOn() {
         QTemporaryDir dir;
         WriteSmallManual(dir.path());

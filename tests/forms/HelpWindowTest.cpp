@@ -95,6 +95,9 @@ private slots:
         QVERIFY(!window->Page().fragment().isEmpty());
         QTRY_COMPARE(TopLine(*window), topic);  // scrolled to the topic, not just the page
         QVERIFY(Text(*window)->toPlainText().contains(topic));
+        // The contents tree shows where the reader is.
+        auto* contents = test::Control<QHelpContentWidget>(*window, "HelpContents");
+        QTRY_COMPARE(contents->currentIndex().data().toString(), topic);
     }
 
     void OneWindowServesEveryCall() {

@@ -77,7 +77,7 @@ THelpWindow::THelpWindow(std::unique_ptr<QHelpEngine> engine, const QString& col
     setWindowTitle("Quernfold 98 Help");
     setAttribute(Qt::WA_QuitOnClose, false);
     BuildWidgets();
-    resize(860, 620);
+    resize(900, 640);
 }
 
 THelpWindow::~THelpWindow() = default;
@@ -122,7 +122,7 @@ void THelpWindow::BuildWidgets() {
     splitter->addWidget(tabs_);
     splitter->addWidget(browser_);
     splitter->setStretchFactor(1, 1);
-    splitter->setSizes({240, 620});
+    splitter->setSizes({270, 630});
 
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(buttons);
@@ -174,12 +174,29 @@ void THelpWindow::ShowPage(const QUrl& url) {
     browser_->setSource(url);
 }
 
-// Selects the page shown in the contents tree, once the tree is there.
+namespace {
+
+// The row of the contents tree that leads to `page`, searched below `parent`.
+QModelIndex RowOf(const QHelpContentModel& model, const QUrl& page, const QModelIndex& parent) {
+    for (int row = 0; row < model.rowCount(parent); ++row) {
+        const QModelIndex at = model.index(row, 0, parent);
+        if (const QHelpContentItem* item = model.contentItemAt(at); item && item->url() == page) return at;
+        if (const QModelIndex below = RowOf(model, page, at); below.isValid()) return below;
+    }
+    return {};
+}
+
+}  // namespace
+
+// Selects the page shown in the contents tree (the section, else its chapter), once the tree is
+// there.
 void THelpWindow::SyncContents() {
     QHelpContentWidget* contents = engine_->contentWidget();
+    const QHelpContentModel& model = *engine_->contentModel();
+    contents->expandToDepth(0);
     const QUrl page = browser_->source();
-    QModelIndex at = contents->indexOf(page);
-    if (!at.isValid()) at = contents->indexOf(page.adjusted(QUrl::RemoveFragment));
+    QModelIndex at = RowOf(model, page, {});
+    if (!at.isValid()) at = RowOf(model, page.adjusted(QUrl::RemoveFragment), {});
     if (!at.isValid()) return;
     const QSignalBlocker quiet(contents);
     contents->setCurrentIndex(at);
