@@ -5,6 +5,7 @@
 #include <QHelpIndexWidget>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QScreen>
 #include <QScrollBar>
 #include <QTabWidget>
 #include <QTextBlock>
@@ -105,9 +106,15 @@ private slots:
         QWidget owner;
         ShowHelp(&owner, f.ProgramDir());
         THelpWindow* first = THelpWindow::Current();
+        // Placed in the middle of the screen, whole, the first time.
+        const QRect area = QGuiApplication::primaryScreen()->availableGeometry();
+        QVERIFY(area.contains(first->frameGeometry()));
+        QVERIFY((first->frameGeometry().center() - area.center()).manhattanLength() <= 8);
+        first->move(area.topLeft() + QPoint(10, 20));
         ShowHelp(&owner, f.ProgramDir(), "CROSSWORD OBJECTS");
         QCOMPARE(THelpWindow::Current(), first);
         QCOMPARE(HelpWindowsOpen(), 1);
+        QCOMPARE(first->pos(), area.topLeft() + QPoint(10, 20));  // where the reader put it
         QCOMPARE(first->Page().fileName(), QString("05-page-layouts.html"));
         // Back returns to the contents; Contents comes back to them from anywhere.
         QTest::mouseClick(test::Control<QPushButton>(*first, "BackButton"), Qt::LeftButton);

@@ -3,6 +3,7 @@
 #include <QDesktopServices>
 #include <QDir>
 #include <QFileInfo>
+#include <QGuiApplication>
 #include <QHBoxLayout>
 #include <QHelpContentWidget>
 #include <QHelpEngine>
@@ -11,6 +12,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QScreen>
 #include <QSplitter>
 #include <QTabWidget>
 #include <QTextBrowser>
@@ -203,6 +205,16 @@ void THelpWindow::SyncContents() {
     contents->scrollTo(at);
 }
 
+void THelpWindow::PlaceOnce(QWidget* owner) {
+    if (placed_) return;
+    placed_ = true;
+    QScreen* screen = owner ? owner->screen() : QGuiApplication::primaryScreen();
+    if (!screen) return;
+    const QRect area = screen->availableGeometry();
+    resize(size().boundedTo(area.size() * 9 / 10));  // room for the frame
+    move(area.center() - rect().center());
+}
+
 void ShowHelp(QWidget* parent, const std::string& programDir, const std::string& keyword) {
     const QString file = QFileInfo(QDir(QFile::decodeName(programDir.c_str())).filePath(kHelpFileName)).absoluteFilePath();
     // From a modal dialog the window must belong to the dialog to be usable while it is open.
@@ -219,6 +231,7 @@ void ShowHelp(QWidget* parent, const std::string& programDir, const std::string&
     }
     // A keyword the help does not know opens it at its contents rather than nowhere.
     if (keyword.empty() || !window->ShowKeyword(QString::fromStdString(keyword))) window->ShowContents();
+    window->PlaceOnce(owner);
     window->show();
     window->raise();
     window->activateWindow();

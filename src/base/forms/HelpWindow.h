@@ -54,6 +54,9 @@ private:
     THelpWindow(std::unique_ptr<QHelpEngine> engine, const QString& collectionFile, QWidget* parent);
 
     void BuildWidgets();
+    // The first showing centres the window on the screen of `owner` (or the main screen);
+    // later ones keep where the user put it.
+    void PlaceOnce(QWidget* owner);
     void ShowPage(const QUrl& url);
     void SyncContents();
 
@@ -62,6 +65,7 @@ private:
     QTabWidget* tabs_ = nullptr;
     QLineEdit* lookFor_ = nullptr;
     HelpBrowser* browser_ = nullptr;
+    bool placed_ = false;
 };
 
 }  // namespace qf
