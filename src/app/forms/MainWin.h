@@ -20,6 +20,7 @@ class QMenu;
 namespace qf {
 
 class TClientArea;
+struct WordListInputs;
 
 class TMainWin : public QMainWindow {
     Q_OBJECT
@@ -62,6 +63,13 @@ private:
     void ImportPuzzleClick();
     void ExportPuzzleClick();
     void ExitClick() { close(); }
+
+    // Puzzle commands (MainWinPuzzles.cpp).
+    void MakeNewPuzzle();
+    void ModifyPuzzle();
+    void CopyPuzzle();
+    bool ReadSelectedPuzzle();
+    WordListInputs EditorInputs(const char* caption);
 
     // Help menu (MainWinHelp.cpp).
     void UserManualClick();

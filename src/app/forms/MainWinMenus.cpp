@@ -113,9 +113,9 @@ void TMainWin::BuildMenus() {
     AddCommand(file, "MenuNewGroup", "&New Puzzle Collection File", "Ctrl+N", &TMainWin::NewGroupClick);
     AddCommand(file, "MenuOpenGroup", "&Open Puzzle Collection File", "Ctrl+O", &TMainWin::OpenGroupClick);
     file->addSeparator();
-    AddCommand(file, "MenuNew", "Ne&w Puzzle", "Ctrl+W", nullptr);
-    AddCommand(file, "MenuModify", "&Modify Puzzle", "Ctrl+M", nullptr);
-    AddCommand(file, "MenuCopy", "&Copy Puzzle", "Ctrl+C", nullptr);
+    AddCommand(file, "MenuNew", "Ne&w Puzzle", "Ctrl+W", &TMainWin::MakeNewPuzzle);
+    AddCommand(file, "MenuModify", "&Modify Puzzle", "Ctrl+M", &TMainWin::ModifyPuzzle);
+    AddCommand(file, "MenuCopy", "&Copy Puzzle", "Ctrl+C", &TMainWin::CopyPuzzle);
     AddCommand(file, "MenuDelete", "&Delete Puzzle", "Ctrl+D", &TMainWin::DeletePuzzleClick);
     file->addSeparator();
     AddCommand(file, "MenuImp", "&Import Puzzles", "Ctrl+I", &TMainWin::ImportPuzzleClick);

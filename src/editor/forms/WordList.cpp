@@ -1,0 +1,308 @@
+#include "editor/forms/WordList.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QGridLayout>
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QShowEvent>
+#include <QTableWidget>
+#include <QVBoxLayout>
+
+#include "base/forms/FormMessages.h"
+#include "base/forms/QtText.h"
+#include "collections/CollectionFile.h"
+#include "editor/forms/WordGridDelegate.h"
+
+namespace qf {
+namespace {
+
+constexpr int kColumnWidths[] = {24, 12, 100, 368};
+constexpr int kGridWidth = 528;
+constexpr int kRowHeight = 18;
+
+QPushButton* Button(const char* name, const char* caption) {
+    auto* button = new QPushButton(caption);
+    button->setObjectName(name);
+    button->setAutoDefault(false);
+    return button;
+}
+
+QLabel* Label(const char* text, QWidget* buddy) {
+    auto* label = new QLabel(text);
+    label->setBuddy(buddy);
+    return label;
+}
+
+QTableWidgetItem* FixedItem(const QString& text) {
+    auto* item = new QTableWidgetItem(text);
+    item->setFlags(Qt::ItemIsEnabled | Qt::ItemIsSelectable);
+    return item;
+}
+
+}  // namespace
+
+TWordList::TWordList(WordListInputs inputs, QWidget* parent)
+    : ProgramDialog(inputs.look, parent), in_(std::move(inputs)) {
+    setObjectName("WordList");
+    setWindowTitle(FromAnsi(in_.caption));
+    BuildControls();
+    FillFromRecord();
+}
+
+TWordList::~TWordList() = default;
+
+void TWordList::BuildControls() {
+    const double scale = Look().scale;
+    title_ = new QLineEdit;
+    title_->setObjectName("Title");
+    title_->setMaxLength(kTitleCapacity);
+    category_ = new QComboBox;
+    category_->setObjectName("Category");
+    category_->setEditable(true);
+    category_->setInsertPolicy(QComboBox::NoInsert);
+
+    grid_ = new QTableWidget(kEditorRows, 4);
+    grid_->setObjectName("WordsCluesGrid");
+    grid_->setHorizontalHeaderLabels({"Cnt", "U", "Word", "Clue"});
+    grid_->verticalHeader()->hide();
+    grid_->setItemDelegate(new WordGridDelegate(grid_));
+    grid_->setSelectionMode(QAbstractItemView::SingleSelection);
+    grid_->setEditTriggers(QAbstractItemView::AllEditTriggers);
+    grid_->setTabKeyNavigation(true);
+    grid_->horizontalHeader()->setSectionResizeMode(QHeaderView::Fixed);
+    grid_->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
+    for (int c = 0; c < 4; ++c) grid_->setColumnWidth(c, Scaled(kColumnWidths[c], scale));
+    grid_->verticalHeader()->setDefaultSectionSize(Scaled(kRowHeight, scale));
+    grid_->setFixedWidth(Scaled(kGridWidth, scale));
+
+    bonus_ = new QLineEdit;
+    bonus_->setObjectName("BonusQuest");
+    bonus_->setMaxLength(kBonusTypingLimit);
+    attempts_ = new QLineEdit("999");
+    attempts_->setObjectName("Attempts");
+    attempts_->setMaxLength(kAttemptsTypingLimit);
+    attempts_->setFixedWidth(attempts_->fontMetrics().horizontalAdvance("99999") + 12);
+    shrink_ = new QCheckBox("Shrin&k");
+    shrink_->setObjectName("AutoShrink");
+    quick_ = new QCheckBox("&Quick Create");
+    quick_->setObjectName("QuickCreate");
+    // Both options are settings, written at once.
+    connect(shrink_, &QCheckBox::toggled, this, [this](bool on) { in_.settings.shrink = on; });
+    connect(quick_, &QCheckBox::toggled, this, [this](bool on) { in_.settings.quickBuild = on; });
+
+    auto* top = new QGridLayout;
+    top->addWidget(Label("&Title", title_), 0, 0);
+    top->addWidget(title_, 0, 1);
+    top->addWidget(Label("Cate&gory", category_), 0, 2);
+    top->addWidget(category_, 0, 3);
+    top->setColumnStretch(1, 3);
+    top->setColumnStretch(3, 2);
+
+    auto* commands = new QVBoxLayout;
+    const std::pair<const char*, const char*> kButtons[] = {
+        {"CreateIt", "&Create"},       {"SaveButton", "Sa&ve"},      {"Cancel", "E&xit"},
+        {"DeleteClue", "De&lete"},     {"DeleteAllClue", "Delete &All"}, {"ImportClue", "&Import"},
+        {"ExportClue", "&Export"},     {"SpellClue", "&Spell Check"}, {"Thes", "&Thesaurus"},
+        {"AddWordsButton", "Add &Words"}, {"IntCharButton", "International Characters"},
+    };
+    for (const auto& [name, caption] : kButtons) commands->addWidget(Button(name, caption));
+    commands->addStretch();
+
+    auto* middle = new QHBoxLayout;
+    middle->addWidget(grid_, 1);
+    middle->addLayout(commands);
+
+    auto* bonusRow = new QHBoxLayout;
+    bonusRow->addWidget(Label("&Bonus Question", bonus_));
+    bonusRow->addWidget(bonus_, 1);
+
+    auto* options = new QHBoxLayout;
+    options->addWidget(Label("Attem&pts", attempts_));
+    options->addWidget(attempts_);
+    options->addWidget(shrink_);
+    options->addWidget(quick_);
+    options->addStretch();
+    auto* changeLayout = Button("ChangeLayout", "Change La&yout");
+    options->addWidget(changeLayout);
+
+    auto* layout = new QVBoxLayout(this);
+    layout->addLayout(top);
+    layout->addLayout(middle, 1);
+    layout->addLayout(bonusRow);
+    layout->addLayout(options);
+
+    connect(findChild<QPushButton*>("CreateIt"), &QPushButton::clicked, this, &TWordList::CreateItClick);
+    connect(findChild<QPushButton*>("SaveButton"), &QPushButton::clicked, this, &TWordList::SaveButtonClick);
+    connect(findChild<QPushButton*>("Cancel"), &QPushButton::clicked, this, &TWordList::CancelClick);
+    connect(findChild<QPushButton*>("DeleteClue"), &QPushButton::clicked, this, &TWordList::DeleteClueClick);
+    connect(findChild<QPushButton*>("DeleteAllClue"), &QPushButton::clicked, this, &TWordList::DeleteAllClueClick);
+    connect(changeLayout, &QPushButton::clicked, this, &TWordList::ChangeLayoutClick);
+    // Their windows are not part of the program yet.
+    for (const char* name : {"ImportClue", "ExportClue", "SpellClue", "Thes", "AddWordsButton", "IntCharButton"})
+        findChild<QPushButton*>(name)->setEnabled(false);
+    changeLayout->setEnabled(static_cast<bool>(in_.chooseLayout));
+    SetDesignSize(QSize(720, 470));
+}
+
+// FormShow's filling: the grid, the categories of the main window, the texts, the options,
+// and what the mode locks.
+void TWordList::FillFromRecord() {
+    const PuzzleRecord& record = in_.working;
+    SetGrid(GridOfRecord(record));
+    for (const ListRow& row : in_.collection.Lists().categoryBox) category_->addItem(FromAnsi(row.text));
+    const EditorTexts texts = TextsOfRecord(record);
+    bonus_->setText(FromAnsi(texts.bonusQuestion));
+    title_->setText(FromAnsi(texts.title));
+    category_->setEditText(FromAnsi(texts.category));
+    attempts_->setText(QString::number(in_.settings.attempts));
+    shrink_->setChecked(in_.settings.shrink);
+    quick_->setChecked(in_.settings.quickBuild);
+
+    auto* save = findChild<QPushButton*>("SaveButton");
+    auto* addWords = findChild<QPushButton*>("AddWordsButton");
+    if (in_.isNewPuzzle) {
+        save->hide();
+        save->setEnabled(false);
+        addWords->hide();
+        addWords->setEnabled(false);
+    } else {
+        for (const char* name : {"CreateIt", "ImportClue", "DeleteClue", "DeleteAllClue"})
+            findChild<QPushButton*>(name)->setEnabled(false);
+        shrink_->setEnabled(false);
+        quick_->setEnabled(false);
+        attempts_->setEnabled(false);
+        snapshot_ = std::make_unique<PuzzleRecord>(record);
+    }
+    if (!in_.anySpellingLanguage) findChild<QPushButton*>("SpellClue")->setEnabled(false);
+    if (!in_.anyThesaurusLanguage) findChild<QPushButton*>("Thes")->setEnabled(false);
+}
+
+void TWordList::showEvent(QShowEvent* event) {
+    ProgramDialog::showEvent(event);
+    if (event->spontaneous()) return;
+    move(x(), y() - 15 > 0 ? y() - 15 : 0);
+    DrawPageBox();
+    title_->setFocus();
+}
+
+EditorGrid TWordList::Grid() const {
+    EditorGrid grid;
+    for (int r = 0; r < kEditorRows; ++r) {
+        const auto i = static_cast<std::size_t>(r);
+        const QTableWidgetItem* u = grid_->item(r, 1);
+        const QTableWidgetItem* word = grid_->item(r, kWordColumn);
+        const QTableWidgetItem* clue = grid_->item(r, kClueColumn);
+        grid.used[i] = u && !u->text().isEmpty();
+        grid.words[i] = word ? ToAnsi(word->text()) : std::string();
+        grid.clues[i] = clue ? ToAnsi(clue->text()) : std::string();
+    }
+    return grid;
+}
+
+void TWordList::SetGrid(const EditorGrid& grid) {
+    const QSignalBlocker quiet(grid_);
+    for (int r = 0; r < kEditorRows; ++r) {
+        const auto i = static_cast<std::size_t>(r);
+        grid_->setItem(r, 0, FixedItem(QString::number(r + 1)));
+        grid_->setItem(r, 1, FixedItem(grid.used[i] ? "x" : ""));
+        auto* word = new QTableWidgetItem(FromAnsi(grid.words[i]));
+        if (!in_.isNewPuzzle) word->setFlags(Qt::ItemIsEnabled | Qt::ItemIsSelectable);
+        grid_->setItem(r, kWordColumn, word);
+        grid_->setItem(r, kClueColumn, new QTableWidgetItem(FromAnsi(grid.clues[i])));
+    }
+}
+
+EditorTexts TWordList::Texts() const {
+    return {ToAnsi(title_->text()), ToAnsi(category_->currentText()), ToAnsi(bonus_->text())};
+}
+
+void TWordList::SetValues() { qf::SetValues(Texts(), Grid(), in_.working); }
+
+bool TWordList::PuzzleChanged() {
+    SetValues();
+    return snapshot_ && PuzzleDiffers(in_.working, *snapshot_);
+}
+
+void TWordList::DeleteClueClick() {
+    const int row = grid_->currentRow() + 1;
+    if (row < 1) return;
+    EditorGrid grid = Grid();
+    DeleteGridRow(grid, row);
+    SetGrid(grid);
+    grid_->setFocus();
+}
+
+void TWordList::DeleteAllClueClick() {
+    EditorGrid grid = Grid();
+    const Outcome cleared = DeleteAllWords(grid, in_.prompter);
+    ShowOutcome(*this, in_.prompter, cleared);
+    if (cleared.IsDone()) SetGrid(grid);
+}
+
+void TWordList::Written() {
+    in_.collection.Written(in_.working.category.Str(), in_.working.title.Str());
+}
+
+bool TWordList::SaveIt() {
+    bool saved = false;
+    RunCommand(in_.prompter, [&] {
+        const Outcome written = WritePuzzle(in_.collection.Path(), in_.editRecordIndex, in_.working);
+        if (!written.IsDone()) {
+            ShowOutcome(*this, in_.prompter, written);
+            return;
+        }
+        Written();
+        saved = true;
+    });
+    return saved;
+}
+
+void TWordList::SaveButtonClick() {
+    const Outcome checked = CheckTitleAndCategory(Texts());
+    if (!checked.IsDone()) {
+        ShowOutcome(*this, in_.prompter, checked);
+        return;
+    }
+    SetValues();
+    if (SaveIt()) result_ = Outcome::Done(in_.editRecordIndex);
+    accept();  // closes also when the collection could not be written
+}
+
+void TWordList::CancelClick() {
+    if (!in_.isNewPuzzle && PuzzleChanged()) {
+        const Message question = WarningMessage(kSaveChangesQuestion);
+        switch (in_.prompter.Ask(question, Question::YesNoCancel)) {
+            case Answer::Cancel: return;
+            case Answer::Yes:
+                if (SaveIt()) result_ = Outcome::Done(in_.editRecordIndex);
+                break;
+            case Answer::No: break;
+        }
+    }
+    QDialog::reject();
+}
+
+void TWordList::reject() { CancelClick(); }
+
+void TWordList::ChangeLayoutClick() {
+    if (!in_.chooseLayout) return;
+    PageLayoutRecord chosen = in_.working.layout;
+    if (in_.chooseLayout(chosen)) in_.working.layout = chosen;
+    DrawPageBox();
+}
+
+void TWordList::DrawPageBox() {}
+
+void TWordList::CreateItClick() {}
+
+Outcome TWordList::Run(WordListInputs inputs, QWidget* parent) {
+    TWordList editor(std::move(inputs), parent);
+    editor.exec();
+    return editor.Result();
+}
+
+}  // namespace qf
