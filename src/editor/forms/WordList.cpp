@@ -9,6 +9,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QShowEvent>
+#include <QStyle>
 #include <QTableWidget>
 #include <QVBoxLayout>
 
@@ -77,7 +78,13 @@ void TWordList::BuildControls() {
     grid_->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
     for (int c = 0; c < 4; ++c) grid_->setColumnWidth(c, Scaled(kColumnWidths[c], scale));
     grid_->verticalHeader()->setDefaultSectionSize(Scaled(kRowHeight, scale));
-    grid_->setFixedWidth(Scaled(kGridWidth, scale));
+    // The design width, or what the four columns, the scroll bar and the frame need at this scale.
+    int columns = 0;
+    for (int width : kColumnWidths) columns += Scaled(width, scale);
+    grid_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    grid_->setFixedWidth(std::max(Scaled(kGridWidth, scale),
+                                  columns + grid_->style()->pixelMetric(QStyle::PM_ScrollBarExtent) +
+                                      2 * grid_->frameWidth() + 2));
 
     bonus_ = new QLineEdit;
     bonus_->setObjectName("BonusQuest");
