@@ -69,14 +69,15 @@ void StyleHeading(QTextDocument& doc, const QTextBlock& block, Target target) {
     });
 }
 
-void StyleBody(const QTextBlock& block) {
+void StyleBody(const QTextBlock& block, Target target) {
     QTextBlockFormat bf = block.blockFormat();
     if (bf.hasProperty(QTextFormat::BlockCodeFence)) {
         bf.setBackground(kCodeBackground);
         bf.setLeftMargin(8);
         bf.setTopMargin(0);
         bf.setBottomMargin(0);
-        bf.setNonBreakableLines(true);
+        // On screen a long line scrolls; on paper it wraps rather than run off the page.
+        bf.setNonBreakableLines(target == Target::HelpPage);
     } else if (bf.intProperty(QTextFormat::BlockQuoteLevel) > 0) {
         bf.setBackground(kNoteBackground);
         bf.setLeftMargin(8);
@@ -177,7 +178,7 @@ void Style(QTextDocument& doc, Target target) {
         if (b.blockFormat().headingLevel() > 0)
             StyleHeading(doc, b, target);
         else
-            StyleBody(b);
+            StyleBody(b, target);
     }
     StyleTables(doc);
 }

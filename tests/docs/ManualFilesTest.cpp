@@ -159,6 +159,20 @@ private slots:
         QVERIFY(PageText(pages).contains("Quernfold 98 User Manual " + QString::number(pages)));
     }
 
+    void NothingRunsOffThePage() {
+        // Every word within the margins of 0.9 inch (64.8 points) of the Letter page: text
+        // cut off at the edge would still be in the file, outside them.
+        const QString words = Run("pdftotext", {"-bbox", ProgramFile("QFOLD.PDF"), "-"});
+        const QRegularExpression word(R"re(<word xMin="([\d.]+)" yMin="[\d.]+" xMax="([\d.]+)" yMax="[\d.]+">(.*)</word>)re");
+        int count = 0;
+        for (auto it = word.globalMatch(words); it.hasNext(); ++count) {
+            const auto m = it.next();
+            QVERIFY2(m.captured(1).toDouble() >= 64.8 - 1 && m.captured(2).toDouble() <= 612 - 64.8 + 1,
+                     qPrintable(m.captured(3) + " at " + m.captured(1) + ".." + m.captured(2)));
+        }
+        QVERIFY(count > 5000);
+    }
+
     void TheDocIsRichTextWithEveryHeadingAndPicture() {
         QFile doc(ProgramFile("QFOLD.DOC"));
         QVERIFY(doc.open(QIODevice::ReadOnly));
