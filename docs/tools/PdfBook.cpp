@@ -3,6 +3,7 @@
 #include <QAbstractTextDocumentLayout>
 #include <QPainter>
 #include <QPdfWriter>
+#include <QSaveFile>
 #include <QTextBlock>
 #include <QTextCursor>
 #include <QTextLayout>
@@ -80,7 +81,13 @@ void DrawHeadAndFoot(QPainter& painter, const QRectF& paper, qreal dpi, const QS
 }  // namespace
 
 bool WritePdf(const Manual& manual, const QString& path, QString& error) {
-    QPdfWriter writer(path);
+    // Written beside the file and renamed over it when whole: a failed build leaves no half PDF.
+    QSaveFile file(path);
+    if (!file.open(QIODevice::WriteOnly)) {
+        error = path + ": cannot be written";
+        return false;
+    }
+    QPdfWriter writer(&file);
     writer.setResolution(kResolution);
     writer.setPageSize(QPageSize(QPageSize::Letter));
     writer.setPageMargins(QMarginsF(0, 0, 0, 0));
@@ -136,7 +143,11 @@ bool WritePdf(const Manual& manual, const QString& path, QString& error) {
         painter.restore();
         if (page > 1) DrawHeadAndFoot(painter, paper, dpi, chapterOfPage[page], page);
     }
-    return painter.end();
+    if (!painter.end() || !file.commit()) {
+        error = path + ": cannot be written";
+        return false;
+    }
+    return true;
 }
 
 }  // namespace qf::docs
