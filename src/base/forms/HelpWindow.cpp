@@ -11,6 +11,7 @@
 #include <QHelpLink>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPointer>
 #include <QPushButton>
 #include <QScreen>
 #include <QSplitter>

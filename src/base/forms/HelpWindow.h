@@ -8,16 +8,14 @@
 //
 // The window is not modal and serves the whole run: a later call shows the same window at the
 // new place. Opened from a modal dialog it belongs to that dialog, so that it can be used while
-// the dialog is open (and closes with it). A missing or unreadable help file, or a keyword the
-// help does not know, is not reported: nothing opens, or the window stays where it was.
-#include <QPointer>
+// the dialog is open (and closes with it). A missing or unreadable help file is not reported:
+// nothing opens. A keyword the help does not know opens it at its contents.
 #include <QUrl>
 #include <QWidget>
 #include <memory>
 #include <string>
 
 class QHelpEngine;
-class QTextBrowser;
 class QLineEdit;
 class QTabWidget;
 
