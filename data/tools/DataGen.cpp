@@ -9,6 +9,7 @@
 
 #include "base/ByteCodec.h"
 #include "base/FileUtil.h"
+#include "base/SaveFile.h"
 #include "collections/CollectionFile.h"
 #include "collections/PuzzleText.h"
 #include "shapes/ShapeFiles.h"
@@ -30,7 +31,7 @@ bool WriteLibrary(const std::string& path, const std::vector<R>& records) {
         const auto one = qf::EncodeRecord(r);
         bytes.insert(bytes.end(), one.begin(), one.end());
     }
-    return qf::ReplaceFileAtomically(path, bytes);
+    return qf::WriteWholeFile(path, bytes);
 }
 
 constexpr const char* kUsage =
@@ -68,7 +69,7 @@ int main(int argc, char** argv) {
             return Fail(argv[2], contents ? error : "cannot be read");
         for (const auto& shape : shapes)
             if (shape.name.Str() == argv[3])
-                return qf::ReplaceFileAtomically(argv[4], qf::EncodeShapeExchange(shape)) ? 0 : Fail(argv[4], "cannot be written");
+                return qf::WriteWholeFile(argv[4], qf::EncodeShapeExchange(shape)) ? 0 : Fail(argv[4], "cannot be written");
         return Fail(argv[2], std::string("has no shape named ") + argv[3]);
     }
     if (argc != 4) {

@@ -1,6 +1,7 @@
 #pragma once
-// Small file operations the record files share.
+// Small file operations the readers and writers share. None of them throws.
 #include <cstdint>
+#include <limits>
 #include <optional>
 #include <string>
 #include <vector>
@@ -8,10 +9,18 @@
 namespace qf {
 
 bool FileExists(const std::string& path);
-std::optional<std::vector<std::uint8_t>> ReadWholeFile(const std::string& path);
 
-// Writes `bytes` to a temporary file in the same folder and renames it over `path`, so a crash
-// halfway leaves the old file whole. Returns false (and leaves `path` as it was) on failure.
-bool ReplaceFileAtomically(const std::string& path, const std::vector<std::uint8_t>& bytes);
+// The bytes of a regular file. nullopt when it is missing, is not a regular file (a folder, a
+// device, a pipe), cannot be read, or holds more than `limit` bytes.
+std::optional<std::vector<std::uint8_t>> ReadWholeFile(const std::string& path,
+                                                       std::size_t limit = std::numeric_limits<std::size_t>::max());
+
+// The first `count` bytes of a regular file, or all of it when it is shorter (the exchange files
+// tell a short file by its length). nullopt as for ReadWholeFile.
+std::optional<std::vector<std::uint8_t>> ReadFileHead(const std::string& path, std::size_t count);
+
+// Two paths naming the same file: equal without regard to letter case, or the same file on disk
+// (through links, hard or symbolic).
+bool SameFile(const std::string& a, const std::string& b);
 
 }  // namespace qf

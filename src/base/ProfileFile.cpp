@@ -1,10 +1,12 @@
 #include "base/ProfileFile.h"
 
 #include <algorithm>
-#include <fstream>
+#include <filesystem>
 #include <sstream>
+#include <system_error>
 
 #include "base/FileUtil.h"
+#include "base/SaveFile.h"
 #include "base/TextHelpers.h"
 
 namespace qf {
@@ -37,8 +39,12 @@ ProfileFile::Line ProfileFile::Parse(std::string text, const std::string& curren
 
 ProfileFile ProfileFile::Load(const std::string& path) {
     ProfileFile file;
-    const auto bytes = ReadWholeFile(path);
-    if (!bytes) return file;
+    const auto bytes = ReadWholeFile(path, kMaxProfileSize);
+    if (!bytes) {
+        std::error_code ec;
+        file.unreadable_ = std::filesystem::exists(path, ec) || ec;
+        return file;
+    }
     std::string text(bytes->begin(), bytes->end());
     std::istringstream in(text);
     std::string raw, section;
@@ -100,8 +106,9 @@ std::string ProfileFile::Text() const {
 }
 
 bool ProfileFile::Save(const std::string& path) const {
+    if (unreadable_) return false;
     const std::string text = Text();
-    return ReplaceFileAtomically(path, std::vector<std::uint8_t>(text.begin(), text.end()));
+    return WriteWholeFile(path, std::span(reinterpret_cast<const std::uint8_t*>(text.data()), text.size()));
 }
 
 std::string ProfileFile::EncodeValue(std::string_view value) {

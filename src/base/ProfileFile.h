@@ -10,8 +10,10 @@ namespace qf {
 
 class ProfileFile {
 public:
-    // A missing or unreadable file reads as an empty profile.
+    // A missing or unreadable file (a folder, no permission, larger than any real profile)
+    // reads as an empty profile.
     static ProfileFile Load(const std::string& path);
+    static constexpr std::size_t kMaxProfileSize = 16 << 20;
 
     std::optional<std::string> Get(std::string_view section, std::string_view key) const;
     // Sets one value: the key's first line in the section is rewritten, later duplicates are
@@ -19,7 +21,9 @@ public:
     void Set(std::string_view section, std::string_view key, std::string_view value);
 
     std::string Text() const;
-    // Creates the file when missing. False when it cannot be written.
+    // Writes the whole file (base/SaveFile.h), creating it when missing. False when it cannot
+    // be written, and when it was loaded from a file that exists but could not be read: its
+    // other lines would be lost.
     bool Save(const std::string& path) const;
 
     // How a value is written so that reading gives it back exactly (blanks at either end and
@@ -37,6 +41,7 @@ private:
     static Line Parse(std::string text, const std::string& currentSection);
 
     std::vector<Line> lines_;
+    bool unreadable_ = false;
 };
 
 bool SameName(std::string_view a, std::string_view b);  // ASCII case-insensitive

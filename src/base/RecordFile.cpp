@@ -9,6 +9,9 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include "base/SaveFile.h"
+#include "base/WriteFaults.h"
+
 namespace qf {
 namespace {
 
@@ -26,22 +29,26 @@ void ReadExactly(int fd, std::uint8_t* out, std::size_t n, off_t at, const std::
     }
 }
 
-void WriteExactly(int fd, const std::uint8_t* in, std::size_t n, off_t at, const std::string& path) {
+// Writes every byte or returns false with errno set; `faulty` lets the tests' countdown fail it.
+bool WriteExactly(int fd, const std::uint8_t* in, std::size_t n, off_t at, bool faulty) {
     while (n > 0) {
+        if (faulty && faults::WriteFails()) return false;
         const ssize_t put = ::pwrite(fd, in, n, at);
         if (put < 0 && errno == EINTR) continue;
-        if (put <= 0) throw IoError(ErrnoText("write failed"), path);
+        if (put <= 0) {
+            if (put == 0) errno = EIO;
+            return false;
+        }
         in += put;
         n -= static_cast<std::size_t>(put);
         at += put;
     }
+    return true;
 }
 
-// Closes a descriptor when a step between open and hand-over throws.
-struct FdGuard {
-    int fd;
-    ~FdGuard() { if (fd >= 0) ::close(fd); }
-};
+off_t Offset(std::int64_t index, std::size_t recordSize) {
+    return static_cast<off_t>(index) * static_cast<off_t>(recordSize);
+}
 
 }  // namespace
 
@@ -51,28 +58,41 @@ IoError::IoError(const std::string& what, const std::string& path)
 Message GeneralIoMessage(const IoError& error) { return ErrorMessage(error.what()); }
 
 std::optional<RecordFile> RecordFile::Open(const std::string& path, std::size_t recordSize, Mode mode) {
-    int flags = O_CLOEXEC;
+    // Not blocking: a pipe given as a record file must not hang the open.
+    int flags = O_CLOEXEC | O_NONBLOCK;
     switch (mode) {
         case Mode::Read: flags |= O_RDONLY; break;
-        case Mode::Update: flags |= O_RDWR | O_CREAT; break;
-        case Mode::Create: flags |= O_RDWR | O_CREAT | O_TRUNC; break;
+        case Mode::Update: flags |= O_RDWR; break;
         case Mode::Modify: flags |= O_RDWR; break;
     }
-    const int fd = ::open(path.c_str(), flags, 0644);
+    int fd = ::open(path.c_str(), flags, 0666);
+    bool created = false;
+    if (fd < 0 && errno == ENOENT && mode == Mode::Update) {
+        // Made here: a failed edit removes it again (base/RecordEdit).
+        fd = ::open(path.c_str(), flags | O_CREAT | O_EXCL, 0666);
+        created = fd >= 0;
+        if (fd < 0 && errno == EEXIST) fd = ::open(path.c_str(), flags | O_CREAT, 0666);
+    }
     if (fd < 0) return std::nullopt;
     struct stat st {};
-    if (::fstat(fd, &st) != 0 || !S_ISREG(st.st_mode)) {  // a folder or device is no record file
+    // A folder or device is no record file; a read-only file stays read-only also for a user
+    // whom the system would let write it.
+    if (::fstat(fd, &st) != 0 || !S_ISREG(st.st_mode) || (mode != Mode::Read && (st.st_mode & 0222) == 0)) {
         ::close(fd);
         return std::nullopt;
     }
-    return RecordFile(fd, path, recordSize);
+    ::fcntl(fd, F_SETFL, ::fcntl(fd, F_GETFL) & ~O_NONBLOCK);
+    return RecordFile(fd, path, recordSize, created);
 }
 
-RecordFile::RecordFile(int fd, std::string path, std::size_t recordSize)
-    : fd_(fd), path_(std::move(path)), recordSize_(recordSize) {}
+RecordFile::RecordFile(int fd, std::string path, std::size_t recordSize, bool created)
+    : fd_(fd), path_(std::move(path)), recordSize_(recordSize), created_(created) {}
 
 RecordFile::RecordFile(RecordFile&& other) noexcept
-    : fd_(std::exchange(other.fd_, -1)), path_(std::move(other.path_)), recordSize_(other.recordSize_) {}
+    : fd_(std::exchange(other.fd_, -1)),
+      path_(std::move(other.path_)),
+      recordSize_(other.recordSize_),
+      created_(other.created_) {}
 
 RecordFile& RecordFile::operator=(RecordFile&& other) noexcept {
     if (this != &other) {
@@ -80,6 +100,7 @@ RecordFile& RecordFile::operator=(RecordFile&& other) noexcept {
         fd_ = std::exchange(other.fd_, -1);
         path_ = std::move(other.path_);
         recordSize_ = other.recordSize_;
+        created_ = other.created_;
     }
     return *this;
 }
@@ -98,27 +119,9 @@ std::int64_t RecordFile::Count() const { return SizeInBytes() / static_cast<std:
 
 void RecordFile::Read(std::int64_t index, std::span<std::uint8_t> out, std::size_t offsetInRecord) const {
     if (index < 0 || offsetInRecord + out.size() > recordSize_) throw IoError("seek outside the file", path_);
-    const off_t at = static_cast<off_t>(index) * static_cast<off_t>(recordSize_) + static_cast<off_t>(offsetInRecord);
     // The record must lie wholly in the file, so a partial trailing record reads as an error.
     if (index >= Count()) throw IoError("read beyond end of file", path_);
-    ReadExactly(fd_, out.data(), out.size(), at, path_);
-}
-
-void RecordFile::Write(std::int64_t index, std::span<const std::uint8_t> record) {
-    if (index < 0 || record.size() != recordSize_) throw IoError("seek outside the file", path_);
-    WriteExactly(fd_, record.data(), record.size(), static_cast<off_t>(index) * static_cast<off_t>(recordSize_), path_);
-}
-
-std::int64_t RecordFile::Append(std::span<const std::uint8_t> record) {
-    const std::int64_t index = Count();
-    Write(index, record);
-    return index;
-}
-
-void RecordFile::Truncate(std::int64_t records) {
-    if (records < 0) records = 0;
-    if (::ftruncate(fd_, static_cast<off_t>(records) * static_cast<off_t>(recordSize_)) != 0)
-        throw IoError(ErrnoText("truncation failed"), path_);
+    ReadExactly(fd_, out.data(), out.size(), Offset(index, recordSize_) + static_cast<off_t>(offsetInRecord), path_);
 }
 
 void RecordFile::Close() {
@@ -127,35 +130,74 @@ void RecordFile::Close() {
     if (::close(fd) != 0) throw IoError(ErrnoText("close failed"), path_);
 }
 
+RecordEdit::RecordEdit(RecordFile& file) : file_(file) {
+    originalSize_ = file.SizeInBytes();
+    const std::int64_t whole = file.Count() * static_cast<std::int64_t>(file.RecordSize());
+    tail_.resize(static_cast<std::size_t>(originalSize_ - whole));
+    ReadExactly(file.fd_, tail_.data(), tail_.size(), static_cast<off_t>(whole), file.Path());
+}
+
+RecordEdit::~RecordEdit() {
+    if (!done_) Undo();
+}
+
+void RecordEdit::Write(std::int64_t index, std::span<const std::uint8_t> record) {
+    const std::size_t size = file_.RecordSize();
+    // Never leave a gap of undefined records: only an existing record or the next one is written.
+    if (index < 0 || record.size() != size || index > file_.Count()) throw IoError("seek outside the file", file_.Path());
+    if (index < file_.Count() && Offset(index + 1, size) <= originalSize_) {
+        std::vector<std::uint8_t> old(size);
+        ReadExactly(file_.fd_, old.data(), size, Offset(index, size), file_.Path());
+        overwritten_.emplace_back(index, std::move(old));
+    }
+    if (!WriteExactly(file_.fd_, record.data(), size, Offset(index, size), true))
+        throw IoError(ErrnoText("write failed"), file_.Path());
+}
+
+std::int64_t RecordEdit::Append(std::span<const std::uint8_t> record) {
+    const std::int64_t index = file_.Count();
+    Write(index, record);
+    return index;
+}
+
+void RecordEdit::Commit() {
+    if (faults::WriteFails() || ::fsync(file_.fd_) != 0) {
+        const std::string why = ErrnoText("write failed");
+        Undo();
+        done_ = true;
+        throw IoError(why, file_.Path());
+    }
+    done_ = true;
+}
+
+void RecordEdit::Undo() noexcept {
+    // Newest first, so a record written twice gets its first content back.
+    const int fd = file_.fd_;
+    for (auto it = overwritten_.rbegin(); it != overwritten_.rend(); ++it)
+        (void)WriteExactly(fd, it->second.data(), it->second.size(), Offset(it->first, file_.RecordSize()), false);
+    (void)::ftruncate(fd, static_cast<off_t>(originalSize_));
+    (void)WriteExactly(fd, tail_.data(), tail_.size(), static_cast<off_t>(originalSize_) - static_cast<off_t>(tail_.size()),
+                       false);
+    (void)::fsync(fd);
+    // A file this command created is not left behind empty.
+    if (file_.created_ && originalSize_ == 0) ::unlink(file_.Path().c_str());
+}
+
 std::optional<std::int64_t> RemoveRecord(const std::string& path, std::size_t recordSize, std::int64_t index) {
     auto file = RecordFile::Open(path, recordSize, RecordFile::Mode::Modify);
     if (!file) return std::nullopt;
+    SaveFile out(path);
+    if (!out.Open()) return std::nullopt;  // a read-only file, even to a user the system lets write
     const std::int64_t n = file->Count();
     if (index < 0 || index >= n) throw IoError("read beyond end of file", path);
-
-    std::string temp = path + ".XXXXXX";
-    FdGuard out{::mkstemp(temp.data())};
-    if (out.fd < 0) throw IoError(ErrnoText("temporary file not created"), path);
-    try {
-        struct stat st {};
-        if (::stat(path.c_str(), &st) == 0) ::fchmod(out.fd, st.st_mode & 07777);
-        std::vector<std::uint8_t> buffer(recordSize);
-        std::int64_t written = 0;
-        for (std::int64_t j = 0; j < n; ++j) {
-            if (j == index) continue;
-            file->Read(j, buffer);
-            WriteExactly(out.fd, buffer.data(), buffer.size(),
-                         static_cast<off_t>(written) * static_cast<off_t>(recordSize), temp);
-            ++written;
-        }
-        if (::fsync(out.fd) != 0) throw IoError(ErrnoText("write failed"), temp);
-        if (::close(std::exchange(out.fd, -1)) != 0) throw IoError(ErrnoText("write failed"), temp);
-        file->Close();
-        if (::rename(temp.c_str(), path.c_str()) != 0) throw IoError(ErrnoText("rename failed"), path);
-    } catch (...) {
-        ::unlink(temp.c_str());
-        throw;
+    std::vector<std::uint8_t> buffer(recordSize);
+    for (std::int64_t j = 0; j < n; ++j) {
+        if (j == index) continue;
+        file->Read(j, buffer);
+        if (!out.Write(buffer)) throw IoError(ErrnoText("write failed"), path);
     }
+    file->Close();
+    if (!out.Commit()) throw IoError(ErrnoText("write failed"), path);
     return n - 1;
 }
 

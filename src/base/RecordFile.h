@@ -3,11 +3,14 @@
 // opens the file, works on whole records and closes it. An open that fails is the caller's to
 // report with its own message; a read, write, seek or truncation that fails after a successful
 // open throws IoError, which ends the command and is reported once by the general error report.
+// Changes go through a RecordEdit, so that a command that fails halfway changes nothing.
 #include <cstdint>
 #include <optional>
 #include <span>
 #include <stdexcept>
 #include <string>
+#include <utility>
+#include <vector>
 
 #include "base/Message.h"
 
@@ -30,7 +33,6 @@ public:
     enum class Mode {
         Read,    // read only; fails when missing
         Update,  // read and write; created empty when missing
-        Create,  // read and write; created or emptied
         Modify,  // read and write; fails when missing
     };
 
@@ -52,24 +54,51 @@ public:
     // Reads `out.size()` bytes (at most one record) from record `index` at `offsetInRecord`.
     // A short read (past the end, or into a partial record) throws IoError.
     void Read(std::int64_t index, std::span<std::uint8_t> out, std::size_t offsetInRecord = 0) const;
-    void Write(std::int64_t index, std::span<const std::uint8_t> record);
-    // Writes after the last whole record; returns the new record's index.
-    std::int64_t Append(std::span<const std::uint8_t> record);
-    void Truncate(std::int64_t records);
-    // Flushes to disk and closes; a failure throws IoError.
+    // Closes; a failure throws IoError.
     void Close();
 
 private:
-    RecordFile(int fd, std::string path, std::size_t recordSize);
+    friend class RecordEdit;
+    RecordFile(int fd, std::string path, std::size_t recordSize, bool created);
     int fd_ = -1;
     std::string path_;
     std::size_t recordSize_ = 0;
+    bool created_ = false;  // made by this open (Update of a missing file)
 };
 
-// Rewrites `path` without record `index`, through a temporary file in the same folder and a
-// rename, so a crash halfway leaves the old file whole. nullopt when the file cannot be opened
-// for reading and writing; otherwise the number of records left. An index outside the file
-// throws IoError (the old file is kept).
+// Writes to one record file that happen all together or not at all. What a write overwrites and
+// how long the file was are noted; unless Commit() is reached (a write, a read of another file
+// or the flush threw), the file is put back exactly as it was: overwritten records restored,
+// appended ones cut off, a partial trailing record that an append covered written back, and a
+// file that the open created removed again.
+class RecordEdit {
+public:
+    explicit RecordEdit(RecordFile& file);
+    ~RecordEdit();
+    RecordEdit(const RecordEdit&) = delete;
+    RecordEdit& operator=(const RecordEdit&) = delete;
+
+    // Writes record `index`: an existing one, or the one after the last whole record.
+    void Write(std::int64_t index, std::span<const std::uint8_t> record);
+    // Writes after the last whole record; returns the new record's index.
+    std::int64_t Append(std::span<const std::uint8_t> record);
+    // Flushes the changes to disk; when that fails they are undone and IoError is thrown.
+    void Commit();
+
+private:
+    void Undo() noexcept;
+
+    RecordFile& file_;
+    std::int64_t originalSize_ = 0;
+    std::vector<std::uint8_t> tail_;  // bytes after the last whole record
+    std::vector<std::pair<std::int64_t, std::vector<std::uint8_t>>> overwritten_;
+    bool done_ = false;
+};
+
+// Rewrites `path` without record `index` as a whole file (base/SaveFile.h), so a failure or a
+// crash halfway leaves the old file whole. nullopt when the file cannot be opened for reading
+// and writing; otherwise the number of records left. An index outside the file, or a rewrite
+// that fails, throws IoError (the old file is kept).
 std::optional<std::int64_t> RemoveRecord(const std::string& path, std::size_t recordSize, std::int64_t index);
 
 }  // namespace qf

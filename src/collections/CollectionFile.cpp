@@ -26,9 +26,9 @@ Outcome ReadPuzzle(const std::string& path, std::int64_t slot, PuzzleRecord& rec
 Outcome WritePuzzle(const std::string& path, std::int64_t slot, const PuzzleRecord& record) {
     auto file = RecordFile::Open(path, kSlotSize, RecordFile::Mode::Update);
     if (!file) return Outcome::Refused(ErrorMessage(kUnableToSavePuzzle));
-    // Never leave a gap of undefined slots: only an existing slot or the next one is written.
-    if (slot < 0 || slot > file->Count()) throw IoError("seek beyond end of file", path);
-    file->Write(slot, EncodeRecord(record));
+    RecordEdit edit(*file);
+    edit.Write(slot, EncodeRecord(record));
+    edit.Commit();
     file->Close();
     return Outcome::Done(slot);
 }
@@ -36,7 +36,9 @@ Outcome WritePuzzle(const std::string& path, std::int64_t slot, const PuzzleReco
 Outcome AppendPuzzle(const std::string& path, const PuzzleRecord& record) {
     auto file = RecordFile::Open(path, kSlotSize, RecordFile::Mode::Update);
     if (!file) return Outcome::Refused(ErrorMessage(kUnableToSavePuzzle));
-    const std::int64_t slot = file->Append(EncodeRecord(record));
+    RecordEdit edit(*file);
+    const std::int64_t slot = edit.Append(EncodeRecord(record));
+    edit.Commit();
     file->Close();
     return Outcome::Done(slot);
 }

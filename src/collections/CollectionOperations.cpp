@@ -1,12 +1,10 @@
 #include "collections/CollectionOperations.h"
 
 #include <algorithm>
-#include <filesystem>
 #include <memory>
-#include <system_error>
 
 #include "base/RecordFile.h"
-#include "base/TextHelpers.h"
+#include "base/SaveFile.h"
 #include "collections/CollectionFile.h"
 #include "layouts/LayoutLibrary.h"
 
@@ -23,9 +21,7 @@ std::string UpperTail(const std::string& path) {
 }  // namespace
 
 void CreateEmptyCollection(const std::string& path) {
-    auto file = RecordFile::Open(path, kSlotSize, RecordFile::Mode::Create);
-    if (!file) throw IoError("file not created", path);
-    file->Close();
+    if (!WriteWholeFile(path, {})) throw IoError("file not created", path);
 }
 
 Outcome DeletePuzzleSlot(const std::string& path, std::int64_t slot) {
@@ -43,12 +39,6 @@ Outcome DeletePuzzle(PuzzleLists& lists, const std::string& path, Prompter& prom
     lists.ReselectAfterDelete();
     lists.LoadInPuzzles(path);
     return Outcome::Done();
-}
-
-bool SameFile(const std::string& a, const std::string& b) {
-    if (LowerAscii(a) == LowerAscii(b)) return true;
-    std::error_code ec;
-    return std::filesystem::equivalent(a, b, ec) && !ec;
 }
 
 Outcome CheckImportChoice(const std::string& chosen, const std::string& openPath, ImportKind& kind) {
@@ -71,11 +61,14 @@ Outcome ImportPuzzles(const std::string& source, const std::string& target, cons
     if (!in) return Outcome::Refused(ErrorMessage(kUnableToImport));
     auto out = RecordFile::Open(target, kSlotSize, RecordFile::Mode::Update);
     if (!out) return Outcome::Refused(ErrorMessage(kUnableToImport));
+    // All the puzzles or none: a slot that cannot be read or written takes back those before it.
+    RecordEdit edit(*out);
     std::vector<std::uint8_t> buffer(kSlotSize);
     for (const std::int64_t slot : slots) {
         in->Read(slot, buffer);
-        out->Append(buffer);
+        edit.Append(buffer);
     }
+    edit.Commit();
     out->Close();
     in->Close();
     return Outcome::Done();
@@ -91,17 +84,18 @@ std::vector<std::int64_t> SlotsInListOrder(const CollectionListing& listing, con
 Outcome ExportPuzzles(const std::string& openPath, const std::vector<std::int64_t>& slots, const std::string& target) {
     if (slots.empty()) return Outcome::Refused(ErrorMessage(kNoPuzzlesForExport));
     if (SameFile(openPath, target)) return Outcome::Refused(ErrorMessage(kExportSameFile));
-    auto out = RecordFile::Open(target, kSlotSize, RecordFile::Mode::Create);
-    if (!out) return Outcome::Refused(ErrorMessage(kUnableToExport));
+    // The new file replaces the old one only once it is whole; a failure leaves the old one.
+    SaveFile out(target);
+    if (!out.Open()) return Outcome::Refused(ErrorMessage(kUnableToExport));
     auto in = RecordFile::Open(openPath, kSlotSize, RecordFile::Mode::Read);
     if (!in) return Outcome::Refused(ErrorMessage(kUnableToExport));
     std::vector<std::uint8_t> buffer(kSlotSize);
     for (const std::int64_t slot : slots) {
         in->Read(slot, buffer);
-        out->Append(buffer);
+        if (!out.Write(buffer)) throw IoError("write failed", target);
     }
     in->Close();
-    out->Close();
+    if (!out.Commit()) throw IoError("write failed", target);
     return Outcome::Done();
 }
 

@@ -6,6 +6,7 @@
 #include <string>
 #include <vector>
 
+#include "base/FileUtil.h"
 #include "base/Outcome.h"
 #include "base/Prompter.h"
 #include "collections/PuzzleLists.h"
@@ -23,8 +24,9 @@ inline constexpr const char* kUnableToImport = "Unable to import puzzles.";
 inline constexpr const char* kUnableToExport = "Unable to export puzzles.";
 inline constexpr const char* kUnableToOpenPuzzle = "Unable to open puzzle.";
 
-// New puzzle group: creates the file empty, emptying an existing one. A file that cannot be
-// created ends the command with the general input/output error (IoError).
+// New puzzle group: creates the file empty, emptying an existing one (as a whole-file write,
+// base/SaveFile.h). A file that cannot be created ends the command with the general
+// input/output error (IoError).
 void CreateEmptyCollection(const std::string& path);
 
 // Removes slot `slot`; later slots move down by one. The file is rewritten through a temporary
@@ -37,9 +39,6 @@ Outcome DeletePuzzleSlot(const std::string& path, std::int64_t slot);
 // Without a selected row it is refused with the no-puzzle-selected message; No cancels it.
 Outcome DeletePuzzle(PuzzleLists& lists, const std::string& path, Prompter& prompter);
 
-// Two paths naming the same file: equal without regard to letter case, or the same file on disk.
-bool SameFile(const std::string& a, const std::string& b);
-
 enum class ImportKind { Collection, OldPuzzle };
 // The checks of the Import Puzzles command on the chosen path: ".QFD" is an old single puzzle,
 // anything but ".QF3" is refused, and so is the open collection itself.
@@ -47,14 +46,15 @@ Outcome CheckImportChoice(const std::string& chosen, const std::string& openPath
 
 // Appends the given slots of `source` (in the given order) to the collection `target`, created
 // when missing. "Unable to import puzzles." when either file cannot be opened; nothing is
-// written then.
+// written then. All or nothing: a failure halfway leaves `target` as it was.
 Outcome ImportPuzzles(const std::string& source, const std::string& target, const std::vector<std::int64_t>& slots);
 
 // The selected slots in the order of the sorted title list (the import and export dialogs).
 std::vector<std::int64_t> SlotsInListOrder(const CollectionListing& listing, const std::vector<std::int64_t>& selected);
 
-// Creates `target` empty and appends the given slots of the open collection. The open
-// collection itself is refused as a target (it would be emptied before being read).
+// Writes the given slots of the open collection as the new collection `target`, which replaces
+// an existing file only once it is whole (base/SaveFile.h). The open collection itself is
+// refused as a target (it would be emptied before being read).
 Outcome ExportPuzzles(const std::string& openPath, const std::vector<std::int64_t>& slots, const std::string& target);
 
 // Appends the layout of puzzle `slot` to the layouts library (created when missing); the

@@ -91,6 +91,7 @@ Outcome ConvertOldPuzzlesFile(const std::string& oldFile, const std::string& col
     if (!in) return Outcome::Refused(ErrorMessage(kPuzzlesNotImported));
     auto out = RecordFile::Open(collection, kSlotSize, RecordFile::Mode::Update);
     if (!out) return Outcome::Refused(ErrorMessage(kUnableToSavePuzzles));
+    RecordEdit edit(*out);  // every puzzle or none
     std::vector<std::uint8_t> old(kOldPuzzleSize);
     std::vector<std::uint8_t> slot(kSlotSize);
     const std::int64_t n = in->Count();
@@ -98,8 +99,9 @@ Outcome ConvertOldPuzzlesFile(const std::string& oldFile, const std::string& col
         in->Read(i, old);
         ConvertOldPuzzle(old, paths, working);
         EncodeRecord(working, std::span<std::uint8_t>(slot));
-        out->Append(slot);
+        edit.Append(slot);
     }
+    edit.Commit();
     out->Close();
     in->Close();
     return Outcome::Done(n);
@@ -108,14 +110,24 @@ Outcome ConvertOldPuzzlesFile(const std::string& oldFile, const std::string& col
 Outcome AddOldShapesFile(const std::string& oldFile, const std::string& shapesLibrary) {
     auto in = RecordFile::Open(oldFile, ShapeRecord::kStoredSize, RecordFile::Mode::Read);
     if (!in) return Outcome::Refused(ErrorMessage(kPuzzlesNotImported));
-    auto out = RecordFile::Open(shapesLibrary, ShapeRecord::kStoredSize, RecordFile::Mode::Update);
-    if (!out) return Outcome::Refused(ErrorMessage(kUnableToAddShapes));
     std::array<std::uint8_t, ShapeRecord::kStoredSize> record{};
+    ShapeRecord shape;
     const std::int64_t n = in->Count();
+    // A shape of a size outside the cell array is refused as a .LAY import refuses it, and then
+    // none of the file's shapes is added.
     for (std::int64_t i = 0; i < n; ++i) {
         in->Read(i, record);
-        out->Append(record);
+        DecodeRecord(std::span<const std::uint8_t>(record), shape);
+        if (!ShapeSizeValid(shape)) return Outcome::Refused(ErrorMessage(kShapeFileCorrupt));
     }
+    auto out = RecordFile::Open(shapesLibrary, ShapeRecord::kStoredSize, RecordFile::Mode::Update);
+    if (!out) return Outcome::Refused(ErrorMessage(kUnableToAddShapes));
+    RecordEdit edit(*out);
+    for (std::int64_t i = 0; i < n; ++i) {
+        in->Read(i, record);
+        edit.Append(record);
+    }
+    edit.Commit();
     out->Close();
     in->Close();
     return Outcome::Done(n);
@@ -147,19 +159,14 @@ void CheckForOldVersions(const Directories& dirs, const OldVersionPaths& paths, 
 }
 
 Outcome ReadOldPuzzleFile(const std::string& path, const OldVersionPaths& paths, PuzzleRecord& working) {
-    std::FILE* f = std::fopen(path.c_str(), "rb");
-    if (!f) return Outcome::Refused(ErrorMessage(kPuzzleNotImported));
-    std::vector<std::uint8_t> old(kOldPuzzleSize);
-    std::array<std::uint8_t, 256> text{};
-    bool whole = std::fread(text.data(), 1, 3, f) == 3 && std::memcmp(text.data(), "QFD", 3) == 0;
-    if (whole) {
-        const int n = std::fgetc(f);
-        whole = n != EOF && std::fread(text.data(), 1, static_cast<std::size_t>(n), f) == static_cast<std::size_t>(n) &&
-                std::fread(old.data(), 1, old.size(), f) == old.size();
-    }
-    std::fclose(f);
-    if (!whole) return Outcome::Refused(ErrorMessage(kOldPuzzleCorrupt));
-    ConvertOldPuzzle(old, paths, working);
+    // "QFD", a length byte, at most 255 bytes of text, one old record.
+    const auto bytes = ReadFileHead(path, 3 + 1 + 255 + kOldPuzzleSize);
+    if (!bytes) return Outcome::Refused(ErrorMessage(kPuzzleNotImported));
+    const std::vector<std::uint8_t>& b = *bytes;
+    if (b.size() < 4 || std::memcmp(b.data(), "QFD", 3) != 0) return Outcome::Refused(ErrorMessage(kOldPuzzleCorrupt));
+    const std::size_t start = 4 + b[3];
+    if (b.size() < start + kOldPuzzleSize) return Outcome::Refused(ErrorMessage(kOldPuzzleCorrupt));
+    ConvertOldPuzzle(std::span<const std::uint8_t>(b).subspan(start, kOldPuzzleSize), paths, working);
     return Outcome::Done();
 }
 

@@ -45,15 +45,16 @@ struct OldVersionPaths {
 // emptied.
 void ConvertOldPuzzle(std::span<const std::uint8_t> old, const OldVersionPaths& paths, PuzzleRecord& working);
 
-// Appends every record of an old puzzles file to `collection` (created when missing); the
-// outcome's index is the number converted. "Puzzles could not be imported." / "Unable to save
+// Appends every record of an old puzzles file to `collection` (created when missing), all or
+// none; the outcome's index is the number converted. "Puzzles could not be imported." / "Unable to save
 // puzzles.".
 Outcome ConvertOldPuzzlesFile(const std::string& oldFile, const std::string& collection, const OldVersionPaths& paths,
                               PuzzleRecord& working);
 
 // Appends every record of an old shapes file to the shapes library (created when missing); the
 // outcome's index is the number added. "Puzzles could not be imported." / "Unable to add
-// shapes." (caption "Error").
+// shapes." (caption "Error"). A shape whose size a .LAY import would refuse makes the whole
+// file refused with the shape file's corrupt-file message; nothing is added then.
 Outcome AddOldShapesFile(const std::string& oldFile, const std::string& shapesLibrary);
 
 // The start-up offer: converts QFFUPUZZ.DAT and QFFULAY.DAT of the working directory when the

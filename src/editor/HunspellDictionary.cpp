@@ -1,11 +1,11 @@
 #include "editor/HunspellDictionary.h"
 
-#include <fstream>
 #include <map>
 
 #include <hunspell.hxx>
 
 #include "base/Ansi.h"
+#include "base/FileUtil.h"
 
 namespace qf {
 
@@ -42,8 +42,8 @@ std::vector<std::string> HunspellDictionary::Suggest(const std::string& ansiWord
 std::shared_ptr<const HunspellDictionary> LoadHunspellDictionary(const std::string& basePath) {
     static std::map<std::string, std::shared_ptr<const HunspellDictionary>> loaded;
     if (auto it = loaded.find(basePath); it != loaded.end()) return it->second;
-    // Hunspell itself does not tell a missing file from an empty dictionary.
-    if (!std::ifstream(basePath + ".aff") || !std::ifstream(basePath + ".dic")) return nullptr;
+    // Hunspell itself does not tell a missing file (or a folder of that name) from an empty dictionary.
+    if (!FileExists(basePath + ".aff") || !FileExists(basePath + ".dic")) return nullptr;
     auto dict = std::make_shared<const HunspellDictionary>(basePath);
     loaded.emplace(basePath, dict);
     return dict;

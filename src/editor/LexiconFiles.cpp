@@ -7,6 +7,7 @@
 #include "base/Ansi.h"
 #include "base/Directories.h"
 #include "base/FileUtil.h"
+#include "base/SaveFile.h"
 #include "editor/SpellLanguages.h"
 
 namespace qf {
@@ -77,7 +78,7 @@ std::string CompanionSourceName(const SpellLanguage& lang) {
 }
 
 bool WriteText(const std::string& path, const std::string& text) {
-    return ReplaceFileAtomically(path, std::vector<std::uint8_t>(text.begin(), text.end()));
+    return WriteWholeFile(path, std::span(reinterpret_cast<const std::uint8_t*>(text.data()), text.size()));
 }
 
 }  // namespace

@@ -12,8 +12,13 @@
 #include <string>
 #include <vector>
 
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
 #include "base/Ansi.h"
 #include "base/FileUtil.h"
+#include "base/WriteFaults.h"
 #include "editor/AnsiCase.h"
 #include "editor/HunspellDictionary.h"
 #include "editor/LexiconFiles.h"
@@ -213,6 +218,35 @@ SsceLexId SSCE_OpenLex(SsceSession session, const char* path, std::int32_t /*mem
     return AddLexicon(*s, std::move(lex));
 }
 
+namespace {
+
+// Adds one line to a word list, all or nothing: a write that fails halfway is cut off again,
+// so the list never ends in half a word.
+bool AppendLine(const std::string& path, const std::string& text) {
+    const int fd = ::open(path.c_str(), O_RDWR | O_CLOEXEC);
+    if (fd < 0) return false;
+    struct stat st {};
+    bool ok = ::fstat(fd, &st) == 0 && S_ISREG(st.st_mode);
+    const off_t size = ok ? st.st_size : 0;
+    // A list edited by hand may lack its last line break.
+    char last = '\n';
+    if (ok && size > 0) ok = ::pread(fd, &last, 1, size - 1) == 1;
+    const std::string line = (last != '\n' ? "\n" : "") + text + "\n";
+    std::size_t done = 0;
+    while (ok && done < line.size()) {
+        const ssize_t put = faults::WriteFails() ? -1 : ::pwrite(fd, line.data() + done, line.size() - done,
+                                                                 size + static_cast<off_t>(done));
+        if (put < 0 && errno == EINTR) continue;
+        ok = put > 0;
+        if (ok) done += static_cast<std::size_t>(put);
+    }
+    if (ok) ok = !faults::WriteFails() && ::fsync(fd) == 0;
+    if (!ok && done > 0) (void)::ftruncate(fd, size);
+    return ::close(fd) == 0 && ok;
+}
+
+}  // namespace
+
 SsceLexId SSCE_CreateLex(SsceSession session, const char* path, std::int16_t kind, std::int16_t language) {
     Session* s = FindSession(session);
     if (!s) return kSsceBadSession;
@@ -234,16 +268,7 @@ std::int16_t SSCE_AddToLex(SsceSession session, SsceLexId id, const char* word, 
     if (lex->kind != kSsceIncludeList && lex->kind != kSsceExcludeList) return kSsceBadLexicon;
     if (!word || !*word || std::strpbrk(word, "\r\n")) return kSsceBadArgument;
 
-    std::FILE* f = std::fopen(lex->path.c_str(), "a+b");
-    if (!f) return kSsceFileNotOpened;
-    // A list edited by hand may lack its last line break.
-    bool needBreak = false;
-    if (std::fseek(f, 0, SEEK_END) == 0 && std::ftell(f) > 0 && std::fseek(f, -1, SEEK_END) == 0)
-        needBreak = std::fgetc(f) != '\n';
-    const std::string line = (needBreak ? "\n" : "") + AnsiToUtf8(word) + "\n";
-    std::fseek(f, 0, SEEK_END);  // a read must be followed by a seek before writing
-    const bool written = std::fwrite(line.data(), 1, line.size(), f) == line.size();
-    if (std::fclose(f) != 0 || !written) return kSsceWriteFailed;
+    if (!AppendLine(lex->path, AnsiToUtf8(word))) return kSsceWriteFailed;
     lex->Add(word);
     return 0;
 }

@@ -2,8 +2,14 @@
 
 #include <algorithm>
 #include <cstdio>
+#include <cstdlib>
+#include <filesystem>
+#include <system_error>
+
+#include <unistd.h>
 
 #include "base/FileUtil.h"
+#include "base/SaveFile.h"
 #include "base/TextHelpers.h"
 #include "editor/SpellEngine.h"
 
@@ -46,8 +52,16 @@ bool SaveUserWordList(const std::string& path, UserListMode mode, std::int16_t l
                       const std::vector<std::string>& words) {
     const SsceSession session = SSCE_OpenSession();
     if (session < 0) return false;
-    // Built beside the list and renamed over it, so a failure halfway keeps the old list.
-    const std::string temp = path + ".new";
+    // The engine writes the list into a scratch file; it then replaces the list as a whole file
+    // (base/SaveFile.h), so a failure halfway keeps the old list with its links, owner and mode.
+    std::error_code ec;
+    std::string temp = (std::filesystem::temp_directory_path(ec) / "qf-list-XXXXXX").string();
+    const int fd = ec ? -1 : ::mkstemp(temp.data());
+    if (fd < 0) {
+        SSCE_CloseSession(session);
+        return false;
+    }
+    ::close(fd);
     const std::int16_t kind = mode == UserListMode::Include ? kSsceIncludeList : kSsceExcludeList;
     const SsceLexId lex = SSCE_CreateLex(session, temp.c_str(), kind, languageCode);
     bool ok = lex >= 0;
@@ -56,22 +70,28 @@ bool SaveUserWordList(const std::string& path, UserListMode mode, std::int16_t l
         SSCE_CloseLex(session, lex);
     }
     SSCE_CloseSession(session);
-    if (ok) ok = std::rename(temp.c_str(), path.c_str()) == 0;
-    if (!ok) std::remove(temp.c_str());
+    if (ok) {
+        const auto bytes = ReadWholeFile(temp);
+        ok = bytes && WriteWholeFile(path, *bytes);
+    }
+    std::remove(temp.c_str());
     return ok;
 }
 
 bool AddWordToIncludeList(const std::string& path, std::int16_t languageCode, const std::string& word) {
     const SsceSession session = SSCE_OpenSession();
     if (session < 0) return false;
-    const SsceLexId lex = FileExists(path) ? SSCE_OpenLex(session, path.c_str(), 0)
-                                           : SSCE_CreateLex(session, path.c_str(), kSsceIncludeList, languageCode);
+    const bool existed = FileExists(path);
+    const SsceLexId lex = existed ? SSCE_OpenLex(session, path.c_str(), 0)
+                                  : SSCE_CreateLex(session, path.c_str(), kSsceIncludeList, languageCode);
     bool ok = lex >= 0;
     if (ok) {
         ok = SSCE_AddToLex(session, lex, word.c_str(), "") >= 0;
         SSCE_CloseLex(session, lex);
     }
     SSCE_CloseSession(session);
+    // A list made for this word is not left behind, empty, when the word could not be stored.
+    if (!ok && !existed && lex >= 0) std::remove(path.c_str());
     return ok;
 }
 

@@ -1,9 +1,10 @@
 #include "layouts/LayoutExchange.h"
 
-#include <cstdio>
 #include <cstring>
 
 #include "base/ByteCodec.h"
+#include "base/RecordFile.h"
+#include "base/SaveFile.h"
 
 namespace qf {
 
@@ -15,11 +16,10 @@ std::vector<std::uint8_t> EncodeLayoutExchange(const PageLayoutRecord& layout) {
 }
 
 bool WriteLayoutExchangeFile(const std::string& path, const PageLayoutRecord& layout) {
-    const auto bytes = EncodeLayoutExchange(layout);
-    std::FILE* f = std::fopen(path.c_str(), "wb");
-    if (!f) return false;
-    const bool ok = std::fwrite(bytes.data(), 1, bytes.size(), f) == bytes.size();
-    return std::fclose(f) == 0 && ok;
+    SaveFile file(path);
+    if (!file.Open()) return false;
+    if (!file.Write(EncodeLayoutExchange(layout)) || !file.Commit()) throw IoError("write failed", path);
+    return true;
 }
 
 }  // namespace qf

@@ -2,11 +2,11 @@
 
 #include <array>
 #include <cmath>
-#include <cstdio>
 #include <cstring>
 #include <memory>
 
 #include "base/ByteCodec.h"
+#include "base/FileUtil.h"
 #include "base/RecordFile.h"
 #include "base/TextHelpers.h"
 #include "layouts/LayoutExchange.h"
@@ -72,7 +72,9 @@ Outcome ReadLayout(const std::string& libraryPath, std::int64_t position, PageLa
 Outcome AppendLayout(const std::string& libraryPath, const PageLayoutRecord& layout) {
     auto file = RecordFile::Open(libraryPath, kRecordSize, RecordFile::Mode::Update);
     if (!file) return Outcome::Refused(ErrorMessage(kUnableToAddLayout, kCaptionDiskError));
-    const std::int64_t p = file->Append(EncodeRecord(layout));
+    RecordEdit edit(*file);
+    const std::int64_t p = edit.Append(EncodeRecord(layout));
+    edit.Commit();
     file->Close();
     return Outcome::Done(p);
 }
@@ -80,8 +82,9 @@ Outcome AppendLayout(const std::string& libraryPath, const PageLayoutRecord& lay
 Outcome WriteLayout(const std::string& libraryPath, std::int64_t position, const PageLayoutRecord& layout) {
     auto file = RecordFile::Open(libraryPath, kRecordSize, RecordFile::Mode::Update);
     if (!file) return Outcome::Refused(ErrorMessage(kUnableToAddLayout, kCaptionDiskError));
-    if (position < 0 || position > file->Count()) throw IoError("seek beyond end of file", libraryPath);
-    file->Write(position, EncodeRecord(layout));
+    RecordEdit edit(*file);
+    edit.Write(position, EncodeRecord(layout));
+    edit.Commit();
     file->Close();
     return Outcome::Done(position);
 }
@@ -104,15 +107,12 @@ void LoadPageLayout(const std::string& libraryPath, std::int64_t position, PageL
 }
 
 Outcome ReadLayoutExchange(const std::string& path, PageLayoutRecord& layout) {
-    std::FILE* f = std::fopen(path.c_str(), "rb");
-    if (!f) return Outcome::Refused(ErrorMessage(kLayoutNotImported));
-    std::vector<std::uint8_t> bytes(kLayoutExchangeSize);
-    const bool tagOk = std::fread(bytes.data(), 1, 3, f) == 3 && std::memcmp(bytes.data(), "PAG", 3) == 0;
-    const bool whole = tagOk && std::fread(bytes.data() + 3, 1, 3, f) == 3 &&
-                       std::fread(bytes.data() + 6, 1, kRecordSize, f) == kRecordSize;
-    std::fclose(f);
-    if (!whole) return Outcome::Refused(ErrorMessage(kLayoutFileCorrupt));
-    DecodeRecord(std::span<const std::uint8_t>(bytes).subspan(6), layout);
+    const auto bytes = ReadFileHead(path, kLayoutExchangeSize);
+    if (!bytes) return Outcome::Refused(ErrorMessage(kLayoutNotImported));
+    // The tag, 3 version bytes (not compared) and a whole record.
+    if (bytes->size() < kLayoutExchangeSize || std::memcmp(bytes->data(), "PAG", 3) != 0)
+        return Outcome::Refused(ErrorMessage(kLayoutFileCorrupt));
+    DecodeRecord(std::span<const std::uint8_t>(*bytes).subspan(6), layout);
     return Outcome::Done();
 }
 
@@ -122,12 +122,29 @@ Outcome ImportLayout(const std::string& exchangePath, const std::string& library
     return AppendLayout(libraryPath, *layout);
 }
 
-Outcome ExportLayout(const std::string& libraryPath, std::int64_t position, const std::string& targetPath) {
-    auto layout = std::make_unique<PageLayoutRecord>();
-    const Outcome notExported = Outcome::Refused(ErrorMessage(kLayoutNotExported));
-    if (!ReadLayout(libraryPath, position, *layout).IsDone()) return notExported;
-    if (!WriteLayoutExchangeFile(targetPath, *layout)) return notExported;
+namespace {
+
+Outcome WriteExchange(const std::string& targetPath, const PageLayoutRecord& layout) {
+    if (!WriteLayoutExchangeFile(targetPath, layout)) return Outcome::Refused(ErrorMessage(kLayoutNotExported));
     return Outcome::Confirmed(InfoMessage(kLayoutExported, kCaptionOK));
+}
+
+}  // namespace
+
+// Never over the library itself: it would be left with one layout.
+Outcome ExportLayout(const std::string& libraryPath, std::int64_t position, const std::string& targetPath) {
+    if (SameFile(targetPath, libraryPath)) return Outcome::Refused(ErrorMessage(kExportSameAsLayouts));
+    auto layout = std::make_unique<PageLayoutRecord>();
+    if (!ReadLayout(libraryPath, position, *layout).IsDone()) return Outcome::Refused(ErrorMessage(kLayoutNotExported));
+    return WriteExchange(targetPath, *layout);
+}
+
+Outcome ExportDefaultLayout(const std::string& libraryPath, const std::string& targetPath) {
+    if (SameFile(targetPath, libraryPath)) return Outcome::Refused(ErrorMessage(kExportSameAsLayouts));
+    auto layout = std::make_unique<PageLayoutRecord>();
+    layout->zoom = 1;  // the default's coordinates are those of the Small zoom
+    BuildDefaultLayout(*layout);
+    return WriteExchange(targetPath, *layout);
 }
 
 }  // namespace qf

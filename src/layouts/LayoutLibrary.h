@@ -1,7 +1,8 @@
 #pragma once
 // The page layouts library QFFPAGE.DAT: PageLayoutRecords one after the other, no header; a
 // layout is known by its position. Open failures come back as Messages (empty on success); an
-// input/output error after a successful open throws IoError (app/RecordFile.h).
+// input/output error after a successful open throws IoError (base/RecordFile.h); writes are all
+// or nothing.
 #include <cstdint>
 #include <optional>
 #include <string>
@@ -23,6 +24,7 @@ inline constexpr const char* kLayoutNotExported = "Page layout could not be expo
 inline constexpr const char* kLayoutExported = "Page Layout Exported!";  // caption "OK"
 inline constexpr const char* kNoLayoutSelected = "No page layout selected.";
 inline constexpr const char* kNoLayoutChosen = "No layout has been selected.";
+inline constexpr const char* kExportSameAsLayouts = "Export File cannot be the same as the page layouts file.";
 
 // "Name (Letter)", or "Name (Custom 9\" x 12\")" for a custom paper; "  <<DEFAULT>>" appended
 // for the default position.
@@ -48,7 +50,8 @@ Outcome AppendLayout(const std::string& libraryPath, const PageLayoutRecord& lay
 // Writes over record `position` (position == count appends), creating the library when missing.
 Outcome WriteLayout(const std::string& libraryPath, std::int64_t position, const PageLayoutRecord& layout);
 
-// Removes record `position` through a temporary file; the stored default position is not moved.
+// Removes record `position`, rewriting the library as a whole file (base/SaveFile.h); the
+// stored default position is not moved.
 Outcome DeleteLayout(const std::string& libraryPath, std::int64_t position);
 
 // The default layout for a new or converted puzzle: the built-in default when the library
@@ -60,7 +63,12 @@ void LoadPageLayout(const std::string& libraryPath, std::int64_t position, PageL
 Outcome ReadLayoutExchange(const std::string& path, PageLayoutRecord& layout);
 // Reads the .PAG file and appends its layout to the library; the outcome's index is its position.
 Outcome ImportLayout(const std::string& exchangePath, const std::string& libraryPath);
-// Writes record `position` to a .PAG file, confirmed with "Page Layout Exported!" (caption "OK").
+// Writes record `position` to a .PAG file as a whole file (base/SaveFile.h), confirmed with
+// "Page Layout Exported!" (caption "OK"). The library itself is refused as the target; a file
+// that cannot be opened gives "Page layout could not be exported."; a failed write throws
+// IoError and leaves an existing file as it was.
 Outcome ExportLayout(const std::string& libraryPath, std::int64_t position, const std::string& targetPath);
+// The built-in default layout (at the Small zoom) as a .PAG file, as ExportLayout writes one.
+Outcome ExportDefaultLayout(const std::string& libraryPath, const std::string& targetPath);
 
 }  // namespace qf

@@ -2,12 +2,12 @@
 
 #include <algorithm>
 #include <array>
-#include <cstdio>
 #include <cstring>
 
 #include "base/ByteCodec.h"
 #include "base/FileUtil.h"
 #include "base/RecordFile.h"
+#include "base/SaveFile.h"
 #include "base/TextHelpers.h"
 
 namespace qf {
@@ -16,9 +16,6 @@ namespace {
 constexpr std::size_t kRecordSize = ShapeRecord::kStoredSize;
 
 Outcome Corrupt() { return Outcome::Refused(ErrorMessage(kShapeFileCorrupt)); }
-
-// Reads up to n bytes; returns how many were read (a short count is the corrupt-file case).
-std::size_t ReadSome(std::FILE* f, std::uint8_t* out, std::size_t n) { return std::fread(out, 1, n, f); }
 
 }  // namespace
 
@@ -68,7 +65,9 @@ Outcome UnableToAdd() { return Outcome::Refused(WarningMessage(kUnableToAddShape
 Outcome AppendShape(const std::string& libraryPath, const ShapeRecord& shape) {
     auto file = RecordFile::Open(libraryPath, kRecordSize, RecordFile::Mode::Update);
     if (!file) return UnableToAdd();
-    const std::int64_t index = file->Append(EncodeRecord(shape));
+    RecordEdit edit(*file);
+    const std::int64_t index = edit.Append(EncodeRecord(shape));
+    edit.Commit();
     file->Close();
     return Outcome::Done(index);
 }
@@ -76,8 +75,9 @@ Outcome AppendShape(const std::string& libraryPath, const ShapeRecord& shape) {
 Outcome WriteShape(const std::string& libraryPath, std::int64_t index, const ShapeRecord& shape) {
     auto file = RecordFile::Open(libraryPath, kRecordSize, RecordFile::Mode::Update);
     if (!file) return UnableToAdd();
-    if (index < 0 || index > file->Count()) throw IoError("seek beyond end of file", libraryPath);
-    file->Write(index, EncodeRecord(shape));
+    RecordEdit edit(*file);
+    edit.Write(index, EncodeRecord(shape));
+    edit.Commit();
     file->Close();
     return Outcome::Done(index);
 }
@@ -89,17 +89,12 @@ Outcome DeleteShape(const std::string& libraryPath, std::int64_t index) {
 }
 
 Outcome ReadShapeExchange(const std::string& path, ShapeRecord& shape) {
-    std::FILE* f = std::fopen(path.c_str(), "rb");
-    if (!f) return Outcome::Refused(ErrorMessage(kShapeNotImported));
-    std::array<std::uint8_t, kShapeExchangeSize> bytes{};
-    const std::size_t tag = ReadSome(f, bytes.data(), 3);
-    const bool tagOk = tag == 3 && std::memcmp(bytes.data(), "LAY", 3) == 0;
-    const bool rest = tagOk && ReadSome(f, bytes.data() + 3, 3) == 3 &&
-                      ReadSome(f, bytes.data() + 6, kRecordSize) == kRecordSize;
-    std::fclose(f);
-    if (!rest) return Corrupt();
+    const auto bytes = ReadFileHead(path, kShapeExchangeSize);
+    if (!bytes) return Outcome::Refused(ErrorMessage(kShapeNotImported));
+    // The tag, 3 version bytes (not compared) and a whole record.
+    if (bytes->size() < kShapeExchangeSize || std::memcmp(bytes->data(), "LAY", 3) != 0) return Corrupt();
     ShapeRecord read;
-    DecodeRecord(std::span<const std::uint8_t>(bytes).subspan(6), read);
+    DecodeRecord(std::span<const std::uint8_t>(*bytes).subspan(6), read);
     // A size outside the cell array would make every later drawing or construction leave it.
     if (!ShapeSizeValid(read)) return Corrupt();
     shape = read;
@@ -135,13 +130,13 @@ Outcome ImportShape(const std::string& exchangePath, const std::string& libraryP
 
 Outcome ExportShape(const std::string& libraryPath, std::int64_t index, const std::string& targetPath,
                     ShapeRecord& current) {
+    // Writing the library over itself would leave one shape of it.
+    if (SameFile(targetPath, libraryPath)) return Outcome::Refused(ErrorMessage(kExportSameAsShapes));
     const Outcome notExported = Outcome::Refused(ErrorMessage(kShapeNotExported));
     if (!ReadShape(libraryPath, index, current).IsDone()) return notExported;
-    const auto bytes = EncodeShapeExchange(current);
-    std::FILE* f = std::fopen(targetPath.c_str(), "wb");
-    if (!f) return notExported;
-    const bool written = std::fwrite(bytes.data(), 1, bytes.size(), f) == bytes.size();
-    if (std::fclose(f) != 0 || !written) throw IoError("write failed", targetPath);
+    SaveFile file(targetPath);
+    if (!file.Open()) return notExported;
+    if (!file.Write(EncodeShapeExchange(current)) || !file.Commit()) throw IoError("write failed", targetPath);
     return Outcome::Confirmed(InfoMessage(kShapeExported, kCaptionOK));
 }
 

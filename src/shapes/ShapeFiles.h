@@ -2,7 +2,7 @@
 // The shapes library (QFFLAY.DAT: ShapeRecords one after the other, no header) and the
 // single-shape exchange file (.LAY: "LAY1.0" then one ShapeRecord, 2561 bytes).
 // Open failures come back as Messages (empty on success); an input/output error after a
-// successful open throws IoError (app/RecordFile.h).
+// successful open throws IoError (base/RecordFile.h); writes are all or nothing.
 #include <cstdint>
 #include <optional>
 #include <string>
@@ -27,6 +27,7 @@ inline constexpr const char* kUnableToDeleteShape = "Unable to delete puzzle sha
 inline constexpr const char* kShapeNotExported = "Shape could not be exported.";
 inline constexpr const char* kShapeExported = "Puzzle Shape Exported!";           // caption "OK"
 inline constexpr const char* kNoShapeSelected = "No shape selected.";
+inline constexpr const char* kExportSameAsShapes = "Export File cannot be the same as the puzzle shapes file.";
 
 // Width and height within 1..50: the only shapes that may be drawn or built on.
 bool ShapeSizeValid(const ShapeRecord& shape);
@@ -54,8 +55,8 @@ Outcome AppendShape(const std::string& libraryPath, const ShapeRecord& shape);
 // Writes over record `index` (the designer's Modify), creating the library when missing.
 Outcome WriteShape(const std::string& libraryPath, std::int64_t index, const ShapeRecord& shape);
 
-// Removes record `index`; later shapes move down by one. The file is rewritten through a
-// temporary file. Open failure: "Unable to delete puzzle shape." (caption "Disk Error").
+// Removes record `index`; later shapes move down by one. The file is rewritten as a whole file
+// (base/SaveFile.h). Open failure: "Unable to delete puzzle shape." (caption "Disk Error").
 Outcome DeleteShape(const std::string& libraryPath, std::int64_t index);
 
 // Reads a .LAY file: "LAY" tag, 3 version bytes (not compared), one record, and a width and
@@ -71,8 +72,10 @@ Outcome ReadShapeByIndexOrFile(const std::string& libraryPath, const std::string
 // index is the new record's.
 Outcome ImportShape(const std::string& exchangePath, const std::string& libraryPath, ShapeRecord& current);
 // Export: reloads record `index` into `current` (so the shape on disk is exported) and writes
-// the .LAY file. Failure: "Shape could not be exported."; success is confirmed with
-// "Puzzle Shape Exported!" (caption "OK").
+// the .LAY file as a whole file (base/SaveFile.h). The shapes library itself is refused as the
+// target. Failure to open: "Shape could not be exported."; a failed write throws IoError and
+// leaves an existing file as it was; success is confirmed with "Puzzle Shape Exported!"
+// (caption "OK").
 Outcome ExportShape(const std::string& libraryPath, std::int64_t index, const std::string& targetPath,
                     ShapeRecord& current);
 

@@ -1,6 +1,10 @@
 // The settings file: defaults, reading rules, cuts, and what a load-and-save leaves behind.
 #include <gtest/gtest.h>
 
+#include <filesystem>
+
+#include <sys/stat.h>
+
 #include "base/Settings.h"
 #include "support/TempDir.h"
 
@@ -39,6 +43,29 @@ TEST(Settings, MissingFileGivesTheDefaults) {
     EXPECT_EQ(s.downLabel, "Down");
     EXPECT_EQ(s.wordSepChar, ' ');
     EXPECT_EQ(s.editFont.name, "Arial");
+}
+
+TEST(Settings, AFileThatCannotBeReadOrWrittenGivesTheDefaultsAndIsLeftAlone) {
+    test::TempDir dir;
+    // A folder of that name: reading it used to end the program with an uncaught exception.
+    std::filesystem::create_directory(dir.File("QFOLD3.INI"));
+    Settings s = LoadSettings(In(dir));
+    EXPECT_EQ(s.windowSize, 640);
+    EXPECT_EQ(s.lastGroup, dir.File("DEFAULT.QF3"));
+    s.windowSize = 1024;
+    EXPECT_FALSE(SaveSettings(s, In(dir)));
+    EXPECT_TRUE(std::filesystem::is_directory(dir.File("QFOLD3.INI")));
+
+    // A read-only file is read, and not written, whoever runs the program.
+    std::filesystem::remove(dir.File("QFOLD3.INI"));
+    const std::string ini = "[Misc]\nWindow Size=800\n[Mine]\nKeep=1\n";
+    test::WriteFile(dir.File("QFOLD3.INI"), ini);
+    ::chmod(dir.File("QFOLD3.INI").c_str(), 0444);
+    s = LoadSettings(In(dir));
+    EXPECT_EQ(s.windowSize, 800);
+    s.windowSize = 1280;
+    EXPECT_FALSE(SaveSettings(s, In(dir)));
+    EXPECT_EQ(test::ReadFileText(dir.File("QFOLD3.INI")), ini);
 }
 
 TEST(Settings, LastGroupPrefersTheSampleOnlyWhenThereIsNoDefault) {

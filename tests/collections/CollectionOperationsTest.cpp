@@ -176,7 +176,10 @@ TEST(ExportPuzzles, WritesTheSelectionToANewFileButNeverOntoTheOpenCollection) {
 
     m = ExportPuzzles(dir.File("NONE.QF3"), {0}, dir.File("NEW.QF3"));
     EXPECT_EQ(m.message.text, "Unable to export puzzles.");
-    EXPECT_EQ(FileBytes(dir.File("NEW.QF3")).size(), 0u);  // created, and stays empty
+    EXPECT_FALSE(std::filesystem::exists(dir.File("NEW.QF3")));  // a refused export writes nothing
+    m = ExportPuzzles(dir.File("NONE.QF3"), {0}, dir.File("OUT.QF3"));
+    EXPECT_EQ(m.message.text, "Unable to export puzzles.");
+    EXPECT_EQ(FileBytes(dir.File("OUT.QF3")).size(), 2 * kSlotSize);  // the earlier export stays
     EXPECT_EQ(ExportPuzzles(open, {}, dir.File("X.QF3")).message.text, "No puzzles have been selected for export.");
 }
 

@@ -8,6 +8,7 @@
 #include "layouts/LayoutLibrary.h"
 #include "layouts/PageObjects.h"
 #include "shapes/ShapeFiles.h"
+#include "support/FailedWrites.h"
 
 namespace qf {
 namespace {
@@ -244,6 +245,86 @@ TEST(Import16Bit, ASinglePuzzleFileIsCheckedThenAppended) {
 
     m = Import16Bit(dir.File("good.QFD"), dir.File("no/folder/X.QF3"), paths, *working);
     EXPECT_EQ(m.message.text, "Unable to save puzzle.");
+}
+
+TEST(Import16Bit, AFolderIsNoPuzzleFile) {
+    TempDir dir;
+    std::filesystem::create_directory(dir.File("folder.QFD"));
+    auto working = std::make_unique<PuzzleRecord>();
+    const Outcome m = Import16Bit(dir.File("folder.QFD"), dir.File("OPEN.QF3"), {dir.File("QFFPAGE.DAT"), 0}, *working);
+    EXPECT_EQ(m.message.text, "Puzzle could not be imported.");
+    EXPECT_FALSE(std::filesystem::exists(dir.File("OPEN.QF3")));
+}
+
+ShapeRecord OldShape(const std::string& name, int width, int height) {
+    ShapeRecord s;
+    s.name = name;
+    s.width = static_cast<std::int16_t>(width);
+    s.height = static_cast<std::int16_t>(height);
+    return s;
+}
+
+TEST(AddOldShapesFile, AShapeOfASizeAnImportRefusesKeepsTheWholeFileOut) {
+    TempDir work, program;
+    const std::string library = program.File("QFFLAY.DAT");
+    ASSERT_TRUE(AppendShape(library, OldShape("Mine", 10, 10)).IsDone());
+    const auto before = FileBytes(library);
+    for (const auto& [w, h] : std::vector<std::pair<int, int>>{{0, 9}, {9, 51}, {-1, 9}, {9, 32767}}) {
+        auto old = EncodeRecord(OldShape("Good", 9, 9));
+        const auto bad = EncodeRecord(OldShape("Bad", w, h));
+        old.insert(old.end(), bad.begin(), bad.end());
+        test::WriteBytes(work.File("QFFULAY.DAT"), old);
+        const Outcome m = AddOldShapesFile(work.File("QFFULAY.DAT"), library);
+        EXPECT_EQ(m.message.text, "Puzzle shape file is corrupt or incompatible.  Import aborted.") << w << "x" << h;
+        EXPECT_EQ(FileBytes(library), before);
+    }
+    // At start-up the old file then stays, and the user is told why.
+    const Directories dirs{program.Path(), work.Path()};
+    ScriptedPrompter yes({Answer::Yes});
+    auto working = std::make_unique<PuzzleRecord>();
+    CheckForOldVersions(dirs, {program.File("QFFPAGE.DAT"), 0}, yes, *working);
+    ASSERT_EQ(yes.said.size(), 1u);
+    EXPECT_EQ(yes.said[0].text, "Puzzle shape file is corrupt or incompatible.  Import aborted.");
+    EXPECT_TRUE(std::filesystem::exists(work.File("QFFULAY.DAT")));
+    EXPECT_EQ(FileBytes(library), before);
+}
+
+TEST(OldVersions, AFailedWriteAddsNoneOfTheOldPuzzlesOrShapes) {
+    TempDir work, program;
+    const OldVersionPaths paths{program.File("QFFPAGE.DAT"), 0};
+    auto working = std::make_unique<PuzzleRecord>();
+    std::vector<std::uint8_t> old;
+    for (std::uint32_t k = 0; k < 3; ++k) {
+        const auto one = OldRecord("Old " + std::to_string(k), 9, 4, k);
+        old.insert(old.end(), one.begin(), one.end());
+    }
+    test::WriteBytes(work.File("QFFUPUZZ.DAT"), old);
+    const std::string group = program.File("OLDPUZZ.QF3");
+    test::WriteCollection(group, {{"Kept", "already there"}});
+    const std::vector<std::string> watched{work.File("QFFUPUZZ.DAT"), group};
+    EXPECT_GT(test::EveryWriteFails(watched, [&] {
+        return ConvertOldPuzzlesFile(work.File("QFFUPUZZ.DAT"), group, paths, *working).IsDone();
+    }), 0);
+    EXPECT_EQ(ListCollection(group).puzzleEntries.size(), 4u);
+
+    // Into a collection that does not exist yet: a failure leaves none behind.
+    test::WriteBytes(work.File("one.QFD"), QfdFile(OldRecord("Single", 9, 4)));
+    const std::string fresh = work.File("FRESH.QF3");
+    EXPECT_GT(test::EveryWriteFails({work.File("one.QFD"), fresh}, [&] {
+        return Import16Bit(work.File("one.QFD"), fresh, paths, *working).IsDone();
+    }), 0);
+    EXPECT_EQ(ListCollection(fresh).puzzleEntries.at(0).title, "Single");
+
+    auto shapes = EncodeRecord(OldShape("Heart", 9, 9));
+    const auto star = EncodeRecord(OldShape("Star", 12, 11));
+    shapes.insert(shapes.end(), star.begin(), star.end());
+    test::WriteBytes(work.File("QFFULAY.DAT"), shapes);
+    const std::string library = program.File("QFFLAY.DAT");
+    ASSERT_TRUE(AppendShape(library, OldShape("Mine", 10, 10)).IsDone());
+    EXPECT_GT(test::EveryWriteFails({work.File("QFFULAY.DAT"), library}, [&] {
+        return AddOldShapesFile(work.File("QFFULAY.DAT"), library).IsDone();
+    }), 0);
+    EXPECT_EQ(ListShapes(library)->size(), 3u);
 }
 
 }  // namespace

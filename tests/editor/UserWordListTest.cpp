@@ -1,8 +1,13 @@
 #include <gtest/gtest.h>
 
+#include <filesystem>
+
+#include <sys/stat.h>
+
 #include "base/FileUtil.h"
 #include "editor/SpellEngine.h"
 #include "editor/UserWordList.h"
+#include "support/FailedWrites.h"
 #include "support/TempDir.h"
 
 namespace qf {
@@ -48,6 +53,33 @@ TEST(UserWordList, AddingOneWordOpensOrCreatesTheList) {
     EXPECT_TRUE(AddWordToIncludeList(path, 1036, "ogee"));
     EXPECT_EQ(ReadFileText(path), "etui\nogee\n");
     EXPECT_FALSE(AddWordToIncludeList(dir.File("none/IncFrnch.tlx"), 1036, "etui"));
+    EXPECT_EQ(SSCE_OpenSessionCount(), 0);
+}
+
+TEST(UserWordList, ListsAreWrittenWholeThroughLinksAndAFailedWriteKeepsThem) {
+    TempDir dir;
+    std::filesystem::create_directory(dir.File("lists"));
+    const std::string real = dir.File("lists/IncEngl.tlx");
+    ASSERT_TRUE(SaveUserWordList(real, UserListMode::Include, 1033, {"old"}));
+    ::chmod(real.c_str(), 0600);
+    std::filesystem::create_symlink("lists/IncEngl.tlx", dir.File("link.tlx"));
+    ASSERT_TRUE(SaveUserWordList(dir.File("link.tlx"), UserListMode::Include, 1033, {"new", "words"}));
+    EXPECT_TRUE(std::filesystem::is_symlink(dir.File("link.tlx")));
+    EXPECT_EQ(ReadFileText(real), "new\nwords\n");
+    struct stat st {};
+    ASSERT_EQ(::stat(real.c_str(), &st), 0);
+    EXPECT_EQ(st.st_mode & 0777, 0600u);
+
+    EXPECT_GT(test::EveryWriteFails({real}, [&] {
+        return SaveUserWordList(real, UserListMode::Include, 1033, {"replaced", "whole"});
+    }), 0);
+    EXPECT_EQ(ReadFileText(real), "replaced\nwhole\n");
+    // One word more: a whole line or none, never half a word.
+    EXPECT_GT(test::EveryWriteFails({real}, [&] { return AddWordToIncludeList(real, 1033, "appended"); }), 0);
+    EXPECT_EQ(ReadFileText(real), "replaced\nwhole\nappended\n");
+    EXPECT_GT(test::EveryWriteFails({dir.File("lists/IncFrnch.tlx")}, [&] {
+        return AddWordToIncludeList(dir.File("lists/IncFrnch.tlx"), 1036, "etui");
+    }), 0);
     EXPECT_EQ(SSCE_OpenSessionCount(), 0);
 }
 

@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <filesystem>
 #include <memory>
 
 #include "base/ByteCodec.h"
@@ -7,6 +8,7 @@
 #include "layouts/LayoutLibrary.h"
 #include "layouts/LayoutText.h"
 #include "layouts/PageObjects.h"
+#include "support/FailedWrites.h"
 #include "support/TempDir.h"
 
 namespace qf {
@@ -110,6 +112,57 @@ TEST(LayoutLibrary, ExchangeFilesExportImportAndRefusals) {
     EXPECT_EQ(m.message.text, "Unable to add page layout.");
     EXPECT_EQ(m.message.caption, "Disk Error");
     EXPECT_EQ(ExportLayout(lib, 0, dir.File("no/folder/x.PAG")).message.text, "Page layout could not be exported.");
+}
+
+TEST(LayoutLibrary, ExportsNeverWriteOverTheLibraryItself) {
+    TempDir dir;
+    const std::string lib = dir.File("QFFPAGE.DAT");
+    for (const char* n : {"A", "B"}) ASSERT_TRUE(AppendLayout(lib, *Layout(n)).IsDone());
+    const auto before = Bytes(lib);
+    std::filesystem::create_symlink(lib, dir.File("link.PAG"));
+    std::filesystem::create_hard_link(lib, dir.File("hard.PAG"));
+    for (const std::string& target : {lib, dir.File("qffpage.dat"), dir.File("link.PAG"), dir.File("hard.PAG")}) {
+        for (const Outcome& m : {ExportLayout(lib, 1, target), ExportDefaultLayout(lib, target)}) {
+            EXPECT_TRUE(m.IsRefused()) << target;
+            EXPECT_EQ(m.message.text, "Export File cannot be the same as the page layouts file.");
+            EXPECT_EQ(m.message.caption, "Error");
+        }
+    }
+    EXPECT_EQ(Bytes(lib), before);
+    // Anywhere else the default is written as an exchange file.
+    ASSERT_TRUE(ExportDefaultLayout(lib, dir.File("new.PAG")).IsDone());
+    auto builtIn = std::make_unique<PageLayoutRecord>();
+    ASSERT_TRUE(ReadLayoutExchange(dir.File("new.PAG"), *builtIn).IsDone());
+    EXPECT_EQ(builtIn->name.Str(), "New Page");
+    EXPECT_EQ(builtIn->zoom, 1);
+}
+
+TEST(LayoutLibrary, AFailedWriteLeavesTheLibraryAndTheExportAsTheyWere) {
+    TempDir dir;
+    const std::string lib = dir.File("QFFPAGE.DAT");
+    for (const char* n : {"A", "B"}) ASSERT_TRUE(AppendLayout(lib, *Layout(n)).IsDone());
+    EXPECT_GT(test::EveryWriteFails({lib}, [&] { return AppendLayout(lib, *Layout("C")).IsDone(); }), 0);
+    EXPECT_GT(test::EveryWriteFails({lib}, [&] { return WriteLayout(lib, 0, *Layout("Z")).IsDone(); }), 0);
+    test::WriteFile(dir.File("old.PAG"), "an older export");
+    EXPECT_GT(test::EveryWriteFails({lib, dir.File("old.PAG")}, [&] { return ExportLayout(lib, 1, dir.File("old.PAG")).IsDone(); }),
+              0);
+    EXPECT_GT(test::EveryWriteFails({lib, dir.File("old.PAG")}, [&] { return ImportLayout(dir.File("old.PAG"), lib).IsDone(); }),
+              0);
+    EXPECT_GT(test::EveryWriteFails({lib}, [&] { return DeleteLayout(lib, 0).IsDone(); }), 0);
+    std::vector<std::string> names;
+    for (const auto& e : ListLayouts(lib, -1)) names.push_back(e.text);
+    EXPECT_EQ(names, (std::vector<std::string>{"B (Letter)", "C (Letter)", "B (Letter)"}));
+    EXPECT_GT(test::EveryWriteFails({lib, dir.File("old.PAG")}, [&] { return ExportDefaultLayout(lib, dir.File("old.PAG")).IsDone(); }),
+              0);
+}
+
+TEST(LayoutLibrary, AFolderIsNoLayoutFile) {
+    TempDir dir;
+    std::filesystem::create_directory(dir.File("folder.PAG"));
+    EXPECT_EQ(ImportLayout(dir.File("folder.PAG"), dir.File("QFFPAGE.DAT")).message.text,
+              "Page layout could not be imported.");
+    EXPECT_FALSE(FileExists(dir.File("QFFPAGE.DAT")));
+    EXPECT_EQ(ExportLayout(dir.File("folder.PAG"), 0, dir.File("x.PAG")).message.text, "Page layout could not be exported.");
 }
 
 TEST(LayoutText, ParsesPapersObjectsAndKeysAndRefusesFaults) {

@@ -7,6 +7,7 @@
 #include "base/RecordFile.h"
 #include "shapes/ShapeFiles.h"
 #include "shapes/ShapeText.h"
+#include "support/FailedWrites.h"
 #include "support/TempDir.h"
 
 namespace qf {
@@ -128,6 +129,60 @@ TEST(ShapeFiles, ExchangeFilesRoundTripAndRefuseBadOnes) {
     EXPECT_EQ(m.message.text, "Shape could not be exported.");
     EXPECT_EQ(m.message.caption, "Error");
     EXPECT_THROW((void)ExportShape(lib, 3, dir.File("x.LAY"), current), IoError);
+}
+
+TEST(ShapeFiles, ExportNeverWritesOverTheLibraryItself) {
+    TempDir dir;
+    const std::string lib = dir.File("QFFLAY.DAT");
+    for (const auto& s : {Shape("One", 5, 5), Shape("Two", 6, 7), Shape("Three", 9, 8)}) ASSERT_TRUE(AppendShape(lib, s).IsDone());
+    const auto before = Bytes(lib);
+    std::filesystem::create_symlink(lib, dir.File("link.LAY"));
+    std::filesystem::create_hard_link(lib, dir.File("hard.LAY"));
+    ShapeRecord current;
+    for (const std::string& target : {lib, dir.File("qfflay.dat"), dir.Path() + "/./QFFLAY.DAT", dir.File("link.LAY"),
+                                      dir.File("hard.LAY")}) {
+        const Outcome m = ExportShape(lib, 2, target, current);
+        EXPECT_TRUE(m.IsRefused()) << target;
+        EXPECT_EQ(m.message.text, "Export File cannot be the same as the puzzle shapes file.");
+        EXPECT_EQ(m.message.caption, "Error");
+    }
+    EXPECT_EQ(Bytes(lib), before);
+}
+
+TEST(ShapeFiles, AFailedWriteLeavesTheLibraryAndTheExportAsTheyWere) {
+    TempDir dir;
+    const std::string lib = dir.File("QFFLAY.DAT");
+    for (const auto& s : {Shape("One", 5, 5), Shape("Two", 6, 7)}) ASSERT_TRUE(AppendShape(lib, s).IsDone());
+    // A partial record at the end, which an append writes over and a failure must give back.
+    auto withTail = Bytes(lib);
+    withTail.resize(withTail.size() + 100, 0xEE);
+    test::WriteBytes(lib, withTail);
+    EXPECT_GT(test::EveryWriteFails({lib}, [&] { return AppendShape(lib, Shape("Three", 9, 8)).IsDone(); }), 0);
+    EXPECT_EQ(Bytes(lib).size(), 3u * 2555u);
+    EXPECT_GT(test::EveryWriteFails({lib}, [&] { return WriteShape(lib, 0, Shape("Uno", 7, 7)).IsDone(); }), 0);
+    test::WriteFile(dir.File("old.LAY"), "an older export");
+    ShapeRecord current;
+    EXPECT_GT(test::EveryWriteFails({lib, dir.File("old.LAY")},
+                                    [&] { return ExportShape(lib, 1, dir.File("old.LAY"), current).IsDone(); }),
+              0);
+    EXPECT_EQ(Bytes(dir.File("old.LAY")), EncodeShapeExchange(Shape("Two", 6, 7)));
+    EXPECT_GT(test::EveryWriteFails({lib, dir.File("old.LAY")},
+                                    [&] { return ImportShape(dir.File("old.LAY"), lib, current).IsDone(); }),
+              0);
+    EXPECT_GT(test::EveryWriteFails({lib}, [&] { return DeleteShape(lib, 0).IsDone(); }), 0);
+    const auto entries = ListShapes(lib);
+    ASSERT_EQ(entries->size(), 3u);
+    EXPECT_EQ((*entries)[0].text, "6x7 Two");
+    EXPECT_EQ((*entries)[2].text, "6x7 Two");
+}
+
+TEST(ShapeFiles, AFolderIsNoShapeFile) {
+    TempDir dir;
+    std::filesystem::create_directory(dir.File("folder.LAY"));
+    ShapeRecord current;
+    EXPECT_EQ(ImportShape(dir.File("folder.LAY"), dir.File("QFFLAY.DAT"), current).message.text,
+              "Puzzle shape could not be imported.");
+    EXPECT_FALSE(FileExists(dir.File("QFFLAY.DAT")));
 }
 
 TEST(ShapeText, DrawnShapesParseAndRoundTrip) {
