@@ -144,7 +144,7 @@ void DrawClueBlock(RenderContext& ctx, PageObject& object, int slot, bool across
     ClueBlockMetrics& m = across ? ctx.result.acrossClues : ctx.result.downClues;
     const int columns = Columns(object);
     bool fits = true;
-    ShrinkToFit(object.textFont.size, object.makeFit != 0, kBlockFloor, [&](int pt) {
+    const auto layOut = [&](int pt) {
         ctx.SetFont(object.textFont, pt);
         MeasureBlock(ctx, rect, columns, LastNumber(entries), m);
         m.entries.clear();
@@ -152,7 +152,12 @@ void DrawClueBlock(RenderContext& ctx, PageObject& object, int slot, bool across
         bool placing = true;
         fits = FlowEntries(ctx, entries, cursor, m, placing);
         return fits;
-    });
+    };
+    // Every entry takes a row at least.
+    const auto tooFewRows = [&](int pt) {
+        return !RowsCanHold(ctx.RowsAtMost(object.textFont, pt, rect.Height()), columns, entries.size());
+    };
+    ShrinkToFit(object.textFont.size, object.makeFit != 0, kBlockFloor, layOut, tooFewRows);
     m.present = true;
     m.objectSlot = slot;
     m.fits = fits;
@@ -167,11 +172,17 @@ void DrawCombinedClues(RenderContext& ctx, PageObject& object, int slot) {
     const RectIn rect = ctx.ObjectRect(object);
     ClueBlockMetrics& m = ctx.result.combinedClues;
     bool fits = true;
-    ShrinkToFit(object.textFont.size, object.makeFit != 0, kBlockFloor, [&](int pt) {
+    const auto layOut = [&](int pt) {
         ctx.SetFont(object.textFont, pt);
         fits = LayOutCombined(ctx, object, rect, m);
         return fits;
-    });
+    };
+    // Every entry takes a row at least, and each heading one.
+    const std::size_t entries = ctx.entries.across.size() + ctx.entries.down.size();
+    const auto tooFewRows = [&](int pt) {
+        return !RowsCanHold(ctx.RowsAtMost(object.textFont, pt, rect.Height()), Columns(object), entries, 2);
+    };
+    ShrinkToFit(object.textFont.size, object.makeFit != 0, kBlockFloor, layOut, tooFewRows);
     m.present = true;
     m.objectSlot = slot;
     m.fits = fits;

@@ -148,9 +148,12 @@ void DrawGrid(RenderContext& ctx, PageObject& object, int slot) {
     DrawNumbers(ctx, object, g);
 
     // The letter font shrinks until a "W" is narrower than a cell, but not below 4 points.
-    int size = std::max<int>(object.textFont.size, 1);
-    ctx.SetFont(object.textFont, size);
-    while (s.TextWidth("W") >= g.cell && size > kLetterFloor) ctx.SetFont(object.textFont, --size);
+    const auto fits = [&](int pt) {
+        ctx.SetFont(object.textFont, pt);
+        return s.TextWidth("W") < g.cell;
+    };
+    const auto tooWide = [&](int pt) { return s.TextWidthFloor(ctx.FontAt(object.textFont, pt), "W") >= g.cell; };
+    ShrinkToFit(object.textFont.size, true, kLetterFloor, fits, tooWide);
     object.fittedFontSize = static_cast<std::int16_t>(s.Font().size);
     ctx.result.fittedFontSize[static_cast<std::size_t>(slot - 1)] = s.Font().size;
     s.SetTextTransparent(true);

@@ -1,6 +1,7 @@
 #include "output/RenderContext.h"
 
 #include <algorithm>
+#include <atomic>
 #include <cmath>
 
 namespace qf {
@@ -9,13 +10,22 @@ namespace {
 // Stored widths of borders and outlines are 1 to 9 pixels; a damaged value is held to that.
 constexpr int kMaxOutlineWidth = 9;
 constexpr int kMaxFontSize = 1000;
+std::atomic<bool> fitShortcuts{true};
 }  // namespace
 
 RectIn RenderContext::ObjectRect(const PageObject& o) const {
-    return {o.Left() * scale, o.Top() * scale, o.Right() * scale, o.Bottom() * scale};
+    // A damaged layout may place an edge billions of units away. Edges are held within a few
+    // pages of the page itself, which changes nothing that can be seen and keeps every device
+    // coordinate well inside an int.
+    double extent = std::max(result.pageWidth, result.pageHeight);
+    if (!(extent > 0)) extent = 1000;
+    const auto bound = [&](std::int32_t units) { return std::clamp(units * scale, -2 * extent, 3 * extent); };
+    return {bound(o.Left()), bound(o.Top()), bound(o.Right()), bound(o.Bottom())};
 }
 
-void RenderContext::SetFont(const StoredFont& font, int size) {
+void RenderContext::SetFont(const StoredFont& font, int size) { surface.SetFont(FontAt(font, size)); }
+
+SurfaceFont RenderContext::FontAt(const StoredFont& font, int size) const {
     SurfaceFont f;
     f.name = font.name.Str();
     f.size = std::clamp(size, 1, kMaxFontSize);
@@ -24,7 +34,7 @@ void RenderContext::SetFont(const StoredFont& font, int size) {
     f.italic = font.italic != 0;
     f.underline = font.underline != 0;
     f.strikeOut = font.strikeOut != 0;
-    surface.SetFont(f);
+    return f;
 }
 
 int RenderContext::SetObjectFont(const PageObject& object) {
@@ -59,11 +69,26 @@ void RenderContext::DrawBorder(const PageObject& object, const RectIn& rect, boo
     }
 }
 
+namespace {
+constexpr double kMaxRows = 100000;
+
+int RowsOf(double height, double sample) {
+    const double rows = std::trunc(height / sample);
+    return rows > kMaxRows ? static_cast<int>(kMaxRows) : static_cast<int>(rows);
+}
+}  // namespace
+
 int RenderContext::RowsPerColumn(double height) {
     const double sample = surface.TextHeight(kRowSample);
     if (!(sample > 0) || !(height > 0)) return 0;
-    const double rows = std::trunc(height / sample);
-    return rows > 100000 ? 100000 : static_cast<int>(rows);
+    return RowsOf(height, sample);
+}
+
+int RenderContext::RowsAtMost(const StoredFont& font, int size, double height) {
+    if (!(height > 0)) return 0;
+    // The sample is at least as high as its floor, so it leaves no more rows than the floor does.
+    const double floor = surface.TextHeightFloor(FontAt(font, size), kRowSample);
+    return floor > 0 ? RowsOf(height, floor) : static_cast<int>(kMaxRows);
 }
 
 double RenderContext::AlignedX(const PageObject& object, const RectIn& rect, double textWidth) const {
@@ -74,14 +99,22 @@ double RenderContext::AlignedX(const PageObject& object, const RectIn& rect, dou
     }
 }
 
-int ShrinkToFit(int size, bool makeFit, int floor, const std::function<bool(int)>& fits) {
+int ShrinkToFit(int size, bool makeFit, int floor, const std::function<bool(int)>& fits,
+                const std::function<bool(int)>& cannotFit) {
     size = std::clamp(size, 1, kMaxFontSize);
-    bool ok = fits(size);
-    while (makeFit && !ok && size > floor) {
+    const bool quick = makeFit && cannotFit && fitShortcuts;
+    for (;;) {
+        const bool passOver = quick && size > floor && cannotFit(size);
+        if (!passOver && (fits(size) || !makeFit || size <= floor)) return size;
         --size;
-        ok = fits(size);
     }
-    return size;
+}
+
+void SetFitShortcuts(bool on) { fitShortcuts = on; }
+
+bool RowsCanHold(int rows, int columns, std::size_t items, int extra) {
+    if (items == 0 && extra == 0) return true;
+    return static_cast<long long>(rows) * columns >= static_cast<long long>(items) + extra;
 }
 
 }  // namespace qf

@@ -41,6 +41,8 @@ struct RenderContext {
 
     // Sets the surface font from a stored font at `size` points.
     void SetFont(const StoredFont& font, int size);
+    // The surface font SetFont would set.
+    SurfaceFont FontAt(const StoredFont& font, int size) const;
     // The object's text font at its own size; returns that size (at least 1 point).
     int SetObjectFont(const PageObject& object);
 
@@ -53,6 +55,9 @@ struct RenderContext {
 
     // Rows per column of a block `height` high in the current font (0 when not even one fits).
     int RowsPerColumn(double height);
+    // What RowsPerColumn would give at the most in `font` at `size` points, found from the
+    // surface's floor of the row sample's height without setting the font.
+    int RowsAtMost(const StoredFont& font, int size, double height);
 
     // Draws `text` at x by the object's alignment inside [left, left + width].
     double AlignedX(const PageObject& object, const RectIn& rect, double textWidth) const;
@@ -60,7 +65,20 @@ struct RenderContext {
 
 // Runs `fits(size)` at the font size, and with the make-it-fit flag again one point smaller
 // at a time until it fits or the size reaches `floor`. Returns the size last tried.
-int ShrinkToFit(int size, bool makeFit, int floor, const std::function<bool(int)>& fits);
+// `cannotFit(size)`, when given, is a quick test that holds only at sizes where `fits` would
+// fail (a block that has fewer rows than entries): such a size is passed over without the
+// whole layout. The floor and the size that fits are always laid out in full, so the result,
+// and what the last layout left behind, are exactly those of the step-by-step search.
+int ShrinkToFit(int size, bool makeFit, int floor, const std::function<bool(int)>& fits,
+                const std::function<bool(int)>& cannotFit = {});
+
+// Whether shrinking may pass over sizes by their quick test (on unless turned off). The tests
+// and the benchmark turn it off for the plain step-by-step search, whose result must be the same.
+void SetFitShortcuts(bool on);
+
+// Rows a block needs at the least: `items` items of one row or more each, plus `extra` rows.
+// False when `rows` rows in each of `columns` columns cannot hold them.
+bool RowsCanHold(int rows, int columns, std::size_t items, int extra = 0);
 
 // The baseline of a row (1-based) of a block.
 inline double RowBaseline(double top, int row, double rowHeight) {

@@ -39,6 +39,15 @@ std::string Shown(const std::string& line) {
     return TrimBlanks(std::string_view(line).substr(skip));
 }
 
+// The lines a text takes at the least: its first, and one for every later token that starts
+// a line of its own.
+std::size_t ForcedLines(const std::vector<std::string>& tokens) {
+    if (tokens.empty()) return 0;
+    return 1 + static_cast<std::size_t>(std::count_if(tokens.begin() + 1, tokens.end(), [](const std::string& t) {
+               return BlankOnly(t) || BeginsWithBreak(t);
+           }));
+}
+
 struct Wrapped {
     std::vector<std::string> lines;
     bool fits = true;
@@ -80,10 +89,15 @@ Wrapped WrapText(Surface& surface, const std::vector<std::string>& tokens, doubl
 void DrawOneLineText(RenderContext& ctx, PageObject& object, int slot, const std::string& text) {
     Surface& s = ctx.surface;
     const RectIn rect = ctx.ObjectRect(object);
-    const int size = ShrinkToFit(object.textFont.size, object.makeFit != 0, kOneLineFloor, [&](int pt) {
+    const auto fits = [&](int pt) {
         ctx.SetFont(object.textFont, pt);
         return s.TextWidth(text) < rect.Width() && s.TextHeight(text) < rect.Height();
-    });
+    };
+    const auto tooLarge = [&](int pt) {
+        const SurfaceFont f = ctx.FontAt(object.textFont, pt);
+        return s.TextWidthFloor(f, text) >= rect.Width() || s.TextHeightFloor(f, text) >= rect.Height();
+    };
+    const int size = ShrinkToFit(object.textFont.size, object.makeFit != 0, kOneLineFloor, fits, tooLarge);
     ctx.SetFont(object.textFont, size);
     object.fittedFontSize = static_cast<std::int16_t>(s.Font().size);
     ctx.result.fittedFontSize[static_cast<std::size_t>(slot - 1)] = s.Font().size;
@@ -100,11 +114,17 @@ void DrawTextBlock(RenderContext& ctx, PageObject& object, int slot) {
     const RectIn rect = ctx.ObjectRect(object);
     const std::vector<std::string> tokens = Tokens(ObjectText(object));
     Wrapped wrapped;
-    const int size = ShrinkToFit(object.textFont.size, object.makeFit != 0, kBlockFloor, [&](int pt) {
+    const auto layOut = [&](int pt) {
         ctx.SetFont(object.textFont, pt);
         wrapped = WrapText(s, tokens, rect.Width(), ctx.RowsPerColumn(rect.Height()));
         return wrapped.fits;
-    });
+    };
+    // A line break or a blank-only token always starts a line, however wide the object.
+    const std::size_t lines = ForcedLines(tokens);
+    const auto tooFewRows = [&](int pt) {
+        return !RowsCanHold(ctx.RowsAtMost(object.textFont, pt, rect.Height()), 1, lines);
+    };
+    const int size = ShrinkToFit(object.textFont.size, object.makeFit != 0, kBlockFloor, layOut, tooFewRows);
     const auto index = static_cast<std::size_t>(slot - 1);
     object.fittedFontSize = static_cast<std::int16_t>(s.Font().size);
     ctx.result.fittedFontSize[index] = s.Font().size;

@@ -53,11 +53,15 @@ void DrawWordList(RenderContext& ctx, PageObject& object, int slot) {
     });
     const int columns = std::clamp<int>(object.columns, 1, kMaxColumns);
     WordLayout w;
-    ShrinkToFit(object.textFont.size, object.makeFit != 0, kBlockFloor, [&](int pt) {
+    const auto layOut = [&](int pt) {
         ctx.SetFont(object.textFont, pt);
         w = MeasureWords(ctx, rect, columns, m);
         return w.allFit && w.allPlaced;
-    });
+    };
+    const auto tooFewPlaces = [&](int pt) {
+        return !RowsCanHold(ctx.RowsAtMost(object.textFont, pt, rect.Height()), columns, m.words.size());
+    };
+    ShrinkToFit(object.textFont.size, object.makeFit != 0, kBlockFloor, layOut, tooFewPlaces);
     // A word left out for want of width is flagged too, so no word disappears without a warning.
     m.fits = w.allFit && w.allPlaced;
     m.present = true;

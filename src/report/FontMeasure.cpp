@@ -2,10 +2,13 @@
 
 #include <QCoreApplication>
 #include <QFont>
+#include <QFontDatabase>
+#include <QFontInfo>
 #include <QFontMetricsF>
 #include <QGuiApplication>
 #include <QImage>
 
+#include <algorithm>
 #include <cstdio>
 #include <cstdlib>
 
@@ -15,6 +18,20 @@ namespace qf {
 namespace {
 
 constexpr double kReferenceDpi = 1200.0;
+
+// The floors. An outline font measured without hinting scales its metrics linearly with the
+// size; the font engine then rounds ascent and descent to whole device pixels (at most a pixel
+// each) and every advance by well under a pixel. A measure taken at the reference size and
+// scaled, less those roundings at both sizes, is below the measure at any size. The margins are
+// twice what the engine is known to round by.
+constexpr double kFloorReferenceSize = 1000;
+constexpr double kHeightMarginPixels = 2;
+constexpr double kAdvanceMarginPixels = 1;  // per character, and the same again for the whole
+
+double ScaledFloor(double referencePixels, double margin, int size) {
+    const double s = (size > 0 ? size : 1) / kFloorReferenceSize;
+    return std::max(0.0, (referencePixels - margin) * s - margin) / kReferenceDpi;
+}
 
 void InstallSubstitutions() {
     static bool done = false;
@@ -71,6 +88,12 @@ QFont MakeQFont(const SurfaceFont& font) {
     return f;
 }
 
+struct FontMeasure::Reference {
+    bool scalable = false;
+    double heightPixels = 0;
+    std::unique_ptr<QFontMetricsF> metrics;
+};
+
 FontMeasure::FontMeasure() { SetFont(SurfaceFont{}); }
 FontMeasure::~FontMeasure() = default;
 
@@ -84,6 +107,38 @@ double FontMeasure::TextWidth(std::string_view ansi) const {
 }
 
 double FontMeasure::TextHeight() const { return (metrics_->ascent() + metrics_->descent()) / kReferenceDpi; }
+
+FontMeasure::Reference& FontMeasure::ReferenceFor(const SurfaceFont& font) {
+    std::string key = font.name;
+    key += {'\0', char('0' + font.bold), char('0' + font.italic), char('0' + font.underline), char('0' + font.strikeOut)};
+    auto& slot = references_[key];
+    if (!slot) {
+        EnsureGuiApplication();
+        SurfaceFont at = font;
+        at.size = static_cast<int>(kFloorReferenceSize);
+        const QFont qfont = MakeQFont(at);
+        const QFontInfo info(qfont);
+        slot = std::make_unique<Reference>();
+        // A bitmap font comes in a few sizes only and does not scale: it gets no floor.
+        slot->scalable = QFontDatabase::isSmoothlyScalable(info.family(), info.styleName());
+        slot->metrics = std::make_unique<QFontMetricsF>(qfont, &ReferenceDevice());
+        slot->heightPixels = slot->metrics->ascent() + slot->metrics->descent();
+    }
+    return *slot;
+}
+
+double FontMeasure::HeightFloor(const SurfaceFont& font) {
+    const Reference& r = ReferenceFor(font);
+    return r.scalable ? ScaledFloor(r.heightPixels, kHeightMarginPixels, font.size) : 0;
+}
+
+double FontMeasure::WidthFloor(const SurfaceFont& font, std::string_view ansi) {
+    const Reference& r = ReferenceFor(font);
+    if (!r.scalable) return 0;
+    const QString text = AnsiToQString(ansi);
+    const double margin = kAdvanceMarginPixels * (static_cast<double>(text.size()) + 1);
+    return ScaledFloor(r.metrics->horizontalAdvance(text), margin, font.size);
+}
 double FontMeasure::Ascent() const { return metrics_->ascent() / kReferenceDpi; }
 double FontMeasure::Descent() const { return metrics_->descent() / kReferenceDpi; }
 

@@ -2,7 +2,9 @@
 // Text measurement in inches, the same on every device: fonts are measured at a fixed
 // reference resolution without hinting, so a page breaks its lines alike on paper, in a PDF
 // and in a picture. "Arial" and its kin resolve to the metric-compatible Liberation fonts.
+#include <map>
 #include <memory>
+#include <string>
 #include <string_view>
 
 #include "report/Surface.h"
@@ -30,8 +32,17 @@ public:
     double Ascent() const;
     double Descent() const;
 
+    // Lower bounds of TextHeight and TextWidth in `font`, from one measurement at a reference
+    // size per font (see FontMeasure.cpp); 0 for a font that is not smoothly scalable.
+    double HeightFloor(const SurfaceFont& font);
+    double WidthFloor(const SurfaceFont& font, std::string_view ansi);
+
 private:
+    struct Reference;
+    Reference& ReferenceFor(const SurfaceFont& font);
+
     std::unique_ptr<QFontMetricsF> metrics_;
+    std::map<std::string, std::unique_ptr<Reference>> references_;  // by font without its size
 };
 
 }  // namespace qf

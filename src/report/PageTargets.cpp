@@ -1,6 +1,7 @@
 #include "report/PageTargets.h"
 
-#include <QFile>
+#include <QBuffer>
+#include <QByteArray>
 #include <QImage>
 #include <QPageLayout>
 #include <QPageSize>
@@ -11,16 +12,32 @@
 
 #include <algorithm>
 #include <cmath>
+#include <span>
+
+#include "base/SaveFile.h"
 
 namespace qf {
 namespace {
 
-QString FromUtf8(const std::string& s) { return QString::fromUtf8(s.data(), static_cast<qsizetype>(s.size())); }
-
 // A picture larger than this many pixels on a side is refused rather than allocated.
 constexpr int kMaxImageSide = 20000;
 
+bool WriteBytes(const QByteArray& bytes, const std::string& path) {
+    if (bytes.isEmpty()) return false;  // the device wrote nothing: not a file to put in place
+    return WriteWholeFile(path, std::span(reinterpret_cast<const std::uint8_t*>(bytes.constData()),
+                                          static_cast<std::size_t>(bytes.size())));
+}
+
 }  // namespace
+
+bool WriteImageFile(const QImage& image, const std::string& path, const std::string& format, int quality) {
+    if (image.isNull()) return false;
+    QByteArray bytes;
+    QBuffer buffer(&bytes);
+    if (!buffer.open(QIODevice::WriteOnly) || !image.save(&buffer, format.c_str(), quality)) return false;
+    buffer.close();
+    return WriteBytes(bytes, path);
+}
 
 QPaintDevice* PagedDeviceTarget::Begin(const PageSetup& page) {
     // Standard papers go by their Windows code, so a printer picks its own tray for them.
@@ -59,7 +76,7 @@ QPaintDevice* ImageTarget::Begin(const PageSetup& page) {
 
 bool ImageTarget::Finish() {
     if (path_.empty()) return image_ != nullptr;
-    return image_ && image_->save(FromUtf8(path_), format_.c_str(), quality_);
+    return image_ && WriteImageFile(*image_, path_, format_, quality_);
 }
 
 const QImage& ImageTarget::Image() const {
@@ -67,11 +84,13 @@ const QImage& ImageTarget::Image() const {
     return image_ ? *image_ : empty;
 }
 
-PdfTarget::PdfTarget(std::string path, int dpi) : path_(std::move(path)), dpi_(dpi) {}
+PdfTarget::PdfTarget(std::string path, int dpi)
+    : path_(std::move(path)), dpi_(dpi), bytes_(std::make_unique<QByteArray>()), buffer_(std::make_unique<QBuffer>(bytes_.get())) {}
 PdfTarget::~PdfTarget() = default;
 
 QPaintDevice* PdfTarget::Begin(const PageSetup& page) {
-    writer_ = std::make_unique<QPdfWriter>(FromUtf8(path_));
+    if (!buffer_->open(QIODevice::WriteOnly)) return nullptr;
+    writer_ = std::make_unique<QPdfWriter>(buffer_.get());
     writer_->setResolution(dpi_);
     writer_->setCreator(QStringLiteral("Quernfold"));
     writer_->setTitle(QStringLiteral("Test Report"));
@@ -82,19 +101,22 @@ QPaintDevice* PdfTarget::Begin(const PageSetup& page) {
 bool PdfTarget::NewPage() { return writer_ && writer_->newPage(); }
 
 bool PdfTarget::Finish() {
-    writer_.reset();  // closes the file
-    QFile file(FromUtf8(path_));
-    return file.exists() && file.size() > 0;
+    if (!writer_) return false;
+    writer_.reset();  // ends the document
+    buffer_->close();
+    return WriteBytes(*bytes_, path_);
 }
 
-SvgTarget::SvgTarget(std::string path, int dpi) : path_(std::move(path)), dpi_(dpi) {}
+SvgTarget::SvgTarget(std::string path, int dpi)
+    : path_(std::move(path)), dpi_(dpi), bytes_(std::make_unique<QByteArray>()), buffer_(std::make_unique<QBuffer>(bytes_.get())) {}
 SvgTarget::~SvgTarget() = default;
 
 QPaintDevice* SvgTarget::Begin(const PageSetup& page) {
     const double widthInches = page.Width();
     const double heightInches = page.Height();
+    if (!buffer_->open(QIODevice::WriteOnly)) return nullptr;
     generator_ = std::make_unique<QSvgGenerator>();
-    generator_->setFileName(FromUtf8(path_));
+    generator_->setOutputDevice(buffer_.get());
     generator_->setResolution(dpi_);
     const QSize px(static_cast<int>(std::lround(widthInches * dpi_)), static_cast<int>(std::lround(heightInches * dpi_)));
     generator_->setSize(px);
@@ -104,9 +126,10 @@ QPaintDevice* SvgTarget::Begin(const PageSetup& page) {
 }
 
 bool SvgTarget::Finish() {
+    if (!generator_) return false;
     generator_.reset();
-    QFile file(FromUtf8(path_));
-    return file.exists() && file.size() > 0;
+    buffer_->close();
+    return WriteBytes(*bytes_, path_);
 }
 
 PageFileTarget::PageFileTarget() : picture_(std::make_unique<QPicture>()) {}

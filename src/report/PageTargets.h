@@ -6,6 +6,8 @@
 
 #include "report/Surface.h"
 
+class QBuffer;
+class QByteArray;
 class QImage;
 class QPaintDevice;
 class QPagedPaintDevice;
@@ -14,6 +16,12 @@ class QPicture;
 class QSvgGenerator;
 
 namespace qf {
+
+// Every file the drawing layer writes is made in memory and written as a whole file
+// (base/SaveFile.h): an existing file is replaced only by a complete new one, keeping its links,
+// owner and mode, and a failure leaves it as it was. A picture in `format` ("PNG", "BMP",
+// "JPG"; `quality` 0..100 or -1 for the default); false when it could not be encoded or written.
+bool WriteImageFile(const QImage& image, const std::string& path, const std::string& format, int quality = -1);
 
 class PageTarget {
 public:
@@ -27,7 +35,7 @@ public:
 };
 
 // A picture of the page, `pixelWidth` pixels wide, on white; written to `path` (UTF-8) in
-// `format` ("PNG", "BMP", "JPG") when a path is given.
+// `format` ("PNG", "BMP", "JPG") when a path is given, by WriteImageFile.
 class ImageTarget : public PageTarget {
 public:
     explicit ImageTarget(int pixelWidth, std::string path = {}, std::string format = "PNG", int quality = -1);
@@ -68,6 +76,8 @@ public:
 private:
     std::string path_;
     int dpi_;
+    std::unique_ptr<QByteArray> bytes_;
+    std::unique_ptr<QBuffer> buffer_;
     std::unique_ptr<QPdfWriter> writer_;
 };
 
@@ -82,6 +92,8 @@ public:
 private:
     std::string path_;
     int dpi_;
+    std::unique_ptr<QByteArray> bytes_;
+    std::unique_ptr<QBuffer> buffer_;
     std::unique_ptr<QSvgGenerator> generator_;
 };
 

@@ -6,6 +6,7 @@
 #include <QPainter>
 #include <QPen>
 
+#include <algorithm>
 #include <cmath>
 
 #include "report/PageTargets.h"
@@ -14,6 +15,15 @@
 
 namespace qf {
 namespace {
+
+// A device coordinate in whole pixels, held to a range no page reaches, so that no conversion
+// to int can overflow whatever the drawing asks for.
+int Pixel(double inches, double dpi) {
+    constexpr double kLimit = 1 << 24;
+    const double px = inches * dpi;
+    if (!(px == px)) return 0;  // NaN
+    return static_cast<int>(std::lround(std::clamp(px, -kLimit, kLimit)));
+}
 
 QColor WinColor(std::int32_t c) {
     const auto u = static_cast<std::uint32_t>(c);
@@ -89,8 +99,8 @@ void QPainterSurface::LineTo(double x, double y) {
 void QPainterSurface::FillRect(double left, double top, double right, double bottom) {
     // Whole pixels, so that neighbouring squares share their edges and leave no seam between them.
     if (QPainter* p = Painter()) {
-        const QPoint topLeft(static_cast<int>(std::lround(left * dpiX_)), static_cast<int>(std::lround(top * dpiY_)));
-        const QPoint bottomRight(static_cast<int>(std::lround(right * dpiX_)), static_cast<int>(std::lround(bottom * dpiY_)));
+        const QPoint topLeft(Pixel(left, dpiX_), Pixel(top, dpiY_));
+        const QPoint bottomRight(Pixel(right, dpiX_), Pixel(bottom, dpiY_));
         p->fillRect(QRect(topLeft, QSize(bottomRight.x() - topLeft.x(), bottomRight.y() - topLeft.y())),
                     WinColor(brushColor_));
     }

@@ -30,6 +30,10 @@ public:
     double TextHeight(std::string_view) override { return measure_.TextHeight(); }
     double Ascent() override { return measure_.Ascent(); }
     double Descent() override { return measure_.Descent(); }
+    double TextHeightFloor(const SurfaceFont& font, std::string_view) override { return measure_.HeightFloor(font); }
+    double TextWidthFloor(const SurfaceFont& font, std::string_view text) override {
+        return measure_.WidthFloor(font, text);
+    }
 
     void SetTextTransparent(bool transparent) override { transparent_ = transparent; }
     void TextOut(double x, double y, std::string_view text) override;

@@ -16,10 +16,12 @@ double RecordingSurface::EmsOf(char c) {
     return 0.5;
 }
 
-double RecordingSurface::TextWidth(std::string_view text) {
+double RecordingSurface::TextWidth(std::string_view text) { return TextWidthFloor(font_, text); }
+
+double RecordingSurface::TextWidthFloor(const SurfaceFont& font, std::string_view text) {
     double ems = 0;
     for (char c : text) ems += EmsOf(c);
-    return ems * Em();
+    return ems * (font.size / 72.0);  // as Em() reckons it, to the last bit
 }
 
 void RecordingSurface::TextOut(double x, double y, std::string_view text) {

@@ -39,6 +39,9 @@ public:
     double TextHeight(std::string_view) override { return Em(); }
     double Ascent() override { return 0.8 * Em(); }
     double Descent() override { return 0.2 * Em(); }
+    // The metric is exact, so its floors are the measures themselves.
+    double TextHeightFloor(const SurfaceFont& font, std::string_view) override { return font.size / 72.0; }
+    double TextWidthFloor(const SurfaceFont& font, std::string_view text) override;
 
     void SetTextTransparent(bool transparent) override { transparent_ = transparent; }
     void TextOut(double x, double y, std::string_view text) override;

@@ -67,6 +67,11 @@ public:
     virtual double Ascent() = 0;
     virtual double Descent() = 0;
     double LineHeight() const { return Font().size / 60.0; }  // 1.2 times the point size
+    // Lower bounds of TextHeight and TextWidth that `font` would give, found without making it
+    // current, so that shrinking to fit can rule out many sizes for the price of a few
+    // measurements. 0 when the surface knows no bound.
+    virtual double TextHeightFloor(const SurfaceFont& /*font*/, std::string_view /*text*/) { return 0; }
+    virtual double TextWidthFloor(const SurfaceFont& /*font*/, std::string_view /*text*/) { return 0; }
 
     // Text with its baseline at (x, y).
     virtual void SetTextTransparent(bool transparent) = 0;

@@ -7,6 +7,11 @@
 #include <QPdfWriter>
 #include <QPicture>
 
+#include <cmath>
+#include <filesystem>
+
+#include <sys/stat.h>
+
 #include "report/FontMeasure.h"
 #include "report/PageTargets.h"
 #include "report/Picture.h"
@@ -151,6 +156,75 @@ TEST(QPainterSurface, PdfSvgAndThePageFile) {
     const int mid = static_cast<int>(1.5 * page.Dpi());
     EXPECT_TRUE(IsDark(replay, mid, mid));
     EXPECT_FALSE(IsDark(replay, 3 * mid, mid));
+}
+
+TEST(QPainterSurface, FilesAreWrittenWholeThroughLinksOrNotAtAll) {
+    TempDir dir;
+    test::WriteFile(dir.File("real.png"), "an older picture");
+    std::filesystem::create_symlink("real.png", dir.File("link.png"));
+    {
+        ImageTarget image(100, dir.File("link.png"), "PNG");
+        QPainterSurface s(image);
+        s.FillRect(1, 1, 2, 2);
+        EXPECT_TRUE(s.Finish());
+    }
+    EXPECT_TRUE(std::filesystem::is_symlink(dir.File("link.png")));
+    EXPECT_EQ(ReadFileText(dir.File("real.png")).substr(1, 3), "PNG");
+    EXPECT_EQ(std::distance(std::filesystem::directory_iterator(dir.Path()), {}), 2);
+
+    // A file that cannot be written keeps what it held, and the surface says so.
+    test::WriteFile(dir.File("kept.pdf"), "kept");
+    ::chmod(dir.File("kept.pdf").c_str(), 0444);
+    test::WriteFile(dir.File("kept.svg"), "kept");
+    ::chmod(dir.File("kept.svg").c_str(), 0444);
+    std::unique_ptr<PageTarget> targets[] = {std::make_unique<PdfTarget>(dir.File("kept.pdf")),
+                                             std::make_unique<SvgTarget>(dir.File("kept.svg"))};
+    for (auto& target : targets) {
+        QPainterSurface s(*target);
+        s.FillRect(1, 1, 2, 2);
+        EXPECT_FALSE(s.Finish());
+    }
+    EXPECT_EQ(ReadFileText(dir.File("kept.pdf")), "kept");
+    EXPECT_EQ(ReadFileText(dir.File("kept.svg")), "kept");
+}
+
+TEST(QPainterSurface, CoordinatesFarOutsideThePageAreHeldToWholePixels) {
+    ImageTarget image(100);
+    QPainterSurface s(image);
+    s.SetBrushColor(0);
+    s.FillRect(-1e12, -1e12, 1e12, 1e12);  // would overflow an int at any resolution
+    s.FillRect(std::nan(""), 0, 1, 1);
+    EXPECT_TRUE(s.Finish());
+    EXPECT_TRUE(IsDark(image.Image(), 50, 60));
+}
+
+TEST(FontMeasure, FloorsNeverExceedTheMeasuresAtAnySize) {
+    EnsureGuiApplication();
+    FontMeasure m;
+    std::vector<SurfaceFont> fonts(5);
+    fonts[1].bold = fonts[1].italic = true;
+    fonts[2].name = "Times New Roman";
+    fonts[3].name = "Courier New";
+    fonts[4].name = "No Such Font";
+    for (const SurfaceFont& base : fonts)
+        for (const char* text : {"W", "ABCWjkl", "a clue of several ordinary words", "", "\xC9t\xE9 \x80"}) {
+            for (int size = 1; size <= 1000; size += size < 30 ? 1 : 37) {
+                SurfaceFont f = base;
+                f.size = size;
+                m.SetFont(f);
+                EXPECT_LE(m.HeightFloor(f), m.TextHeight()) << f.name << " " << size;
+                EXPECT_LE(m.WidthFloor(f, text), m.TextWidth(text)) << f.name << " " << size << " " << text;
+                if (size >= 20) {
+                    EXPECT_GT(m.HeightFloor(f), 0.95 * m.TextHeight());  // close enough to be of use
+                }
+            }
+        }
+    RecordingSurface recording;
+    SurfaceFont f;
+    f.size = 37;
+    recording.SetFont(f);
+    EXPECT_EQ(recording.TextHeightFloor(f, "x"), recording.TextHeight("x"));
+    EXPECT_EQ(recording.TextWidthFloor(f, "Wide"), recording.TextWidth("Wide"));
 }
 
 TEST(QPainterSurface, PagedDeviceTakesPaperCodeCustomSizeAndOrientation) {
