@@ -8,6 +8,19 @@
 namespace qf::cli {
 namespace {
 
+// Stored text may be damaged. Its control characters (and the five bytes Windows-1252 leaves
+// undefined, which become C1 controls some terminals obey) are shown as '?', so that a title
+// cannot end a line of the output, move the cursor or hide itself.
+std::string Printable(std::string_view ansi, bool keepLineBreaks) {
+    std::string out(ansi);
+    for (char& c : out) {
+        const auto b = static_cast<unsigned char>(c);
+        const bool control = b < 0x20 || b == 0x7F || b == 0x81 || b == 0x8D || b == 0x8F || b == 0x90 || b == 0x9D;
+        if (control && !(keepLineBreaks && c == '\n')) c = '?';
+    }
+    return AnsiToUtf8(out);
+}
+
 std::vector<Command>& Registry() {
     static std::vector<Command> commands;
     return commands;
@@ -21,7 +34,7 @@ public:
     // standard output holds only results.
     Answer Ask(const Message& message, Question) override {
         const Answer a = ctx_.assumeYes ? Answer::Yes : Answer::No;
-        ctx_.err << AnsiToUtf8(message.text) << (a == Answer::Yes ? " [Yes]" : " [No: --yes answers Yes]") << '\n';
+        ctx_.err << Printable(message.text, true) << (a == Answer::Yes ? " [Yes]" : " [No: --yes answers Yes]") << '\n';
         return a;
     }
 
@@ -75,7 +88,7 @@ CliContext::CliContext(std::ostream& o, std::ostream& e)
 
 void CliContext::Print(const Message& message) {
     if (message.Empty()) return;
-    (message.IsProblem() ? err : out) << AnsiToUtf8(message.text) << '\n';
+    (message.IsProblem() ? err : out) << Printable(message.text, true) << '\n';
 }
 
 int CliContext::Finish(const Outcome& outcome) {
@@ -83,7 +96,7 @@ int CliContext::Finish(const Outcome& outcome) {
     return outcome.IsDone() ? kExitOk : kExitFailed;
 }
 
-void CliContext::Line(std::string_view ansi) { out << AnsiToUtf8(ansi) << '\n'; }
+void CliContext::Line(std::string_view ansi) { out << Printable(ansi, false) << '\n'; }
 
 int CliContext::Usage(std::string_view usage) {
     err << "usage:\n" << usage;

@@ -57,9 +57,10 @@ public:
     ProgramState state;
 
     // Prints a program message (Windows-1252) as UTF-8: on standard error for errors and
-    // warnings, on standard output otherwise.
+    // warnings, on standard output otherwise. Control characters show as '?'.
     void Print(const Message& message);
-    // Prints a Windows-1252 text line on standard output.
+    // Prints a Windows-1252 text line on standard output; control characters (a line break
+    // too) show as '?'.
     void Line(std::string_view ansi);
     int Fail(const Message& message) { Print(message); return kExitFailed; }
     // A command that was not done: its message (when it has one), and exit status 1.

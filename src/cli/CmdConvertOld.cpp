@@ -40,10 +40,16 @@ int Run(CliContext& ctx, Args& args) {
         return kExitOk;
     }
     if (into) return ctx.Usage(kUsage);
-    if (Upper(std::filesystem::path(*file).filename().string()) == kOldShapesFileName) {
+    const std::string name = Upper(std::filesystem::path(*file).filename().string());
+    if (name == kOldShapesFileName) {
         if (Outcome o = AddOldShapesFile(*file, ctx.state.ShapesLibrary()); !o.IsDone()) return ctx.Fail(o);
         ctx.Print(InfoMessage(kShapesAdded, kCaptionOk));
         return kExitOk;
+    }
+    // Only the old puzzles file is taken as one: any other file would be read as old puzzles.
+    if (name != kOldPuzzlesFileName) {
+        ctx.err << "quernfold-cli: " << *file << " is not QFFUPUZZ.DAT, QFFULAY.DAT or a .QFD file\n";
+        return ctx.Usage(kUsage);
     }
     const std::string target = ctx.state.dirs.ProgramFile(kOldPuzzlesCollectionName);
     if (Outcome o = ConvertOldPuzzlesFile(*file, target, paths, *working); !o.IsDone()) return ctx.Fail(o);

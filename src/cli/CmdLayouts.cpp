@@ -5,9 +5,7 @@
 #include "cli/CliCommand.h"
 #include "cli/CliFiles.h"
 #include "collections/CollectionOperations.h"
-#include "layouts/LayoutExchange.h"
 #include "layouts/LayoutLibrary.h"
-#include "layouts/PageObjects.h"
 
 namespace qf::cli {
 namespace {
@@ -24,11 +22,8 @@ int Default(CliContext& ctx, Args& args) {
     const auto out = args.Option("--out");
     if (int rc = RequireEmpty(ctx, args, kUsage); rc != kExitOk) return rc;
     if (!out) return ctx.Usage(kUsage);
-    PageLayoutRecord layout;
-    layout.zoom = 1;  // the default's coordinates are those of the Small zoom
-    BuildDefaultLayout(layout);
-    if (!WriteLayoutExchangeFile(*out, layout)) return ctx.Fail(ErrorMessage(kLayoutNotExported));
-    return kExitOk;
+    const Outcome written = ExportDefaultLayout(ctx.state.LayoutsLibrary(), *out);
+    return written.IsDone() ? kExitOk : ctx.Fail(written);
 }
 
 int List(CliContext& ctx) {

@@ -11,7 +11,9 @@ constexpr const char* kUsage =
     "                                as the program holds them after starting up\n"
     "  quernfold-cli settings save   read QFOLD3.INI of the current folder and write it back,\n"
     "                                as starting and closing the program does (a spelling or\n"
-    "                                thesaurus language whose files are missing is corrected)\n";
+    "                                thesaurus language whose files are missing is corrected;\n"
+    "                                a file that cannot be written, such as a read-only one,\n"
+    "                                is left alone without a word, as the program leaves it)\n";
 
 int Run(CliContext& ctx, Args& args) {
     const auto sub = args.Next();
@@ -21,10 +23,8 @@ int Run(CliContext& ctx, Args& args) {
         return kExitOk;
     }
     if (sub == "save") {
-        if (!ctx.state.SaveSettings()) {
-            ctx.err << "quernfold-cli: could not write " << SettingsPath(ctx.state.dirs) << '\n';
-            return kExitFailed;
-        }
+        // As at the program's close, a file that cannot be written is left alone, without a word.
+        (void)ctx.state.SaveSettings();
         return kExitOk;
     }
     return ctx.Usage(kUsage);

@@ -48,14 +48,17 @@ std::string Quote(const std::string& s) {
 }
 }  // namespace
 
-CliResult RunCli(const std::vector<std::string>& args, const std::string& cwd,
-                 const std::vector<std::pair<std::string, std::string>>& env) {
+namespace {
+
+// Runs `prefix` (words placed before the tool, already quoted) and the tool with `args`.
+CliResult RunCliWith(const std::string& prefix, const std::vector<std::string>& args, const std::string& cwd,
+                     const std::vector<std::pair<std::string, std::string>>& env) {
     const char* cli = std::getenv("QF_CLI");
     if (!cli) throw std::runtime_error("QF_CLI is not set");
     TempDir scratch;
     std::string cmd = "cd " + Quote(cwd) + " && env";
     for (const auto& [name, value] : env) cmd += " " + Quote(name + "=" + value);
-    cmd += " " + Quote(cli);
+    cmd += " " + prefix + Quote(cli);
     for (const auto& a : args) cmd += " " + Quote(a);
     cmd += " >" + Quote(scratch.File("out")) + " 2>" + Quote(scratch.File("err")) + " </dev/null";
     const int status = std::system(cmd.c_str());
@@ -64,6 +67,24 @@ CliResult RunCli(const std::vector<std::string>& args, const std::string& cwd,
     r.out = ReadFileText(scratch.File("out"));
     r.err = ReadFileText(scratch.File("err"));
     return r;
+}
+
+}  // namespace
+
+CliResult RunCli(const std::vector<std::string>& args, const std::string& cwd,
+                 const std::vector<std::pair<std::string, std::string>>& env) {
+    return RunCliWith("", args, cwd, env);
+}
+
+CliResult RunCliWithFileLimit(const std::vector<std::string>& args, const std::string& cwd, long kib,
+                              const std::vector<std::pair<std::string, std::string>>& env) {
+    const std::string shell = "trap '' XFSZ; ulimit -f " + std::to_string(kib) + "; exec \"$@\"";
+    return RunCliWith("bash -c " + Quote(shell) + " limited ", args, cwd, env);
+}
+
+CliResult RunCliAsNobody(const std::vector<std::string>& args, const std::string& cwd,
+                         const std::vector<std::pair<std::string, std::string>>& env) {
+    return RunCliWith("setpriv --reuid=65534 --regid=65534 --clear-groups ", args, cwd, env);
 }
 
 }  // namespace qf::test

@@ -35,4 +35,13 @@ struct CliResult {
 CliResult RunCli(const std::vector<std::string>& args, const std::string& cwd,
                  const std::vector<std::pair<std::string, std::string>>& env = {});
 
+// As RunCli, with every file the tool writes limited to `kib` KiB (the shell's ulimit -f, with
+// the signal of an oversized write ignored): a write past the limit fails as on a full disk.
+CliResult RunCliWithFileLimit(const std::vector<std::string>& args, const std::string& cwd, long kib,
+                              const std::vector<std::pair<std::string, std::string>>& env = {});
+
+// As RunCli, as the unprivileged user "nobody" (uid and gid 65534); only root can do this.
+CliResult RunCliAsNobody(const std::vector<std::string>& args, const std::string& cwd,
+                         const std::vector<std::pair<std::string, std::string>>& env = {});
+
 }  // namespace qf::test
