@@ -58,6 +58,20 @@ bool FlowEntries(RenderContext& ctx, const std::vector<PuzzleEntry>& entries, Fl
     return fits && placing;
 }
 
+// The words of the entries' clues, as line breaking parts them (at blanks).
+std::vector<std::string> ClueWords(const RenderContext& ctx, const std::vector<PuzzleEntry>& entries) {
+    std::vector<std::string> words;
+    for (const PuzzleEntry& e : entries) {
+        const std::string clue = ctx.puzzle.Clue(e.slot).Str();
+        for (std::size_t i = 0; i < clue.size();) {
+            const std::size_t end = std::min(clue.find(' ', i), clue.size());
+            if (end > i) words.push_back(clue.substr(i, end - i));
+            i = end + 1;
+        }
+    }
+    return words;
+}
+
 double ColumnLeft(const RectIn& rect, const ClueBlockMetrics& m, int column) {
     return rect.left + m.leftMargin + (column - 1) * (m.columnGap + m.numberWidth + m.clueTextWidth);
 }
@@ -153,11 +167,15 @@ void DrawClueBlock(RenderContext& ctx, PageObject& object, int slot, bool across
         fits = FlowEntries(ctx, entries, cursor, m, placing);
         return fits;
     };
-    // Every entry takes a row at least.
-    const auto tooFewRows = [&](int pt) {
-        return !RowsCanHold(ctx.RowsAtMost(object.textFont, pt, rect.Height()), columns, entries.size());
+    // Every entry takes a row at least, and a word at least as wide as a column's clue text
+    // cannot be broken onto a line of its own.
+    const std::string word = ctx.WidestByFloor(object.textFont, object.textFont.size, ClueWords(ctx, entries));
+    const double columnWidth = rect.Width() / columns;  // the clue text's width is no more
+    const auto cannotFit = [&](int pt) {
+        return !RowsCanHold(ctx.RowsAtMost(object.textFont, pt, rect.Height()), columns, entries.size()) ||
+               ctx.SurelyAsWide(object.textFont, pt, word, columnWidth);
     };
-    ShrinkToFit(object.textFont.size, object.makeFit != 0, kBlockFloor, layOut, tooFewRows);
+    ShrinkToFit(object.textFont.size, object.makeFit != 0, kBlockFloor, layOut, cannotFit);
     m.present = true;
     m.objectSlot = slot;
     m.fits = fits;
@@ -177,12 +195,19 @@ void DrawCombinedClues(RenderContext& ctx, PageObject& object, int slot) {
         fits = LayOutCombined(ctx, object, rect, m);
         return fits;
     };
-    // Every entry takes a row at least, and each heading one.
+    // Every entry takes a row at least, and each heading one; a word as wide as a column's clue
+    // text cannot be broken.
     const std::size_t entries = ctx.entries.across.size() + ctx.entries.down.size();
-    const auto tooFewRows = [&](int pt) {
-        return !RowsCanHold(ctx.RowsAtMost(object.textFont, pt, rect.Height()), Columns(object), entries, 2);
+    std::vector<std::string> words = ClueWords(ctx, ctx.entries.across);
+    const std::vector<std::string> down = ClueWords(ctx, ctx.entries.down);
+    words.insert(words.end(), down.begin(), down.end());
+    const std::string word = ctx.WidestByFloor(object.textFont, object.textFont.size, words);
+    const double columnWidth = rect.Width() / Columns(object);
+    const auto cannotFit = [&](int pt) {
+        return !RowsCanHold(ctx.RowsAtMost(object.textFont, pt, rect.Height()), Columns(object), entries, 2) ||
+               ctx.SurelyAsWide(object.textFont, pt, word, columnWidth);
     };
-    ShrinkToFit(object.textFont.size, object.makeFit != 0, kBlockFloor, layOut, tooFewRows);
+    ShrinkToFit(object.textFont.size, object.makeFit != 0, kBlockFloor, layOut, cannotFit);
     m.present = true;
     m.objectSlot = slot;
     m.fits = fits;

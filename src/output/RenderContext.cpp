@@ -91,6 +91,24 @@ int RenderContext::RowsAtMost(const StoredFont& font, int size, double height) {
     return floor > 0 ? RowsOf(height, floor) : static_cast<int>(kMaxRows);
 }
 
+std::string RenderContext::WidestByFloor(const StoredFont& font, int size, const std::vector<std::string>& texts) {
+    const SurfaceFont f = FontAt(font, size);
+    std::string widest;
+    double most = 0;
+    for (const std::string& text : texts) {
+        const double floor = surface.TextWidthFloor(f, text);
+        if (floor > most) {
+            most = floor;
+            widest = text;
+        }
+    }
+    return widest;
+}
+
+bool RenderContext::SurelyAsWide(const StoredFont& font, int size, const std::string& witness, double limit) {
+    return !witness.empty() && surface.TextWidthFloor(FontAt(font, size), witness) >= limit;
+}
+
 double RenderContext::AlignedX(const PageObject& object, const RectIn& rect, double textWidth) const {
     switch (object.alignment) {
     case kAlignCentre: return rect.left + (rect.Width() - textWidth) / 2;

@@ -3,6 +3,7 @@
 // object rectangles, fonts, borders, row metrics and shrinking to fit.
 #include <functional>
 #include <string>
+#include <vector>
 
 #include "output/PrintOptions.h"
 #include "output/PuzzleEntries.h"
@@ -58,6 +59,11 @@ struct RenderContext {
     // What RowsPerColumn would give at the most in `font` at `size` points, found from the
     // surface's floor of the row sample's height without setting the font.
     int RowsAtMost(const StoredFont& font, int size, double height);
+    // Of `texts`, the one whose width floor in `font` at `size` points is the largest (empty when
+    // none is wider than nothing): one witness that, too wide at some size, rules that size out.
+    std::string WidestByFloor(const StoredFont& font, int size, const std::vector<std::string>& texts);
+    // Whether `witness` (not empty) is surely at least `limit` wide at `size` points.
+    bool SurelyAsWide(const StoredFont& font, int size, const std::string& witness, double limit);
 
     // Draws `text` at x by the object's alignment inside [left, left + width].
     double AlignedX(const PageObject& object, const RectIn& rect, double textWidth) const;

@@ -119,12 +119,17 @@ void DrawTextBlock(RenderContext& ctx, PageObject& object, int slot) {
         wrapped = WrapText(s, tokens, rect.Width(), ctx.RowsPerColumn(rect.Height()));
         return wrapped.fits;
     };
-    // A line break or a blank-only token always starts a line, however wide the object.
+    // A line break or a blank-only token always starts a line, however wide the object; and the
+    // line that holds a token is at least as wide as the token.
     const std::size_t lines = ForcedLines(tokens);
-    const auto tooFewRows = [&](int pt) {
-        return !RowsCanHold(ctx.RowsAtMost(object.textFont, pt, rect.Height()), 1, lines);
+    std::vector<std::string> shown;
+    for (const std::string& token : tokens) shown.push_back(Shown(token));
+    const std::string widest = ctx.WidestByFloor(object.textFont, object.textFont.size, shown);
+    const auto cannotFit = [&](int pt) {
+        return !RowsCanHold(ctx.RowsAtMost(object.textFont, pt, rect.Height()), 1, lines) ||
+               (!widest.empty() && s.TextWidthFloor(ctx.FontAt(object.textFont, pt), widest) > rect.Width());
     };
-    const int size = ShrinkToFit(object.textFont.size, object.makeFit != 0, kBlockFloor, layOut, tooFewRows);
+    const int size = ShrinkToFit(object.textFont.size, object.makeFit != 0, kBlockFloor, layOut, cannotFit);
     const auto index = static_cast<std::size_t>(slot - 1);
     object.fittedFontSize = static_cast<std::int16_t>(s.Font().size);
     ctx.result.fittedFontSize[index] = s.Font().size;

@@ -58,10 +58,16 @@ void DrawWordList(RenderContext& ctx, PageObject& object, int slot) {
         w = MeasureWords(ctx, rect, columns, m);
         return w.allFit && w.allPlaced;
     };
-    const auto tooFewPlaces = [&](int pt) {
-        return !RowsCanHold(ctx.RowsAtMost(object.textFont, pt, rect.Height()), columns, m.words.size());
+    // Every word needs a place, and a word wider than a whole column fits nowhere.
+    std::vector<std::string> trimmed;
+    for (const std::string& word : m.words) trimmed.push_back(TrimBlanks(word));
+    const std::string widest = ctx.WidestByFloor(object.textFont, object.textFont.size, trimmed);
+    const double columnWidth = rect.Width() / columns;  // the column, less its margin, is no wider
+    const auto cannotFit = [&](int pt) {
+        return !RowsCanHold(ctx.RowsAtMost(object.textFont, pt, rect.Height()), columns, m.words.size()) ||
+               (!widest.empty() && s.TextWidthFloor(ctx.FontAt(object.textFont, pt), widest) > columnWidth);
     };
-    ShrinkToFit(object.textFont.size, object.makeFit != 0, kBlockFloor, layOut, tooFewPlaces);
+    ShrinkToFit(object.textFont.size, object.makeFit != 0, kBlockFloor, layOut, cannotFit);
     // A word left out for want of width is flagged too, so no word disappears without a warning.
     m.fits = w.allFit && w.allPlaced;
     m.present = true;

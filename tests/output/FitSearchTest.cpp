@@ -63,8 +63,10 @@ PageLayoutRecord RandomLayout(std::mt19937& rng) {
     const int sizes[] = {3, 9, 14, 40, 150, 999, 1000, 1001, 32767, 0, -7};
     for (ObjectKind kind : kinds) {
         const int left = static_cast<int>(rng() % 300), top = static_cast<int>(rng() % 450);
-        PageObject& o = AddObject(layout, kind, left, top, left + 5 + static_cast<int>(rng() % 200),
-                                  top + 5 + static_cast<int>(rng() % 200));
+        // Now and then a narrow object reaching far below the page, as damaged layouts have them.
+        const int bottom = rng() % 6 == 0 ? INT_MAX : top + 5 + static_cast<int>(rng() % 200);
+        PageObject& o = AddObject(layout, kind, left, top, left + 5 + static_cast<int>(rng() % (bottom == INT_MAX ? 40 : 200)),
+                                  bottom);
         o.textFont.size = static_cast<std::int16_t>(rng() % 3 == 0 ? sizes[rng() % std::size(sizes)] : rng() % 300);
         o.makeFit = rng() % 5 != 0;
         o.columns = static_cast<std::int16_t>(1 + rng() % 4);
