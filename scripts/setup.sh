@@ -14,6 +14,7 @@ PACKAGES=(
   libgtest-dev libgmock-dev googletest libbenchmark-dev
   xvfb x11-utils xauth xdotool emf2svg libwmf-bin poppler-utils
   qt6-tools-dev qt6-documentation-tools libqt6sql6-sqlite
+  clang libclang-rt-14-dev
 )
 
 missing=()
