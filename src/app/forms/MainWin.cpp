@@ -98,10 +98,15 @@ void TMainWin::showEvent(QShowEvent* event) {
     DoCaption();
     EnableDisable();
     shownOnce_ = true;
-    // The tip of the day comes when the program starts (once a run), over the shown window.
-    if (!tipShown_ && context_.state.settings.showTips) {
-        tipShown_ = true;
-        QTimer::singleShot(0, this, &TMainWin::ReviewTipsClick);
+    // The tip of the day comes when the program starts (once a run), over the shown window;
+    // a file named on the command line comes first, so the two never overlap.
+    const bool tipDue = !tipShown_ && context_.state.settings.showTips;
+    if (tipDue) tipShown_ = true;
+    if (tipDue || !startFile_.empty()) {
+        QTimer::singleShot(0, this, [this, tipDue] {
+            if (!startFile_.empty()) OpenStartFile(std::exchange(startFile_, std::string()));
+            if (tipDue) ReviewTipsClick();
+        });
     }
 }
 

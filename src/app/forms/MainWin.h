@@ -6,6 +6,8 @@
 #include <array>
 #include <map>
 #include <memory>
+#include <string>
+#include <utility>
 #include <vector>
 
 #include "app/forms/ProgramContext.h"
@@ -39,6 +41,11 @@ public:
     const DesignGeometry& Design() const { return design_; }
     const std::vector<QWidget*>& Components() const { return components_; }
     QAction* Action(const char* name) const;
+
+    // A file named on the command line: opened (a collection) or offered for import (a shape,
+    // a page layout) once the window is first shown, before the tip of the day.
+    void OpenAfterShow(std::string path) { startFile_ = std::move(path); }
+    void OpenStartFile(const std::string& path);
 
 protected:
     void showEvent(QShowEvent* event) override;
@@ -105,6 +112,7 @@ private:
     DesignGeometry design_;
     bool shownOnce_ = false;
     bool tipShown_ = false;
+    std::string startFile_;
 
     TClientArea* client_ = nullptr;
     QListWidget* categoryBox_ = nullptr;

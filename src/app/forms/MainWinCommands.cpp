@@ -1,7 +1,9 @@
-// The main window's collection commands: new, open, the recent files, delete, import, export.
+// The main window's collection commands: new, open, the recent files, delete, import, export,
+// and the file named on the command line.
 #include <QAction>
 
 #include "app/RecentFiles.h"
+#include "app/StartFile.h"
 #include "app/forms/MainWin.h"
 #include "base/forms/FormMessages.h"
 #include "base/forms/QtText.h"
@@ -63,6 +65,18 @@ void TMainWin::OpenSaveFile(int entry) {
     RunCommand(*context_.prompter, [&] {
         if (!OpenRecentFile(context_.state.settings, entry).IsDone()) return;  // a missing file does nothing
         OpenedCollection();
+    });
+}
+
+void TMainWin::OpenStartFile(const std::string& path) {
+    RunCommand(*context_.prompter, [&] {
+        const StartFileResult result = qf::OpenStartFile(context_.state, path, *context_.prompter);
+        if (result.kind == StartFileKind::Collection && result.outcome.IsDone()) {
+            OpenedCollection();
+            EnableDisable();
+            return;
+        }
+        ShowOutcome(*this, *context_.prompter, result.outcome);
     });
 }
 

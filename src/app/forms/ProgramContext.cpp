@@ -2,6 +2,8 @@
 
 #include <QGuiApplication>
 #include <QScreen>
+#include <QStandardPaths>
+#include <utility>
 
 #include "app/ScreenOptions.h"
 #include "base/forms/DialogChoosers.h"
@@ -23,7 +25,11 @@ FormLook ProgramContext::Look() const {
 
 ProgramContext ProgramContext::AtStartUp() {
     ProgramContext c;
-    c.state = ProgramState::StartUp(Directories::AtStartUp());
+    Directories dirs = Directories::AtStartUp();
+    // Started from the application menu, the program may be given a folder it cannot write in.
+    dirs.working = DesktopWorkingDirectory(
+        dirs.working, QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation).toStdString());
+    c.state = ProgramState::StartUp(std::move(dirs));
     if (const QScreen* screen = QGuiApplication::primaryScreen()) {
         c.state.screen.width = screen->geometry().width();
         c.state.screen.height = screen->geometry().height();

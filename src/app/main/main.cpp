@@ -1,5 +1,7 @@
-// quernfold: the desktop program.
+// quernfold: the desktop program. A file named on the command line (the file manager's double
+// click) is opened or offered for import once the main window shows.
 #include <QApplication>
+#include <QFile>
 
 #include "app/forms/MainWin.h"
 #include "app/forms/ProgramContext.h"
@@ -8,9 +10,13 @@
 int main(int argc, char** argv) {
     QApplication app(argc, argv);
     QApplication::setApplicationName("Quernfold");
+    QApplication::setDesktopFileName("quernfold");
     qf::ProgramContext context = qf::ProgramContext::AtStartUp();
     qf::TMainWin window(context);
     qf::TerminationHandler termination(&window);
+    // Qt has taken its own options out of the arguments by now.
+    const QStringList arguments = QApplication::arguments();
+    if (arguments.size() > 1) window.OpenAfterShow(QFile::encodeName(arguments.at(1)).toStdString());
     window.show();
     return app.exec();
 }
