@@ -1,7 +1,8 @@
 # Writes the manual pages and the bash completion of quernfold-cli from the tool's own help, so
 # every command and option the tool knows is documented and completed, and nothing else.
 #   cmake -DCLI=quernfold-cli -DMAN_DIR=... -DOUT_DIR=... -DVERSION=... -P CliPages.cmake
-# MAN_DIR holds the templates (@COMMANDS@, @COMMAND_LIST@, @NAMES@, @VERSION@ are filled in).
+# MAN_DIR holds the templates (@COMMANDS@, @COMMAND_LIST@, @NAMES@,
+# @NAMES_TEXT@, @VERSION@ are filled in).
 
 function(run_cli out)
   execute_process(COMMAND ${CLI} ${ARGN} OUTPUT_VARIABLE text RESULT_VARIABLE rc
@@ -63,6 +64,8 @@ endforeach()
 list(JOIN names " " names)
 
 set(NAMES "${names}")
+string(REPLACE " " ", " NAMES_TEXT "${names}")
+roff_escape(NAMES_TEXT "${NAMES_TEXT}")
 set(COMMANDS "${commands}")
 set(COMMAND_LIST "${command_list}")
 foreach(page quernfold-cli.1 quernfold.1)

@@ -3,10 +3,14 @@
 # or the folder given), then shows its contents and checks it with lintian. The package lands in
 # the build folder. Dependencies come from dpkg-shlibdeps; the dictionaries and thesauri are
 # recommended.
-#   bash scripts/package.sh [BUILD-FOLDER]
+#   bash scripts/package.sh [--chroot] [BUILD-FOLDER]
+# --chroot also installs the package into a fresh minimal Debian chroot (mmdebstrap, needs root
+# and the Debian mirror) with dpkg -i and apt-get -f install, and runs the installed tool there.
 # QF_LINTIAN=0 skips lintian.
 set -euo pipefail
 cd "$(dirname "$0")/.."
+chroot_check=0
+if [ "${1:-}" = --chroot ]; then chroot_check=1; shift; fi
 build="${1:-build}"
 bash scripts/setup.sh
 bash scripts/build.sh "$build"
@@ -18,4 +22,23 @@ dpkg-deb --contents "$deb"
 if [ "${QF_LINTIAN:-1}" != 0 ]; then
   # Errors fail the package; warnings are shown.
   lintian --no-tag-display-limit --fail-on error "$deb"
+fi
+
+if [ "$chroot_check" = 1 ]; then
+  command -v mmdebstrap >/dev/null || DEBIAN_FRONTEND=noninteractive apt-get install -y -qq --no-install-recommends mmdebstrap
+  suite=$(. /etc/os-release && echo "$VERSION_CODENAME")
+  root=$(mktemp -d)
+  trap 'umount -R "$root/proc" 2>/dev/null || true; rm -rf "$root"' EXIT
+  mmdebstrap --variant=apt --quiet "$suite" "$root"
+  cp "$deb" "$root/tmp/"
+  name=$(basename "$deb")
+  mount -t proc proc "$root/proc"
+  # dpkg stops on the missing dependencies; apt-get -f install brings them and finishes it.
+  chroot "$root" dpkg -i "/tmp/$name" || true
+  chroot "$root" env DEBIAN_FRONTEND=noninteractive apt-get -f install -y -qq
+  chroot "$root" dpkg -s quernfold | grep -q '^Status: install ok installed'
+  chroot "$root" sh -c 'cd /tmp && quernfold-cli --version && quernfold-cli shapes list | head -3 &&
+                        quernfold-cli render /usr/share/quernfold/SAMPLE.QF3 0 --out /tmp/page.png && test -s /tmp/page.png'
+  chroot "$root" sh -c 'ldd /usr/bin/quernfold | grep "not found"' && { echo "package: libraries missing in the chroot" >&2; exit 1; }
+  echo "package: installs and runs in a fresh $suite chroot"
 fi

@@ -15,6 +15,7 @@ PACKAGES=(
   xvfb x11-utils xauth xdotool emf2svg libwmf-bin poppler-utils
   qt6-tools-dev qt6-documentation-tools libqt6sql6-sqlite
   clang libclang-rt-14-dev
+  desktop-file-utils appstream shared-mime-info xdg-utils libfile-mimeinfo-perl man-db dpkg-dev lintian
 )
 
 missing=()
