@@ -14,9 +14,13 @@ int main(int argc, char** argv) {
     qf::ProgramContext context = qf::ProgramContext::AtStartUp();
     qf::TMainWin window(context);
     qf::TerminationHandler termination(&window);
-    // Qt has taken its own options out of the arguments by now.
+    // Qt has taken its own options out of the arguments by now; the first file named is opened.
     const QStringList arguments = QApplication::arguments();
-    if (arguments.size() > 1) window.OpenAfterShow(QFile::encodeName(arguments.at(1)).toStdString());
+    for (qsizetype k = 1; k < arguments.size(); ++k) {
+        if (arguments.at(k).startsWith('-')) continue;
+        window.OpenAfterShow(QFile::encodeName(arguments.at(k)).toStdString());
+        break;
+    }
     window.show();
     return app.exec();
 }
