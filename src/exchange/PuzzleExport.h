@@ -17,6 +17,8 @@ inline constexpr const char* kExportNumberingText =
     "This puzzle has a word laid over another word, or letters side by side that are not a word, and this "
     "file format numbers the grid by itself. Export the puzzle as ipuz or as a solving page instead.";
 inline constexpr const char* kExportWriteFailedText = "Unable to write the exported puzzle.";
+inline constexpr const char* kExportUnknownFormatText =
+    "Please give the file one of the endings .ipuz, .puz, .xd or .html: the ending chooses the format.";
 inline constexpr const char* kExportedText = "Puzzle Exported!";
 // The save dialog's filter; its entries are in the order of ExchangeFormat.
 inline constexpr const char* kExchangeFilter =
