@@ -85,12 +85,13 @@
       } else {
         var cell = cells[r * W + c];
         cell.el = el;
+        el.setAttribute("data-i", String(r * W + c));
         el.setAttribute("role", "gridcell");
         el.tabIndex = -1;
         if (cell.n) {
           var num = document.createElement("span");
           num.className = "num";
-          num.textContent = cell.n;
+          num.setAttribute("data-n", String(cell.n));
           num.setAttribute("aria-hidden", "true");
           el.appendChild(num);
         }
@@ -111,22 +112,24 @@
     var ol = document.getElementById(listId);
     entries.filter(function (e) { return e.across === across; }).forEach(function (entry) {
       var li = document.createElement("li");
-      li.className = "clue";
-      li.tabIndex = 0;
-      li.setAttribute("role", "button");
-      li.setAttribute("aria-label", label(entry) + ", " + entry.cells.length + " letters, " + clueText(entry));
+      var button = document.createElement("button");
+      button.type = "button";
+      button.className = "clue";
       var n = document.createElement("span");
       n.className = "n";
       n.textContent = entry.n;
+      // Read out, not shown: the list's heading says the direction to the eye.
+      var spoken = document.createElement("span");
+      spoken.className = "spoken";
+      spoken.textContent = " " + (entry.across ? "across" : "down") + ", " + entry.cells.length + " letters, ";
       var t = document.createElement("span");
       t.textContent = clueText(entry);
-      li.appendChild(n);
-      li.appendChild(t);
-      li.addEventListener("click", function () { select(firstOpen(entry), entry.across, true); });
-      li.addEventListener("keydown", function (ev) {
-        if (ev.key === "Enter" || ev.key === " ") { ev.preventDefault(); select(firstOpen(entry), entry.across, true); }
-      });
-      entry.li = li;
+      button.appendChild(n);
+      button.appendChild(spoken);
+      button.appendChild(t);
+      button.addEventListener("click", function () { select(firstOpen(entry), entry.across, true); });
+      li.appendChild(button);
+      entry.li = button;
       ol.appendChild(li);
     });
   }
@@ -160,7 +163,7 @@
   function draw() {
     var entry = currentEntry(), cross = current ? entryOf(current, !(entry && entry.across)) : null;
     letterCells.forEach(function (cell) {
-      cell.el.querySelector(".fill").textContent = cell.fill;
+      cell.el.querySelector(".fill").setAttribute("data-v", cell.fill);
       cell.el.classList.toggle("active", cell === current);
       cell.el.classList.toggle("in-word", !!entry && entry.cells.indexOf(cell) >= 0);
       cell.el.classList.toggle("wrong", cell.wrong);
@@ -177,8 +180,8 @@
     if (entry) followList(entry.li);
     if (cross) followList(cross.li);
   }
-  function followList(li) {
-    var list = li.parentNode, top = li.offsetTop - list.offsetTop;
+  function followList(button) {
+    var li = button.parentNode, list = li.parentNode, top = li.offsetTop - list.offsetTop;
     if (top < list.scrollTop) list.scrollTop = top;
     else if (top + li.offsetHeight > list.scrollTop + list.clientHeight) list.scrollTop = top + li.offsetHeight - list.clientHeight;
   }
@@ -191,9 +194,15 @@
     if (focus !== false) cell.el.focus();
   }
 
+  // A second click on the current cell turns the direction; the focus that the first click
+  // gives the grid must not count as a first click.
+  var currentAtPress = null;
+  grid.addEventListener("mousedown", function () { currentAtPress = current; }, true);
+  grid.addEventListener("touchstart", function () { currentAtPress = current; }, { capture: true, passive: true });
   function onCellClick(cell) {
-    if (cell === current && entryOf(cell, !across)) select(cell, !across);
+    if (cell === currentAtPress && entryOf(cell, !across)) select(cell, !across);
     else select(cell, across);
+    currentAtPress = current;
   }
 
   function step(dr, dc) {
@@ -326,8 +335,12 @@
       put(key);
     }
   });
+  // Coming into the grid with Tab: the cursor starts where it was, or on the first square.
   grid.addEventListener("focusin", function (ev) {
-    if (!current && ev.target.classList.contains("cell")) select(letterCells[0], true, false);
+    if (!current && ev.target.classList.contains("cell")) {
+      var cell = cells[Number(ev.target.getAttribute("data-i"))];
+      select(cell || letterCells[0], true, false);
+    }
   });
 
   // The on-screen keyboard for touch screens and narrow windows.

@@ -1,13 +1,16 @@
 #include "exchange/XdWriter.h"
 
-#include <set>
+#include <map>
 
 #include "base/Ansi.h"
 
 namespace qf {
 namespace {
 
-// Clue text on one line, and never mistaken for the answer's tilde.
+// Keys for rebus cells: the digits first, then symbols the format allows.
+constexpr const char kRebusKeys[] = "1234567890@$%&+!?";
+
+// Text on one line, never mistaken for the answer's tilde.
 std::string OneLine(const std::string& ansi) {
     std::string s = AnsiToUtf8(ansi);
     for (char& c : s)
@@ -16,14 +19,7 @@ std::string OneLine(const std::string& ansi) {
     return s;
 }
 
-std::string Cell(const ExchangeCell& cell) {
-    switch (cell.kind) {
-    case CellKind::Omitted: return "_";
-    case CellKind::Block: return "#";
-    case CellKind::Letter: break;
-    }
-    return AnsiToUtf8(std::string(1, cell.letter));
-}
+bool PlainLetter(char c) { return c >= 'A' && c <= 'Z'; }
 
 void Clues(std::string& out, const std::vector<ExchangeEntry>& entries, char group) {
     for (const ExchangeEntry& e : entries)
@@ -33,28 +29,34 @@ void Clues(std::string& out, const std::vector<ExchangeEntry>& entries, char gro
 }  // namespace
 
 std::string XdText(const ExchangePuzzle& p) {
-    std::string out = "## Metadata\n\n";
-    out += "Title: " + OneLine(p.title) + "\n";
-    // A cell that is not a letter or digit is a rebus cell; it stands for itself.
-    std::set<char> rebus;
+    std::map<char, char> rebus;  // cell character -> key
     for (const ExchangeCell& cell : p.cells)
-        if (cell.kind == CellKind::Letter && !IsAnsiLetterOrDigit(static_cast<unsigned char>(cell.letter)))
-            rebus.insert(cell.letter);
+        if (cell.kind == CellKind::Letter && !PlainLetter(cell.letter) && !rebus.contains(cell.letter) &&
+            rebus.size() + 1 < sizeof kRebusKeys)
+            rebus.emplace(cell.letter, kRebusKeys[rebus.size()]);
+
+    std::string out = "Title: " + OneLine(p.title) + "\n";
     if (!rebus.empty()) {
         out += "Rebus:";
-        for (char c : rebus) out += " " + AnsiToUtf8(std::string(1, c)) + "=" + AnsiToUtf8(std::string(1, c));
+        for (const auto& [letter, key] : rebus) out += std::string(" ") + key + "=" + AnsiToUtf8(std::string(1, letter));
         out += "\n";
     }
-    out += "\n## Grid\n\n";
+    out += "\n\n";
     for (int r = 0; r < p.height; ++r) {
-        for (int c = 0; c < p.width; ++c) out += Cell(p.At(r, c));
+        for (int c = 0; c < p.width; ++c) {
+            const ExchangeCell& cell = p.At(r, c);
+            if (cell.kind == CellKind::Omitted) out += '_';
+            else if (cell.kind == CellKind::Block) out += '#';
+            else if (auto key = rebus.find(cell.letter); key != rebus.end()) out += key->second;
+            else out += AnsiToUtf8(std::string(1, cell.letter));
+        }
         out += "\n";
     }
-    out += "\n## Clues\n\n";
+    out += "\n\n";
     Clues(out, p.across, 'A');
     out += "\n";
     Clues(out, p.down, 'D');
-    if (const std::string notes = p.Notes(); !notes.empty()) out += "\n## Notes\n\n" + AnsiToUtf8(notes) + "\n";
+    if (const std::string notes = p.Notes(); !notes.empty()) out += "\n\n" + AnsiToUtf8(notes) + "\n";
     return out;
 }
 

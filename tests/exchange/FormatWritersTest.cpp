@@ -129,13 +129,14 @@ TEST(PuzWriterTest, HeaderBoardsStringsAndEveryChecksum) {
 }
 
 TEST(XdWriterTest, SectionsGridCluesAndNotes) {
+    // Sections two blank lines apart; the dash is a rebus cell with a digit for its key.
     const std::string xd = XdText(Small());
     const std::string expected =
-        "## Metadata\n\nTitle: Caf\xC3\xA9 Words\nRebus: -=-\n\n"
-        "## Grid\n\nSUN#_\nO#O__\nX-RAY\n\n"
-        "## Clues\n\nA1. It rises in the east ~ SUN\nA3. A picture of bones ~ X-RAY\n\n"
-        "D1. Stockings, made up ~ SOX\nD2. Neither's partner ~ NOR\n\n"
-        "## Notes\n\nCategory: Tests\nBonus question: Which word has a dash?\n";
+        "Title: Caf\xC3\xA9 Words\nRebus: 1=-\n\n\n"
+        "SUN#_\nO#O__\nX1RAY\n\n\n"
+        "A1. It rises in the east ~ SUN\nA3. A picture of bones ~ X-RAY\n\n"
+        "D1. Stockings, made up ~ SOX\nD2. Neither's partner ~ NOR\n\n\n"
+        "Category: Tests\nBonus question: Which word has a dash?\n";
     EXPECT_EQ(xd, expected);
 
     auto record = test::SmallPuzzle();
