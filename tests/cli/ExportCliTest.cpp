@@ -36,7 +36,8 @@ TEST(ExportCliTest, EverySamplePuzzleInEveryFormat) {
                 EXPECT_EQ(static_cast<unsigned char>(text[0x2C]), record->width);
                 EXPECT_NE(text.find(record->title.Str() + '\0'), std::string::npos);
             } else if (std::string(ext) == "xd") {
-                EXPECT_NE(text.find("## Grid\n"), std::string::npos);
+                EXPECT_EQ(text.rfind("Title: " + record->title.Str() + "\n", 0), 0u);
+                EXPECT_NE(text.find("\n\n\nA"), std::string::npos);  // the clues, across first
             }
         }
     }
