@@ -32,7 +32,8 @@ TEST(SolvePageTest, ASelfContainedPageWithTheAnswersScrambled) {
     for (const char* outside : {"src=\"http", "href=\"http", "<link", "@import", "url("})
         EXPECT_EQ(html.find(outside), std::string::npos) << outside;
     EXPECT_NE(html.find("role=\"grid\""), std::string::npos);
-    EXPECT_NE(html.find("@media print"), std::string::npos);
+    EXPECT_NE(html.find("@media print"), std::string::npos);              // the style sheet is inside
+    EXPECT_NE(html.find("localStorage.setItem"), std::string::npos);      // and so is the script
 
     // The clue cannot close the data's script element early.
     EXPECT_EQ(html.find("</script><img"), std::string::npos);
