@@ -16,6 +16,10 @@
 #include "base/Settings.h"
 #include "collections/CollectionFile.h"
 #include "collections/OldVersions.h"
+#include "exchange/ExchangePuzzle.h"
+#include "exchange/IpuzWriter.h"
+#include "exchange/PuzWriter.h"
+#include "exchange/XdWriter.h"
 #include "layouts/LayoutExchange.h"
 #include "shapes/ShapeFiles.h"
 
@@ -113,6 +117,15 @@ int main(int argc, char** argv) {
             words.insert(words.end(), line.begin(), line.end());
         }
         if (k == 1) Seed("WordListFuzz", "ansi", words);
+        qf::ExchangePuzzle crossword;
+        if (k < 3 && qf::MakeExchangePuzzle(*p, "-", crossword).IsDone()) {
+            const QByteArray ipuz = qf::IpuzBytes(crossword);
+            const std::string xd = qf::XdText(crossword);
+            const std::string n = std::to_string(k);
+            Seed("CrosswordFuzz", "ipuz-" + n, Join(std::string(1, '\0'), Bytes(ipuz.begin(), ipuz.end())));
+            Seed("CrosswordFuzz", "puz-" + n, Join(std::string(1, '\1'), qf::PuzBytes(crossword)));
+            Seed("CrosswordFuzz", "xd-" + n, Join(std::string(1, '\2'), Bytes(xd.begin(), xd.end())));
+        }
     }
     Seed("WordListFuzz", "utf8", Join("\xEF\xBB\xBF" "caf\xC3\xA9:coffee house\nna\xC3\xAFve:innocent\n", {}));
     Seed("OldPuzzlesFuzz", "two", [&] {

@@ -16,7 +16,10 @@ PACKAGES=(
   qt6-tools-dev qt6-documentation-tools libqt6sql6-sqlite
   clang libclang-rt-14-dev
   desktop-file-utils appstream shared-mime-info xdg-utils libfile-mimeinfo-perl man-db dpkg-dev lintian
+  chromium
 )
+# Node.js runs the checks of the exported puzzles and of the solving page (tests/exchange/js).
+command -v npm >/dev/null || PACKAGES+=(nodejs npm)
 
 missing=()
 for p in "${PACKAGES[@]}"; do
@@ -29,4 +32,11 @@ if [ "${#missing[@]}" -gt 0 ]; then
   export DEBIAN_FRONTEND=noninteractive
   $SUDO apt-get update -qq
   $SUDO apt-get install -y -qq --no-install-recommends "${missing[@]}"
+fi
+
+# The npm packages of those checks: readers of the crossword formats made by others, the
+# browser driver and the accessibility checker, as package-lock.json pins them.
+js="$(dirname "$0")/../tests/exchange/js"
+if [ ! -d "$js/node_modules" ] || [ "$js/package-lock.json" -nt "$js/node_modules" ]; then
+  (cd "$js" && npm ci --no-audit --no-fund --loglevel=error && touch node_modules)
 fi

@@ -8,6 +8,7 @@
 #include "cli/CliCommand.h"
 #include "collections/CollectionFile.h"
 #include "editor/WordTextImport.h"
+#include "exchange/CrosswordImport.h"
 #include "layouts/LayoutLibrary.h"
 #include "model/CandidateChoice.h"
 #include "model/CreateCheck.h"
@@ -25,7 +26,9 @@ constexpr const char* kUsage =
     "      separator \":\"; UTF-8 or Windows-1252) inside a shape (a .LAY file, or a record index\n"
     "      of the shapes library QFFLAY.DAT), prints the kept candidates and appends candidate K\n"
     "      (default 1, the best fit) to the collection. Attempts default to 1; title and category\n"
-    "      to the word file's name and \"General\". The same --seed gives the same puzzle.\n";
+    "      to the word file's name and \"General\". The same --seed gives the same puzzle.\n"
+    "      A word file ending in .ipuz, .puz or .xd is a crossword made elsewhere: its answers\n"
+    "      and clues are taken.\n";
 
 template <typename T>
 bool ParseNumber(const std::string& text, T& value) {
@@ -45,7 +48,16 @@ void PrintCandidates(CliContext& ctx, const RunResults& results, int totalWords)
 // The word file's lines taken as the import takes words and clues, in file order.
 Outcome ReadEntries(CliContext& ctx, const std::string& wordsPath, char separator, CreateEntries& entries) {
     std::vector<std::string> lines;
-    if (Outcome read = ReadImportFile(wordsPath, lines); !read.IsDone()) return read;
+    const auto crossword = FormatOfFile(wordsPath);
+    if (crossword && *crossword != ExchangeFormat::Html) {
+        // A crossword's answers and clues, joined by a character that neither can hold.
+        std::vector<ImportedEntry> imported;
+        if (Outcome read = ReadCrosswordFile(wordsPath, *crossword, imported); !read.IsDone()) return read;
+        separator = '\x1F';
+        for (const ImportedEntry& e : imported) lines.push_back(e.word + separator + e.clue);
+    } else if (Outcome read = ReadImportFile(wordsPath, lines); !read.IsDone()) {
+        return read;
+    }
     EditorGrid grid;
     const Outcome imported =
         ImportIntoGrid(grid, lines, WordTextKind::WordsAndClues, std::string(1, separator), ctx.GetPrompter());

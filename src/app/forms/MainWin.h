@@ -69,6 +69,7 @@ private:
     void DeletePuzzleClick();
     void ImportPuzzleClick();
     void ExportPuzzleClick();
+    void ExportPuzzleAsClick();  // one puzzle in an open format or as a solving page (MainWinExchange.cpp)
     void ExitClick() { close(); }
 
     // Puzzle commands (MainWinPuzzles.cpp).

@@ -120,6 +120,7 @@ void TMainWin::BuildMenus() {
     file->addSeparator();
     AddCommand(file, "MenuImp", "&Import Puzzles", "Ctrl+I", &TMainWin::ImportPuzzleClick);
     AddCommand(file, "MenuExp", "&Export Puzzles", "Ctrl+E", &TMainWin::ExportPuzzleClick);
+    AddCommand(file, "MenuExportAs", "Export Puzzle &As...", nullptr, &TMainWin::ExportPuzzleAsClick);
     file->addSeparator();
     AddCommand(file, "MenuPrint", "&Print Puzzle", "Ctrl+P", nullptr);
     AddCommand(file, "MenuPrintSetup", "Printer &Setup", "Ctrl+S", nullptr);
