@@ -77,6 +77,17 @@ void StoreHtmlPage(const HtmlPage& page, Settings& settings) {
     settings.horizontalLower = page.lowerRule;
 }
 
+void StoreHtmlStyles(const HtmlPage& page, Settings& settings) {
+    const auto blocks = Blocks(settings);
+    for (std::size_t i = 0; i < blocks.size(); ++i) {
+        const std::string text = blocks[i]->text;
+        *blocks[i] = page.blocks[i];
+        blocks[i]->text = text;
+    }
+    settings.horizontalUpper = page.upperRule;
+    settings.horizontalLower = page.lowerRule;
+}
+
 std::string HtmlPictureName(const std::string& htmlPath) {
     const std::string name = NameOf(htmlPath);
     const std::string picture = name.substr(0, name.size() >= 3 ? name.size() - 3 : 0) + "JPG";

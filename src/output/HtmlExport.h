@@ -29,6 +29,8 @@ struct HtmlPage {
 HtmlPage HtmlPageFromSettings(const Settings& settings);
 // And back (the title trimmed and cut).
 void StoreHtmlPage(const HtmlPage& page, Settings& settings);
+// The styles only: rules, and each block's bold, italic, centre and size.
+void StoreHtmlStyles(const HtmlPage& page, Settings& settings);
 
 // The picture's file name (no folder) for the page's path: the name's last three characters
 // become "JPG", so "PUZZLE.htm" gives "PUZZLE.JPG". Never the page's own name.
