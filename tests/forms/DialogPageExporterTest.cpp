@@ -81,6 +81,19 @@ void AnswerWidth(const QString& width) {
     });
 }
 
+// Clicks "&Ok" of the metafile window once it has one, and tells what it said then.
+void OkWhenCreated(QString* said = nullptr) {
+    test::WhenDialogShows([said](QWidget& w) {
+        QPushButton* ok = test::Control<QPushButton>(w, "OkButton");
+        if (!ok->isEnabled()) {
+            OkWhenCreated(said);  // still being made
+            return;
+        }
+        if (said) *said = test::Control<QLabel>(w, "StatusLabel")->text();
+        ok->click();
+    });
+}
+
 }  // namespace
 
 class DialogPageExporterTest : public QObject {
@@ -127,10 +140,7 @@ private slots:
         const Page withPicture(true);
         f.chooser->Answers() = {f.dir.File("page.EMF"), f.dir.File("page.WMF"), f.dir.File("any.wmf")};
         QString shown;
-        test::WhenDialogShows([&](QWidget& w) {
-            shown = test::Control<QLabel>(w, "StatusLabel")->text();
-            test::Control<QPushButton>(w, "OkButton")->click();
-        });
+        OkWhenCreated(&shown);
         QVERIFY(exporter.SaveEnhancedMetafile(withPicture.Export()).IsDone());
         QCOMPARE(shown, QString("Metafile Created"));
         QCOMPARE(f.chooser->requests.back().title, std::string("Save Puzzle As Enhanced MetaFile"));
@@ -141,7 +151,7 @@ private slots:
         QVERIFY(ReadWholeFile(f.dir.File("page.EMF"))->size() > 100);
 
         const Page plain;
-        test::WhenDialogShows([](QWidget& w) { test::Control<QPushButton>(w, "OkButton")->click(); });
+        OkWhenCreated();
         QVERIFY(exporter.SaveWindowsMetafile(plain.Export()).IsDone());
         QCOMPARE(f.chooser->requests.back().title, std::string("Save Puzzle As MetaFile"));
         QCOMPARE(f.prompter->said.size(), size_t(1));  // no picture, no warning
@@ -150,7 +160,7 @@ private slots:
         QCOMPARE(s.lastExportWmfFile, f.dir.File("page.WMF"));
 
         // The one dialog of both kinds: the name's extension decides.
-        test::WhenDialogShows([](QWidget& w) { test::Control<QPushButton>(w, "OkButton")->click(); });
+        OkWhenCreated();
         QVERIFY(exporter.SaveMetafile(plain.Export()).IsDone());
         QVERIFY((*ReadWholeFile(f.dir.File("any.wmf")))[0] == 0xD7);
 

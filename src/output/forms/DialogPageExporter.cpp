@@ -50,6 +50,7 @@ Outcome DialogPageExporter::SaveJpeg(const ExportPage& page) { return SavePictur
 Outcome DialogPageExporter::WriteMetafile(const ExportPage& page, bool enhanced, const std::string& path) {
     if (HasBitmapObjects(page.layout)) prompter_.Inform(WarningMessage(kBitmapsNotSavedText));
     TDoMeta progress(look_, parent_);
+    progress.setWindowModality(Qt::ApplicationModal);  // modal from the start, so its exec() below waits
     progress.show();
     QApplication::processEvents();
     const Outcome outcome =
