@@ -324,6 +324,12 @@ void MetafileRecords::UsePen(std::int32_t color, bool none) {
 
 void MetafileRecords::UseBrush(std::int32_t color, bool none) {
     Use(brush_, brushSlot_, Style{none, none ? 0 : color}, [&](const Style& s) { return CreateBrush(s); });
+    // A transparent background means nothing to a solid brush, but some players (libwmf) then
+    // paint it half transparent: fills are made with an opaque background.
+    if (!none && transparent_.value_or(false)) {
+        SetBackground(false);
+        transparent_ = false;
+    }
 }
 
 void MetafileRecords::UseFont(const MetafileFont& font) {
