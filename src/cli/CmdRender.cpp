@@ -1,5 +1,6 @@
-// render FILE.QF3 SLOT --out FILE.pdf|FILE.png|FILE.svg: the printed page of one puzzle, as the
-// preview shows it, with the print options of the settings and the command line.
+// render FILE.QF3 SLOT --out FILE: the printed page of one puzzle, as the preview shows it, with
+// the print options of the settings and the command line; as PDF, PNG or SVG, or through the
+// preview's own exports: a bitmap, a JPEG picture, a metafile or a web page with its picture.
 #include <algorithm>
 #include <array>
 #include <cctype>
@@ -13,6 +14,9 @@
 #include "cli/CliFiles.h"
 #include "collections/CollectionFile.h"
 #include "layouts/LayoutLibrary.h"
+#include "output/HtmlExport.h"
+#include "output/MetafileExport.h"
+#include "output/PagePictures.h"
 #include "output/PageRenderer.h"
 #include "report/PageTargets.h"
 #include "report/QPainterSurface.h"
@@ -21,18 +25,21 @@ namespace qf::cli {
 namespace {
 
 constexpr const char* kUsage =
-    "  quernfold-cli render FILE.QF3 SLOT --out FILE.pdf|FILE.png|FILE.svg [--layout FILE.PAG]\n"
+    "  quernfold-cli render FILE.QF3 SLOT --out FILE [--layout FILE.PAG]\n"
     "        [--answer-key] [--partial-words N,N...] [--partial-letters LETTERS] [--skeleton]\n"
     "        [--box-color RRGGBB] [--no-title] [--no-body] [--no-clues] [--no-words] [--no-bonus]\n"
-    "        [--width PIXELS]\n"
+    "        [--width PIXELS] [--quality 1-100] [--colors 256|16m]\n"
     "      draws the puzzle of SLOT (from 0) on its page layout, or on the layout of FILE.PAG;\n"
-    "      --partial-words takes word slots (from 1); a PNG is PIXELS wide (default 1275).\n"
+    "      --partial-words takes word slots (from 1). The extension of FILE chooses the format:\n"
+    "      .pdf, .svg; .png (PIXELS wide, default 1275); .bmp, .jpg (PIXELS wide, default the\n"
+    "      \"Pixel Width\" setting; --colors, default the \"Pixel Format\" setting; --quality for\n"
+    "      JPEG, default \"JPeg Compression Quality\"); .emf, .wmf (metafiles; pictures are left\n"
+    "      out); .htm, .html (the web page of the HTML settings, its JPEG picture beside it).\n"
     "      The print options not given come from QFOLD3.INI; warnings are printed.\n";
 
 constexpr int kDefaultPixelWidth = 1275;
-constexpr int kMaxPixelWidth = 20000;
 
-enum class Format { Pdf, Png, Svg };
+enum class Format { Pdf, Png, Svg, Bmp, Jpg, Emf, Wmf, Htm };
 
 std::optional<Format> FormatOf(const std::string& path) {
     const auto dot = path.rfind('.');
@@ -41,6 +48,11 @@ std::optional<Format> FormatOf(const std::string& path) {
     if (ext == "pdf") return Format::Pdf;
     if (ext == "png") return Format::Png;
     if (ext == "svg") return Format::Svg;
+    if (ext == "bmp") return Format::Bmp;
+    if (ext == "jpg" || ext == "jpeg") return Format::Jpg;
+    if (ext == "emf") return Format::Emf;
+    if (ext == "wmf") return Format::Wmf;
+    if (ext == "htm" || ext == "html") return Format::Htm;
     return std::nullopt;
 }
 
@@ -58,8 +70,16 @@ struct Request {
     std::string out;
     Format format = Format::Png;
     std::optional<std::string> layoutFile;
-    int pixelWidth = kDefaultPixelWidth;
+    std::optional<int> pixelWidth;
+    std::optional<int> quality;
+    std::optional<PixelFormat> pixels;
 };
+
+// The picture options of a bitmap, a JPEG or the web page's picture: the command line's, else
+// the settings'.
+PictureOptions PictureOptionsOf(const Request& r, const Settings& settings, PictureKind kind) {
+    return {kind, r.pixels.value_or(PixelFormatOf(settings.pixelFormat)), r.quality.value_or(settings.jpegQuality)};
+}
 
 // The print choices given on the command line; they apply over those the print options start with.
 struct Choices {
@@ -121,13 +141,35 @@ bool Draw(const Request& r, const PuzzleRecord& puzzle, PageLayoutRecord& layout
     std::unique_ptr<PageTarget> target;
     switch (r.format) {
     case Format::Pdf: target = std::make_unique<PdfTarget>(r.out, 300); break;
-    case Format::Png: target = std::make_unique<ImageTarget>(r.pixelWidth, r.out, "PNG"); break;
+    case Format::Png: target = std::make_unique<ImageTarget>(r.pixelWidth.value_or(kDefaultPixelWidth), r.out, "PNG"); break;
     case Format::Svg: target = std::make_unique<SvgTarget>(r.out); break;
+    default: target = std::make_unique<PageFileTarget>(); break;  // the preview's page, for the exports
     }
     QPainterSurface surface(*target);
     result = RenderPage(surface, puzzle, layout, options, headings);
     return surface.Finish();
 }
+
+// The preview's exports of the rendered page.
+Outcome Export(CliContext& ctx, const Request& r, const ExportPage& page) {
+    const Settings& s = ctx.state.settings;
+    const int width = r.pixelWidth.value_or(s.pixelWidth);
+    switch (r.format) {
+    case Format::Bmp: return SavePagePicture(page, width, PictureOptionsOf(r, s, PictureKind::Bitmap), r.out);
+    case Format::Jpg: return SavePagePicture(page, width, PictureOptionsOf(r, s, PictureKind::Jpeg), r.out);
+    case Format::Emf:
+    case Format::Wmf:
+        if (HasBitmapObjects(page.layout)) ctx.Print(WarningMessage(kBitmapsNotSavedText));
+        return SaveMetafileFile(page, r.format == Format::Emf ? MetafileKind::Enhanced : MetafileKind::Windows, r.out);
+    case Format::Htm: {
+        const PictureOptions o = PictureOptionsOf(r, s, PictureKind::Jpeg);
+        return SaveHtmlExport(page, HtmlPageFromSettings(s), width, o.quality, o.pixels, r.out);
+    }
+    default: return Outcome::Done();
+    }
+}
+
+bool IsExport(Format f) { return f != Format::Pdf && f != Format::Png && f != Format::Svg; }
 
 int Run(CliContext& ctx, Args& args) {
     Request r;
@@ -136,6 +178,8 @@ int Run(CliContext& ctx, Args& args) {
     const auto out = args.Option("--out");
     r.layoutFile = args.Option("--layout");
     const auto width = args.Option("--width");
+    const auto quality = args.Option("--quality");
+    const auto colors = args.Option("--colors");
     Choices choices;
     if (!ParseChoices(args, choices) || !args.Error().empty()) return ctx.Usage(kUsage);
     if (int rc = RequireEmpty(ctx, args, kUsage); rc != kExitOk) return rc;
@@ -147,6 +191,16 @@ int Run(CliContext& ctx, Args& args) {
         const auto w = ParseIndex(*width);
         if (!w || *w < 1 || *w > kMaxPixelWidth) return ctx.Usage(kUsage);
         r.pixelWidth = static_cast<int>(*w);
+    }
+    if (quality) {
+        const auto q = ParseIndex(*quality);
+        if (!q || *q < 1 || *q > 100 || (*format != Format::Jpg && *format != Format::Htm)) return ctx.Usage(kUsage);
+        r.quality = static_cast<int>(*q);
+    }
+    if (colors) {
+        if (*colors != "256" && *colors != "16m") return ctx.Usage(kUsage);
+        if (*format != Format::Bmp && *format != Format::Jpg && *format != Format::Htm) return ctx.Usage(kUsage);
+        r.pixels = *colors == "256" ? PixelFormat::Colors256 : PixelFormat::TrueColor;
     }
     r.collection = *collection;
     r.slot = *slot;
@@ -173,10 +227,14 @@ int Run(CliContext& ctx, Args& args) {
     const bool written = Draw(r, *puzzle, *layout, options, headings, result);
     for (const Message& warning : result.warnings) ctx.Print(warning);
     if (!written) return FailText(ctx, "could not write " + r.out);
+    if (IsExport(r.format)) {
+        if (Outcome o = Export(ctx, r, ExportPage{*puzzle, *layout, options, headings, result}); !o.IsDone())
+            return ctx.Fail(o);
+    }
     return kExitOk;
 }
 
-const CommandRegistrar reg({"render", kUsage, "draw a puzzle's printed page as PDF, PNG or SVG", Run});
+const CommandRegistrar reg({"render", kUsage, "draw a puzzle's printed page as PDF, PNG, SVG, BMP, JPEG, EMF, WMF or a web page", Run});
 
 }  // namespace
 }  // namespace qf::cli

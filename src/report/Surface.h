@@ -1,7 +1,8 @@
 #pragma once
 // The paged drawing surface the page renderer draws on. Everything is measured in inches from
 // the page's top-left corner, y downwards; text is Windows-1252 as everywhere in the core.
-// Implementations: QPainterSurface (printer, page file, image, PDF, SVG) and RecordingSurface.
+// Implementations: QPainterSurface (printer, page file, image, PDF, SVG), MetafileSurface (EMF,
+// WMF) and RecordingSurface.
 #include <cstdint>
 #include <string>
 #include <string_view>
@@ -76,6 +77,8 @@ public:
     // Text with its baseline at (x, y).
     virtual void SetTextTransparent(bool transparent) = 0;
     virtual void TextOut(double x, double y, std::string_view text) = 0;
+    // Text with the top-left corner of its line at (x, top): the metafile places text so.
+    virtual void TextOutTop(double x, double top, std::string_view text) { TextOut(x, top + Ascent(), text); }
 
     // Lines and shapes in the current pen and brush.
     virtual void SetPenColor(std::int32_t color) = 0;

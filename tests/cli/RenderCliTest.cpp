@@ -133,7 +133,7 @@ TEST(RenderCli, RefusalsAndUsage) {
     EXPECT_EQ(r.err, "Unable to load puzzle.\n");
 
     for (const std::vector<std::string>& bad :
-         {std::vector<std::string>{"render", "p.QF3", "0", "--out", "x.jpg"},
+         {std::vector<std::string>{"render", "p.QF3", "0", "--out", "x.gif"},
           {"render", "p.QF3", "0"},
           {"render", "p.QF3", "0", "--out", "x.png", "--box-color", "red"},
           {"render", "p.QF3", "0", "--out", "x.png", "--partial-words", "0"},

@@ -1,0 +1,29 @@
+#pragma once
+// The rules of the exports' small dialogs, without their windows: the file dialogs of the four
+// picture formats and of the web page, each starting where that format was last saved, and the
+// checks of the pixel width and the JPEG quality.
+#include <optional>
+#include <string>
+
+#include "base/Outcome.h"
+#include "base/Prompter.h"
+#include "base/Settings.h"
+
+namespace qf {
+
+enum class ExportFormat { Wmf, Emf, Bmp, Jpeg, Html };
+
+inline constexpr const char* kInvalidWidthText = "Invalid width specified.  Please correct.";
+inline constexpr const char* kInvalidFactorText = "Invalid factor entered.  Factor must be between 1 and 100";
+inline constexpr int kWidthDigits = 4;
+
+FileDialogRequest ExportFileDialog(ExportFormat format, const Settings& settings);
+void RememberExportFile(ExportFormat format, const std::string& path, Settings& settings);
+
+// A whole number of at least 1, blanks trimmed: the width; otherwise the width message with
+// the focus on `control`.
+Outcome CheckPixelWidth(const std::string& text, int& width, const std::string& control = "WidthEdit");
+// A whole number from 1 to 100, blanks trimmed: the quality; otherwise the factor message.
+Outcome CheckJpegFactor(const std::string& text, int& quality, const std::string& control = "FactorEdit");
+
+}  // namespace qf
