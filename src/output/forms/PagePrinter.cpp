@@ -41,19 +41,32 @@ QtPagePrinter::~QtPagePrinter() = default;
 
 bool QtPagePrinter::Busy() { return printer_->printerState() == QPrinter::Active; }
 
-int QtPagePrinter::CopiesItCanMake() { return printer_->supportsMultipleCopies() ? kMostPrinterCopies : 1; }
+// A printer that writes a file makes its copies as pages of the one file: printed as separate
+// jobs, each would replace the last.
+int QtPagePrinter::CopiesItCanMake() {
+    const bool toFile = printer_->outputFormat() == QPrinter::PdfFormat || !printer_->outputFileName().isEmpty();
+    return printer_->supportsMultipleCopies() || toFile ? kMostPrinterCopies : 1;
+}
 
 bool QtPagePrinter::Print(const PrintedPage& page, int copies) {
     if (copies < 1 || !(page.pictureDpi > 0)) return false;
     printer_->setFullPage(true);
     if (!printer_->setPageLayout(LayoutFor(page.setup))) return false;
-    printer_->setCopyCount(copies);
+    const bool itself = printer_->supportsMultipleCopies();
+    printer_->setCopyCount(itself ? copies : 1);
     printer_->setDocName(kReportTitle);
     QPainter painter;
     if (!painter.begin(printer_.get())) return false;
     const double scale = printer_->resolution() / page.pictureDpi;
     painter.scale(scale, scale);
-    painter.drawPicture(0, 0, page.picture);
+    const int pages = itself ? 1 : copies;
+    for (int i = 0; i < pages; ++i) {
+        if (i > 0 && !printer_->newPage()) {
+            painter.end();
+            return false;
+        }
+        painter.drawPicture(0, 0, page.picture);
+    }
     return painter.end();
 }
 
