@@ -16,6 +16,8 @@
 #include "output/forms/MyPreview.h"
 #include "output/forms/MyReport.h"
 #include "output/forms/ReportForm.h"
+#include "report/PageTargets.h"
+#include "report/QPainterSurface.h"
 
 namespace qf {
 namespace {
@@ -240,6 +242,43 @@ private slots:
 
         p.form->findChild<QAction*>("MenuPrinterSetup")->trigger();
         QCOMPARE(p.printer.setups, 1);
+    }
+
+    void CancelStopsThePageWithoutWarnings() {
+        test::FormFixture f;
+        auto puzzle = test::PrintablePuzzle();
+        puzzle->layout.objects[5].rect = {216, 316, 220, 320};  // clues that cannot fit: a warning when drawn
+        puzzle->layout.objects[5].makeFit = 0;
+        PrintOptions options;
+        PrintHeadings headings{"Across", "Down"};
+        for (const bool cancel : {false, true}) {
+            f.prompter->said.clear();
+            PageFileTarget pageFile;
+            QPainterSurface surface(pageFile);
+            PageRenderer renderer(*puzzle, puzzle->layout, options, headings);
+            TReportForm form(f.context.Look(), surface, renderer, *f.prompter);
+            QCOMPARE(form.windowTitle(), QString("Report Status Screen"));
+            if (cancel) form.reject();  // Cancel before the page: it stops at its first check and stays open
+            QString status;
+            test::WhenDialogShows([&](QWidget& shown) {
+                auto* button = test::Control<QPushButton>(shown, "BitBtn1");
+                auto* poll = new QTimer(&shown);
+                QObject::connect(poll, &QTimer::timeout, [&, button, poll] {
+                    if (button->text() != "OK") return;
+                    poll->stop();
+                    status = test::Control<QLabel>(shown, "Status")->text();
+                    button->click();
+                });
+                poll->start(10);
+            });
+            form.exec();
+            QVERIFY(form.Finished());
+            QCOMPARE(form.Result().aborted, cancel);
+            QVERIFY(status.contains(cancel ? "Puzzle Generation Canceled!" : "Puzzle Generated!"));
+            // The warnings come after the page, and not after a cancel.
+            QCOMPARE(f.prompter->said.size(), size_t(cancel ? 0 : 1));
+            if (!cancel) QVERIFY(QString::fromStdString(f.prompter->said[0].text).startsWith("Puzzle Clues would not fit"));
+        }
     }
 
     void ViewPrintDrawsThePageAndOpensThePreview() {
