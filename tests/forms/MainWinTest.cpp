@@ -2,18 +2,23 @@
 // and the settings written when it closes.
 #include <QAction>
 #include <QCheckBox>
+#include <QDialog>
 #include <QLabel>
+#include <QLineEdit>
 #include <QPushButton>
 #include <QListWidget>
 #include <QToolButton>
 #include <QtTest>
+#include <filesystem>
 
 #include "app/forms/ClientArea.h"
 #include "app/forms/MainWin.h"
 #include "base/forms/HelpWindow.h"
 #include "collections/CollectionFixtures.h"
 #include "collections/CollectionListing.h"
+#include "collections/CollectionFile.h"
 #include "forms/FormFixture.h"
+#include "forms/PrintFixtures.h"
 
 namespace qf {
 
@@ -51,7 +56,8 @@ private slots:
         QVERIFY(window.Action("MenuDelete")->isEnabled());
         QVERIFY(test::Control<QToolButton>(window, "SpeedDelete")->isEnabled());
         QVERIFY(window.Action("MenuModify")->isEnabled());
-        QVERIFY(!window.Action("MenuPrint")->isEnabled());  // its window is not built yet
+        QVERIFY(window.Action("MenuPrint")->isEnabled());
+        QVERIFY(test::Control<QToolButton>(window, "SpeedPrint")->isEnabled());
 
         categories->setCurrentRow(1);  // Sports: no puzzle selected, the commands go
         QCOMPARE(puzzles->count(), 2);
@@ -236,6 +242,78 @@ private slots:
         window.Action("MenuWordSep")->trigger();
         QVERIFY(!f.context.state.settings.wordSepStar);
         QVERIFY(f.context.state.settings.wordSepSlash);
+    }
+
+    void PrintOpensTheOptionsOfAGeneratedPuzzleOnly() {
+        test::FormFixture f;
+        const std::string path = f.dir.File("PRINT.QF3");
+        auto fresh = test::PrintablePuzzle();
+        fresh->title = "Fresh";
+        fresh->generated = 0;
+        QVERIFY(AppendPuzzle(path, *test::PrintablePuzzle()).IsDone());  // "Sun and Dew"
+        QVERIFY(AppendPuzzle(path, *fresh).IsDone());
+        f.context.state.settings.lastGroup = path;
+        TMainWin window(f.context);
+        window.show();
+        auto* puzzles = test::Control<QListWidget>(window, "PuzzleBox");
+        QCOMPARE(puzzles->currentItem()->text(), QString("Fresh"));
+
+        window.Action("MenuPrint")->trigger();
+        QCOMPARE(f.prompter->said.size(), size_t(1));
+        QCOMPARE(QString::fromStdString(f.prompter->said[0].text),
+                 QString("A puzzle has never been generated for this word/clue list. Please select \"File|Modify\" "
+                         "from the menu and create the puzzle first"));
+        QCOMPARE(QString::fromStdString(f.prompter->said[0].caption), QString("Warning"));
+
+        // A double click on a puzzle prints it.
+        puzzles->setCurrentRow(1);
+        QCOMPARE(puzzles->currentItem()->text(), QString("Sun and Dew"));
+        QString caption;
+        test::WhenDialogShows([&caption](QWidget& dialog) {
+            caption = dialog.windowTitle();
+            QCOMPARE(test::Control<QCheckBox>(dialog, "PrintTitle")->isChecked(), true);
+            test::Control<QPushButton>(dialog, "ExitButton")->click();
+        });
+        emit puzzles->itemDoubleClicked(puzzles->currentItem());
+        QCOMPARE(caption, QString("Reports"));
+        QCOMPARE(QString::fromStdString(window.Working().title.Str()), QString("Sun and Dew"));
+        QCOMPARE(f.prompter->said.size(), size_t(1));
+
+        // The file went away under the window.
+        std::filesystem::remove(path);
+        window.Action("MenuPrint")->trigger();
+        QCOMPARE(QString::fromStdString(f.prompter->said.at(1).text), QString("Unable to load puzzle."));
+        QCOMPARE(QString::fromStdString(f.prompter->said.at(1).caption), QString("Error"));
+    }
+
+    void DefaultClueHeadersAndPrinterSetup() {
+        test::FormFixture f;
+        TMainWin window(f.context);
+        QVERIFY(window.Action("MenuClueHeaders")->isEnabled());
+        QVERIFY(window.Action("MenuPrintSetup")->isEnabled());
+        QVERIFY(!window.Action("MenuJPeg")->isEnabled());  // its dialog comes with the picture exports
+        test::WhenDialogShows([](QWidget& dialog) {
+            QCOMPARE(dialog.windowTitle(), QString("Default Clue Headers"));
+            QCOMPARE(test::Control<QLineEdit>(dialog, "AcrossHeader")->text(), QString("Across"));
+            test::Control<QLineEdit>(dialog, "AcrossHeader")->setText("Horizontales");
+            test::Control<QLineEdit>(dialog, "DownHeader")->setText("Verticales");
+            test::Control<QPushButton>(dialog, "OkButton")->click();
+        });
+        window.Action("MenuClueHeaders")->trigger();
+        QCOMPARE(QString::fromStdString(f.context.state.settings.acrossLabel), QString("Horizontales"));
+        QCOMPARE(QString::fromStdString(f.context.state.settings.downLabel), QString("Verticales"));
+        test::WhenDialogShows([](QWidget& dialog) {
+            test::Control<QLineEdit>(dialog, "DownHeader")->setText("Nothing");
+            test::Control<QPushButton>(dialog, "CancelButton")->click();
+        });
+        window.Action("MenuClueHeaders")->trigger();
+        QCOMPARE(QString::fromStdString(f.context.state.settings.downLabel), QString("Verticales"));
+
+        test::WhenDialogShows([](QWidget& dialog) {
+            QCOMPARE(dialog.windowTitle(), QString("Printer Setup"));
+            qobject_cast<QDialog*>(&dialog)->reject();
+        });
+        window.Action("MenuPrintSetup")->trigger();
     }
 
     void ImportingKeepsTheSelectionAndRefusesTheOpenFile() {

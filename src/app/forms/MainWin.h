@@ -21,6 +21,7 @@ class QMenu;
 
 namespace qf {
 
+class PagePrinter;
 class TClientArea;
 struct WordListInputs;
 
@@ -79,6 +80,12 @@ private:
     bool ReadSelectedPuzzle();
     WordListInputs EditorInputs(const char* caption);
 
+    // Printing (MainWinPrint.cpp).
+    void PrintPuzzle();
+    void PrinterSetupClick();
+    void ClueHeadersClick();
+    PagePrinter& Printer();
+
     // Help menu (MainWinHelp.cpp).
     void UserManualClick();
     void ReviewTipsClick();
@@ -107,6 +114,7 @@ private:
     ProgramContext& context_;
     CollectionModel collection_;
     std::unique_ptr<PuzzleRecord> working_;
+    std::shared_ptr<PagePrinter> printer_;  // made at the first print; shared_ptr: this header need not know it
     std::int64_t editRecordIndex_ = 0;
     bool isNewPuzzle_ = true;
     QString displayName_;

@@ -122,8 +122,8 @@ void TMainWin::BuildMenus() {
     AddCommand(file, "MenuExp", "&Export Puzzles", "Ctrl+E", &TMainWin::ExportPuzzleClick);
     AddCommand(file, "MenuExportAs", "Export Puzzle &As...", nullptr, &TMainWin::ExportPuzzleAsClick);
     file->addSeparator();
-    AddCommand(file, "MenuPrint", "&Print Puzzle", "Ctrl+P", nullptr);
-    AddCommand(file, "MenuPrintSetup", "Printer &Setup", "Ctrl+S", nullptr);
+    AddCommand(file, "MenuPrint", "&Print Puzzle", "Ctrl+P", &TMainWin::PrintPuzzle);
+    AddCommand(file, "MenuPrintSetup", "Printer &Setup", "Ctrl+S", &TMainWin::PrinterSetupClick);
     file->addSeparator();
     AddCommand(file, "MenuExit", "E&xit", "Ctrl+X", &TMainWin::ExitClick);
     lastFilesSeparator_ = file->addSeparator();

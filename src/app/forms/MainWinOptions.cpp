@@ -63,7 +63,7 @@ void TMainWin::BuildOptionsMenu(QMenu* options) {
     AddCommand(options, "MenuIntChars", "&International Characters", "Ctrl+Y", nullptr);
     // Ctrl+H belongs to Puzzle Shape (first in menu order); two actions with one shortcut
     // would make Qt fire neither.
-    AddCommand(options, "MenuClueHeaders", "&Clue Headers", nullptr, nullptr);
+    AddCommand(options, "MenuClueHeaders", "&Clue Headers", nullptr, &TMainWin::ClueHeadersClick);
     AddCommand(options, "MenuWordSep", "&Word Separator Chars", "Ctrl+B", &TMainWin::WordSeparatorsClick);
     options->addSeparator();
     BuildLanguageMenus(options);

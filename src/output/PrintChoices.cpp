@@ -1,0 +1,106 @@
+#include "output/PrintChoices.h"
+
+#include <algorithm>
+#include <cctype>
+
+#include "base/TextHelpers.h"
+#include "layouts/PageObjects.h"
+#include "output/PuzzleEntries.h"
+
+namespace qf {
+namespace {
+
+const StoredFont& FontIn(const PageObject& o, FontRole role) { return role == FontRole::Number ? o.numberFont : o.textFont; }
+StoredFont& FontIn(PageObject& o, FontRole role) { return role == FontRole::Number ? o.numberFont : o.textFont; }
+
+bool HasTextFont(ObjectKind kind) {
+    switch (kind) {
+    case ObjectKind::Title:
+    case ObjectKind::DownHeader:
+    case ObjectKind::AcrossHeader:
+    case ObjectKind::DownClues:
+    case ObjectKind::AcrossClues:
+    case ObjectKind::WordList:
+    case ObjectKind::BonusQuestion:
+    case ObjectKind::CombinedClues:
+    case ObjectKind::Text: return true;
+    default: return false;
+    }
+}
+
+}  // namespace
+
+AnswerKeyEnabling EnablingOf(const PrintOptions& o) {
+    if (o.answerKey) return {false, false, false, false};
+    return {true, o.partialAnswer, true, o.partialLetters};
+}
+
+std::string LettersFromBox(std::string_view text) {
+    return TrimBlanks(std::string(text)).substr(0, kLettersCapacity);
+}
+
+std::vector<FontListEntry> BuildFontList(const PageLayoutRecord& layout) {
+    std::vector<FontListEntry> list;
+    for (int slot = 1; slot <= layout.UsedObjects(); ++slot) {
+        const PageObject& o = layout.objects[static_cast<std::size_t>(slot - 1)];
+        if (o.Kind() == ObjectKind::Puzzle) {
+            list.push_back({slot, FontRole::Text, "Puzzle Answer Font"});
+            list.push_back({slot, FontRole::Number, "Puzzle Clue Numbers Font"});
+        } else if (HasTextFont(o.Kind())) {
+            list.push_back({slot, FontRole::Text, (o.name.Str() + " Font").substr(0, kFontCaptionCapacity)});
+        }
+    }
+    if (list.size() > static_cast<std::size_t>(kMaxFontEntries)) list.resize(kMaxFontEntries);
+    return list;
+}
+
+FontChoice FontOf(const PageLayoutRecord& layout, const FontListEntry& entry) {
+    const StoredFont& f = FontIn(layout.objects[static_cast<std::size_t>(entry.slot - 1)], entry.role);
+    FontChoice c;
+    c.name = f.name.Str();
+    c.size = f.size;
+    c.color = f.color;
+    c.bold = f.bold != 0;
+    c.italic = f.italic != 0;
+    c.underline = f.underline != 0;
+    c.strikeOut = f.strikeOut != 0;
+    return c;
+}
+
+void StoreFont(PageLayoutRecord& layout, const FontListEntry& entry, const FontChoice& c) {
+    if (entry.slot < 1 || entry.slot > kMaxPageObjects) return;
+    StoredFont& f = FontIn(layout.objects[static_cast<std::size_t>(entry.slot - 1)], entry.role);
+    f.name.Set(c.name);
+    f.size = static_cast<std::int16_t>(std::clamp(c.size, 1, 999));
+    f.color = c.color;
+    f.bold = c.bold;
+    f.italic = c.italic;
+    f.underline = c.underline;
+    f.strikeOut = c.strikeOut;
+}
+
+std::vector<std::string> PartialAnswerWords(const PuzzleRecord& puzzle) {
+    std::vector<std::string> words;
+    for (int slot = 1; slot <= puzzle.UsedWords(); ++slot) words.push_back(puzzle.Word(slot).Str());
+    return words;
+}
+
+std::optional<int> ParseCopies(std::string_view text) {
+    const std::string t = TrimBlanks(std::string(text));
+    if (t.empty() || t.size() > 9) return std::nullopt;
+    if (!std::all_of(t.begin(), t.end(), [](char c) { return std::isdigit(static_cast<unsigned char>(c)); }))
+        return std::nullopt;
+    const int n = std::stoi(t);
+    if (n < 1) return std::nullopt;
+    return n;
+}
+
+Message InvalidCopiesMessage() { return ErrorMessage(kInvalidCopiesText).Focus(kCopiesBoxName); }
+
+CopyPlan PlanCopies(int copies, int printerCopies) {
+    if (copies < 1) return {0, 1};
+    if (copies < printerCopies) return {1, copies};
+    return {copies, 1};
+}
+
+}  // namespace qf

@@ -1,0 +1,48 @@
+#include "output/forms/BonusQuestion.h"
+
+#include <QHBoxLayout>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+#include "base/forms/QtText.h"
+#include "output/PrintChoices.h"
+
+namespace qf {
+
+TBonusQuestion::TBonusQuestion(const FormLook& look, const std::string& question, QWidget* parent)
+    : ProgramDialog(look, parent) {
+    setObjectName("BonusQuestion");
+    setWindowTitle("Bonus Question");
+    box_ = new QLineEdit;
+    box_->setObjectName("QuestionBox");
+    box_->setMaxLength(static_cast<int>(kBonusQuestionBoxCapacity));
+    box_->setText(FromAnsi(question));
+
+    auto* ok = new QPushButton("&Ok");
+    ok->setObjectName("OkButton");
+    ok->setDefault(true);
+    connect(ok, &QPushButton::clicked, this, &QDialog::accept);
+    auto* cancel = new QPushButton("&Cancel");
+    cancel->setObjectName("CancelButton");
+    connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
+    auto* buttons = new QHBoxLayout;
+    buttons->addStretch();
+    buttons->addWidget(ok);
+    buttons->addWidget(cancel);
+
+    auto* layout = new QVBoxLayout(this);
+    layout->addWidget(box_);
+    layout->addLayout(buttons);
+    SetDesignSize(QSize(460, 90));
+}
+
+std::string TBonusQuestion::Result() const { return ToAnsi(box_->text()).substr(0, 150); }
+
+std::optional<std::string> TBonusQuestion::Run(const FormLook& look, const std::string& question, QWidget* parent) {
+    TBonusQuestion dialog(look, question, parent);
+    if (dialog.exec() != QDialog::Accepted) return std::nullopt;
+    return dialog.Result();
+}
+
+}  // namespace qf

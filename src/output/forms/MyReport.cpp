@@ -1,0 +1,343 @@
+#include "output/forms/MyReport.h"
+
+#include <QCheckBox>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenu>
+#include <QMenuBar>
+#include <QShowEvent>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+#include "base/forms/FormMessages.h"
+#include "base/forms/HelpWindow.h"
+#include "base/forms/InterfaceFonts.h"
+#include "base/forms/QtText.h"
+#include "output/forms/BonusQuestion.h"
+#include "output/forms/ClueHeaders.h"
+#include "output/forms/LayoutThumbnail.h"
+#include "output/forms/MyPreview.h"
+#include "output/forms/PagePrinter.h"
+#include "output/forms/PartialAnswerList.h"
+#include "output/forms/ReportForm.h"
+#include "report/PageTargets.h"
+#include "report/QPainterSurface.h"
+
+namespace qf {
+namespace {
+
+constexpr const char* kHelpKeyword = "Report Window";
+constexpr int kThumbnailSide = 150;
+
+QPushButton* Button(const char* name, const char* caption) {
+    auto* b = new QPushButton(caption);
+    b->setObjectName(name);
+    return b;
+}
+
+}  // namespace
+
+TMyReport::TMyReport(MyReportInputs inputs, QWidget* parent)
+    : ProgramDialog(inputs.look, parent), in_(std::move(inputs)), working_(std::make_unique<PuzzleRecord>(in_.puzzle)) {
+    setObjectName("MyReport");
+    setWindowTitle("Reports");
+    BuildControls();
+    SetDesignSize(QSize(560, 400));
+}
+
+TMyReport::~TMyReport() = default;
+
+QCheckBox* TMyReport::PartBox(const char* name, const char* caption, bool PrintOptions::*field) {
+    auto* box = new QCheckBox(caption);
+    box->setObjectName(name);
+    connect(box, &QCheckBox::toggled, this, [this, field](bool on) {
+        options_.*field = on;
+        Changed();
+    });
+    parts_.emplace_back(box, field);
+    return box;
+}
+
+void TMyReport::BuildControls() {
+    auto* bar = new QMenuBar(this);
+    QMenu* file = bar->addMenu("&File");
+    file->addAction("&View/Print", this, &TMyReport::ViewPrintClick)->setObjectName("MenuViewPrint");
+    file->addAction("Printer &Setup", this, &TMyReport::PrinterSetupClick)->setObjectName("MenuPrinterSetup");
+    file->addSeparator();
+    file->addAction("E&xit", this, &QDialog::accept)->setObjectName("MenuExit");
+    bar->addAction("&Help", this, &TMyReport::HelpClick)->setObjectName("MenuHelp");
+
+    auto* parts = new QGroupBox("Parts To Print");
+    auto* partsLayout = new QVBoxLayout(parts);
+    partsLayout->addWidget(PartBox("PrintTitle", "Puzzle &Title", &PrintOptions::printTitle));
+    partsLayout->addWidget(PartBox("PrintBody", "Puzzle &Body", &PrintOptions::printBody));
+    partsLayout->addWidget(PartBox("PrintClues", "Puzzle &Clues", &PrintOptions::printClues));
+    partsLayout->addWidget(PartBox("PrintWords", "Puzzle &Words", &PrintOptions::printWords));
+    partsLayout->addWidget(PartBox("PrintBonus", "Bonus &Question", &PrintOptions::printBonus));
+
+    auto* answers = new QGroupBox("Answer Key Options");
+    auto* answersLayout = new QGridLayout(answers);
+    answerKey_ = new QCheckBox("&Answer Key");
+    answerKey_->setObjectName("AnswerKey");
+    partialAnswer_ = new QCheckBox("&Partial Answers");
+    partialAnswer_->setObjectName("PartialAnswer");
+    select_ = Button("SelectButton", "&Select");
+    partialLetters_ = new QCheckBox("Pa&rtial Letters");
+    partialLetters_->setObjectName("PartialLetters");
+    letters_ = new QLineEdit;
+    letters_->setObjectName("Letters");
+    letters_->setMaxLength(static_cast<int>(kLettersCapacity));
+    skeleton_ = new QCheckBox("&Skeleton Puzzle");
+    skeleton_->setObjectName("Skeleton");
+    auto* boxColor = Button("BoxColorButton", "&Filled Box Color");
+    swatch_ = new QLabel;
+    swatch_->setObjectName("BoxColorSwatch");
+    swatch_->setFixedSize(24, 24);
+    swatch_->setFrameShape(QFrame::Box);
+    swatch_->setAutoFillBackground(true);
+    answersLayout->addWidget(answerKey_, 0, 0);
+    answersLayout->addWidget(partialAnswer_, 1, 0);
+    answersLayout->addWidget(select_, 1, 1);
+    answersLayout->addWidget(partialLetters_, 2, 0);
+    answersLayout->addWidget(letters_, 2, 1);
+    answersLayout->addWidget(skeleton_, 3, 0);
+    answersLayout->addWidget(boxColor, 4, 0);
+    answersLayout->addWidget(swatch_, 4, 1, Qt::AlignLeft);
+    connect(answerKey_, &QCheckBox::toggled, this, &TMyReport::AnswerKeyClick);
+    connect(partialAnswer_, &QCheckBox::toggled, this, &TMyReport::PartialAnswerClick);
+    connect(partialLetters_, &QCheckBox::toggled, this, &TMyReport::PartialLettersClick);
+    connect(letters_, &QLineEdit::textChanged, this, &TMyReport::LettersChange);
+    connect(skeleton_, &QCheckBox::toggled, this, &TMyReport::SkeletonClick);
+    connect(boxColor, &QPushButton::clicked, this, &TMyReport::BoxColorClick);
+    connect(select_, &QPushButton::clicked, this, &TMyReport::SelectClick);
+
+    auto* overrides = new QGroupBox("Puzzle Overrides");
+    auto* overridesLayout = new QVBoxLayout(overrides);
+    auto* changeLayout = Button("ChangeLayout", "Change Page &Layout");
+    changeLayout->setEnabled(static_cast<bool>(in_.chooseLayout));  // the chooser comes with the layouts window
+    changeFonts_ = Button("ChangeFonts", "Change &Fonts");
+    auto* changeHeaders = Button("ChangeHeaders", "Change Clue &Headers");
+    auto* changeBonus = Button("ChangeBonus", "Change Bon&us Question");
+    for (QPushButton* b : {changeLayout, changeFonts_, changeHeaders, changeBonus}) overridesLayout->addWidget(b);
+    connect(changeLayout, &QPushButton::clicked, this, &TMyReport::ChangeLayoutClick);
+    connect(changeFonts_, &QPushButton::clicked, this, &TMyReport::ChangeFontsClick);
+    connect(changeHeaders, &QPushButton::clicked, this, &TMyReport::ClueHeadersClick);
+    connect(changeBonus, &QPushButton::clicked, this, &TMyReport::BonusQuestionClick);
+
+    fontMenu_ = new QMenu(this);
+    fontMenu_->setObjectName("FontList");
+    for (int i = 0; i < kMaxFontEntries; ++i) {
+        QAction* entry = fontMenu_->addAction(QString());
+        entry->setObjectName(QString("FontEntry%1").arg(i + 1));
+        entry->setVisible(false);
+        connect(entry, &QAction::triggered, this, [this, i] { FontEntryClick(i); });
+    }
+
+    thumbnail_ = new QLabel;
+    thumbnail_->setObjectName("LayoutImage");
+    thumbnail_->setFixedSize(kThumbnailSide, kThumbnailSide);
+
+    auto* view = Button("ViewPrint", "&View/Print");
+    view->setDefault(true);
+    auto* exitButton = Button("ExitButton", "E&xit");
+    connect(view, &QPushButton::clicked, this, &TMyReport::ViewPrintClick);
+    connect(exitButton, &QPushButton::clicked, this, &QDialog::accept);
+
+    auto* right = new QVBoxLayout;
+    right->addWidget(overrides);
+    right->addWidget(thumbnail_, 0, Qt::AlignHCenter);
+    right->addStretch();
+    auto* left = new QVBoxLayout;
+    left->addWidget(parts);
+    left->addWidget(answers);
+    auto* columns = new QHBoxLayout;
+    columns->addLayout(left);
+    columns->addLayout(right);
+    auto* buttons = new QHBoxLayout;
+    buttons->addStretch();
+    buttons->addWidget(view);
+    buttons->addWidget(exitButton);
+    auto* layout = new QVBoxLayout(this);
+    layout->setMenuBar(bar);
+    layout->addLayout(columns);
+    layout->addLayout(buttons);
+}
+
+void TMyReport::showEvent(QShowEvent* event) {
+    ProgramDialog::showEvent(event);
+    if (!event->spontaneous()) FormShow();
+}
+
+void TMyReport::FormShow() {
+    options_ = PrintOptionsFromSettings(in_.settings);
+    Derive();
+    options_.partialSelection.fill(false);
+    ShowOptions();
+}
+
+void TMyReport::Derive() {
+    headings_ = DerivePrintOverrides(working_->layout, in_.settings, options_);
+    StorePrintOptions(options_, in_.settings);
+    fontList_ = BuildFontList(working_->layout);
+    const QList<QAction*> entries = fontMenu_->actions();
+    for (int i = 0; i < entries.size(); ++i) {
+        const bool used = static_cast<std::size_t>(i) < fontList_.size();
+        entries[i]->setVisible(used);  // unused entries are hidden
+        entries[i]->setText(used ? FromAnsi(fontList_[static_cast<std::size_t>(i)].caption) : QString());
+    }
+    changeFonts_->setEnabled(!fontList_.empty());
+    ShowSwatch();
+    DrawThumbnail();
+}
+
+void TMyReport::ShowOptions() {
+    // Setting the controls from the values must not write the values back half way.
+    std::vector<std::unique_ptr<QSignalBlocker>> quiet;
+    for (QWidget* w : std::initializer_list<QWidget*>{answerKey_, partialAnswer_, partialLetters_, letters_, skeleton_})
+        quiet.push_back(std::make_unique<QSignalBlocker>(w));
+    for (auto& [box, field] : parts_) {
+        const QSignalBlocker q(box);
+        box->setChecked(options_.*field);
+    }
+    answerKey_->setChecked(options_.answerKey);
+    partialAnswer_->setChecked(options_.partialAnswer);
+    partialLetters_->setChecked(options_.partialLetters);
+    letters_->setText(FromAnsi(options_.letters));
+    skeleton_->setChecked(!options_.useBoxes);
+    ApplyEnabling();
+    ShowSwatch();
+}
+
+void TMyReport::ApplyEnabling() {
+    const AnswerKeyEnabling e = EnablingOf(options_);
+    partialAnswer_->setEnabled(e.partialAnswer);
+    select_->setEnabled(e.select);
+    partialLetters_->setEnabled(e.partialLetters);
+    letters_->setEnabled(e.letters);
+}
+
+void TMyReport::ShowSwatch() {
+    QPalette palette = swatch_->palette();
+    palette.setColor(QPalette::Window, ColorOf(options_.boxColor));
+    swatch_->setPalette(palette);
+    const QSignalBlocker quiet(skeleton_);
+    skeleton_->setChecked(!options_.useBoxes);
+}
+
+void TMyReport::DrawThumbnail() {
+    QImage image(kThumbnailSide, kThumbnailSide, QImage::Format_RGB32);
+    DrawLayoutThumbnail(image, working_->layout, palette().color(QPalette::Window));
+    thumbnail_->setPixmap(QPixmap::fromImage(image));
+}
+
+void TMyReport::Changed() { StorePrintOptions(options_, in_.settings); }
+
+void TMyReport::AnswerKeyClick(bool on) {
+    options_.answerKey = on;
+    Changed();
+    ApplyEnabling();
+}
+
+void TMyReport::PartialAnswerClick(bool on) {
+    options_.partialAnswer = on;
+    Changed();
+    ApplyEnabling();
+}
+
+void TMyReport::PartialLettersClick(bool on) {
+    options_.partialLetters = on;
+    Changed();
+    ApplyEnabling();
+}
+
+void TMyReport::LettersChange(const QString& text) {
+    options_.letters = LettersFromBox(ToAnsi(text));
+    Changed();
+}
+
+void TMyReport::SkeletonClick(bool on) {
+    options_.useBoxes = !on;
+    Changed();
+}
+
+void TMyReport::BoxColorClick() {
+    const auto color = in_.colors.Choose(options_.boxColor);
+    if (!color) return;
+    options_.boxColor = *color;
+    Changed();
+    ShowSwatch();
+}
+
+void TMyReport::SelectClick() {
+    const auto chosen =
+        TPartialAnswerList::Run(Look(), PartialAnswerWords(*working_), options_.partialSelection, this);
+    if (chosen) options_.partialSelection = *chosen;
+}
+
+void TMyReport::ChangeLayoutClick() {
+    if (!in_.chooseLayout) return;
+    const auto layout = in_.chooseLayout(this);
+    if (!layout) return;
+    working_->layout = *layout;
+    Derive();
+}
+
+void TMyReport::ChangeFontsClick() {
+    fontMenu_->popup(changeFonts_->mapToGlobal(QPoint(0, changeFonts_->height())));
+}
+
+void TMyReport::FontEntryClick(int index) {
+    if (index < 0 || static_cast<std::size_t>(index) >= fontList_.size()) return;
+    const FontListEntry& entry = fontList_[static_cast<std::size_t>(index)];
+    const auto font = in_.fonts.Choose(FontOf(working_->layout, entry));
+    if (font) StoreFont(working_->layout, entry, *font);
+}
+
+void TMyReport::ClueHeadersClick() {
+    if (const auto headings = TClueHeaders::Run(Look(), ClueHeadersMode::ThisPrint, headings_, this)) headings_ = *headings;
+}
+
+void TMyReport::BonusQuestionClick() {
+    if (const auto question = TBonusQuestion::Run(Look(), working_->bonusQuestion.Str(), this))
+        working_->bonusQuestion.Set(*question);
+}
+
+void TMyReport::ViewPrintClick() {
+    RunCommand(in_.prompter, [&] {
+        PageFileTarget pageFile;
+        QPainterSurface surface(pageFile);
+        PageRenderer renderer(*working_, working_->layout, options_, headings_);
+        TReportForm form(Look(), surface, renderer, in_.prompter, this);
+        form.exec();
+        const bool recorded = surface.Finish();
+        rendering_ = form.Result();
+        if (!form.Finished() || rendering_.aborted || !recorded) return;
+        PreviewInputs preview{Look(),
+                              in_.settings,
+                              in_.prompter,
+                              in_.chooser,
+                              in_.printer,
+                              in_.exporter,
+                              in_.jpegQuality,
+                              pageFile.Page(),
+                              pageFile.Dpi(),
+                              surface.Setup(),
+                              ExportPage{*working_, working_->layout, options_, headings_, rendering_}};
+        TMyPreview window(std::move(preview), this);
+        window.exec();
+    });
+}
+
+void TMyReport::PrinterSetupClick() { in_.printer.Setup(this); }
+
+void TMyReport::HelpClick() { ShowHelp(this, in_.programDir, kHelpKeyword); }
+
+void TMyReport::Run(MyReportInputs inputs, QWidget* parent) {
+    TMyReport form(std::move(inputs), parent);
+    form.exec();
+}
+
+}  // namespace qf

@@ -1,0 +1,97 @@
+#include "output/forms/PagePrinter.h"
+
+#include <QPageLayout>
+#include <QPageSize>
+#include <QPainter>
+#include <QPicture>
+#include <QPrintDialog>
+#include <QPrinter>
+
+#include "output/RenderResult.h"
+#include "report/PageTargets.h"
+
+namespace qf {
+namespace {
+
+// A printer that makes copies itself is asked for at most this many in one job.
+constexpr int kMostPrinterCopies = 999;
+
+QPageLayout LayoutFor(const PageSetup& setup) {
+    const QPageSize::PageSizeId id = setup.paperCode ? QPageSize::id(setup.paperCode) : QPageSize::Custom;
+    const QPageSize size = id != QPageSize::Custom
+                               ? QPageSize(id)
+                               : QPageSize(QSizeF(setup.paper.width, setup.paper.height), QPageSize::Inch, QString(),
+                                           QPageSize::ExactMatch);
+    const auto orientation =
+        setup.orientation == PageOrientation::Portrait ? QPageLayout::Portrait : QPageLayout::Landscape;
+    // The page places everything itself from the paper's corner: no margins, whatever the
+    // printer's printable area.
+    QPageLayout layout(size, orientation, QMarginsF(0, 0, 0, 0));
+    layout.setMode(QPageLayout::FullPageMode);
+    return layout;
+}
+
+}  // namespace
+
+QtPagePrinter::QtPagePrinter() : printer_(std::make_unique<QPrinter>(QPrinter::HighResolution)) {
+    printer_->setDocName(kReportTitle);
+}
+
+QtPagePrinter::~QtPagePrinter() = default;
+
+bool QtPagePrinter::Busy() { return printer_->printerState() == QPrinter::Active; }
+
+// A printer that writes a file makes its copies as pages of the one file: printed as separate
+// jobs, each would replace the last.
+int QtPagePrinter::CopiesItCanMake() {
+    const bool toFile = printer_->outputFormat() == QPrinter::PdfFormat || !printer_->outputFileName().isEmpty();
+    return printer_->supportsMultipleCopies() || toFile ? kMostPrinterCopies : 1;
+}
+
+bool QtPagePrinter::Print(const PrintedPage& page, int copies) {
+    if (copies < 1 || !(page.pictureDpi > 0)) return false;
+    printer_->setFullPage(true);
+    if (!printer_->setPageLayout(LayoutFor(page.setup))) return false;
+    const bool itself = printer_->supportsMultipleCopies();
+    printer_->setCopyCount(itself ? copies : 1);
+    printer_->setDocName(kReportTitle);
+    QPainter painter;
+    if (!painter.begin(printer_.get())) return false;
+    const double scale = printer_->resolution() / page.pictureDpi;
+    painter.scale(scale, scale);
+    const int pages = itself ? 1 : copies;
+    for (int i = 0; i < pages; ++i) {
+        if (i > 0 && !printer_->newPage()) {
+            painter.end();
+            return false;
+        }
+        painter.drawPicture(0, 0, page.picture);
+    }
+    return painter.end();
+}
+
+bool WritePagePdf(const PrintedPage& page, const std::string& path) {
+    if (!(page.pictureDpi > 0)) return false;
+    PdfTarget target(path);
+    QPaintDevice* device = target.Begin(page.setup);
+    if (!device) return false;
+    QPainter painter;
+    if (!painter.begin(device)) return false;
+    const double scale = device->logicalDpiX() / page.pictureDpi;
+    painter.scale(scale, scale);
+    painter.drawPicture(0, 0, page.picture);
+    if (!painter.end()) return false;
+    return target.Finish();
+}
+
+void QtPagePrinter::Setup(QWidget* parent) {
+    QPrintDialog dialog(printer_.get(), parent);
+    dialog.setObjectName("PrinterSetup");
+    dialog.setWindowTitle("Printer Setup");
+    dialog.setOption(QAbstractPrintDialog::PrintSelection, false);
+    dialog.setOption(QAbstractPrintDialog::PrintPageRange, false);
+    dialog.setOption(QAbstractPrintDialog::PrintCurrentPage, false);
+    dialog.exec();  // the printer object keeps what was chosen
+}
+
+}  // namespace qf
