@@ -28,12 +28,12 @@ public:
 void TWordList::CreateItClick() {
     RunCommand(in_.prompter, [&] {
         const CreateCheckResult check = CheckCreate(EntriesOf(Texts(), Grid(), ToAnsi(attempts_->text())), in_.currentShape, in_.working);
-        ShowMessage(*this, in_.prompter, check.warning);  // the large shape: Create goes on
+        if (check.attempts > 0) in_.settings.attempts = check.attempts;  // valid: kept even if a later check fails
+        ShowMessage(*this, in_.prompter, check.warning);                 // the large shape: Create goes on
         if (!check.Ok()) {
             ShowMessage(*this, in_.prompter, check.error);
             return;
         }
-        in_.settings.attempts = check.attempts;
         RunOptions options;
         options.attempts = check.attempts;
         options.shrink = in_.settings.shrink;
