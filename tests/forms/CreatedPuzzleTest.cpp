@@ -151,10 +151,25 @@ private slots:
         QCOMPARE(test::Control<QLabel>(form, "IncWordsLabel")->text(), QString("4 Included Words"));
         QCOMPARE(test::Control<QLabel>(form, "ExcWordsLabel")->text(), QString("1 Excluded Word"));
 
+        // The red frame: two outlines, 2 and 1 pixels outside the picture.
+        auto frame = [&form](const char* name) {
+            const QRect at = test::Control<TPuzzleImage>(form, name)->geometry();
+            const QImage shot = form.grab().toImage();
+            return QList<QColor>{shot.pixelColor(at.left() - 2, at.center().y()),
+                                 shot.pixelColor(at.left() - 1, at.center().y()),
+                                 shot.pixelColor(at.right() + 2, at.top() - 2),
+                                 shot.pixelColor(at.center().x(), at.bottom() + 1),
+                                 shot.pixelColor(at.left() - 3, at.center().y())};
+        };
+        const QColor red(Qt::red);
+        QCOMPARE(frame("PuzzImage1"), (QList<QColor>{red, red, red, red, form.palette().color(QPalette::Window)}));
+
         QTest::mouseClick(test::Control<TPuzzleImage>(form, "PuzzImage2"), Qt::LeftButton);
         QCOMPARE(form.Selected(), 2);
         QVERIFY(!label1->autoFillBackground());
         QVERIFY(test::Control<QLabel>(form, "BFLabel2")->autoFillBackground());
+        QVERIFY(frame("PuzzImage2")[0] == red);
+        QVERIFY(frame("PuzzImage1")[0] != red);  // the old frame is gone
     }
 
     void DoubleClickEnlargesACopyUnderItsLabel() {

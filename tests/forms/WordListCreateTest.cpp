@@ -109,7 +109,8 @@ private slots:
         e.Row(7, "ASTRONOMICALLY SPEAKING");  // 23 characters in a 15 x 15 shape
         e.Create();
         QCOMPARE(Said(f),
-                 QString("Word is greater than puzzle dimension size of 15 characters in \"ASTRONOMICALLY SPEAKING\"."));
+                 QString("Word is greater than puzzle dimension size of 15 characters in "
+                         "\"ASTRONOMICALLY SPEAKING\"."));
         QCOMPARE(e.grid->currentRow(), 6);
         QCOMPARE(e.grid->currentColumn(), 2);
 
@@ -165,7 +166,8 @@ private slots:
         QCOMPARE(f.context.state.lastRun.scores[1], 0);
         // The large shape warns and goes on.
         QCOMPARE(f.prompter->said.size(), size_t(1));
-        QVERIFY(QString::fromStdString(f.prompter->said[0].text).startsWith("You have selected a puzzle shape with large"));
+        QVERIFY(QString::fromStdString(f.prompter->said[0].text)
+                    .startsWith("You have selected a puzzle shape with large dimensions."));
         QVERIFY(e.editor->isVisible());
         QCOMPARE(test::ReadFileText(path), before);
         QCOMPARE(e.working->generated, std::uint8_t(0));  // Cancel took nothing

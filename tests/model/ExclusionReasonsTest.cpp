@@ -11,7 +11,8 @@ namespace {
 // An unfinished grid with `word` written across from (row, column) or down.
 void Put(UnfinishedGrid& grid, const std::string& word, int row, int column, bool across) {
     for (std::size_t t = 0; t < word.size(); ++t) {
-        const int k = across ? CellIndex(row, column + static_cast<int>(t)) : CellIndex(row + static_cast<int>(t), column);
+        const int step = static_cast<int>(t);
+        const int k = across ? CellIndex(row, column + step) : CellIndex(row + step, column);
         grid.cells[static_cast<std::size_t>(k - 1)] = static_cast<std::uint8_t>(word[t]);
     }
 }
@@ -93,7 +94,8 @@ TEST(ExclusionReasons, QuickCreateEndedThePassesBeforeAFreePlaceWasTried) {
     // KITE can go across from the K of SPARK; only Quick Create keeps it out.
     ASSERT_TRUE(HasCrossingPlace("KITE", grid, shape, 9, 9));
     EXPECT_EQ(WhyLeftOut("KITE", grid, shape, 9, 9, true), ExclusionKind::QuickCreateStopped);
-    EXPECT_EQ(ExclusionText(ExclusionKind::QuickCreateStopped, 0), "Quick Create stopped before a free place was tried");
+    EXPECT_EQ(ExclusionText(ExclusionKind::QuickCreateStopped, 0),
+              "Quick Create stopped before a free place was tried");
     // The shape decides too: with the rest of K's row unusable, and R above it, no place is left.
     ShapeRecord narrow = shape;
     for (int c = 6; c <= 9; ++c) Block(narrow, 6, c);

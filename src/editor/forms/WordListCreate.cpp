@@ -27,9 +27,11 @@ public:
 
 void TWordList::CreateItClick() {
     RunCommand(in_.prompter, [&] {
-        const CreateCheckResult check = CheckCreate(EntriesOf(Texts(), Grid(), ToAnsi(attempts_->text())), in_.currentShape, in_.working);
-        if (check.attempts > 0) in_.settings.attempts = check.attempts;  // valid: kept even if a later check fails
-        ShowMessage(*this, in_.prompter, check.warning);                 // the large shape: Create goes on
+        const CreateEntries entries = EntriesOf(Texts(), Grid(), ToAnsi(attempts_->text()));
+        const CreateCheckResult check = CheckCreate(entries, in_.currentShape, in_.working);
+        // A valid attempts count becomes the setting, also when a later check refuses.
+        if (check.attempts > 0) in_.settings.attempts = check.attempts;
+        ShowMessage(*this, in_.prompter, check.warning);  // the large shape: Create goes on
         if (!check.Ok()) {
             ShowMessage(*this, in_.prompter, check.error);
             return;
