@@ -162,6 +162,7 @@ private slots:
         e.Create();
         QVERIFY(candidates);
         QVERIFY(!progress);
+        QCOMPARE(QApplication::overrideCursor(), nullptr);  // the busy cursor is back to normal
         QCOMPARE(f.context.state.lastRun.attemptsMade, 1);
         QCOMPARE(f.context.state.lastRun.scores[1], 0);
         // The large shape warns and goes on.
