@@ -12,6 +12,7 @@
 #include "layouts/LayoutLibrary.h"
 #include "model/CandidateChoice.h"
 #include "model/CreateCheck.h"
+#include "model/ExclusionReasons.h"
 #include "model/GenerationRun.h"
 #include "shapes/ShapeFiles.h"
 
@@ -24,11 +25,11 @@ constexpr const char* kUsage =
     "        [--seed S] [--sep C] [--pick K]\n"
     "      Builds a puzzle from a word list (one entry a line: word, separator, clue; default\n"
     "      separator \":\"; UTF-8 or Windows-1252) inside a shape (a .LAY file, or a record index\n"
-    "      of the shapes library QFFLAY.DAT), prints the kept candidates and appends candidate K\n"
-    "      (default 1, the best fit) to the collection. Attempts default to 1; title and category\n"
-    "      to the word file's name and \"General\". The same --seed gives the same puzzle.\n"
-    "      A word file ending in .ipuz, .puz or .xd is a crossword made elsewhere: its answers\n"
-    "      and clues are taken.\n";
+    "      of the shapes library QFFLAY.DAT), prints the kept candidates, each with the words it\n"
+    "      left out and why, and appends candidate K (default 1, the best fit) to the collection.\n"
+    "      Attempts default to 1; title and category to the word file's name and \"General\".\n"
+    "      The same --seed gives the same puzzle. A word file ending in .ipuz, .puz or .xd is a\n"
+    "      crossword made elsewhere: its answers and clues are taken.\n";
 
 template <typename T>
 bool ParseNumber(const std::string& text, T& value) {
@@ -37,11 +38,15 @@ bool ParseNumber(const std::string& text, T& value) {
     return ec == std::errc() && end == text.data() + text.size();
 }
 
-void PrintCandidates(CliContext& ctx, const RunResults& results, int totalWords) {
+// Each kept candidate with its score, and under it every word it left out and why.
+void PrintCandidates(CliContext& ctx, const RunResults& results, const PuzzleRecord& start, const ShapeRecord& shape) {
+    const int totalWords = start.UsedWords();
     for (int n = 1; n <= kCandidateCount; ++n) {
         if (results.scores[n - 1] < 1) continue;
         ctx.Line(std::string(kCandidateLabels[n - 1]) + ": " + std::to_string(results.scores[n - 1]) + " of " +
                  std::to_string(totalWords) + " words");
+        for (const Exclusion& left : ExplainExclusions(results, n, start, shape))
+            ctx.Line("  left out " + left.word + (left.reason.empty() ? "" : ": " + left.reason));
     }
 }
 
@@ -123,7 +128,7 @@ int Generate(CliContext& ctx, Args& args) {
     RunResults& results = ctx.state.lastRun;
     BuildPuzzles(working, shape, options, results);
     const int totalWords = working.wordCount;
-    PrintCandidates(ctx, results, totalWords);
+    PrintCandidates(ctx, results, working, shape);
 
     if (Outcome o = ChooseCandidate(results, pick, totalWords, ctx.GetPrompter(), working); !o.IsDone())
         return ctx.Fail(o);

@@ -174,6 +174,7 @@ void BuildPuzzles(PuzzleRecord& working, const ShapeRecord& shape, const RunOpti
     results.attemptsMade = 0;
 
     const ConstructionOptions construction{options.shrink, options.quickCreate};
+    results.options = construction;
     int threads = options.threads > 0 ? options.threads : static_cast<int>(std::thread::hardware_concurrency());
     threads = std::clamp(threads, 1, limit);
     if (threads == 1) {

@@ -48,6 +48,7 @@ struct RunResults {
     int attemptsMade = 0;    // attempts actually run
     bool aborted = false;
     std::uint64_t seed = 0;  // the run seed used
+    ConstructionOptions options;  // the run's shrink and quick-create options
 
     PuzzleRecord& Candidate(int n) { return (*candidates)[static_cast<std::size_t>(n - 1)]; }
     const PuzzleRecord& Candidate(int n) const { return (*candidates)[static_cast<std::size_t>(n - 1)]; }

@@ -53,6 +53,10 @@ int GridBuilder::ConstructGrid(PuzzleRecord& record, const ShapeRecord& shape, c
         if (count == previous) break;
         previous = count;
     }
+    if (unfinished_) {
+        unfinished_->cells = record.grid;
+        unfinished_->passes = pass;
+    }
     Finish();
     return record.wordCount;
 }

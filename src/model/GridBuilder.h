@@ -23,6 +23,13 @@ struct ConstructionOptions {
     bool quickCreate = false;  // at most two placement passes
 };
 
+// The grid as the placement passes left it, before trimming and numbering: cells in the
+// shape's own places, blank (32) or a letter. What a left-out word was up against.
+struct UnfinishedGrid {
+    std::array<std::uint8_t, kGridCells> cells{};  // cell k at [k - 1]
+    int passes = 0;
+};
+
 // The workspace of attempts; one per thread, reused from attempt to attempt.
 class GridBuilder {
 public:
@@ -33,6 +40,8 @@ public:
     int ConstructGrid(PuzzleRecord& record, const ShapeRecord& shape, const ConstructionOptions& options,
                       RandomSource& random);
     const PlacedFlags& Placed() const { return placed_; }
+    // The next attempts also copy their grid into `out` before finishing (null: no copy).
+    void KeepUnfinished(UnfinishedGrid* out) { unfinished_ = out; }
 
     // Tries the word of `slot` in one direction under the current least crossing count; on
     // success writes its letters and sets its StartCell, LetterCount and IsAcross.
@@ -97,6 +106,7 @@ private:
     std::array<std::uint8_t, kGridCells> shapeCells_{};
     std::array<Mask, kLines> shapeAcross_{}, shapeDown_{};
     Best across_, down_;
+    UnfinishedGrid* unfinished_ = nullptr;
     std::array<SlotInfo, kMaxWords> slots_{}, scratch_{};
     std::array<ShortString<kWordCapacity>, kMaxWords> wordCopy_{};
     std::array<ShortString<kClueCapacity>, kMaxWords> clueCopy_{};

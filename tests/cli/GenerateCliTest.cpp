@@ -88,7 +88,9 @@ TEST(GenerateCli, LeftOutWordsAreSavedOnlyWhenTheQuestionIsAnsweredYes) {
                                   "--collection", "out.QF3", "--attempts", "5", "--seed", "3"};
     CliResult r = RunCli(args, dir.Path());
     EXPECT_EQ(r.exitCode, 1);
-    EXPECT_NE(r.out.find("Best Fit: 3 of 4 words\n"), std::string::npos);
+    EXPECT_NE(r.out.find("Best Fit: 3 of 4 words\n  left out FUZZY: Shares no letter with the placed words\n"),
+              std::string::npos)
+        << r.out;
     EXPECT_NE(r.err.find("One or more words did not fit into the puzzle.  Save Puzzle anyway? [No"), std::string::npos);
     EXPECT_FALSE(CountSlots(dir.File("out.QF3")).has_value()) << "nothing is written on No";
 

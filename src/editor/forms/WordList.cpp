@@ -304,8 +304,6 @@ void TWordList::ChangeLayoutClick() {
 
 void TWordList::DrawPageBox() {}
 
-void TWordList::CreateItClick() {}
-
 Outcome TWordList::Run(WordListInputs inputs, QWidget* parent) {
     TWordList editor(std::move(inputs), parent);
     editor.exec();

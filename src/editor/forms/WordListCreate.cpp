@@ -1,0 +1,65 @@
+// The word list editor's Create: the checks, the generation run (at once under the busy cursor
+// for one attempt, else in the progress form), the choice of a candidate and its write to the
+// collection.
+#include <QApplication>
+#include <QLineEdit>
+
+#include "base/forms/FormMessages.h"
+#include "base/forms/QtText.h"
+#include "collections/CollectionFile.h"
+#include "editor/forms/WordList.h"
+#include "model/CreateCheck.h"
+#include "model/forms/CreatedPuzzle.h"
+#include "model/forms/CreationAttempts.h"
+
+namespace qf {
+namespace {
+
+class BusyCursor {
+public:
+    BusyCursor() { QApplication::setOverrideCursor(Qt::WaitCursor); }
+    ~BusyCursor() { QApplication::restoreOverrideCursor(); }
+    BusyCursor(const BusyCursor&) = delete;
+    BusyCursor& operator=(const BusyCursor&) = delete;
+};
+
+}  // namespace
+
+void TWordList::CreateItClick() {
+    RunCommand(in_.prompter, [&] {
+        const CreateEntries entries = EntriesOf(Texts(), Grid(), ToAnsi(attempts_->text()));
+        const CreateCheckResult check = CheckCreate(entries, in_.currentShape, in_.working);
+        // A valid attempts count becomes the setting, also when a later check refuses.
+        if (check.attempts > 0) in_.settings.attempts = check.attempts;
+        ShowMessage(*this, in_.prompter, check.warning);  // the large shape: Create goes on
+        if (!check.Ok()) {
+            ShowMessage(*this, in_.prompter, check.error);
+            return;
+        }
+        RunOptions options;
+        options.attempts = check.attempts;
+        options.shrink = in_.settings.shrink;
+        options.quickCreate = in_.settings.quickBuild;
+        if (check.attempts < 2) {
+            const BusyCursor busy;
+            options.threads = 1;
+            BuildPuzzles(in_.working, in_.currentShape, options, in_.lastRun);
+        } else {
+            TCreationAttempts::Run(Look(), in_.working, in_.currentShape, options, in_.lastRun, this);
+        }
+
+        const int saved = TCreatedPuzzle::Run({Look(), in_.lastRun, in_.currentShape, in_.working, in_.prompter}, this);
+        if (saved == 0) return;
+        const Outcome written = in_.isNewPuzzle ? AppendPuzzle(in_.collection.Path(), in_.working)
+                                                : WritePuzzle(in_.collection.Path(), in_.editRecordIndex, in_.working);
+        if (!written.IsDone()) {
+            ShowOutcome(*this, in_.prompter, written);  // the editor stays open with its entries
+            return;
+        }
+        Written();
+        result_ = Outcome::Done(in_.isNewPuzzle ? written.index : in_.editRecordIndex);
+        accept();
+    });
+}
+
+}  // namespace qf

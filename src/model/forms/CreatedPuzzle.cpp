@@ -1,0 +1,167 @@
+#include "model/forms/CreatedPuzzle.h"
+
+#include <QLabel>
+#include <QListWidget>
+#include <QPainter>
+#include <QPushButton>
+#include <QShowEvent>
+#include <algorithm>
+
+#include "base/forms/FormMessages.h"
+#include "base/forms/QtText.h"
+#include "model/CandidateChoice.h"
+#include "model/forms/BlowItUp.h"
+#include "model/forms/PuzzlePicture.h"
+
+namespace qf {
+namespace {
+
+constexpr QSize kClientSize(594, 419);
+constexpr int kImageSide = 191;
+constexpr QPoint kImageAt[kCandidateCount] = {{8, 16}, {216, 16}, {8, 225}, {216, 225}};
+constexpr int kListLeft = 424, kListWidth = 162;
+
+struct ListEntry {
+    QString word;
+    QString tip;
+};
+
+// The lists sort their items as the screen's sorted lists do: without regard to letter case,
+// equal items in the order they came.
+void FillSorted(QListWidget* list, std::vector<ListEntry> entries) {
+    std::stable_sort(entries.begin(), entries.end(), [](const ListEntry& a, const ListEntry& b) {
+        return QString::compare(a.word, b.word, Qt::CaseInsensitive) < 0;
+    });
+    list->clear();
+    for (const ListEntry& e : entries) {
+        auto* item = new QListWidgetItem(e.word, list);
+        if (!e.tip.isEmpty()) item->setToolTip(e.tip);
+    }
+}
+
+}  // namespace
+
+TCreatedPuzzle::TCreatedPuzzle(CreatedPuzzleInputs inputs, QWidget* parent)
+    : ProgramDialog(inputs.look, parent), in_(inputs), start_(std::make_unique<PuzzleRecord>(inputs.working)) {
+    setObjectName("CreatedPuzzle");
+    setWindowTitle(kCreatedPuzzleCaption);
+    totalWords_ = start_->UsedWords();
+    const double scale = Look().scale;
+    auto at = [scale](QWidget* w, int x, int y, int width, int height) {
+        w->setGeometry(Scaled(x, scale), Scaled(y, scale), Scaled(width, scale), Scaled(height, scale));
+    };
+    for (int n = 1; n <= kCandidateCount; ++n) {
+        const QPoint design = kImageAt[n - 1];
+        auto* image = new TPuzzleImage(QSize(Scaled(kImageSide, scale), Scaled(kImageSide, scale)), this);
+        image->setObjectName(QString("PuzzImage%1").arg(n));
+        image->move(Scaled(design.x(), scale), Scaled(design.y(), scale));
+        connect(image, &TPuzzleImage::Clicked, this, [this, n] { SelectAPuzzle(n); });
+        connect(image, &TPuzzleImage::DoubleClicked, this, [this, n] { DoubleClick(n); });
+        images_[n - 1] = image;
+        auto* label = new QLabel(kCandidateLabels[n - 1], this);
+        label->setObjectName(QString("BFLabel%1").arg(n));
+        label->move(Scaled(design.x(), scale), Scaled(design.y() - 15, scale));
+        labels_[n - 1] = label;
+    }
+    incLabel_ = new QLabel("Included Words", this);
+    incLabel_->setObjectName("IncWordsLabel");
+    incLabel_->move(Scaled(kListLeft, scale), 0);
+    included_ = new QListWidget(this);
+    included_->setObjectName("IncludedWords");
+    at(included_, kListLeft, 16, kListWidth, 185);
+    excLabel_ = new QLabel("Excluded Words", this);
+    excLabel_->setObjectName("ExcWordsLabel");
+    excLabel_->move(Scaled(kListLeft, scale), Scaled(209, scale));
+    excluded_ = new QListWidget(this);
+    excluded_->setObjectName("ExcludedWords");
+    at(excluded_, kListLeft, 225, kListWidth, 150);
+
+    auto* save = new QPushButton("&Save Puzzle", this);
+    save->setObjectName("Save");
+    at(save, kListLeft, 386, 80, 25);
+    auto* cancel = new QPushButton("&Cancel", this);
+    cancel->setObjectName("Cancel");
+    at(cancel, kListLeft + 84, 386, 80, 25);
+    connect(save, &QPushButton::clicked, this, &TCreatedPuzzle::SaveClick);
+    connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
+    SetDesignSize(kClientSize);
+}
+
+TCreatedPuzzle::~TCreatedPuzzle() = default;
+
+void TCreatedPuzzle::showEvent(QShowEvent* event) {
+    ProgramDialog::showEvent(event);
+    if (event->spontaneous()) return;
+    selected_ = 0;
+    for (int n = 1; n <= kCandidateCount; ++n) {
+        DrawAPuzzle(images_[n - 1]->Image(), in_.results.Candidate(n), in_.results.scores[n - 1], in_.shape);
+        images_[n - 1]->update();
+        labels_[n - 1]->adjustSize();
+        labels_[n - 1]->setVisible(!Empty(n));
+    }
+    incLabel_->adjustSize();
+    excLabel_->adjustSize();
+    SelectAPuzzle(1);  // the form opens on the best fit
+}
+
+void TCreatedPuzzle::SelectAPuzzle(int n) {
+    if (Empty(n)) return;  // a slot without a candidate holds no valid record
+    if (selected_ >= 1) {
+        labels_[selected_ - 1]->setAutoFillBackground(false);
+        labels_[selected_ - 1]->setPalette(palette());
+    }
+    selected_ = n;
+    QPalette red = labels_[n - 1]->palette();
+    red.setColor(QPalette::Window, Qt::red);
+    labels_[n - 1]->setPalette(red);
+    labels_[n - 1]->setAutoFillBackground(true);
+    update();
+
+    std::vector<ListEntry> in, out;
+    for (const std::string& word : IncludedWords(in_.results, n, totalWords_)) in.push_back({FromAnsi(word), {}});
+    for (const Exclusion& left : ExplainExclusions(in_.results, n, *start_, in_.shape))
+        out.push_back({FromAnsi(left.word), FromAnsi(left.reason)});
+    incLabel_->setText(FromAnsi(IncludedLabel(in.size())));
+    excLabel_->setText(FromAnsi(ExcludedLabel(out.size())));
+    incLabel_->adjustSize();
+    excLabel_->adjustSize();
+    FillSorted(included_, std::move(in));
+    FillSorted(excluded_, std::move(out));
+}
+
+void TCreatedPuzzle::paintEvent(QPaintEvent* event) {
+    ProgramDialog::paintEvent(event);
+    if (selected_ < 1) return;
+    const QRect image = images_[selected_ - 1]->geometry();
+    QPainter p(this);
+    p.setPen(QPen(Qt::red, 0));
+    p.setBrush(Qt::NoBrush);
+    // Two outlines, 2 and 1 pixels outside the picture.
+    p.drawRect(image.left() - 2, image.top() - 2, image.width() + 3, image.height() + 3);
+    p.drawRect(image.left() - 1, image.top() - 1, image.width() + 1, image.height() + 1);
+}
+
+void TCreatedPuzzle::DoubleClick(int n) {
+    if (Empty(n)) return;
+    TBlowItUp enlarged(Look(), in_.results.Candidate(n), in_.shape, kCandidateLabels[n - 1], this);
+    enlarged.exec();
+}
+
+void TCreatedPuzzle::SaveClick() {
+    if (Empty(selected_)) return;
+    const Outcome chosen = ChooseCandidate(in_.results, selected_, totalWords_, in_.prompter, in_.working);
+    if (!chosen.IsDone()) {
+        ShowOutcome(*this, in_.prompter, chosen);  // No: the form stays open
+        return;
+    }
+    saved_ = selected_;
+    accept();
+}
+
+int TCreatedPuzzle::Run(CreatedPuzzleInputs inputs, QWidget* parent) {
+    TCreatedPuzzle form(inputs, parent);
+    form.exec();
+    return form.Saved();
+}
+
+}  // namespace qf

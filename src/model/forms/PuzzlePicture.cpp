@@ -1,0 +1,119 @@
+#include "model/forms/PuzzlePicture.h"
+
+#include <QApplication>
+#include <QFontMetrics>
+#include <QMouseEvent>
+#include <QPainter>
+#include <QPalette>
+#include <algorithm>
+
+#include "base/forms/QtText.h"
+
+namespace qf {
+namespace {
+
+constexpr int kDotsPerMeter = 3780;  // 96 dots an inch: the letter sizes are points on that screen
+constexpr int kLargestLetter = 20;
+constexpr int kSmallestLetter = 5;
+
+QFont LetterFont(int size) {
+    QFont font("Arial");
+    font.setPointSize(size);
+    return font;
+}
+
+QImage ScreenImage(QSize size) {
+    QImage image(size, QImage::Format_RGB32);
+    image.setDotsPerMeterX(kDotsPerMeter);
+    image.setDotsPerMeterY(kDotsPerMeter);
+    return image;
+}
+
+bool HoldsLetter(std::uint8_t cell) { return cell != kCellOutside && cell != kCellBlank; }
+
+}  // namespace
+
+QColor ButtonFace() { return QApplication::palette().color(QPalette::Active, QPalette::Button); }
+
+int CandidateCellSize(QSize picture, int width, int height) {
+    if (width < 1 || height < 1) return 0;
+    return std::min(picture.width() / width - 1, picture.height() / height - 1);
+}
+
+int CandidateLetterSize(int cell) {
+    const QImage probe = ScreenImage(QSize(1, 1));
+    for (int size = kLargestLetter; size >= kSmallestLetter; --size) {
+        if (QFontMetrics(LetterFont(size), &probe).height() < cell) return size;
+    }
+    return kSmallestLetter - 1;
+}
+
+void DrawAPuzzle(QImage& image, const PuzzleRecord& record, int score, const ShapeRecord& shape) {
+    image.setDotsPerMeterX(kDotsPerMeter);
+    image.setDotsPerMeterY(kDotsPerMeter);
+    image.fill(ButtonFace());
+    const int width = record.UsedWidth(), height = record.UsedHeight();
+    const int s = CandidateCellSize(image.size(), width, height);
+    if (score < 1 || s < 1) return;  // an empty slot, or a grid the picture cannot hold
+
+    QPainter p(&image);
+    const int shapeWidth = std::clamp<int>(shape.width, 0, kGridSide);
+    const int shapeHeight = std::clamp<int>(shape.height, 0, kGridSide);
+    p.fillRect(QRect(0, 0, shapeWidth * s, shapeHeight * s), Qt::white);
+
+    // Lines end one pixel short, as the screen's line drawing leaves out the last point.
+    p.setPen(QPen(Qt::black, 0));
+    for (int g = 0; g <= height; ++g) p.drawLine(0, g * s, width * s - 1, g * s);
+    for (int h = 0; h <= width; ++h) p.drawLine(h * s, 0, h * s, height * s - 1);
+
+    auto inner = [s](int row, int column) { return QRect((column - 1) * s + 1, (row - 1) * s + 1, s - 1, s - 1); };
+    for (int r = 1; r <= height; ++r) {
+        for (int c = 1; c <= width; ++c) {
+            if (record.Cell(CellIndex(r, c)) == kCellOutside) p.fillRect(inner(r, c), ButtonFace());
+        }
+    }
+    for (int r = 1; r <= height; ++r) {
+        for (int c = 1; c <= width; ++c) {
+            if (record.Cell(CellIndex(r, c)) == kCellBlank) p.fillRect(inner(r, c), Qt::black);
+        }
+    }
+
+    const QFont font = LetterFont(CandidateLetterSize(s));
+    p.setFont(font);
+    p.setBackground(Qt::white);
+    p.setBackgroundMode(Qt::OpaqueMode);
+    const QFontMetrics metrics(font, &image);
+    for (int r = 1; r <= height; ++r) {
+        for (int c = 1; c <= width; ++c) {
+            const std::uint8_t cell = record.Cell(CellIndex(r, c));
+            if (!HoldsLetter(cell)) continue;
+            const QString letter = FromAnsi(std::string(1, static_cast<char>(cell)));
+            const QRect box = inner(r, c);
+            const int x = box.left() + (box.width() - metrics.horizontalAdvance(letter)) / 2;
+            const int y = box.top() + (box.height() - metrics.height()) / 2;
+            p.drawText(x, y + metrics.ascent(), letter);
+        }
+    }
+}
+
+TPuzzleImage::TPuzzleImage(QSize size, QWidget* parent) : QWidget(parent), image_(ScreenImage(size)) {
+    image_.fill(ButtonFace());
+    setFixedSize(size);
+}
+
+void TPuzzleImage::paintEvent(QPaintEvent*) {
+    QPainter p(this);
+    p.drawImage(0, 0, image_);
+}
+
+void TPuzzleImage::mousePressEvent(QMouseEvent* event) {
+    if (event->button() == Qt::LeftButton) emit Clicked();
+    QWidget::mousePressEvent(event);
+}
+
+void TPuzzleImage::mouseDoubleClickEvent(QMouseEvent* event) {
+    if (event->button() == Qt::LeftButton) emit DoubleClicked();
+    QWidget::mouseDoubleClickEvent(event);
+}
+
+}  // namespace qf
