@@ -71,6 +71,9 @@ private:
     bool ReadSelectedPuzzle();
     WordListInputs EditorInputs(const char* caption);
 
+    // The shape manager (MainWinShapes.cpp).
+    void DoPuzzleShape();
+
     // Help menu (MainWinHelp.cpp).
     void UserManualClick();
     void ReviewTipsClick();
