@@ -7,6 +7,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QStyle>
+#include <QValidator>
 #include <QVBoxLayout>
 #include <optional>
 
@@ -37,6 +38,20 @@ QLabel* Label(const char* name, const char* text, QWidget* buddy = nullptr) {
     if (buddy) label->setBuddy(buddy);
     return label;
 }
+
+// The name edit takes 30 characters from the keyboard, yet keeps a longer name it was given
+// (a copy's name may have grown by its number): typing that would lengthen a text past the
+// limit is refused.
+class NameLimit : public QValidator {
+public:
+    NameLimit(const QString& current, QObject* parent) : QValidator(parent), current_(current) {}
+    State validate(QString& input, int&) const override {
+        return input.size() > kShapeTitleLimit && input.size() > current_.size() ? Invalid : Acceptable;
+    }
+
+private:
+    const QString& current_;
+};
 
 std::optional<ShapeMouseButton> MouseButtonOf(Qt::MouseButton button) {
     if (button == Qt::LeftButton) return ShapeMouseButton::Left;
@@ -78,7 +93,8 @@ void TDoShapes::BuildControls() {
         edit->setFixedWidth(edit->fontMetrics().horizontalAdvance("9999") + 12);
         edit->installEventFilter(this);
     }
-    connect(titleEdit_, &QLineEdit::textEdited, this, &TDoShapes::TitleEdited);
+    titleEdit_->setValidator(new NameLimit(title_, titleEdit_));
+    connect(titleEdit_, &QLineEdit::textChanged, this, &TDoShapes::TitleChanged);
     connect(widthEdit_, &QLineEdit::textChanged, this, [this](const QString& t) { design_.widthText = ToAnsi(t); });
     connect(heightEdit_, &QLineEdit::textChanged, this, [this](const QString& t) { design_.heightText = ToAnsi(t); });
 
@@ -147,23 +163,13 @@ void TDoShapes::BuildControls() {
 }
 
 void TDoShapes::FillEdits() {
-    const QString title = FromAnsi(design_.titleText);
-    titleEdit_->setText(title);
-    title_ = title;
+    title_ = FromAnsi(design_.titleText);  // what the name limit measures against
+    titleEdit_->setText(title_);
     widthEdit_->setText(FromAnsi(design_.widthText));
     heightEdit_->setText(FromAnsi(design_.heightText));
 }
 
-// The name edit takes 30 characters from the keyboard, yet keeps a longer name it was given
-// (a copy's name may have grown by its number): typing that would lengthen a text past the
-// limit is taken back.
-void TDoShapes::TitleEdited(const QString& text) {
-    if (text.size() > kShapeTitleLimit && text.size() > title_.size()) {
-        const int cursor = titleEdit_->cursorPosition() - static_cast<int>(text.size() - title_.size());
-        titleEdit_->setText(title_);
-        titleEdit_->setCursorPosition(std::max(cursor, 0));
-        return;
-    }
+void TDoShapes::TitleChanged(const QString& text) {
     title_ = text;
     design_.titleText = ToAnsi(text);
 }

@@ -47,13 +47,13 @@ private:
     void FillEdits();
     void Apply(const ShapeAction& action);
     void DrawGrid();
-    void TitleEdited(const QString& text);
+    void TitleChanged(const QString& text);
     void SaveButtonClick();
 
     DoShapesInputs in_;
     ShapeDesign design_;
     Outcome result_ = Outcome::Cancelled();
-    QString title_;  // the name edit's text as the user left it
+    QString title_;  // the name edit's text
     QLineEdit* titleEdit_ = nullptr;
     QLineEdit* widthEdit_ = nullptr;
     QLineEdit* heightEdit_ = nullptr;
