@@ -228,6 +228,22 @@ private slots:
         QCOMPARE(ShapeRows(test::StoredShape(lib, 1))[0], std::string(".####"));
     }
 
+    void EscapeLeavesWithoutCheckingTheSizeBeingTyped() {
+        test::FormFixture f;
+        Designer d(f, ShapeDesignMode::New);
+        d.form.activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(&d.form));
+        QLineEdit* width = test::Control<QLineEdit>(d.form, "WidthEdit");
+        width->setFocus();
+        QVERIFY(width->hasFocus());
+        width->setText("99");
+        QTest::keyClick(width, Qt::Key_Escape);
+        QVERIFY(!d.form.isVisible());
+        QVERIFY(d.form.Result().IsCancelled());
+        QVERIFY(f.prompter->said.empty());
+        QVERIFY(!FileExists(f.dir.File("QFFLAY.DAT")));
+    }
+
     void ALibraryThatCannotBeWrittenKeepsTheDesignerOpen() {
         test::FormFixture f;
         Designer d(f, ShapeDesignMode::New, {}, -1, f.dir.File("missing/QFFLAY.DAT"));

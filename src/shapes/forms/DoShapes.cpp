@@ -174,9 +174,10 @@ void TDoShapes::TitleChanged(const QString& text) {
     design_.titleText = ToAnsi(text);
 }
 
-// Leaving a size edit checks it; going to another window (a message box) is not leaving it.
+// Leaving a size edit checks it; going to another window (a message box) is not leaving it,
+// and neither is the window closing (Escape, Cancel).
 bool TDoShapes::eventFilter(QObject* watched, QEvent* event) {
-    if (event->type() == QEvent::FocusOut && (watched == widthEdit_ || watched == heightEdit_)) {
+    if (event->type() == QEvent::FocusOut && isVisible() && (watched == widthEdit_ || watched == heightEdit_)) {
         const auto reason = static_cast<QFocusEvent*>(event)->reason();
         if (reason != Qt::ActiveWindowFocusReason && reason != Qt::PopupFocusReason) {
             if (watched == widthEdit_)
