@@ -163,7 +163,7 @@ void TWordList::BuildControls() {
     for (const char* name : {"ImportClue", "ExportClue", "SpellClue", "Thes", "AddWordsButton", "IntCharButton"})
         findChild<QPushButton*>(name)->setEnabled(false);
     changeLayout->setEnabled(static_cast<bool>(in_.chooseLayout));
-    SetDesignSize(QSize(720, 630));
+    SetDesignSize(QSize(720, 560));
 }
 
 // FormShow's filling: the grid, the categories of the main window, the texts, the options,
