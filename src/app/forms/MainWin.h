@@ -86,6 +86,9 @@ private:
     void ClueHeadersClick();
     PagePrinter& Printer();
 
+    // The shape manager (MainWinShapes.cpp).
+    void DoPuzzleShape();
+
     // Help menu (MainWinHelp.cpp).
     void UserManualClick();
     void ReviewTipsClick();

@@ -17,6 +17,8 @@
 #include "base/forms/QtText.h"
 #include "collections/CollectionFile.h"
 #include "editor/forms/WordGridDelegate.h"
+#include "shapes/ShapeList.h"
+#include "shapes/forms/ShapePanel.h"
 
 namespace qf {
 namespace {
@@ -24,6 +26,7 @@ namespace {
 constexpr int kColumnWidths[] = {24, 12, 100, 368};
 constexpr int kGridWidth = 528;
 constexpr int kRowHeight = 18;
+constexpr int kShapePicture = 148;
 
 QPushButton* Button(const char* name, const char* caption) {
     auto* button = new QPushButton(caption);
@@ -136,11 +139,19 @@ void TWordList::BuildControls() {
     auto* changeLayout = Button("ChangeLayout", "Change La&yout");
     options->addWidget(changeLayout);
 
+    // The shape list: the editor changing a puzzle lists the puzzle's own shape too.
+    const PuzzleRecord& working = in_.working;
+    shapes_ = new TShapePanel(ShapePanelInputs{
+        in_.look, in_.isNewPuzzle ? ShapeListOwner::NewPuzzle : ShapeListOwner::ModifyPuzzle, in_.settings,
+        in_.currentShape, in_.prompter, in_.fileChooser, in_.shapesLibrary, kShapePicture,
+        [&working] { return ShapeOfPuzzleGrid(working.width, working.height, working.grid); }});
+
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(top);
     layout->addLayout(middle, 1);
     layout->addLayout(bonusRow);
     layout->addLayout(options);
+    layout->addWidget(shapes_);
 
     connect(findChild<QPushButton*>("CreateIt"), &QPushButton::clicked, this, &TWordList::CreateItClick);
     connect(findChild<QPushButton*>("SaveButton"), &QPushButton::clicked, this, &TWordList::SaveButtonClick);
@@ -152,7 +163,7 @@ void TWordList::BuildControls() {
     for (const char* name : {"ImportClue", "ExportClue", "SpellClue", "Thes", "AddWordsButton", "IntCharButton"})
         findChild<QPushButton*>(name)->setEnabled(false);
     changeLayout->setEnabled(static_cast<bool>(in_.chooseLayout));
-    SetDesignSize(QSize(720, 470));
+    SetDesignSize(QSize(720, 560));
 }
 
 // FormShow's filling: the grid, the categories of the main window, the texts, the options,
@@ -181,6 +192,7 @@ void TWordList::FillFromRecord() {
             findChild<QPushButton*>(name)->setEnabled(false);
         shrink_->setEnabled(false);
         quick_->setEnabled(false);
+        shapes_->Lock();
         attempts_->setEnabled(false);
         snapshot_ = std::make_unique<PuzzleRecord>(record);
     }
@@ -192,6 +204,10 @@ void TWordList::showEvent(QShowEvent* event) {
     ProgramDialog::showEvent(event);
     if (event->spontaneous()) return;
     move(x(), y() - 15 > 0 ? y() - 15 : 0);
+    if (!shapesShown_) {
+        shapesShown_ = true;
+        shapes_->Start();
+    }
     DrawPageBox();
     title_->setFocus();
 }

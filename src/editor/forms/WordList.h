@@ -98,6 +98,7 @@ private:
     QCheckBox* shrink_ = nullptr;
     QCheckBox* quick_ = nullptr;
     TShapePanel* shapes_ = nullptr;
+    bool shapesShown_ = false;
     TPageBox* pageBox_ = nullptr;
 };
 

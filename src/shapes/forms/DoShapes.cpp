@@ -1,0 +1,226 @@
+#include "shapes/forms/DoShapes.h"
+
+#include <QFocusEvent>
+#include <QGridLayout>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QStyle>
+#include <QValidator>
+#include <QVBoxLayout>
+#include <optional>
+
+#include "base/forms/FormMessages.h"
+#include "base/forms/QtText.h"
+#include "shapes/forms/ShapeCanvas.h"
+#include "shapes/forms/ShapePictures.h"
+
+namespace qf {
+namespace {
+
+QPushButton* Button(const char* name, const QString& caption) {
+    auto* button = new QPushButton(caption);
+    button->setObjectName(name);
+    button->setAutoDefault(false);
+    return button;
+}
+
+QPushButton* Arrow(QWidget& form, const char* name, QStyle::StandardPixmap picture) {
+    QPushButton* button = Button(name, QString());
+    button->setIcon(form.style()->standardIcon(picture));
+    return button;
+}
+
+QLabel* Label(const char* name, const char* text, QWidget* buddy = nullptr) {
+    auto* label = new QLabel(text);
+    label->setObjectName(name);
+    if (buddy) label->setBuddy(buddy);
+    return label;
+}
+
+// The name edit takes 30 characters from the keyboard, yet keeps a longer name it was given
+// (a copy's name may have grown by its number): typing that would lengthen a text past the
+// limit is refused.
+class NameLimit : public QValidator {
+public:
+    NameLimit(const QString& current, QObject* parent) : QValidator(parent), current_(current) {}
+    State validate(QString& input, int&) const override {
+        return input.size() > kShapeTitleLimit && input.size() > current_.size() ? Invalid : Acceptable;
+    }
+
+private:
+    const QString& current_;
+};
+
+std::optional<ShapeMouseButton> MouseButtonOf(Qt::MouseButton button) {
+    if (button == Qt::LeftButton) return ShapeMouseButton::Left;
+    if (button == Qt::RightButton) return ShapeMouseButton::Right;
+    return std::nullopt;
+}
+
+}  // namespace
+
+TDoShapes::TDoShapes(DoShapesInputs inputs, QWidget* parent)
+    : ProgramDialog(inputs.look, parent),
+      in_(std::move(inputs)),
+      design_(StartShapeDesign(in_.mode, in_.start, in_.recordIndex)) {
+    setObjectName("DoShapes");
+    setWindowTitle("Shape Creator");
+    BuildControls();
+    FillEdits();
+    undo_->setEnabled(false);
+    DrawGrid();
+}
+
+void TDoShapes::BuildControls() {
+    img_ = new TShapeCanvas("Img", QSize(design_.pictureWidth, design_.pictureHeight));
+    connect(img_, &TShapeCanvas::Pressed, this, [this](Qt::MouseButton button, QPoint at) {
+        if (const auto b = MouseButtonOf(button)) Apply(shapes::ImgMouseDown{*b, {at.x(), at.y()}});
+    });
+    connect(img_, &TShapeCanvas::Released, this, [this](Qt::MouseButton button, QPoint at) {
+        if (const auto b = MouseButtonOf(button)) Apply(shapes::ImgMouseUp{*b, {at.x(), at.y()}});
+    });
+
+    titleEdit_ = new QLineEdit;
+    titleEdit_->setObjectName("Title");
+    widthEdit_ = new QLineEdit;
+    widthEdit_->setObjectName("WidthEdit");
+    heightEdit_ = new QLineEdit;
+    heightEdit_->setObjectName("HeightEdit");
+    for (QLineEdit* edit : {widthEdit_, heightEdit_}) {
+        edit->setMaxLength(kShapeSizeEditLimit);
+        edit->setFixedWidth(edit->fontMetrics().horizontalAdvance("9999") + 12);
+        edit->installEventFilter(this);
+    }
+    titleEdit_->setValidator(new NameLimit(title_, titleEdit_));
+    connect(titleEdit_, &QLineEdit::textChanged, this, &TDoShapes::TitleChanged);
+    connect(widthEdit_, &QLineEdit::textChanged, this, [this](const QString& t) { design_.widthText = ToAnsi(t); });
+    connect(heightEdit_, &QLineEdit::textChanged, this, [this](const QString& t) { design_.heightText = ToAnsi(t); });
+
+    auto* edits = new QGridLayout;
+    edits->addWidget(Label("TitleLabel", "&Name", titleEdit_), 0, 0);
+    edits->addWidget(titleEdit_, 0, 1, 1, 3);
+    edits->addWidget(Label("WidthLabel", "&Width", widthEdit_), 1, 0);
+    edits->addWidget(widthEdit_, 1, 1);
+    edits->addWidget(Label("HeightLabel", "&Height", heightEdit_), 1, 2);
+    edits->addWidget(heightEdit_, 1, 3);
+    edits->setColumnStretch(4, 1);
+
+    struct Shift {
+        const char* name;
+        QStyle::StandardPixmap picture;
+        ShiftDirection direction;
+        int row, column;
+    };
+    static constexpr Shift kShifts[] = {
+        {"UpButton", QStyle::SP_ArrowUp, ShiftDirection::Up, 0, 1},
+        {"LeftButton", QStyle::SP_ArrowLeft, ShiftDirection::Left, 1, 0},
+        {"RightButton", QStyle::SP_ArrowRight, ShiftDirection::Right, 1, 2},
+        {"DownButton", QStyle::SP_ArrowDown, ShiftDirection::Down, 2, 1},
+    };
+    auto* arrows = new QGridLayout;
+    for (const Shift& s : kShifts) {
+        QPushButton* button = Arrow(*this, s.name, s.picture);
+        connect(button, &QPushButton::clicked, this, [this, d = s.direction] { Apply(shapes::Shift{d}); });
+        arrows->addWidget(button, s.row, s.column);
+    }
+
+    auto* reverse = Button("ReverseButton", "&Reverse");
+    connect(reverse, &QPushButton::clicked, this, [this] { Apply(shapes::Reverse{}); });
+    undo_ = Button("UndoButton", "&Undo");
+    connect(undo_, &QPushButton::clicked, this, [this] { Apply(shapes::Undo{}); });
+    auto* adjust = new QHBoxLayout;
+    adjust->addWidget(reverse);
+    adjust->addWidget(undo_);
+
+    auto* save = Button("SaveButton", "&Save");
+    connect(save, &QPushButton::clicked, this, &TDoShapes::SaveButtonClick);
+    auto* cancel = Button("CancelButton", "&Cancel");
+    connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
+    auto* closing = new QHBoxLayout;
+    closing->addWidget(save);
+    closing->addWidget(cancel);
+
+    auto* side = new QVBoxLayout;
+    side->addLayout(edits);
+    side->addSpacing(12);
+    side->addWidget(Label("ShiftLabel", "Shift Grid"));
+    side->addLayout(arrows);
+    side->addSpacing(12);
+    side->addWidget(Label("AdjustLabel", "Adjust Grid"));
+    side->addLayout(adjust);
+    side->addSpacing(12);
+    side->addWidget(Label("ToggleNote", "Left Click To Toggle"));
+    side->addWidget(Label("FillNote", "Right Click To Fill"));
+    side->addStretch();
+    side->addLayout(closing);
+
+    auto* layout = new QHBoxLayout(this);
+    layout->addWidget(img_, 0, Qt::AlignTop);
+    layout->addLayout(side);
+    SetDesignSize(QSize(660, 425));
+}
+
+void TDoShapes::FillEdits() {
+    title_ = FromAnsi(design_.titleText);  // what the name limit measures against
+    titleEdit_->setText(title_);
+    widthEdit_->setText(FromAnsi(design_.widthText));
+    heightEdit_->setText(FromAnsi(design_.heightText));
+}
+
+void TDoShapes::TitleChanged(const QString& text) {
+    title_ = text;
+    design_.titleText = ToAnsi(text);
+}
+
+// Leaving a size edit checks it; going to another window (a message box) is not leaving it,
+// and neither is the window closing (Escape, Cancel).
+bool TDoShapes::eventFilter(QObject* watched, QEvent* event) {
+    if (event->type() == QEvent::FocusOut && isVisible() && (watched == widthEdit_ || watched == heightEdit_)) {
+        const auto reason = static_cast<QFocusEvent*>(event)->reason();
+        if (reason != Qt::ActiveWindowFocusReason && reason != Qt::PopupFocusReason) {
+            if (watched == widthEdit_)
+                Apply(shapes::WidthEditExit{});
+            else
+                Apply(shapes::HeightEditExit{});
+        }
+    }
+    return ProgramDialog::eventFilter(watched, event);
+}
+
+void TDoShapes::Apply(const ShapeAction& action) {
+    const ShapeRepaint repaint = ApplyShapeAction(design_, action);
+    if (repaint.drawGrid) {
+        DrawGrid();
+    } else if (!repaint.cells.empty()) {
+        PaintDrawingCells(img_->Picture(), design_, repaint.cells);
+        img_->update();
+    }
+    undo_->setEnabled(repaint.undoEnabled);
+    if (!repaint.message.Empty()) ShowMessage(*this, in_.prompter, repaint.message);
+}
+
+void TDoShapes::DrawGrid() { img_->SetPicture(ShapeDrawing(design_, palette().color(QPalette::Window))); }
+
+void TDoShapes::SaveButtonClick() {
+    RunCommand(in_.prompter, [&] {
+        const Outcome saved = SaveShapeDesign(design_, in_.shapesLibrary);
+        if (!saved.IsDone()) {
+            // A size check that refused may come after the other one took its new size.
+            DrawGrid();
+            ShowOutcome(*this, in_.prompter, saved);
+            return;
+        }
+        result_ = Outcome::Done(saved.index);
+        accept();
+    });
+}
+
+Outcome TDoShapes::Run(DoShapesInputs inputs, QWidget* parent) {
+    TDoShapes designer(std::move(inputs), parent);
+    designer.exec();
+    return designer.Result();
+}
+
+}  // namespace qf
