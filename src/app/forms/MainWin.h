@@ -4,6 +4,7 @@
 // buttons, owns the working puzzle and keeps the window's design geometry.
 #include <QMainWindow>
 #include <array>
+#include <functional>
 #include <map>
 #include <memory>
 #include <vector>
@@ -21,6 +22,7 @@ namespace qf {
 
 class TClientArea;
 struct WordListInputs;
+enum class ListPagesMode;
 
 class TMainWin : public QMainWindow {
     Q_OBJECT
@@ -39,6 +41,9 @@ public:
     const DesignGeometry& Design() const { return design_; }
     const std::vector<QWidget*>& Components() const { return components_; }
     QAction* Action(const char* name) const;
+    // The page layout chooser in its mode for the word list editor or the print options: true
+    // when a layout was chosen into the argument (MainWinLayouts.cpp).
+    std::function<bool(PageLayoutRecord&)> LayoutChooser(ListPagesMode mode);
 
 protected:
     void showEvent(QShowEvent* event) override;
@@ -70,6 +75,9 @@ private:
     void CopyPuzzle();
     bool ReadSelectedPuzzle();
     WordListInputs EditorInputs(const char* caption);
+
+    // The page layouts (MainWinLayouts.cpp).
+    void PageLayoutClick();
 
     // Help menu (MainWinHelp.cpp).
     void UserManualClick();

@@ -136,7 +136,7 @@ void TMainWin::BuildMenus() {
 
     QMenu* edit = menuBar()->addMenu("&Edit");
     edit->setObjectName("EditMenu");
-    AddCommand(edit, "MenuPageLayout", "&Page Layout", "Ctrl+L", nullptr);
+    AddCommand(edit, "MenuPageLayout", "&Page Layout", "Ctrl+L", &TMainWin::PageLayoutClick);
     AddCommand(edit, "MenuPuzzShape", "Puzzle &Shape", "Ctrl+H", nullptr);
     AddCommand(edit, "MenuPuzzleWords", "Puzzle &Words", "Ctrl+F", nullptr);
 

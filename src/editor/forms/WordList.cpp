@@ -17,6 +17,7 @@
 #include "base/forms/QtText.h"
 #include "collections/CollectionFile.h"
 #include "editor/forms/WordGridDelegate.h"
+#include "layouts/forms/PageBox.h"
 
 namespace qf {
 namespace {
@@ -135,6 +136,10 @@ void TWordList::BuildControls() {
     options->addStretch();
     auto* changeLayout = Button("ChangeLayout", "Change La&yout");
     options->addWidget(changeLayout);
+    pageBox_ = new TPageBox;
+    pageBox_->setObjectName("Img");
+    pageBox_->setFixedSize(60, 78);
+    options->addWidget(pageBox_);
 
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(top);
@@ -302,7 +307,7 @@ void TWordList::ChangeLayoutClick() {
     DrawPageBox();
 }
 
-void TWordList::DrawPageBox() {}
+void TWordList::DrawPageBox() { pageBox_->SetLayout(in_.working.layout); }
 
 void TWordList::CreateItClick() {}
 
