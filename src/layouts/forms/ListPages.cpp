@@ -117,10 +117,13 @@ void TListPages::showEvent(QShowEvent* event) {
     LoadList(0);
 }
 
-void TListPages::LoadList(int row) {
+void TListPages::LoadListAt(std::int64_t position) { LoadList(-1, position); }
+
+void TListPages::LoadList(int row, std::int64_t position) {
     RunCommand(in_.prompter, [&] {
         entries_.clear();
         entries_ = ListLayouts(in_.layoutsLibrary, in_.settings.defaultPage);
+        if (position >= 0) row = RowOfPosition(position);
         const QSignalBlocker quiet(list_);
         list_->clear();
         for (const LayoutEntry& entry : entries_) list_->addItem(FromAnsi(entry.text));
@@ -214,8 +217,7 @@ void TListPages::OpenDesigner(int mode) {
         const Outcome saved = TDoPages::Run(designer, this);
         if (!saved.IsDone()) return;
         // Modify keeps its place; New and Copy were appended.
-        LoadList(designMode == PageDesignMode::Modify ? RowOfPosition(position)
-                                                      : static_cast<int>(CountLayouts(in_.layoutsLibrary).value_or(1)) - 1);
+        LoadListAt(designMode == PageDesignMode::Modify ? position : saved.index);
     });
 }
 
@@ -253,7 +255,7 @@ void TListPages::ImportClick() {
             ShowOutcome(*this, in_.prompter, imported);
             return;
         }
-        LoadList(RowOfPosition(imported.index));
+        LoadListAt(imported.index);
     });
 }
 
@@ -270,7 +272,7 @@ void TListPages::ExtractClick() {
     if (!in_.extract) return;
     RunCommand(in_.prompter, [&] {
         const Outcome extracted = in_.extract();
-        if (extracted.IsDone()) LoadList(RowOfPosition(extracted.index));
+        if (extracted.IsDone()) LoadListAt(extracted.index);
     });
 }
 

@@ -63,8 +63,10 @@ protected:
     void showEvent(QShowEvent* event) override;
 
 private:
-    // Rebuilds the list from the library and selects `row` (clamped to the last row).
-    void LoadList(int row);
+    // Rebuilds the list from the library and selects `row` (clamped to the last row), or the
+    // entry of `position` when one is given.
+    void LoadList(int row, std::int64_t position = -1);
+    void LoadListAt(std::int64_t position);
     void EnableButtons();
     void DrawSelected();
     const LayoutEntry* Selected(const char* refusal);
