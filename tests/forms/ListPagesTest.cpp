@@ -1,6 +1,8 @@
 // The page layout chooser: its entries and thumbnail, Select in each mode, and the library
 // commands with their questions and messages, against a library file made by the test.
+#include <QCheckBox>
 #include <QLineEdit>
+#include <QMouseEvent>
 #include <QListWidget>
 #include <QPushButton>
 #include <QtTest>
@@ -14,6 +16,9 @@
 #include "layouts/forms/DoPages.h"
 #include "layouts/forms/ListPages.h"
 #include "layouts/forms/PageBox.h"
+#include "layouts/forms/PageCanvas.h"
+#include "output/PageRenderer.h"
+#include "report/RecordingSurface.h"
 
 namespace qf {
 namespace {
@@ -52,6 +57,28 @@ QStringList Texts(QListWidget* list) {
 }
 
 QString Said(const test::FormFixture& f, std::size_t i) { return QString::fromStdString(f.prompter->said.at(i).text); }
+
+void Press(QWidget* canvas, QEvent::Type type, Qt::MouseButton button, PagePoint at) {
+    const QPointF local = TPageCanvas::CanvasPoint(at);
+    QMouseEvent event(type, local, canvas->mapToGlobal(local), button,
+                      type == QEvent::MouseButtonRelease ? Qt::NoButton : Qt::MouseButtons(button), Qt::NoModifier);
+    QApplication::sendEvent(canvas, &event);
+}
+
+// Places an object of the kind button at a page point, selects it and gives it a black fill.
+void PlaceFilled(QWidget& designer, const char* button, PagePoint at) {
+    QTest::mouseClick(test::Control<QPushButton>(designer, button), Qt::LeftButton);
+    auto* canvas = test::Control<QWidget>(designer, "PageCanvas");
+    Press(canvas, QEvent::MouseButtonPress, Qt::LeftButton, at);
+    Press(canvas, QEvent::MouseButtonRelease, Qt::LeftButton, at);
+    Press(canvas, QEvent::MouseButtonPress, Qt::LeftButton, {at.x + 5, at.y + 5});
+    Press(canvas, QEvent::MouseButtonRelease, Qt::LeftButton, {at.x + 5, at.y + 5});
+    test::WhenDialogShows([](QWidget& fill) {
+        test::Control<QCheckBox>(fill, "FillBox")->setChecked(true);
+        QTest::mouseClick(test::Control<QPushButton>(fill, "OkButton"), Qt::LeftButton);
+    });
+    static_cast<TDoPages&>(designer).RunObjectCommand(ObjectMenuItem::Fill);
+}
 
 }  // namespace
 
@@ -250,6 +277,45 @@ private slots:
         QCOMPARE(list->count(), 4);
         QCOMPARE(list->currentRow(), 3);
         QCOMPARE(list->item(3)->text(), QString("Renamed (2) (Letter)"));
+    }
+
+    // The whole road: a page designed with the mouse, saved, chosen for a print and rendered
+    // puts each object where the designer showed it.
+    void ADesignedPagePrintsWhereItWasPlaced() {
+        test::FormFixture f;
+        f.context.state.settings.zoom = 3;  // Large: 96 units an inch
+        TListPages manager(Inputs(f, ListPagesMode::Manage));
+        manager.show();
+        test::WhenDialogShows([](QWidget& designer) {
+            test::Control<QLineEdit>(designer, "NameEdit")->setText("Worksheet");
+            emit test::Control<QLineEdit>(designer, "NameEdit")->textEdited("Worksheet");
+            PlaceFilled(designer, "RectangleButton", {96, 144});   // 1 in, 1.5 in; 2 x 2 in
+            PlaceFilled(designer, "CircleButton", {480, 672});     // 5 in, 7 in
+            QTest::mouseClick(test::Control<QPushButton>(designer, "SaveButton"), Qt::LeftButton);
+        });
+        QTest::mouseClick(test::Control<QPushButton>(manager, "NewButton"), Qt::LeftButton);
+        QCOMPARE(test::Control<QListWidget>(manager, "PageList")->currentItem()->text(), QString("Worksheet (Letter)  <<DEFAULT>>"));
+        manager.close();
+
+        TListPages chooser(Inputs(f, ListPagesMode::Print));
+        chooser.show();
+        QTest::mouseClick(test::Control<QPushButton>(chooser, "SelectButton"), Qt::LeftButton);
+        QVERIFY(chooser.Chosen() != nullptr);
+        auto layout = std::make_unique<PageLayoutRecord>(*chooser.Chosen());
+        auto puzzle = std::make_unique<PuzzleRecord>();
+        RecordingSurface surface;
+        (void)RenderPage(surface, *puzzle, *layout, PrintOptions{}, PrintHeadings{"Across", "Down"});
+
+        std::vector<std::vector<double>> filled;
+        for (const SurfaceCall& call : surface.Calls())
+            if (call.op == "FillRect" || call.op == "FillEllipse") filled.push_back(call.args);
+        QCOMPARE(filled.size(), std::size_t(2));
+        const std::vector<double> rectangle{1.0, 1.5, 3.0, 3.5};
+        const std::vector<double> circle{5.0, 7.0, 7.0, 9.0};
+        for (int i = 0; i < 4; ++i) {
+            QVERIFY(std::abs(filled[0][i] - rectangle[i]) < 1e-9);
+            QVERIFY(std::abs(filled[1][i] - circle[i]) < 1e-9);
+        }
     }
 };
 
