@@ -8,6 +8,10 @@ namespace {
 constexpr const char* kLayoutFilter = "Page Layouts (*.PAG)|*.PAG";
 }
 
+Message DeleteLayoutQuestion(const std::string& entryText) {
+    return WarningMessage("Are you sure you want to delete \"" + entryText + "\"?", kCaptionDeleteQ);
+}
+
 FileDialogRequest ExportLayoutDialog(const Settings& settings) {
     return {"Export Page Layouts", kLayoutFilter, "PAG", settings.lastExportLayoutFile, true, true};
 }

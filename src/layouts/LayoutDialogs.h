@@ -10,6 +10,9 @@
 
 namespace qf {
 
+// The question before a layout is deleted: Are you sure you want to delete "ENTRY"? ("Delete?").
+Message DeleteLayoutQuestion(const std::string& entryText);
+
 FileDialogRequest ExportLayoutDialog(const Settings& settings);
 FileDialogRequest ImportLayoutDialog(const Settings& settings);
 

@@ -5,6 +5,7 @@
 #include <cmath>
 #include <memory>
 
+#include "base/ByteCodec.h"
 #include "base/FileUtil.h"
 #include "base/TextHelpers.h"
 #include "layouts/LayoutLibrary.h"
@@ -167,6 +168,22 @@ std::optional<double> ReadDecimal(std::string_view text) {
     const auto [end, error] = std::from_chars(t.data(), t.data() + t.size(), value);
     if (error != std::errc() || end != t.data() + t.size() || !std::isfinite(value)) return std::nullopt;
     return value;
+}
+
+PageDesignSnapshot TakeSnapshot(const PageDesign& design) {
+    return {std::make_unique<PageLayoutRecord>(design.layout), design.nameText, design.paperText, design.zoom};
+}
+
+bool PageDesignChanged(const PageDesign& design, const PageDesignSnapshot& snapshot) {
+    if (!snapshot.layout) return true;
+    if (design.nameText != snapshot.nameText || design.paperText != snapshot.paperText) return true;
+    auto then = std::make_unique<PageLayoutRecord>(*snapshot.layout);
+    if (snapshot.zoom != design.zoom) {
+        ScaleObjects(*then, ZoomFactor(snapshot.zoom, design.zoom));
+        then->pixelWidth = design.layout.pixelWidth;  // the page's picture follows the zoom
+        then->pixelHeight = design.layout.pixelHeight;
+    }
+    return EncodeRecord(*then) != EncodeRecord(design.layout);
 }
 
 Outcome SavePageDesign(PageDesign& design, const std::string& libraryPath) {

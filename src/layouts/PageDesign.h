@@ -6,6 +6,7 @@
 // object pop-up menu and its small dialogs are in PageObjectDialogs.h.
 #include <array>
 #include <cstdint>
+#include <memory>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -185,6 +186,22 @@ struct PageChange {
 };
 
 PageChange ApplyPageAction(PageDesign& design, const PageAction& action);
+
+// The exit question when the design holds changes that were not saved (caption "Warning",
+// Yes/No/Cancel).
+inline constexpr const char* kPageLayoutModified = "Page layout has been modified.  Save changes?";
+
+// The design as opened, to tell whether leaving would lose changes.
+struct PageDesignSnapshot {
+    std::unique_ptr<PageLayoutRecord> layout;
+    std::string nameText;
+    std::string paperText;
+    PageZoom zoom = PageZoom::Medium;
+};
+PageDesignSnapshot TakeSnapshot(const PageDesign& design);
+// Whether the name, the paper, the page or any object differs from the snapshot. Rectangles are
+// compared at the zoom shown now, so changing the zoom alone changes nothing.
+bool PageDesignChanged(const PageDesign& design, const PageDesignSnapshot& snapshot);
 
 // Save: the height box, then the width box, by the custom size rules; the name box trimmed and
 // the paper name, each cut to 20; the current zoom code; appended in New and Copy, written at

@@ -7,6 +7,7 @@
 #include <string>
 #include <string_view>
 
+#include "base/Choosers.h"
 #include "base/Outcome.h"
 #include "base/Prompter.h"
 #include "layouts/PageDesign.h"
@@ -113,6 +114,10 @@ Outcome ApplyAlignment(PageDesign& design, int slot, int alignment);
 // "Text &Font" (the name cut to 30) and "&Clue Number Font" with its orientation.
 Outcome ApplyTextFont(PageDesign& design, int slot, const StoredFont& font);
 Outcome ApplyNumberFont(PageDesign& design, int slot, const StoredFont& font, bool horizontal);
+
+// The font dialog's view of a stored font and back (the name cut to 30, the size to a short).
+FontChoice ChoiceOfFont(const StoredFont& font);
+StoredFont FontOfChoice(const FontChoice& choice);
 
 // "Load B&itmap": a file whose extension is not BMP is refused with "The file selected is not a
 // valid bitmap file."; so is a path too long for the 255 characters the object keeps.

@@ -43,3 +43,15 @@ TEST(LayoutDialogs, ExportAndImportKeepTheLastFileNames) {
 
 }  // namespace
 }  // namespace qf
+
+namespace qf {
+namespace {
+
+TEST(LayoutDialogs, TheDeleteQuestionQuotesTheEntry) {
+    const Message question = DeleteLayoutQuestion("Letter Classic (Letter)  <<DEFAULT>>");
+    EXPECT_EQ(question.text, "Are you sure you want to delete \"Letter Classic (Letter)  <<DEFAULT>>\"?");
+    EXPECT_EQ(question.caption, "Delete?");
+}
+
+}  // namespace
+}  // namespace qf

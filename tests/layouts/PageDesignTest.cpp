@@ -502,3 +502,57 @@ TEST(PageDesignSave, SaveChecksCutsAndWritesWhereTheModeSays) {
 
 }  // namespace
 }  // namespace qf
+
+namespace qf {
+namespace {
+
+TEST(PageDesignChanges, OnlyWhatSaveWouldWriteCountsAsAChange) {
+    auto d = OpenWith({{ObjectKind::Title, {48, 48, 192, 66}}, {ObjectKind::Text, {10, 10, 58, 58}}});
+    const PageDesignSnapshot opened = TakeSnapshot(*d);
+    EXPECT_FALSE(PageDesignChanged(*d, opened));
+
+    d->nameText = "Other";
+    EXPECT_TRUE(PageDesignChanged(*d, opened));
+    d->nameText = opened.nameText;
+    Act(*d, pages::ChooseOrientation{false});
+    EXPECT_TRUE(PageDesignChanged(*d, opened));
+    Act(*d, pages::ChooseOrientation{true});
+    EXPECT_FALSE(PageDesignChanged(*d, opened));
+    ASSERT_TRUE(ApplyAlignment(*d, 2, kAlignRight).IsDone());
+    EXPECT_TRUE(PageDesignChanged(*d, opened));
+    ASSERT_TRUE(ApplyAlignment(*d, 2, kAlignLeft).IsDone());
+    EXPECT_FALSE(PageDesignChanged(*d, opened));
+    Act(*d, pages::SendToBack{2});
+    EXPECT_TRUE(PageDesignChanged(*d, opened));
+    Act(*d, pages::SendToBack{2});
+    EXPECT_FALSE(PageDesignChanged(*d, opened));
+
+    // The zoom alone rescales what is shown, not what the layout says; coming back, though, the
+    // truncated products are what Save would write (10 x 1.334 x 0.75 is 9).
+    Act(*d, pages::ChooseZoom{PageZoom::Large});
+    EXPECT_FALSE(PageDesignChanged(*d, opened));
+    Act(*d, pages::ChooseZoom{PageZoom::Medium});
+    EXPECT_EQ(d->Object(2).rect[0], 9);
+    EXPECT_TRUE(PageDesignChanged(*d, opened));
+}
+
+TEST(PageDesignDialogs, FontsGoToTheDialogAndBackCut) {
+    StoredFont font;
+    font.name = "Liberation Serif";
+    font.size = 14;
+    font.color = Rgb(1, 2, 3);
+    font.italic = 1;
+    font.strikeOut = 1;
+    const FontChoice choice = ChoiceOfFont(font);
+    EXPECT_EQ(choice, (FontChoice{"Liberation Serif", 14, Rgb(1, 2, 3), false, true, false, true}));
+    EXPECT_EQ(ChoiceOfFont(FontOfChoice(choice)), choice);
+
+    const StoredFont cut = FontOfChoice({std::string(40, 'F'), 70000, 0, true, false, true, false});
+    EXPECT_EQ(cut.name.Str(), std::string(30, 'F'));
+    EXPECT_EQ(cut.size, 32767);
+    EXPECT_EQ(cut.bold, 1);
+    EXPECT_EQ(cut.underline, 1);
+}
+
+}  // namespace
+}  // namespace qf

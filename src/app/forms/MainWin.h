@@ -4,6 +4,7 @@
 // buttons, owns the working puzzle and keeps the window's design geometry.
 #include <QMainWindow>
 #include <array>
+#include <functional>
 #include <map>
 #include <memory>
 #include <string>
@@ -24,6 +25,7 @@ namespace qf {
 class PagePrinter;
 class TClientArea;
 struct WordListInputs;
+enum class ListPagesMode;
 
 class TMainWin : public QMainWindow {
     Q_OBJECT
@@ -42,6 +44,9 @@ public:
     const DesignGeometry& Design() const { return design_; }
     const std::vector<QWidget*>& Components() const { return components_; }
     QAction* Action(const char* name) const;
+    // The page layout chooser in its mode for the word list editor or the print options: true
+    // when a layout was chosen into the argument (MainWinLayouts.cpp).
+    std::function<bool(PageLayoutRecord&)> LayoutChooser(ListPagesMode mode);
 
     // A file named on the command line: opened (a collection) or offered for import (a shape,
     // a page layout) once the window is first shown, before the tip of the day.
@@ -88,6 +93,9 @@ private:
 
     // The shape manager (MainWinShapes.cpp).
     void DoPuzzleShape();
+
+    // The page layouts (MainWinLayouts.cpp).
+    void PageLayoutClick();
 
     // Help menu (MainWinHelp.cpp).
     void UserManualClick();

@@ -137,7 +137,7 @@ void TMainWin::BuildMenus() {
 
     QMenu* edit = menuBar()->addMenu("&Edit");
     edit->setObjectName("EditMenu");
-    AddCommand(edit, "MenuPageLayout", "&Page Layout", "Ctrl+L", nullptr);
+    AddCommand(edit, "MenuPageLayout", "&Page Layout", "Ctrl+L", &TMainWin::PageLayoutClick);
     AddCommand(edit, "MenuPuzzShape", "Puzzle &Shape", "Ctrl+H", &TMainWin::DoPuzzleShape);
     AddCommand(edit, "MenuPuzzleWords", "Puzzle &Words", "Ctrl+F", nullptr);
 

@@ -8,6 +8,7 @@
 #include "collections/PuzzleStart.h"
 #include "editor/SpellLanguages.h"
 #include "editor/forms/WordList.h"
+#include "layouts/forms/ListPages.h"
 
 namespace qf {
 
@@ -30,7 +31,7 @@ WordListInputs TMainWin::EditorInputs(const char* caption) {
                           state.ShapesLibrary(),
                           anySpelling && state.settings.dictionary != kNoSpellLanguage,
                           anyThesaurus && state.settings.thesaurus != 0,
-                          {}};
+                          LayoutChooser(ListPagesMode::Editor)};
     return inputs;
 }
 

@@ -19,6 +19,7 @@
 #include "editor/forms/WordGridDelegate.h"
 #include "shapes/ShapeList.h"
 #include "shapes/forms/ShapePanel.h"
+#include "layouts/forms/PageBox.h"
 
 namespace qf {
 namespace {
@@ -138,6 +139,10 @@ void TWordList::BuildControls() {
     options->addStretch();
     auto* changeLayout = Button("ChangeLayout", "Change La&yout");
     options->addWidget(changeLayout);
+    pageBox_ = new TPageBox;
+    pageBox_->setObjectName("Img");
+    pageBox_->setFixedSize(60, 78);
+    options->addWidget(pageBox_);
 
     // The shape list: the editor changing a puzzle lists the puzzle's own shape too.
     const PuzzleRecord& working = in_.working;
@@ -318,7 +323,7 @@ void TWordList::ChangeLayoutClick() {
     DrawPageBox();
 }
 
-void TWordList::DrawPageBox() {}
+void TWordList::DrawPageBox() { pageBox_->SetLayout(in_.working.layout); }
 
 Outcome TWordList::Run(WordListInputs inputs, QWidget* parent) {
     TWordList editor(std::move(inputs), parent);

@@ -1,0 +1,42 @@
+#include "layouts/forms/PageBox.h"
+
+#include <QPainter>
+
+#include "output/LayoutThumbnail.h"
+
+namespace qf {
+
+TPageBox::TPageBox(QWidget* parent) : QFrame(parent) {
+    setObjectName("PageImage");
+    setFrameShape(QFrame::Box);
+    setMinimumSize(60, 78);
+}
+
+TPageBox::~TPageBox() = default;
+
+void TPageBox::SetLayout(const PageLayoutRecord& layout) {
+    layout_ = std::make_unique<PageLayoutRecord>(layout);
+    update();
+}
+
+void TPageBox::Clear() {
+    layout_.reset();
+    update();
+}
+
+QImage TPageBox::Picture() const {
+    const QRect inside = contentsRect();
+    QImage image(inside.size().expandedTo(QSize(1, 1)), QImage::Format_RGB32);
+    const QColor face = palette().color(QPalette::Window);
+    if (layout_) DrawLayoutThumbnail(image, *layout_, face);
+    else image.fill(face);
+    return image;
+}
+
+void TPageBox::paintEvent(QPaintEvent* event) {
+    QFrame::paintEvent(event);
+    QPainter painter(this);
+    painter.drawImage(contentsRect().topLeft(), Picture());
+}
+
+}  // namespace qf
