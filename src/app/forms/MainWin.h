@@ -21,6 +21,8 @@ namespace qf {
 
 class TClientArea;
 struct WordListInputs;
+struct WordToolInputs;
+enum class UserListMode;
 
 class TMainWin : public QMainWindow {
     Q_OBJECT
@@ -90,6 +92,12 @@ private:
     void ChoosePixelFormat(int value);
     void ShowLanguageChecks();
     void WordSeparatorsClick();
+
+    // Word commands (MainWinWords.cpp).
+    WordToolInputs WordTools() const;
+    void EditUserList(UserListMode mode);
+    void AddDictClick();
+    void ExcludeDictClick();
 
     void ShowLists();
     void CategoryClick(int row);

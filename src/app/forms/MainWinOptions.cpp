@@ -92,8 +92,8 @@ void TMainWin::BuildLanguageMenus(QMenu* options) {
         connect(a, &QAction::triggered, this, [this, v = kDictionaries[i].value] { ChooseDictionary(v); });
         actions_[kDictionaries[i].action] = a;
     }
-    AddCommand(options, "MenuAddDict", "&Add to Dictionary", "Ctrl+T", nullptr);
-    AddCommand(options, "MenuExcludeDict", "&Exclude From Dictionary", "Ctrl+U", nullptr);
+    AddCommand(options, "MenuAddDict", "&Add to Dictionary", "Ctrl+T", &TMainWin::AddDictClick);
+    AddCommand(options, "MenuExcludeDict", "&Exclude From Dictionary", "Ctrl+U", &TMainWin::ExcludeDictClick);
     QMenu* thesaurus = options->addMenu("&Thesaurus Type");
     static const char* const kThesCaptions[] = {"&American", "&British", "&Choose at Thesaurus Use Time"};
     for (std::size_t i = 0; i < std::size(kThesauri); ++i) {

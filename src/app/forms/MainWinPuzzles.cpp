@@ -31,6 +31,7 @@ WordListInputs TMainWin::EditorInputs(const char* caption) {
                           anySpelling && state.settings.dictionary != kNoSpellLanguage,
                           anyThesaurus && state.settings.thesaurus != 0,
                           {}};
+    inputs.tools = WordTools();
     return inputs;
 }
 
