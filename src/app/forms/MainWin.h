@@ -98,6 +98,7 @@ private:
     void EditUserList(UserListMode mode);
     void AddDictClick();
     void ExcludeDictClick();
+    void IntCharsClick();
 
     void ShowLists();
     void CategoryClick(int row);

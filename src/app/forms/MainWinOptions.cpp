@@ -60,7 +60,7 @@ void TMainWin::BuildOptionsMenu(QMenu* options) {
         actions_[name] = a;
     }
     options->addSeparator();
-    AddCommand(options, "MenuIntChars", "&International Characters", "Ctrl+Y", nullptr);
+    AddCommand(options, "MenuIntChars", "&International Characters", "Ctrl+Y", &TMainWin::IntCharsClick);
     // Ctrl+H belongs to Puzzle Shape (first in menu order); two actions with one shortcut
     // would make Qt fire neither.
     AddCommand(options, "MenuClueHeaders", "&Clue Headers", nullptr, nullptr);

@@ -2,6 +2,7 @@
 // character keys and the word entry into a puzzle's grid.
 #include "app/forms/MainWin.h"
 #include "base/forms/FormMessages.h"
+#include "editor/forms/DoIntChars.h"
 #include "editor/forms/MyEditBox.h"
 #include "editor/forms/WordList.h"
 
@@ -35,5 +36,7 @@ void TMainWin::EditUserList(UserListMode mode) {
 void TMainWin::AddDictClick() { EditUserList(UserListMode::Include); }
 
 void TMainWin::ExcludeDictClick() { EditUserList(UserListMode::Exclude); }
+
+void TMainWin::IntCharsClick() { (void)TDoIntChars::Run(context_.Look(), context_.state.settings.intKeys, this); }
 
 }  // namespace qf

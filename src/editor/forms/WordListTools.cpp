@@ -8,7 +8,9 @@
 #include "base/TextHelpers.h"
 #include "base/forms/FormMessages.h"
 #include "editor/SpellCheck.h"
+#include "base/forms/SendAltCode.h"
 #include "editor/forms/ChooseLanguage.h"
+#include "editor/forms/DoIntChars.h"
 #include "editor/forms/Import.h"
 #include "editor/forms/MyExport.h"
 #include "editor/forms/SpellSuggestions.h"
@@ -23,8 +25,18 @@ void TWordList::ConnectWordTools() {
     connect(button("ExportClue"), &QPushButton::clicked, this, &TWordList::ExportClueClick);
     connect(button("SpellClue"), &QPushButton::clicked, this, &TWordList::SpellClueClick);
     connect(button("Thes"), &QPushButton::clicked, this, &TWordList::ThesClick);
-    // Their windows are not part of the program yet.
-    for (const char* name : {"AddWordsButton", "IntCharButton"}) button(name)->setEnabled(false);
+    connect(button("IntCharButton"), &QPushButton::clicked, this, &TWordList::IntCharButtonClick);
+    // F1 to F12 act wherever the focus is inside the editor, also in a cell being edited.
+    for (int k = 0; k < kIntKeyCount; ++k) {
+        auto* key = new QAction(this);
+        key->setObjectName(QString("N%11").arg(k + 1));
+        key->setShortcut(QKeySequence(static_cast<int>(Qt::Key_F1) + k));
+        key->setShortcutContext(Qt::WidgetWithChildrenShortcut);
+        connect(key, &QAction::triggered, this, [this, k] { IntKeyClick(k); });
+        addAction(key);
+    }
+    // Its window is not part of the program yet.
+    button("AddWordsButton")->setEnabled(false);
 }
 
 void TWordList::ImportClueClick() {
@@ -85,8 +97,8 @@ void TWordList::DoThesCheck(int language, int row) {
 
 void TWordList::AddWordsButtonClick() {}
 
-void TWordList::IntCharButtonClick() {}
+void TWordList::IntCharButtonClick() { (void)TDoIntChars::Run(Look(), in_.settings.intKeys, this); }
 
-void TWordList::IntKeyClick(int) {}
+void TWordList::IntKeyClick(int key) { (void)SendAltCode(in_.settings.intKeys[static_cast<std::size_t>(key)]); }
 
 }  // namespace qf
