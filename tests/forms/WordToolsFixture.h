@@ -39,6 +39,9 @@ struct EditorOnDisk {
             if (!WriteLexiconFiles(f.dir.Path(), LexiconSetup{})) qFatal("lexicons not written");
             tools.spelling.fill(true);
             tools.thesaurus.fill(true);
+            // Start-up found no lexicons in the fresh folder and turned the languages off.
+            f.context.state.settings.dictionary = 1;
+            f.context.state.settings.thesaurus = 1;
         }
         inputs = std::make_unique<WordListInputs>(WordListInputs{
             f.context.Look(), isNew, isNew ? kCaptionCreateNew : kCaptionModify, 0, *working,
