@@ -99,6 +99,7 @@ private:
     void AddDictClick();
     void ExcludeDictClick();
     void IntCharsClick();
+    void PuzzleWordsClick();
 
     void ShowLists();
     void CategoryClick(int row);

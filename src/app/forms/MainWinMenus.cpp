@@ -138,7 +138,7 @@ void TMainWin::BuildMenus() {
     edit->setObjectName("EditMenu");
     AddCommand(edit, "MenuPageLayout", "&Page Layout", "Ctrl+L", nullptr);
     AddCommand(edit, "MenuPuzzShape", "Puzzle &Shape", "Ctrl+H", nullptr);
-    AddCommand(edit, "MenuPuzzleWords", "Puzzle &Words", "Ctrl+F", nullptr);
+    AddCommand(edit, "MenuPuzzleWords", "Puzzle &Words", "Ctrl+F", &TMainWin::PuzzleWordsClick);
 
     QMenu* options = menuBar()->addMenu("&Options");
     options->setObjectName("OptionsMenu");

@@ -3,6 +3,7 @@
 #include "app/forms/MainWin.h"
 #include "base/forms/FormMessages.h"
 #include "editor/forms/DoIntChars.h"
+#include "editor/forms/ManualAdd.h"
 #include "editor/forms/MyEditBox.h"
 #include "editor/forms/WordList.h"
 
@@ -38,5 +39,21 @@ void TMainWin::AddDictClick() { EditUserList(UserListMode::Include); }
 void TMainWin::ExcludeDictClick() { EditUserList(UserListMode::Exclude); }
 
 void TMainWin::IntCharsClick() { (void)TDoIntChars::Run(context_.Look(), context_.state.settings.intKeys, this); }
+
+}  // namespace qf
+
+namespace qf {
+
+// AddWords: letters typed into the selected puzzle's grid; the dialog saves the puzzle itself.
+void TMainWin::PuzzleWordsClick() {
+    RunCommand(*context_.prompter, [&] {
+        if (!ReadSelectedPuzzle()) return;
+        isNewPuzzle_ = false;
+        const PuzzleRecord copy = *working_;
+        (void)TManualAdd::Run({context_.Look(), 1, copy, *working_, editRecordIndex_, collection_,
+                               context_.state.settings, *context_.prompter, {}},
+                              this);
+    });
+}
 
 }  // namespace qf

@@ -12,6 +12,7 @@
 #include "editor/forms/ChooseLanguage.h"
 #include "editor/forms/DoIntChars.h"
 #include "editor/forms/Import.h"
+#include "editor/forms/ManualAdd.h"
 #include "editor/forms/MyExport.h"
 #include "editor/forms/SpellSuggestions.h"
 #include "editor/forms/ThesSuggestions.h"
@@ -35,8 +36,7 @@ void TWordList::ConnectWordTools() {
         connect(key, &QAction::triggered, this, [this, k] { IntKeyClick(k); });
         addAction(key);
     }
-    // Its window is not part of the program yet.
-    button("AddWordsButton")->setEnabled(false);
+    connect(button("AddWordsButton"), &QPushButton::clicked, this, &TWordList::AddWordsButtonClick);
 }
 
 void TWordList::ImportClueClick() {
@@ -95,7 +95,21 @@ void TWordList::DoThesCheck(int language, int row) {
     }
 }
 
-void TWordList::AddWordsButtonClick() {}
+// On the record as opened, without the changes typed since; a word added replaces the Word and
+// Clue cells of rows 1..WordCount with the stored ones.
+void TWordList::AddWordsButtonClick() {
+    const PuzzleRecord opened = in_.working;
+    ManualAddInputs inputs{Look(), 2, opened, in_.working, in_.editRecordIndex, in_.collection, in_.settings, in_.prompter, {}};
+    if (!TManualAdd::Run(std::move(inputs), this)) return;
+    EditorGrid grid = Grid();
+    for (int i = 1; i <= in_.working.UsedWords(); ++i) {
+        const auto r = static_cast<std::size_t>(i - 1);
+        grid.used[r] = true;
+        grid.words[r] = in_.working.Word(i).Str();
+        grid.clues[r] = in_.working.Clue(i).Str();
+    }
+    SetGrid(grid);
+}
 
 void TWordList::IntCharButtonClick() { (void)TDoIntChars::Run(Look(), in_.settings.intKeys, this); }
 
