@@ -260,7 +260,6 @@ void TManualAdd::OkButtonClick() {
     }
     RenumberWords(*edited_);
     in_.working = *edited_;
-    stored_ = true;
     RunCommand(in_.prompter, [&] {
         const Outcome written = WritePuzzle(in_.collection.Path(), in_.editRecordIndex, in_.working);
         if (!written.IsDone()) {
@@ -268,6 +267,7 @@ void TManualAdd::OkButtonClick() {
             return;
         }
         in_.collection.Written(in_.working.category.Str(), in_.working.title.Str());
+        stored_ = true;
     });
     accept();
 }

@@ -54,8 +54,8 @@ public:
     explicit TManualAdd(ManualAddInputs inputs, QWidget* parent = nullptr);
     ~TManualAdd() override;
 
-    // Shows the dialog; true when new words were stored in the working record (and, unless the
-    // collection could not be written, in the collection file).
+    // Shows the dialog; true when new words were written to the collection. The working record
+    // takes them even when the collection could not be written (that was reported).
     static bool Run(ManualAddInputs inputs, QWidget* parent = nullptr);
     bool Stored() const { return stored_; }
 

@@ -101,6 +101,8 @@ void TWordList::AddWordsButtonClick() {
     const PuzzleRecord opened = in_.working;
     ManualAddInputs inputs{Look(), 2, opened, in_.working, in_.editRecordIndex, in_.collection, in_.settings, in_.prompter, {}};
     if (!TManualAdd::Run(std::move(inputs), this)) return;
+    // What was just stored is the puzzle as saved: Exit asks only about changes made after it.
+    if (snapshot_) *snapshot_ = in_.working;
     EditorGrid grid = Grid();
     for (int i = 1; i <= in_.working.UsedWords(); ++i) {
         const auto r = static_cast<std::size_t>(i - 1);
