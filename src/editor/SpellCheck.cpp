@@ -1,6 +1,8 @@
 #include "editor/SpellCheck.h"
 
+#include <map>
 #include <optional>
+#include <set>
 
 #include "base/Directories.h"
 #include "base/TextHelpers.h"
@@ -19,12 +21,19 @@ public:
     SpellCheckRun(const SpellCheckOptions& options, SpellSuggestionsDialog& dialog, Prompter& prompter)
         : options_(options), dialog_(dialog), prompter_(prompter) {}
 
-    bool Open() { return session_.Open(options_.programDir, options_.language, options_.userLists); }
+    bool Open() {
+        if (!session_.Open(options_.programDir, options_.language, options_.userLists)) return false;
+        dialog_.suggest = [this](const std::string& word) { return session_.Suggest(word); };
+        return true;
+    }
+    ~SpellCheckRun() { dialog_.suggest = nullptr; }
 
     // The replacement when the user chose one.
     std::optional<std::string> CheckOneWord(const std::string& word) {
         if (session_.Accepts(word)) return std::nullopt;
         notFound_ = true;
+        if (ignoreAll_.count(word)) return std::nullopt;
+        if (auto known = replaceAll_.find(word); known != replaceAll_.end()) return known->second;
         const std::vector<std::string> suggestions = session_.Suggest(word);
         if (suggestions.empty()) {
             std::string head = word + " was not found in the dictionary.  ";
@@ -36,8 +45,15 @@ public:
         const SuggestionChoice choice = dialog_.ShowSuggestions(notice, word, suggestions);
         switch (choice.action) {
             case SuggestionAction::Replace:
+            case SuggestionAction::ReplaceAll: {
                 if (choice.replacement.empty()) return std::nullopt;
-                return choice.replacement.substr(0, kMaxReplacement);
+                std::string replacement = choice.replacement.substr(0, kMaxReplacement);
+                if (choice.action == SuggestionAction::ReplaceAll) replaceAll_[word] = replacement;
+                return replacement;
+            }
+            case SuggestionAction::IgnoreAll:
+                ignoreAll_.insert(word);
+                return std::nullopt;
             case SuggestionAction::Add:
                 if (!options_.userLists.Empty())
                     AddWordToIncludeList(JoinPath(options_.programDir, options_.userLists.include),
@@ -77,6 +93,8 @@ private:
     SpellSession session_;
     bool aborted_ = false;
     bool notFound_ = false;
+    std::set<std::string> ignoreAll_;
+    std::map<std::string, std::string> replaceAll_;
 };
 
 }  // namespace

@@ -4,6 +4,7 @@
 // SpellSuggestionsDialog, and messages go through the Prompter.
 #include <array>
 #include <cstdint>
+#include <functional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -30,12 +31,16 @@ inline constexpr const char* kCaptionSpellingSuggestions = "Spelling Suggestions
 // The Word and Clue cells of the editor's grid.
 using SpellCheckGrid = EditorGrid;
 
-enum class SuggestionAction { Replace, Ignore, Add, Abort };
+// ReplaceAll and IgnoreAll also answer every later occurrence of the same word in the run.
+enum class SuggestionAction { Replace, ReplaceAll, Ignore, IgnoreAll, Add, Abort };
 
 struct SuggestionChoice {
     SuggestionAction action = SuggestionAction::Ignore;
-    std::string replacement;  // the selected suggestion, for Replace
+    std::string replacement;  // the selected suggestion (or the word as edited), for Replace
 };
+
+// The engine's suggestions for a word, in its order.
+using Suggester = std::function<std::vector<std::string>(const std::string&)>;
 
 // What TSpellSuggestions does for one rejected word that has suggestions (the first one
 // selected). "&Add" only reports Add: the check stores the word in the include list.
@@ -44,6 +49,8 @@ public:
     virtual ~SpellSuggestionsDialog() = default;
     virtual SuggestionChoice ShowSuggestions(const std::string& notice, const std::string& word,
                                              const std::vector<std::string>& suggestions) = 0;
+    // Set by the check for the dialog's "&Suggest": suggestions for the word as edited.
+    Suggester suggest;
 };
 
 // The dialog's notice for a language name.

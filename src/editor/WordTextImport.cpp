@@ -64,7 +64,11 @@ std::vector<std::string> ImportLines(std::string_view text) {
 Outcome ReadImportFile(const std::string& path, std::vector<std::string>& lines) {
     const auto bytes = ReadWholeFile(path);
     if (!bytes) return Outcome::Refused(ErrorMessage(kUnableToOpenImportFile));
-    lines = ImportLines(FileTextToAnsi(std::string_view(reinterpret_cast<const char*>(bytes->data()), bytes->size())));
+    std::string_view contents(reinterpret_cast<const char*>(bytes->data()), bytes->size());
+    if (contents.substr(0, 3) == "\xEF\xBB\xBF") contents.remove_prefix(3);
+    bool lossy = false;
+    lines = ImportLines(IsValidUtf8(contents) ? Utf8ToAnsi(contents, &lossy) : std::string(contents));
+    if (lossy) return Outcome::Confirmed(WarningMessage(kImportCharactersReplaced));
     return Outcome::Done();
 }
 

@@ -18,13 +18,16 @@ inline constexpr std::size_t kImportLineLimit = 255;  // characters read of each
 inline constexpr const char* kUnableToOpenImportFile = "Unable to open import file.";
 inline constexpr const char* kNoSeparatorSpecified = "No word/clue seperator character specified.";
 inline constexpr const char* kFocusSepChar = "SepChar";
+inline constexpr const char* kImportCharactersReplaced =
+    "Some characters of the import file cannot be held in a puzzle's text.  They are shown as \"?\".";
 
 // The entries of a file's text (Windows-1252): each line's first 255 characters, trimmed;
 // empty lines are passed over. Lines end at LF, a CR before it is dropped.
 std::vector<std::string> ImportLines(std::string_view text);
 
 // Reads the file (UTF-8, or Windows-1252 as it is) into `lines`; refused with "Unable to open
-// import file." when it cannot be read.
+// import file." when it cannot be read. Done with a warning when UTF-8 characters outside
+// Windows-1252 had to be replaced, so nothing is lost without a word.
 Outcome ReadImportFile(const std::string& path, std::vector<std::string>& lines);
 
 // "Too many words selected.  Last 3 words will not be used.  Continue?" ("word" for one).

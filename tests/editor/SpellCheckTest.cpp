@@ -1,3 +1,4 @@
+#include <algorithm>
 #include <deque>
 #include <string>
 #include <vector>
@@ -132,6 +133,50 @@ TEST_F(SpellCheckTest, AbortDuringWordsSkipsTheClues) {
     EXPECT_EQ(dialog.shownWords, (std::vector<std::string>{"sparow", "brid"}));
     EXPECT_EQ(grid.clues[0], "sparrow brid");
     EXPECT_EQ(grid.clues[1], "brid");
+}
+
+// "All" answers hold for the rest of the run: later occurrences are not asked about again,
+// in words and in clues alike; a different misspelling still is.
+TEST_F(SpellCheckTest, ReplaceAllAndIgnoreAllAnswerLaterOccurrences) {
+    grid.words[0] = "brid";
+    grid.words[1] = "sparow";
+    grid.clues[0] = "A brid, a sparow";
+    grid.clues[1] = "Tweetre brid";
+    dialog.answers = {{SuggestionAction::ReplaceAll, "bird"}, {SuggestionAction::IgnoreAll, ""},
+                      {SuggestionAction::Ignore, ""}};
+    const auto outcome = Check();
+    EXPECT_EQ(dialog.shownWords, (std::vector<std::string>{"brid", "sparow", "Tweetre"}));
+    EXPECT_EQ(grid.words[0], "bird");
+    EXPECT_EQ(grid.words[1], "sparow");
+    EXPECT_EQ(grid.clues[0], "A bird ,  a sparow");
+    EXPECT_EQ(grid.clues[1], "Tweetre bird");
+    EXPECT_EQ(outcome.message.text, "Spell checking complete.");
+
+    // A new check starts without the answers of the last one.
+    grid = {};
+    grid.clues[0] = "brid";
+    dialog.shownWords.clear();
+    (void)Check();
+    EXPECT_EQ(dialog.shownWords, (std::vector<std::string>{"brid"}));
+}
+
+// The dialog's "&Suggest" asks the running session about the word as edited.
+TEST_F(SpellCheckTest, TheDialogCanAskForSuggestionsDuringTheCheck) {
+    class Asking : public SpellSuggestionsDialog {
+    public:
+        std::vector<std::string> asked;
+        SuggestionChoice ShowSuggestions(const std::string&, const std::string&,
+                                         const std::vector<std::string>&) override {
+            EXPECT_TRUE(static_cast<bool>(suggest));
+            if (suggest) asked = suggest("sparow");
+            return {SuggestionAction::Ignore, ""};
+        }
+    } asking;
+    grid.clues[0] = "brid";
+    const SpellCheckOptions options{dir.Path(), 1, UserListNamesFor(1), true};
+    (void)DoSpellCheck(grid, options, asking, prompter);
+    EXPECT_NE(std::find(asking.asked.begin(), asking.asked.end(), "sparrow"), asking.asked.end());
+    EXPECT_FALSE(static_cast<bool>(asking.suggest)) << "the session is gone after the check";
 }
 
 TEST_F(SpellCheckTest, AddStoresTheWordInTheIncludeList) {

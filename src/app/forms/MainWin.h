@@ -26,6 +26,8 @@ class PagePrinter;
 class TClientArea;
 struct WordListInputs;
 enum class ListPagesMode;
+struct WordToolInputs;
+enum class UserListMode;
 
 class TMainWin : public QMainWindow {
     Q_OBJECT
@@ -116,6 +118,14 @@ private:
     void ChoosePixelFormat(int value);
     void ShowLanguageChecks();
     void WordSeparatorsClick();
+
+    // Word commands (MainWinWords.cpp).
+    WordToolInputs WordTools() const;
+    void EditUserList(UserListMode mode);
+    void AddDictClick();
+    void ExcludeDictClick();
+    void IntCharsClick();
+    void PuzzleWordsClick();
 
     void ShowLists();
     void CategoryClick(int row);

@@ -139,7 +139,7 @@ void TMainWin::BuildMenus() {
     edit->setObjectName("EditMenu");
     AddCommand(edit, "MenuPageLayout", "&Page Layout", "Ctrl+L", &TMainWin::PageLayoutClick);
     AddCommand(edit, "MenuPuzzShape", "Puzzle &Shape", "Ctrl+H", &TMainWin::DoPuzzleShape);
-    AddCommand(edit, "MenuPuzzleWords", "Puzzle &Words", "Ctrl+F", nullptr);
+    AddCommand(edit, "MenuPuzzleWords", "Puzzle &Words", "Ctrl+F", &TMainWin::PuzzleWordsClick);
 
     QMenu* options = menuBar()->addMenu("&Options");
     options->setObjectName("OptionsMenu");

@@ -60,7 +60,7 @@ void TMainWin::BuildOptionsMenu(QMenu* options) {
         actions_[name] = a;
     }
     options->addSeparator();
-    AddCommand(options, "MenuIntChars", "&International Characters", "Ctrl+Y", nullptr);
+    AddCommand(options, "MenuIntChars", "&International Characters", "Ctrl+Y", &TMainWin::IntCharsClick);
     // Ctrl+H belongs to Puzzle Shape (first in menu order); two actions with one shortcut
     // would make Qt fire neither.
     AddCommand(options, "MenuClueHeaders", "&Clue Headers", nullptr, &TMainWin::ClueHeadersClick);
@@ -92,8 +92,8 @@ void TMainWin::BuildLanguageMenus(QMenu* options) {
         connect(a, &QAction::triggered, this, [this, v = kDictionaries[i].value] { ChooseDictionary(v); });
         actions_[kDictionaries[i].action] = a;
     }
-    AddCommand(options, "MenuAddDict", "&Add to Dictionary", "Ctrl+T", nullptr);
-    AddCommand(options, "MenuExcludeDict", "&Exclude From Dictionary", "Ctrl+U", nullptr);
+    AddCommand(options, "MenuAddDict", "&Add to Dictionary", "Ctrl+T", &TMainWin::AddDictClick);
+    AddCommand(options, "MenuExcludeDict", "&Exclude From Dictionary", "Ctrl+U", &TMainWin::ExcludeDictClick);
     QMenu* thesaurus = options->addMenu("&Thesaurus Type");
     static const char* const kThesCaptions[] = {"&American", "&British", "&Choose at Thesaurus Use Time"};
     for (std::size_t i = 0; i < std::size(kThesauri); ++i) {

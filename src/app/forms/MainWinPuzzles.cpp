@@ -32,6 +32,7 @@ WordListInputs TMainWin::EditorInputs(const char* caption) {
                           anySpelling && state.settings.dictionary != kNoSpellLanguage,
                           anyThesaurus && state.settings.thesaurus != 0,
                           LayoutChooser(ListPagesMode::Editor)};
+    inputs.tools = WordTools();
     return inputs;
 }
 

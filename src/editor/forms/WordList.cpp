@@ -164,9 +164,7 @@ void TWordList::BuildControls() {
     connect(findChild<QPushButton*>("DeleteClue"), &QPushButton::clicked, this, &TWordList::DeleteClueClick);
     connect(findChild<QPushButton*>("DeleteAllClue"), &QPushButton::clicked, this, &TWordList::DeleteAllClueClick);
     connect(changeLayout, &QPushButton::clicked, this, &TWordList::ChangeLayoutClick);
-    // Their windows are not part of the program yet.
-    for (const char* name : {"ImportClue", "ExportClue", "SpellClue", "Thes", "AddWordsButton", "IntCharButton"})
-        findChild<QPushButton*>(name)->setEnabled(false);
+    ConnectWordTools();
     changeLayout->setEnabled(static_cast<bool>(in_.chooseLayout));
     SetDesignSize(QSize(720, 560));
 }

@@ -13,6 +13,7 @@
 #include "base/forms/ProgramDialog.h"
 #include "collections/forms/CollectionModel.h"
 #include "editor/WordListRules.h"
+#include "editor/forms/WordListTools.h"
 #include "model/GenerationRun.h"
 #include "shapes/ShapeRecord.h"
 
@@ -45,6 +46,7 @@ struct WordListInputs {
     // The layout chooser in its mode for the editor: true when a layout was chosen into the
     // argument. Without it "Change La&yout" stays disabled.
     std::function<bool(PageLayoutRecord&)> chooseLayout;
+    WordToolInputs tools = {};           // lexicons, thesauri and user lists for the word tools
 };
 
 class TWordList : public ProgramDialog {
@@ -86,6 +88,17 @@ private:
     // opened (the message was shown).
     bool SaveIt();
     void Written();
+    // The word tools (WordListTools.cpp).
+    void ConnectWordTools();
+    void ImportClueClick();
+    void ExportClueClick();
+    void SpellClueClick();
+    void DoSpellCheck(int language);
+    void ThesClick();
+    void DoThesCheck(int language, int row);
+    void AddWordsButtonClick();
+    void IntCharButtonClick();
+    void IntKeyClick(int key);
 
     WordListInputs in_;
     std::unique_ptr<PuzzleRecord> snapshot_;

@@ -1,0 +1,63 @@
+#pragma once
+// Words added by hand into a puzzle whose grid is built: which cells may take a letter, the new
+// words the typed letters form, and the word slots brought back into numbered order. The window
+// (TManualAdd) draws the grid and asks for the clues; everything it decides is here.
+#include <array>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "model/PuzzleRecord.h"
+
+namespace qf {
+
+inline constexpr const char* kLetterMustBeAToZ = "Puzzle letter must be between A and Z.";
+inline constexpr const char* kNoChangesDetected = "No changes to the puzzle were detected.";
+inline constexpr const char* kTooManyWordsToAdd =
+    "The puzzle already holds 200 words.  No further words can be added.";
+
+// "Case Sensitivity": how an added word is stored.
+enum class WordCase { Upper = 1, Lower = 2, FirstCapital = 3 };
+
+// What the dialog keeps of the grid as it was opened: cell k at [k - 1].
+struct ManualAddGrid {
+    std::array<std::uint8_t, kGridCells> start{};
+    std::array<bool, kGridCells> isProtected{};  // the cells just before and after each word
+    int width = 0;
+    int height = 0;
+
+    static ManualAddGrid Of(const PuzzleRecord& record);
+    // A blank cell of the starting grid that is not protected.
+    bool Editable(int cell) const;
+    bool Protected(int cell) const;
+};
+
+// The side of a cell in pixels for a picture of the given size.
+int ManualCellSize(int pictureWidth, int pictureHeight, int width, int height);
+// The cell under a point of the picture, 0 for none.
+int CellAtPoint(int x, int y, int cellSize, int width, int height);
+
+// A typed character for a cell: the upper-cased letter, or 0 when it is not A..Z.
+char AcceptedLetter(std::string_view typed);
+
+struct NewWord {
+    int startCell = 0;
+    bool across = true;
+    std::string letters;
+};
+
+// The starts of words in the edited record's grid that no word slot has yet, in scan order
+// (rows top to bottom, across before down at the same cell), with their letters.
+std::vector<NewWord> FindNewWords(const PuzzleRecord& edited);
+
+// The letters in the chosen case ("OAK": OAK, oak, Oak).
+std::string CasedWord(std::string_view letters, WordCase wordCase);
+
+// Puts a new word in slot WordCount + 1; false when all 200 slots are taken.
+bool AddNewWord(PuzzleRecord& record, const NewWord& word, std::string_view clue, WordCase wordCase);
+
+// Sorts the slots by start cell, numbers them, puts the across words before the down words,
+// recounts both and orders each group by number.
+void RenumberWords(PuzzleRecord& record);
+
+}  // namespace qf

@@ -1,0 +1,147 @@
+#include "editor/forms/Import.h"
+
+#include <QGridLayout>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QShowEvent>
+#include <QVBoxLayout>
+
+#include "base/forms/FormMessages.h"
+#include "base/forms/QtText.h"
+#include "editor/WordTextExport.h"
+#include "editor/forms/WordToolControls.h"
+
+namespace qf {
+
+TImport::TImport(const FormLook& look, const EditorGrid& grid, Settings& settings, Prompter& prompter,
+                 FileChooser& chooser, QWidget* parent)
+    : ProgramDialog(look, parent), grid_(grid), settings_(settings), prompter_(prompter), chooser_(chooser) {
+    setObjectName("Import");
+    setWindowTitle("Import");
+    list_ = ToggleList("ListBox1");
+    kinds_[0] = ToolRadio("AsWords", "As &Words");
+    kinds_[1] = ToolRadio("AsClues", "As &Clues");
+    kinds_[2] = ToolRadio("AsWordsAndClues", "&As Words and Clues");
+    sepChar_ = SeparatorEdit(settings.sepChar);
+    sepLabel_ = new QLabel("Separator Char");
+    sepLabel_->setBuddy(sepChar_);
+
+    auto* open = ToolButton("OpenFile", "&Open File");
+    auto* all = ToolButton("SelectAll", "Select &All");
+    auto* clear = ToolButton("Clear", "C&lear");
+    auto* ok = ToolButton("OkButton", "&Ok");
+    auto* cancel = ToolButton("CancelButton", "&Cancel");
+    auto* help = ToolButton("HelpButton", "&Help");
+
+    auto* side = new QVBoxLayout;
+    side->addWidget(open);
+    side->addWidget(all);
+    side->addWidget(clear);
+    side->addSpacing(8);
+    for (QRadioButton* kind : kinds_) side->addWidget(kind);
+    auto* sepRow = new QHBoxLayout;
+    sepRow->addWidget(sepLabel_);
+    sepRow->addWidget(sepChar_);
+    sepRow->addStretch();
+    side->addLayout(sepRow);
+    side->addStretch();
+    side->addWidget(ok);
+    side->addWidget(cancel);
+    side->addWidget(help);
+    auto* layout = new QHBoxLayout(this);
+    layout->addWidget(list_, 1);
+    layout->addLayout(side);
+
+    connect(open, &QPushButton::clicked, this, &TImport::OpenFileClick);
+    connect(all, &QPushButton::clicked, this, [this] { SelectAllItems(*list_, true); });
+    connect(clear, &QPushButton::clicked, this, [this] { SelectAllItems(*list_, false); });
+    for (int k = 0; k < 3; ++k)
+        connect(kinds_[k], &QRadioButton::clicked, this, [this, k] { KindClick(static_cast<WordTextKind>(k + 1)); });
+    connect(sepChar_, &QLineEdit::textChanged, this, &TImport::SepCharChange);
+    connect(ok, &QPushButton::clicked, this, &TImport::OkClick);
+    connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
+    connect(help, &QPushButton::clicked, this, &QDialog::reject);
+    SetDesignSize(QSize(520, 340));
+}
+
+void TImport::showEvent(QShowEvent* event) {
+    ProgramDialog::showEvent(event);
+    if (event->spontaneous()) return;
+    const int option = settings_.importOption;
+    if (option >= 1 && option <= 3) kinds_[option - 1]->setChecked(true);
+    ShowSeparator(*sepLabel_, *sepChar_, option == 3);
+    for (const char* name : {"SelectAll", "Clear", "OkButton"})
+        findChild<QPushButton*>(name)->setEnabled(list_->count() > 0);
+}
+
+WordTextKind TImport::Kind() const {
+    for (int k = 1; k < 3; ++k)
+        if (kinds_[k]->isChecked()) return static_cast<WordTextKind>(k + 1);
+    return WordTextKind::Words;
+}
+
+void TImport::KindClick(WordTextKind kind) {
+    settings_.importOption = static_cast<int>(kind);
+    ShowSeparator(*sepLabel_, *sepChar_, kind == WordTextKind::WordsAndClues);
+}
+
+void TImport::SepCharChange(const QString& text) {
+    const std::string typed = ToAnsi(text);
+    if (!typed.empty()) settings_.sepChar = typed.front();
+}
+
+void TImport::OpenFileClick() {
+    FileDialogRequest request;
+    request.title = "Import Word/Clue List";
+    request.filter = "text (*.txt)|*.txt|all files (*.*)|*.*";
+    request.defaultExtension = "txt";
+    request.initialPath = settings_.lastImportWordFile;
+    const std::string path = chooser_.Choose(request);
+    if (path.empty()) return;
+    settings_.lastImportWordFile = path;
+    std::vector<std::string> lines;
+    const Outcome read = ReadImportFile(path, lines);
+    if (read.IsRefused()) {
+        ShowOutcome(*this, prompter_, read);
+        return;
+    }
+    SortAsListBox(lines);
+    list_->clear();
+    lines_ = std::move(lines);
+    for (std::size_t i = 0; i < lines_.size(); ++i) {
+        auto* item = new QListWidgetItem(FromAnsi(lines_[i]), list_);
+        item->setData(Qt::UserRole, static_cast<int>(i));
+    }
+    for (const char* name : {"SelectAll", "Clear", "OkButton"}) findChild<QPushButton*>(name)->setEnabled(true);
+    ShowOutcome(*this, prompter_, read);  // characters that had to be replaced
+}
+
+void TImport::OkClick() {
+    std::vector<std::string> items;
+    for (int i = 0; i < list_->count(); ++i)
+        if (list_->item(i)->isSelected())
+            items.push_back(lines_[static_cast<std::size_t>(list_->item(i)->data(Qt::UserRole).toInt())]);
+    EditorGrid filled = grid_;
+    const Outcome outcome = ImportIntoGrid(filled, items, Kind(), ToAnsi(sepChar_->text()), prompter_);
+    if (outcome.IsRefused()) {
+        ShowOutcome(*this, prompter_, outcome);
+        return;
+    }
+    if (outcome.IsCancelled()) return;
+    grid_ = filled;
+    accept();
+}
+
+bool TImport::Run(const FormLook& look, EditorGrid& grid, Settings& settings, Prompter& prompter,
+                  FileChooser& chooser, QWidget* parent) {
+    TImport dialog(look, grid, settings, prompter, chooser, parent);
+    if (dialog.exec() != QDialog::Accepted) return false;
+    grid = dialog.Grid();
+    return true;
+}
+
+}  // namespace qf

@@ -1,0 +1,54 @@
+#pragma once
+// TImport, "Import": reads a text file, lists its lines sorted, and puts the lines the user
+// selects into the empty rows of the editor's grid as words, clues, or words with clues.
+#include <string>
+#include <vector>
+
+#include "base/Prompter.h"
+#include "base/Settings.h"
+#include "base/forms/ProgramDialog.h"
+#include "editor/EditorGrid.h"
+#include "editor/WordTextImport.h"
+
+class QLabel;
+class QLineEdit;
+class QListWidget;
+class QRadioButton;
+
+namespace qf {
+
+class TImport : public ProgramDialog {
+    Q_OBJECT
+public:
+    TImport(const FormLook& look, const EditorGrid& grid, Settings& settings, Prompter& prompter,
+            FileChooser& chooser, QWidget* parent = nullptr);
+
+    // The grid with the selected lines put in; meaningful when the dialog was accepted.
+    const EditorGrid& Grid() const { return grid_; }
+
+    // Shows the dialog on the editor's grid; true when "&Ok" filled rows into `grid`.
+    static bool Run(const FormLook& look, EditorGrid& grid, Settings& settings, Prompter& prompter,
+                    FileChooser& chooser, QWidget* parent = nullptr);
+
+protected:
+    void showEvent(QShowEvent* event) override;
+
+private:
+    void OpenFileClick();
+    void KindClick(WordTextKind kind);
+    void SepCharChange(const QString& text);
+    void OkClick();
+    WordTextKind Kind() const;
+
+    EditorGrid grid_;
+    std::vector<std::string> lines_;  // the file's entries as read, in list order
+    Settings& settings_;
+    Prompter& prompter_;
+    FileChooser& chooser_;
+    QListWidget* list_ = nullptr;
+    QLineEdit* sepChar_ = nullptr;
+    QLabel* sepLabel_ = nullptr;
+    QRadioButton* kinds_[3] = {};
+};
+
+}  // namespace qf

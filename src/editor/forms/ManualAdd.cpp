@@ -1,0 +1,281 @@
+#include "editor/forms/ManualAdd.h"
+
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMouseEvent>
+#include <QPainter>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QVBoxLayout>
+
+#include "base/TextHelpers.h"
+#include "base/forms/FormMessages.h"
+#include "base/forms/QtText.h"
+#include "collections/CollectionFile.h"
+#include "editor/forms/WordToolControls.h"
+
+namespace qf {
+
+TAddAClue::TAddAClue(const FormLook& look, const std::string& word, Settings& settings, QWidget* parent)
+    : ProgramDialog(look, parent) {
+    setObjectName("AddAClue");
+    setWindowTitle("Add A Clue");
+    auto* myWord = new QLabel(FromAnsi(word));
+    myWord->setObjectName("MyWord");
+    theClue_ = new QLineEdit;
+    theClue_->setObjectName("TheClue");
+    theClue_->setMaxLength(kClueCapacity);
+    auto* clueLabel = new QLabel("Clue:");
+    clueLabel->setBuddy(theClue_);
+    auto* ok = ToolButton("OkButton", "&Ok");
+    ok->setDefault(true);
+    connect(ok, &QPushButton::clicked, this, &QDialog::accept);
+    auto* cases = new QHBoxLayout;
+    const std::pair<const char*, const char*> kCases[] = {
+        {"UpperCase", "&Upper Case"}, {"LowerCase", "&Lower Case"}, {"FirstCap", "&First Letter Cap"}};
+    for (int c = 0; c < 3; ++c) {
+        QRadioButton* radio = ToolRadio(kCases[c].first, kCases[c].second);
+        radio->setChecked(settings.caseSensitivity == c + 1);
+        connect(radio, &QRadioButton::clicked, this, [&settings, c] { settings.caseSensitivity = c + 1; });
+        cases->addWidget(radio);
+    }
+    auto* wordRow = new QHBoxLayout;
+    wordRow->addWidget(new QLabel("Word:"));
+    wordRow->addWidget(myWord, 1);
+    auto* clueRow = new QHBoxLayout;
+    clueRow->addWidget(clueLabel);
+    clueRow->addWidget(theClue_, 1);
+    auto* layout = new QVBoxLayout(this);
+    layout->addLayout(wordRow);
+    layout->addLayout(clueRow);
+    layout->addLayout(cases);
+    layout->addWidget(ok, 0, Qt::AlignHCenter);
+    SetDesignSize(QSize(460, 140));
+}
+
+std::string TAddAClue::Ask() {
+    theClue_->setFocus();
+    exec();
+    return ToAnsi(theClue_->text());
+}
+
+// PuzzImage1: the grid, drawn as the dialog sees it, and the pointer's cell.
+class TPuzzImage : public QWidget {
+public:
+    explicit TPuzzImage(TManualAdd& owner) : owner_(owner) {
+        setObjectName("PuzzImage1");
+        setMouseTracking(true);
+    }
+    int CellSize() const {
+        const PuzzleRecord& r = owner_.Edited();
+        return ManualCellSize(width(), height(), r.UsedWidth(), r.UsedHeight());
+    }
+    int CellAt(const QPoint& p) const {
+        const PuzzleRecord& r = owner_.Edited();
+        return CellAtPoint(p.x(), p.y(), CellSize(), r.UsedWidth(), r.UsedHeight());
+    }
+
+protected:
+    void paintEvent(QPaintEvent*) override { DrawAPuzzle(); }
+    void mousePressEvent(QMouseEvent* e) override { owner_.ImagePress(CellAt(e->position().toPoint())); }
+    void mouseReleaseEvent(QMouseEvent* e) override { owner_.ImageRelease(CellAt(e->position().toPoint())); }
+    void mouseMoveEvent(QMouseEvent* e) override {
+        const int cell = CellAt(e->position().toPoint());
+        if (cell == 0) unsetCursor();
+        else setCursor(owner_.StartGrid().Editable(cell) ? Qt::DragMoveCursor : Qt::ForbiddenCursor);
+    }
+
+private:
+    void DrawAPuzzle() {
+        const PuzzleRecord& r = owner_.Edited();
+        const int s = CellSize();
+        const int w = r.UsedWidth(), h = r.UsedHeight();
+        const QColor face = palette().color(QPalette::Window);
+        QPainter p(this);
+        p.fillRect(rect(), face);
+        if (s < 1) return;
+        p.fillRect(0, 0, w * s, h * s, Qt::white);
+        p.setPen(Qt::black);
+        for (int x = 0; x <= w; ++x) p.drawLine(x * s, 0, x * s, h * s);
+        for (int y = 0; y <= h; ++y) p.drawLine(0, y * s, w * s, y * s);
+        QFont font("Arial");
+        for (int size = 20; size >= 5; --size) {
+            font.setPointSize(size);
+            if (QFontMetrics(font).height() < s) break;
+            if (size == 5) font.setPointSize(4);
+        }
+        p.setFont(font);
+        for (int row = 1; row <= h; ++row) {
+            for (int column = 1; column <= w; ++column) {
+                const int k = CellIndex(row, column);
+                const QRect square((column - 1) * s + 1, (row - 1) * s + 1, s - 1, s - 1);
+                const std::uint8_t value = r.Cell(k);
+                if (value == kCellOutside) p.fillRect(square, face);
+                else if (value == kCellBlank) p.fillRect(square, owner_.StartGrid().Protected(k) ? QColor(0, 128, 128) : Qt::black);
+                else p.drawText(square, Qt::AlignCenter, FromAnsi(std::string(1, static_cast<char>(value))));
+            }
+        }
+    }
+
+    TManualAdd& owner_;
+};
+
+TManualAdd::TManualAdd(ManualAddInputs inputs, QWidget* parent)
+    : ProgramDialog(inputs.look, parent), in_(std::move(inputs)), edited_(std::make_unique<PuzzleRecord>(in_.record)) {
+    setObjectName("ManualAdd");
+    setWindowTitle("Manual Word Addition");
+    start_ = ManualAddGrid::Of(*edited_);
+    image_ = new TPuzzImage(*this);
+    image_->setMinimumSize(360, 360);
+    theLetter_ = new QLineEdit(image_);
+    theLetter_->setObjectName("TheLetter");
+    theLetter_->setMaxLength(1);
+    accept_ = ToolButton("AcceptButton", "&Accept");
+    reject_ = ToolButton("RejectButton", "&Reject");
+    auto* ok = ToolButton("OkButton", "&Ok");
+    auto* cancel = ToolButton("CancelButton", "&Cancel");
+    accept_->setDefault(true);
+    HideLetter();
+    auto* side = new QVBoxLayout;
+    side->addWidget(accept_);
+    side->addWidget(reject_);
+    side->addStretch();
+    side->addWidget(ok);
+    side->addWidget(cancel);
+    auto* layout = new QHBoxLayout(this);
+    layout->addWidget(image_, 1);
+    layout->addLayout(side);
+    connect(accept_, &QPushButton::clicked, this, &TManualAdd::AcceptClick);
+    connect(reject_, &QPushButton::clicked, this, &TManualAdd::RejectClick);
+    connect(theLetter_, &QLineEdit::returnPressed, this, &TManualAdd::AcceptClick);
+    connect(ok, &QPushButton::clicked, this, &TManualAdd::OkButtonClick);
+    connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
+    SetDesignSize(QSize(500, 400));
+}
+
+TManualAdd::~TManualAdd() = default;
+
+QPoint TManualAdd::CellCentre(int cell) const {
+    const int s = image_->CellSize();
+    const int row = (cell - 1) / kGridSide + 1, column = (cell - 1) % kGridSide + 1;
+    return {(column - 1) * s + s / 2 + 1, (row - 1) * s + s / 2 + 1};
+}
+
+void TManualAdd::HideLetter() {
+    for (QWidget* w : {static_cast<QWidget*>(theLetter_), static_cast<QWidget*>(accept_), static_cast<QWidget*>(reject_)}) {
+        w->hide();
+        w->setEnabled(false);
+    }
+}
+
+bool TManualAdd::FinishLetter() {
+    if (theLetter_->isHidden() || editedCell_ == 0) return true;
+    const std::string typed = TrimBlanks(ToAnsi(theLetter_->text()));
+    if (!typed.empty()) {
+        const char letter = AcceptedLetter(typed);
+        if (!letter) {
+            ShowMessage(*this, in_.prompter, ErrorMessage(kLetterMustBeAToZ));
+            theLetter_->setFocus();
+            return false;
+        }
+        edited_->Cell(editedCell_) = static_cast<std::uint8_t>(letter);
+        image_->update();
+    }
+    HideLetter();
+    return true;
+}
+
+void TManualAdd::ImagePress(int cell) {
+    if (!FinishLetter()) return;
+    pressedCell_ = cell;
+    if (cell != 0 && start_.Editable(cell)) pressFlag_ = true;
+}
+
+void TManualAdd::ImageRelease(int cell) {
+    if (!pressFlag_) return;
+    pressFlag_ = false;
+    if (cell != pressedCell_) return;
+    editedCell_ = cell;
+    const int s = image_->CellSize();
+    const int row = (cell - 1) / kGridSide + 1, column = (cell - 1) % kGridSide + 1;
+    theLetter_->setGeometry((column - 1) * s + 1, (row - 1) * s + 1, std::max(s, 24), std::max(s, 20));
+    theLetter_->clear();
+    for (QWidget* w : {static_cast<QWidget*>(theLetter_), static_cast<QWidget*>(accept_), static_cast<QWidget*>(reject_)}) {
+        w->show();
+        w->setEnabled(true);
+    }
+    theLetter_->setFocus();
+}
+
+void TManualAdd::AcceptClick() {
+    if (editedCell_ == 0) return;
+    const std::string typed = TrimBlanks(ToAnsi(theLetter_->text()));
+    if (typed.empty()) {
+        edited_->Cell(editedCell_) = kCellBlank;
+    } else {
+        const char letter = AcceptedLetter(typed);
+        if (!letter) {
+            ShowMessage(*this, in_.prompter, ErrorMessage(kLetterMustBeAToZ));
+            theLetter_->setFocus();
+            return;
+        }
+        edited_->Cell(editedCell_) = static_cast<std::uint8_t>(letter);
+    }
+    image_->update();
+    HideLetter();
+}
+
+void TManualAdd::RejectClick() {
+    HideLetter();
+    if (editedCell_ != 0 && edited_->Cell(editedCell_) != kCellBlank) {
+        edited_->Cell(editedCell_) = kCellBlank;
+        image_->update();
+    }
+}
+
+void TManualAdd::OkButtonClick() {
+    const std::vector<NewWord> found = FindNewWords(*edited_);
+    if (found.empty()) {
+        in_.prompter.Inform(InfoMessage(kNoChangesDetected, kCaptionNotice));
+        reject();
+        return;
+    }
+    for (const NewWord& word : found) {
+        // No slot beyond the 200th: the rest of the new words are left out, and said so once.
+        if (edited_->UsedWords() >= kMaxWords) {
+            in_.prompter.Inform(WarningMessage(kTooManyWordsToAdd));
+            break;
+        }
+        std::string clue;
+        if (in_.askClue) {
+            clue = in_.askClue(word.letters);
+        } else {
+            TAddAClue ask(Look(), word.letters, in_.settings, this);
+            clue = ask.Ask();
+        }
+        const int caseSetting = in_.settings.caseSensitivity;
+        const WordCase wordCase = caseSetting == 1 ? WordCase::Upper : caseSetting == 2 ? WordCase::Lower : WordCase::FirstCapital;
+        (void)AddNewWord(*edited_, word, clue, wordCase);
+    }
+    RenumberWords(*edited_);
+    in_.working = *edited_;
+    RunCommand(in_.prompter, [&] {
+        const Outcome written = WritePuzzle(in_.collection.Path(), in_.editRecordIndex, in_.working);
+        if (!written.IsDone()) {
+            ShowOutcome(*this, in_.prompter, written);
+            return;
+        }
+        in_.collection.Written(in_.working.category.Str(), in_.working.title.Str());
+        stored_ = true;
+    });
+    accept();
+}
+
+bool TManualAdd::Run(ManualAddInputs inputs, QWidget* parent) {
+    TManualAdd dialog(std::move(inputs), parent);
+    dialog.exec();
+    return dialog.Stored();
+}
+
+}  // namespace qf

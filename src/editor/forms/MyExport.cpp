@@ -1,0 +1,162 @@
+#include "editor/forms/MyExport.h"
+
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QShowEvent>
+#include <QVBoxLayout>
+
+#include "base/forms/FormMessages.h"
+#include "base/forms/QtText.h"
+#include "editor/forms/WordToolControls.h"
+
+namespace qf {
+
+TMyExport::TMyExport(const FormLook& look, const EditorGrid& grid, bool isNewPuzzle, Settings& settings,
+                     Prompter& prompter, FileChooser& chooser, QWidget* parent)
+    : ProgramDialog(look, parent),
+      grid_(grid),
+      isNewPuzzle_(isNewPuzzle),
+      settings_(settings),
+      prompter_(prompter),
+      chooser_(chooser) {
+    setObjectName("MyExport");
+    setWindowTitle("Export");
+    list_ = ToggleList("ListBox1");
+    kinds_[0] = ToolRadio("AsWords", "&Words");
+    kinds_[1] = ToolRadio("AsClues", "&Clues");
+    kinds_[2] = ToolRadio("AsWordsAndClues", "Words &And Clues");
+    sepChar_ = SeparatorEdit(settings.sepChar);
+    sepLabel_ = new QLabel("Separator Char");
+    sepLabel_->setBuddy(sepChar_);
+    auto* all = ToolButton("SelectAll", "&Select All");
+    auto* clear = ToolButton("Clear", "C&lear");
+    auto* used = ToolButton("SelectUsed", "Select &Used");
+    saveFile_ = ToolButton("SaveFile", "Save &File");
+    auto* exitButton = ToolButton("ExitButton", "&Exit");
+
+    auto* side = new QVBoxLayout;
+    for (QRadioButton* kind : kinds_) side->addWidget(kind);
+    auto* sepRow = new QHBoxLayout;
+    sepRow->addWidget(sepLabel_);
+    sepRow->addWidget(sepChar_);
+    sepRow->addStretch();
+    side->addLayout(sepRow);
+    side->addSpacing(8);
+    side->addWidget(all);
+    side->addWidget(clear);
+    side->addWidget(used);
+    side->addStretch();
+    side->addWidget(saveFile_);
+    side->addWidget(exitButton);
+    auto* layout = new QHBoxLayout(this);
+    layout->addWidget(list_, 1);
+    layout->addLayout(side);
+
+    for (int k = 0; k < 3; ++k)
+        connect(kinds_[k], &QRadioButton::clicked, this, [this, k] { KindClick(static_cast<WordTextKind>(k + 1)); });
+    connect(sepChar_, &QLineEdit::textChanged, this, &TMyExport::SepCharChange);
+    connect(list_, &QListWidget::itemClicked, this, &TMyExport::ListBox1Click);
+    connect(all, &QPushButton::clicked, this, [this] {
+        SelectAllItems(*list_, true);
+        saveFile_->setEnabled(true);
+    });
+    connect(clear, &QPushButton::clicked, this, [this] {
+        SelectAllItems(*list_, false);
+        saveFile_->setEnabled(false);
+    });
+    connect(used, &QPushButton::clicked, this, &TMyExport::SelectUsedClick);
+    connect(saveFile_, &QPushButton::clicked, this, &TMyExport::SaveFileClick);
+    connect(exitButton, &QPushButton::clicked, this, &QDialog::reject);
+    SetDesignSize(QSize(600, 340));
+}
+
+void TMyExport::showEvent(QShowEvent* event) {
+    ProgramDialog::showEvent(event);
+    if (event->spontaneous()) return;
+    const int option = settings_.exportOption;
+    if (option >= 1 && option <= 3) {
+        kinds_[option - 1]->setChecked(true);
+        FillList(static_cast<WordTextKind>(option));
+    }
+    ShowSeparator(*sepLabel_, *sepChar_, option == 3);
+    saveFile_->setEnabled(false);
+    if (isNewPuzzle_) findChild<QPushButton*>("SelectUsed")->setEnabled(false);
+}
+
+WordTextKind TMyExport::Kind() const {
+    for (int k = 0; k < 3; ++k)
+        if (kinds_[k]->isChecked()) return static_cast<WordTextKind>(k + 1);
+    return WordTextKind::Words;
+}
+
+void TMyExport::KindClick(WordTextKind kind) {
+    settings_.exportOption = static_cast<int>(kind);
+    ShowSeparator(*sepLabel_, *sepChar_, kind == WordTextKind::WordsAndClues);
+    FillList(kind);
+}
+
+// The list is filled anew, nothing selected.
+void TMyExport::FillList(WordTextKind kind) {
+    items_ = ExportItems(grid_, kind, ToAnsi(sepChar_->text()));
+    list_->clear();
+    for (const ExportItem& item : items_) list_->addItem(FromAnsi(item.text));
+    saveFile_->setEnabled(false);
+}
+
+void TMyExport::SepCharChange(const QString& text) {
+    if (kinds_[2]->isChecked()) FillList(WordTextKind::WordsAndClues);
+    const std::string typed = ToAnsi(text);
+    if (!typed.empty()) settings_.sepChar = typed.front();
+}
+
+void TMyExport::ListBox1Click() { saveFile_->setEnabled(SelectedCount(*list_) > 0); }
+
+void TMyExport::SelectUsedClick() {
+    bool any = false;
+    for (int i = 0; i < list_->count(); ++i) {
+        const bool used = items_[static_cast<std::size_t>(i)].used;
+        list_->item(i)->setSelected(used);
+        any = any || used;
+    }
+    if (any) saveFile_->setEnabled(true);
+}
+
+void TMyExport::SaveFileClick() {
+    std::vector<std::string> lines;
+    for (int i = 0; i < list_->count(); ++i)
+        if (list_->item(i)->isSelected()) lines.push_back(items_[static_cast<std::size_t>(i)].text);
+    if (lines.empty()) {
+        ShowMessage(*this, prompter_, ErrorMessage(kNoWordsSelectedForOutput));
+        return;
+    }
+    FileDialogRequest request;
+    request.title = "Save Word/Clue List";
+    request.filter = "text (*.txt)|*.txt";
+    request.defaultExtension = "txt";
+    request.initialPath = settings_.lastExportWordFile;
+    request.save = true;
+    request.confirmOverwrite = true;
+    const std::string path = chooser_.Choose(request);
+    if (path.empty()) return;
+    settings_.lastExportWordFile = path;
+    RunCommand(prompter_, [&] {
+        const Outcome written = WriteExportFile(path, lines);
+        if (written.IsRefused()) {
+            ShowOutcome(*this, prompter_, written);
+            return;
+        }
+        accept();
+    });
+}
+
+bool TMyExport::Run(const FormLook& look, const EditorGrid& grid, bool isNewPuzzle, Settings& settings,
+                    Prompter& prompter, FileChooser& chooser, QWidget* parent) {
+    TMyExport dialog(look, grid, isNewPuzzle, settings, prompter, chooser, parent);
+    return dialog.exec() == QDialog::Accepted;
+}
+
+}  // namespace qf

@@ -1,0 +1,18 @@
+#pragma once
+// What the word list editor's word tools need besides the puzzle: where the lexicons and the
+// thesaurus files lie, the user word lists named at start-up, and which languages are installed.
+#include <array>
+#include <string>
+
+#include "editor/SpellLanguages.h"
+
+namespace qf {
+
+struct WordToolInputs {
+    std::string programDir;
+    UserListNames userLists;
+    std::array<bool, kSpellLanguageCount + 1> spelling{};  // [1..8]
+    std::array<bool, 3> thesaurus{};                        // [1] American, [2] British
+};
+
+}  // namespace qf

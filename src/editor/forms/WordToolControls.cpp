@@ -1,0 +1,53 @@
+#include "editor/forms/WordToolControls.h"
+
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPushButton>
+#include <QRadioButton>
+
+#include "base/forms/QtText.h"
+
+namespace qf {
+
+QPushButton* ToolButton(const char* name, const char* caption) {
+    auto* button = new QPushButton(caption);
+    button->setObjectName(name);
+    button->setAutoDefault(false);
+    return button;
+}
+
+QRadioButton* ToolRadio(const char* name, const char* caption) {
+    auto* radio = new QRadioButton(caption);
+    radio->setObjectName(name);
+    return radio;
+}
+
+QListWidget* ToggleList(const char* name) {
+    auto* list = new QListWidget;
+    list->setObjectName(name);
+    list->setSelectionMode(QAbstractItemView::MultiSelection);
+    return list;
+}
+
+int SelectedCount(const QListWidget& list) { return static_cast<int>(list.selectedItems().size()); }
+
+void SelectAllItems(QListWidget& list, bool selected) {
+    for (int i = 0; i < list.count(); ++i) list.item(i)->setSelected(selected);
+}
+
+QLineEdit* SeparatorEdit(char current) {
+    auto* edit = new QLineEdit;
+    edit->setObjectName("SepChar");
+    edit->setMaxLength(1);
+    edit->setFixedWidth(edit->fontMetrics().horizontalAdvance("WW") + 16);
+    edit->setText(FromAnsi(std::string(1, current)));
+    return edit;
+}
+
+void ShowSeparator(QLabel& label, QLineEdit& edit, bool shown) {
+    label.setVisible(shown);
+    edit.setVisible(shown);
+}
+
+}  // namespace qf
