@@ -113,7 +113,7 @@ std::string SolvePageHtml(const ExchangePuzzle& p) {
 </div>
 <div class="layout">
 <div class="board">
-<div class="current" id="current" aria-hidden="true"></div>
+<div class="clue-bar" id="current" aria-hidden="true"></div>
 <div id="grid" role="grid" aria-label="Puzzle grid" aria-describedby="help"></div>
 <p id="status" class="status" role="status" aria-live="polite"></p>
 <div id="keyboard" class="keyboard" aria-hidden="true"></div>
