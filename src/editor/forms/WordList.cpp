@@ -145,11 +145,10 @@ void TWordList::BuildControls() {
     options->addWidget(pageBox_);
 
     // The shape list: the editor changing a puzzle lists the puzzle's own shape too.
-    const PuzzleRecord& working = in_.working;
     shapes_ = new TShapePanel(ShapePanelInputs{
         in_.look, in_.isNewPuzzle ? ShapeListOwner::NewPuzzle : ShapeListOwner::ModifyPuzzle, in_.settings,
         in_.currentShape, in_.prompter, in_.fileChooser, in_.shapesLibrary, kShapePicture,
-        [&working] { return ShapeOfPuzzleGrid(working.width, working.height, working.grid); }});
+        [working = &in_.working] { return ShapeOfPuzzleGrid(working->width, working->height, working->grid); }});
 
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(top);
