@@ -213,6 +213,55 @@ private slots:
         QCOMPARE(f.prompter->said.size(), std::size_t(2));
     }
 
+    void FontsAndPicturesThroughTheirDialogs() {
+        test::FormFixture f;
+        const std::string picture = f.dir.File("logo.bmp");
+        QImage(8, 8, QImage::Format_RGB32).save(QString::fromStdString(picture), "BMP");
+        auto source = std::make_unique<PageLayoutRecord>();
+        source->zoom = 2;
+        BuildDefaultLayout(*source);
+        PageObject bitmap = NewPageObject(ObjectKind::Bitmap, *source, {});
+        bitmap.rect = {300, 500, 400, 600};
+        bitmap.bitmapFile = f.dir.File("gone.bmp");
+        source->objects[static_cast<std::size_t>(source->objectCount++)] = bitmap;
+
+        TDoPages designer(Inputs(f, PageDesignMode::Copy, source.get(), 0));
+        designer.show();
+        QCOMPARE(Said(f, 0), QString("A bitmap for this layout could not be located."));
+        QCOMPARE(QString::fromStdString(f.prompter->said[0].caption), QString("Warning"));
+        auto* canvas = test::Control<QWidget>(designer, "PageCanvas");
+
+        // The grid's text font is its answer key font; the menu says so and greys what it cannot use.
+        Click(canvas, {100, 100}, Qt::RightButton);
+        QCOMPARE(designer.Design().selected, 2);
+        QMenu* menu = designer.ObjectMenu();
+        QVERIFY(menu->isVisible());
+        menu->hide();
+        QStringList enabled;
+        for (QAction* a : menu->actions())
+            if (a->isEnabled()) enabled << a->text();
+        QCOMPARE(enabled, QStringList({"&Size && Position...", "&Properties", "Answer Key Font", "&Clue Number Font",
+                                       "&Delete", "&Bring To Front", "&Send To Back"}));
+        f.fonts->answers = {FontChoice{"Courier New", 14, Rgb(0, 0, 255), true, false, false, false}};
+        designer.RunObjectCommand(ObjectMenuItem::TextFont);
+        QCOMPARE(QString::fromStdString(designer.Design().Object(2).textFont.name.Str()), QString("Courier New"));
+        QCOMPARE(designer.Design().Object(2).textFont.size, std::int16_t(14));
+
+        // A picture that is no BMP is refused; a BMP is taken with its full path.
+        Click(canvas, {350, 550}, Qt::RightButton);
+        QCOMPARE(designer.Design().selected, 7);
+        designer.ObjectMenu()->hide();
+        f.chooser->Answers() = {f.dir.File("logo.png"), picture};
+        designer.RunObjectCommand(ObjectMenuItem::LoadBitmap);
+        QCOMPARE(f.chooser->requests.at(0).title, std::string("Load Bitmap File"));
+        QCOMPARE(f.chooser->requests.at(0).filter, std::string("Bitmap (*.BMP)|*.BMP"));
+        QCOMPARE(Said(f, 1), QString("The file selected is not a valid bitmap file."));
+        QCOMPARE(QString::fromStdString(designer.Design().Object(7).bitmapFile.Str()),
+                 QString::fromStdString(f.dir.File("gone.bmp")));
+        designer.RunObjectCommand(ObjectMenuItem::LoadBitmap);
+        QCOMPARE(QString::fromStdString(designer.Design().Object(7).bitmapFile.Str()), QString::fromStdString(picture));
+    }
+
     void SaveChecksTheSizeThenAppends() {
         test::FormFixture f;
         const std::string library = f.context.state.LayoutsLibrary();
