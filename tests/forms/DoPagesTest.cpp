@@ -4,11 +4,13 @@
 #include <QAction>
 #include <QCheckBox>
 #include <QComboBox>
+#include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
 #include <QMouseEvent>
 #include <QPushButton>
 #include <QtTest>
+#include <cmath>
 #include <memory>
 
 #include "forms/FormFixture.h"
@@ -260,6 +262,37 @@ private slots:
                  QString::fromStdString(f.dir.File("gone.bmp")));
         designer.RunObjectCommand(ObjectMenuItem::LoadBitmap);
         QCOMPARE(QString::fromStdString(designer.Design().Object(7).bitmapFile.Str()), QString::fromStdString(picture));
+    }
+
+    void TheSizeDialogSpeaksTheLayoutsUnitAtEveryZoom() {
+        for (const char* paper : {"Letter", "A4"}) {
+            for (const char* zoom : {"MenuSmall", "MenuMedium", "MenuLarge"}) {
+                test::FormFixture f;
+                TDoPages designer(Inputs(f));
+                designer.show();
+                auto* papers = test::Control<QComboBox>(designer, "PaperList");
+                papers->setCurrentIndex(papers->findText(paper));
+                emit papers->activated(papers->currentIndex());
+                designer.findChild<QAction*>(zoom)->trigger();
+                const int g = PageUnits(designer.Design());
+                Place(designer, "RectangleButton", {g, 2 * g});  // 2 x 2 units of the layout
+                Click(test::Control<QWidget>(designer, "PageCanvas"), {g + 1, 2 * g + 1});
+                QString note;
+                test::WhenDialogShows([&](QWidget& dialog) {
+                    note = test::Control<QLabel>(dialog, "UnitNote")->text();
+                    QCOMPARE(test::Control<QLineEdit>(dialog, "LeftEdit")->text(), QString("1.000"));
+                    QCOMPARE(test::Control<QLineEdit>(dialog, "TopEdit")->text(), QString("2.000"));
+                    QCOMPARE(test::Control<QLineEdit>(dialog, "WidthEdit")->text(), QString("2.000"));
+                    test::Control<QLineEdit>(dialog, "LeftEdit")->setText("0.25");
+                    test::Control<QLineEdit>(dialog, "HeightEdit")->setText(" 1.5 ");
+                    QTest::mouseClick(test::Control<QPushButton>(dialog, "OkButton"), Qt::LeftButton);
+                });
+                designer.RunObjectCommand(ObjectMenuItem::SizePosition);
+                QCOMPARE(note, QString(QString(paper) == "A4" ? "Values In Centimeters" : "Values In Inches"));
+                const int quarter = static_cast<int>(std::lround(0.25 * g));
+                QCOMPARE(RectOf(designer, 1), (ObjectRect{quarter, 2 * g, quarter + 2 * g, 2 * g + g * 3 / 2}));
+            }
+        }
     }
 
     void SaveChecksTheSizeThenAppends() {
