@@ -4,11 +4,13 @@
 #include <QAction>
 #include <QCheckBox>
 #include <QComboBox>
+#include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
 #include <QMouseEvent>
 #include <QPushButton>
 #include <QtTest>
+#include <cmath>
 #include <memory>
 
 #include "forms/FormFixture.h"
@@ -211,6 +213,86 @@ private slots:
         designer.RunObjectCommand(ObjectMenuItem::ChangeText);
         designer.RunObjectCommand(ObjectMenuItem::Fill);
         QCOMPARE(f.prompter->said.size(), std::size_t(2));
+    }
+
+    void FontsAndPicturesThroughTheirDialogs() {
+        test::FormFixture f;
+        const std::string picture = f.dir.File("logo.bmp");
+        QImage(8, 8, QImage::Format_RGB32).save(QString::fromStdString(picture), "BMP");
+        auto source = std::make_unique<PageLayoutRecord>();
+        source->zoom = 2;
+        BuildDefaultLayout(*source);
+        PageObject bitmap = NewPageObject(ObjectKind::Bitmap, *source, {});
+        bitmap.rect = {300, 500, 400, 600};
+        bitmap.bitmapFile = f.dir.File("gone.bmp");
+        source->objects[static_cast<std::size_t>(source->objectCount++)] = bitmap;
+
+        TDoPages designer(Inputs(f, PageDesignMode::Copy, source.get(), 0));
+        designer.show();
+        QCOMPARE(Said(f, 0), QString("A bitmap for this layout could not be located."));
+        QCOMPARE(QString::fromStdString(f.prompter->said[0].caption), QString("Warning"));
+        auto* canvas = test::Control<QWidget>(designer, "PageCanvas");
+
+        // The grid's text font is its answer key font; the menu says so and greys what it cannot use.
+        Click(canvas, {100, 100}, Qt::RightButton);
+        QCOMPARE(designer.Design().selected, 2);
+        QMenu* menu = designer.ObjectMenu();
+        QVERIFY(menu->isVisible());
+        menu->hide();
+        QStringList enabled;
+        for (QAction* a : menu->actions())
+            if (a->isEnabled()) enabled << a->text();
+        QCOMPARE(enabled, QStringList({"&Size && Position...", "&Properties", "Answer Key Font", "&Clue Number Font",
+                                       "&Delete", "&Bring To Front", "&Send To Back"}));
+        f.fonts->answers = {FontChoice{"Courier New", 14, Rgb(0, 0, 255), true, false, false, false}};
+        designer.RunObjectCommand(ObjectMenuItem::TextFont);
+        QCOMPARE(QString::fromStdString(designer.Design().Object(2).textFont.name.Str()), QString("Courier New"));
+        QCOMPARE(designer.Design().Object(2).textFont.size, std::int16_t(14));
+
+        // A picture that is no BMP is refused; a BMP is taken with its full path.
+        Click(canvas, {350, 550}, Qt::RightButton);
+        QCOMPARE(designer.Design().selected, 7);
+        designer.ObjectMenu()->hide();
+        f.chooser->Answers() = {f.dir.File("logo.png"), picture};
+        designer.RunObjectCommand(ObjectMenuItem::LoadBitmap);
+        QCOMPARE(f.chooser->requests.at(0).title, std::string("Load Bitmap File"));
+        QCOMPARE(f.chooser->requests.at(0).filter, std::string("Bitmap (*.BMP)|*.BMP"));
+        QCOMPARE(Said(f, 1), QString("The file selected is not a valid bitmap file."));
+        QCOMPARE(QString::fromStdString(designer.Design().Object(7).bitmapFile.Str()),
+                 QString::fromStdString(f.dir.File("gone.bmp")));
+        designer.RunObjectCommand(ObjectMenuItem::LoadBitmap);
+        QCOMPARE(QString::fromStdString(designer.Design().Object(7).bitmapFile.Str()), QString::fromStdString(picture));
+    }
+
+    void TheSizeDialogSpeaksTheLayoutsUnitAtEveryZoom() {
+        for (const char* paper : {"Letter", "A4"}) {
+            for (const char* zoom : {"MenuSmall", "MenuMedium", "MenuLarge"}) {
+                test::FormFixture f;
+                TDoPages designer(Inputs(f));
+                designer.show();
+                auto* papers = test::Control<QComboBox>(designer, "PaperList");
+                papers->setCurrentIndex(papers->findText(paper));
+                emit papers->activated(papers->currentIndex());
+                designer.findChild<QAction*>(zoom)->trigger();
+                const int g = PageUnits(designer.Design());
+                Place(designer, "RectangleButton", {g, 2 * g});  // 2 x 2 units of the layout
+                Click(test::Control<QWidget>(designer, "PageCanvas"), {g + 1, 2 * g + 1});
+                QString note;
+                test::WhenDialogShows([&](QWidget& dialog) {
+                    note = test::Control<QLabel>(dialog, "UnitNote")->text();
+                    QCOMPARE(test::Control<QLineEdit>(dialog, "LeftEdit")->text(), QString("1.000"));
+                    QCOMPARE(test::Control<QLineEdit>(dialog, "TopEdit")->text(), QString("2.000"));
+                    QCOMPARE(test::Control<QLineEdit>(dialog, "WidthEdit")->text(), QString("2.000"));
+                    test::Control<QLineEdit>(dialog, "LeftEdit")->setText("0.25");
+                    test::Control<QLineEdit>(dialog, "HeightEdit")->setText(" 1.5 ");
+                    QTest::mouseClick(test::Control<QPushButton>(dialog, "OkButton"), Qt::LeftButton);
+                });
+                designer.RunObjectCommand(ObjectMenuItem::SizePosition);
+                QCOMPARE(note, QString(QString(paper) == "A4" ? "Values In Centimeters" : "Values In Inches"));
+                const int quarter = static_cast<int>(std::lround(0.25 * g));
+                QCOMPARE(RectOf(designer, 1), (ObjectRect{quarter, 2 * g, quarter + 2 * g, 2 * g + g * 3 / 2}));
+            }
+        }
     }
 
     void SaveChecksTheSizeThenAppends() {

@@ -14,6 +14,8 @@
 #include <QScrollArea>
 #include <QShowEvent>
 #include <QVBoxLayout>
+#include <initializer_list>
+#include <tuple>
 
 #include "base/forms/FormMessages.h"
 #include "base/forms/HelpWindow.h"
@@ -115,31 +117,11 @@ void TDoPages::BuildPanel() {
     // A pressed kind button is green; a disabled one shows white text.
     const QString look = "QPushButton:checked { background-color: rgb(0, 160, 0); }"
                          "QPushButton:disabled { color: white; }";
-    const auto kindGroup = [&](const char* caption, int first, int last) {
+    const auto kindGroup = [&](const char* caption, std::initializer_list<ObjectKind> kinds) {
         auto* group = new QGroupBox(caption);
         auto* column = new QVBoxLayout(group);
         column->setSpacing(2);
-        for (int k = first; k <= last; ++k) {
-            const auto kind = static_cast<ObjectKind>(k);
-            auto* button = new QPushButton(KindButtonCaption(kind));
-            button->setObjectName(KindButtonName(kind));
-            button->setCheckable(true);
-            button->setAutoDefault(false);
-            button->setStyleSheet(look);
-            connect(button, &QPushButton::clicked, this, [this, kind] { Apply(pages::ClickKind{kind}); });
-            kindButtons_[static_cast<std::size_t>(k)] = button;
-            column->addWidget(button);
-        }
-        return group;
-    };
-    // The crossword objects in the order of the panel.
-    auto* crossword = new QGroupBox("Crossword Objects");
-    {
-        auto* column = new QVBoxLayout(crossword);
-        column->setSpacing(2);
-        for (ObjectKind kind : {ObjectKind::Title, ObjectKind::Puzzle, ObjectKind::DownHeader, ObjectKind::AcrossHeader,
-                                ObjectKind::AcrossClues, ObjectKind::DownClues, ObjectKind::WordList,
-                                ObjectKind::BonusQuestion, ObjectKind::CombinedClues}) {
+        for (ObjectKind kind : kinds) {
             auto* button = new QPushButton(KindButtonCaption(kind));
             button->setObjectName(KindButtonName(kind));
             button->setCheckable(true);
@@ -149,8 +131,14 @@ void TDoPages::BuildPanel() {
             kindButtons_[static_cast<std::size_t>(kind)] = button;
             column->addWidget(button);
         }
-    }
-    auto* others = kindGroup("  Other   Objects", static_cast<int>(ObjectKind::Text), static_cast<int>(ObjectKind::Circle));
+        return group;
+    };
+    auto* crossword = kindGroup("Crossword Objects", {ObjectKind::Title, ObjectKind::Puzzle, ObjectKind::DownHeader,
+                                                      ObjectKind::AcrossHeader, ObjectKind::AcrossClues,
+                                                      ObjectKind::DownClues, ObjectKind::WordList,
+                                                      ObjectKind::BonusQuestion, ObjectKind::CombinedClues});
+    auto* others = kindGroup("  Other   Objects",
+                             {ObjectKind::Text, ObjectKind::Bitmap, ObjectKind::Rectangle, ObjectKind::Circle});
 
     auto* save = new QPushButton("&Save");
     save->setObjectName("SaveButton");
