@@ -45,7 +45,9 @@ void PrintCandidates(CliContext& ctx, const RunResults& results, int totalWords)
 // The word file's lines taken as the import takes words and clues, in file order.
 Outcome ReadEntries(CliContext& ctx, const std::string& wordsPath, char separator, CreateEntries& entries) {
     std::vector<std::string> lines;
-    if (Outcome read = ReadImportFile(wordsPath, lines); !read.IsDone()) return read;
+    const Outcome read = ReadImportFile(wordsPath, lines);
+    if (!read.IsDone()) return read;
+    if (!read.message.Empty()) ctx.GetPrompter().Inform(read.message);  // characters replaced by "?"
     EditorGrid grid;
     const Outcome imported =
         ImportIntoGrid(grid, lines, WordTextKind::WordsAndClues, std::string(1, separator), ctx.GetPrompter());
