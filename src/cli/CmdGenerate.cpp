@@ -60,8 +60,10 @@ Outcome ReadEntries(CliContext& ctx, const std::string& wordsPath, char separato
         if (Outcome read = ReadCrosswordFile(wordsPath, *crossword, imported); !read.IsDone()) return read;
         separator = '\x1F';
         for (const ImportedEntry& e : imported) lines.push_back(e.word + separator + e.clue);
-    } else if (Outcome read = ReadImportFile(wordsPath, lines); !read.IsDone()) {
-        return read;
+    } else {
+        const Outcome read = ReadImportFile(wordsPath, lines);
+        if (!read.IsDone()) return read;
+        if (!read.message.Empty()) ctx.GetPrompter().Inform(read.message);  // characters replaced by "?"
     }
     EditorGrid grid;
     const Outcome imported =

@@ -40,10 +40,6 @@ void TMainWin::ExcludeDictClick() { EditUserList(UserListMode::Exclude); }
 
 void TMainWin::IntCharsClick() { (void)TDoIntChars::Run(context_.Look(), context_.state.settings.intKeys, this); }
 
-}  // namespace qf
-
-namespace qf {
-
 // AddWords: letters typed into the selected puzzle's grid; the dialog saves the puzzle itself.
 void TMainWin::PuzzleWordsClick() {
     RunCommand(*context_.prompter, [&] {
