@@ -21,7 +21,7 @@ dpkg-deb --info "$deb" | sed -n '/Package:/,$p'
 dpkg-deb --contents "$deb"
 if [ "${QF_LINTIAN:-1}" != 0 ]; then
   # Errors fail the package; warnings are shown.
-  lintian --no-tag-display-limit --fail-on error "$deb"
+  lintian --tag-display-limit 0 --fail-on error "$deb"
 fi
 
 if [ "$chroot_check" = 1 ]; then
