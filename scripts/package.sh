@@ -21,7 +21,7 @@ dpkg-deb --info "$deb" | sed -n '/Package:/,$p'
 dpkg-deb --contents "$deb"
 if [ "${QF_LINTIAN:-1}" != 0 ]; then
   # Errors fail the package; warnings are shown.
-  lintian --no-tag-display-limit --fail-on error "$deb"
+  lintian --tag-display-limit 0 --fail-on error "$deb"
 fi
 
 if [ "$chroot_check" = 1 ]; then
@@ -35,6 +35,7 @@ if [ "$chroot_check" = 1 ]; then
   mount -t proc proc "$root/proc"
   # dpkg stops on the missing dependencies; apt-get -f install brings them and finishes it.
   chroot "$root" dpkg -i "/tmp/$name" || true
+  chroot "$root" apt-get update -qq   # the chroot is made without package lists
   chroot "$root" env DEBIAN_FRONTEND=noninteractive apt-get -f install -y -qq
   chroot "$root" dpkg -s quernfold | grep -q '^Status: install ok installed'
   chroot "$root" sh -c 'cd /tmp && quernfold-cli --version && quernfold-cli shapes list | head -3 &&
