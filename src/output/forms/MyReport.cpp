@@ -18,7 +18,7 @@
 #include "base/forms/QtText.h"
 #include "output/forms/BonusQuestion.h"
 #include "output/forms/ClueHeaders.h"
-#include "output/forms/LayoutThumbnail.h"
+#include "output/LayoutThumbnail.h"
 #include "output/forms/MyPreview.h"
 #include "output/forms/PagePrinter.h"
 #include "output/forms/PartialAnswerList.h"
