@@ -12,6 +12,7 @@
 #include "collections/CollectionFile.h"
 #include "collections/CollectionFixtures.h"
 #include "editor/forms/WordList.h"
+#include "shapes/ShapeFiles.h"
 #include "forms/FormFixture.h"
 
 namespace qf {
@@ -30,6 +31,8 @@ struct Editor {
     Editor(test::FormFixture& f, const std::string& collectionPath, const ShapeRecord& shape)
         : working(std::make_unique<PuzzleRecord>(NewPuzzleRecord())) {
         f.context.state.currentShape = shape;
+        // The editor's shape list takes its shape from the library: the library holds this one.
+        if (!AppendShape(f.dir.File("QFFLAY.DAT"), shape).IsDone()) qFatal("shapes not written");
         path = collectionPath;
         collection.Open(path);
         inputs = std::make_unique<WordListInputs>(WordListInputs{

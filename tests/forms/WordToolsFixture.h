@@ -7,6 +7,7 @@
 #include "collections/CollectionFile.h"
 #include "collections/CollectionFixtures.h"
 #include "editor/LexiconFiles.h"
+#include "shapes/ShapeFiles.h"
 #include "editor/forms/WordList.h"
 #include "forms/FormFixture.h"
 
@@ -32,6 +33,12 @@ struct EditorOnDisk {
         WriteCollection(path, {{"Birds", "Owls"}});
         if (!WritePuzzle(path, 0, *working).IsDone()) qFatal("fixture not written");
         collection.Open(path);
+        // A shapes library of one square, so the editor's shape list has something to show.
+        ShapeRecord square;
+        square.width = square.height = 15;
+        for (int r = 1; r <= 15; ++r)
+            for (int c = 1; c <= 15; ++c) square.Cell(CellIndex(r, c)) = 1;
+        if (!AppendShape(f.dir.File("QFFLAY.DAT"), square).IsDone()) qFatal("shapes not written");
         WordToolInputs tools;
         tools.programDir = f.dir.Path();
         tools.userLists = UserListNamesFor(1);
