@@ -1,6 +1,7 @@
 // The main window's word commands: the user's own dictionary word lists, the international
 // character keys and the word entry into a puzzle's grid.
 #include "app/forms/MainWin.h"
+#include "app/CrosswordEntries.h"
 #include "base/forms/FormMessages.h"
 #include "editor/forms/DoIntChars.h"
 #include "editor/forms/ManualAdd.h"
@@ -18,6 +19,7 @@ WordToolInputs TMainWin::WordTools() const {
     tools.userLists = state.userLists;
     tools.spelling = state.available.spelling;
     tools.thesaurus = state.available.thesaurus;
+    tools.readCrossword = ReadCrosswordEntries;
     return tools;
 }
 

@@ -18,8 +18,13 @@
 namespace qf {
 
 TImport::TImport(const FormLook& look, const EditorGrid& grid, Settings& settings, Prompter& prompter,
-                 FileChooser& chooser, QWidget* parent)
-    : ProgramDialog(look, parent), grid_(grid), settings_(settings), prompter_(prompter), chooser_(chooser) {
+                 FileChooser& chooser, CrosswordReader readCrossword, QWidget* parent)
+    : ProgramDialog(look, parent),
+      grid_(grid),
+      readCrossword_(std::move(readCrossword)),
+      settings_(settings),
+      prompter_(prompter),
+      chooser_(chooser) {
     setObjectName("Import");
     setWindowTitle("Import");
     list_ = ToggleList("ListBox1");
@@ -78,6 +83,13 @@ void TImport::showEvent(QShowEvent* event) {
         findChild<QPushButton*>(name)->setEnabled(list_->count() > 0);
 }
 
+namespace {
+
+// Joins a crossword's word and clue: a character that neither can hold.
+constexpr char kCrosswordJoin = '\x1F';
+
+}  // namespace
+
 WordTextKind TImport::Kind() const {
     for (int k = 1; k < 3; ++k)
         if (kinds_[k]->isChecked()) return static_cast<WordTextKind>(k + 1);
@@ -97,12 +109,14 @@ void TImport::SepCharChange(const QString& text) {
 void TImport::OpenFileClick() {
     FileDialogRequest request;
     request.title = "Import Word/Clue List";
-    request.filter = "text (*.txt)|*.txt|all files (*.*)|*.*";
+    request.filter = readCrossword_ ? "text (*.txt)|*.txt|crosswords (*.ipuz *.puz *.xd)|*.ipuz;*.puz;*.xd|all files (*.*)|*.*"
+                                    : "text (*.txt)|*.txt|all files (*.*)|*.*";
     request.defaultExtension = "txt";
     request.initialPath = settings_.lastImportWordFile;
     const std::string path = chooser_.Choose(request);
     if (path.empty()) return;
     settings_.lastImportWordFile = path;
+    if (ReadCrossword(path)) return;
     std::vector<std::string> lines;
     const Outcome read = ReadImportFile(path, lines);
     if (read.IsRefused()) {
@@ -111,6 +125,9 @@ void TImport::OpenFileClick() {
     }
     SortAsListBox(lines);
     list_->clear();
+    crossword_ = false;
+    for (QRadioButton* kind : kinds_) kind->setEnabled(true);
+    ShowSeparator(*sepLabel_, *sepChar_, Kind() == WordTextKind::WordsAndClues);
     lines_ = std::move(lines);
     for (std::size_t i = 0; i < lines_.size(); ++i) {
         auto* item = new QListWidgetItem(FromAnsi(lines_[i]), list_);
@@ -120,13 +137,47 @@ void TImport::OpenFileClick() {
     ShowOutcome(*this, prompter_, read);  // characters that had to be replaced
 }
 
+// A crossword made elsewhere lists its answers with their clues; they go in as words and clues
+// whatever kind is chosen, so the kinds and the separator are put aside while it is listed.
+// False when the file is no crossword file; a damaged one is refused and the list kept.
+bool TImport::ReadCrossword(const std::string& path) {
+    if (!readCrossword_) return false;
+    std::vector<std::pair<std::string, std::string>> entries;
+    const std::optional<Outcome> read = readCrossword_(path, entries);
+    if (!read) return false;
+    if (!read->IsDone()) {
+        ShowOutcome(*this, prompter_, *read);
+        return true;
+    }
+    std::vector<std::string> lines;
+    for (const auto& [word, clue] : entries) lines.push_back(word + kCrosswordJoin + clue);
+    SortAsListBox(lines);
+    list_->clear();
+    lines_ = std::move(lines);
+    crossword_ = true;
+    for (std::size_t i = 0; i < lines_.size(); ++i) {
+        std::string shown = lines_[i];
+        const auto join = shown.find(kCrosswordJoin);
+        if (join != std::string::npos) shown.replace(join, 1, "  ");
+        auto* item = new QListWidgetItem(FromAnsi(shown), list_);
+        item->setData(Qt::UserRole, static_cast<int>(i));
+    }
+    kinds_[2]->setChecked(true);
+    for (QRadioButton* kind : kinds_) kind->setEnabled(false);
+    ShowSeparator(*sepLabel_, *sepChar_, false);
+    for (const char* name : {"SelectAll", "Clear", "OkButton"}) findChild<QPushButton*>(name)->setEnabled(!lines_.empty());
+    return true;
+}
+
 void TImport::OkClick() {
     std::vector<std::string> items;
     for (int i = 0; i < list_->count(); ++i)
         if (list_->item(i)->isSelected())
             items.push_back(lines_[static_cast<std::size_t>(list_->item(i)->data(Qt::UserRole).toInt())]);
     EditorGrid filled = grid_;
-    const Outcome outcome = ImportIntoGrid(filled, items, Kind(), ToAnsi(sepChar_->text()), prompter_);
+    const Outcome outcome =
+        crossword_ ? ImportIntoGrid(filled, items, WordTextKind::WordsAndClues, std::string(1, kCrosswordJoin), prompter_)
+                   : ImportIntoGrid(filled, items, Kind(), ToAnsi(sepChar_->text()), prompter_);
     if (outcome.IsRefused()) {
         ShowOutcome(*this, prompter_, outcome);
         return;
@@ -137,8 +188,8 @@ void TImport::OkClick() {
 }
 
 bool TImport::Run(const FormLook& look, EditorGrid& grid, Settings& settings, Prompter& prompter,
-                  FileChooser& chooser, QWidget* parent) {
-    TImport dialog(look, grid, settings, prompter, chooser, parent);
+                  FileChooser& chooser, CrosswordReader readCrossword, QWidget* parent) {
+    TImport dialog(look, grid, settings, prompter, chooser, std::move(readCrossword), parent);
     if (dialog.exec() != QDialog::Accepted) return false;
     grid = dialog.Grid();
     return true;

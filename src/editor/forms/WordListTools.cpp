@@ -41,7 +41,7 @@ void TWordList::ConnectWordTools() {
 
 void TWordList::ImportClueClick() {
     EditorGrid grid = Grid();
-    if (TImport::Run(Look(), grid, in_.settings, in_.prompter, in_.fileChooser, this)) SetGrid(grid);
+    if (TImport::Run(Look(), grid, in_.settings, in_.prompter, in_.fileChooser, in_.tools.readCrossword, this)) SetGrid(grid);
 }
 
 void TWordList::ExportClueClick() {

@@ -5,6 +5,7 @@
 #include <string>
 
 #include "editor/SpellLanguages.h"
+#include "editor/forms/Import.h"
 
 namespace qf {
 
@@ -13,6 +14,7 @@ struct WordToolInputs {
     UserListNames userLists;
     std::array<bool, kSpellLanguageCount + 1> spelling{};  // [1..8]
     std::array<bool, 3> thesaurus{};                        // [1] American, [2] British
+    CrosswordReader readCrossword;                          // none: text lists only
 };
 
 }  // namespace qf
