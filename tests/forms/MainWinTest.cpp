@@ -291,7 +291,6 @@ private slots:
         TMainWin window(f.context);
         QVERIFY(window.Action("MenuClueHeaders")->isEnabled());
         QVERIFY(window.Action("MenuPrintSetup")->isEnabled());
-        QVERIFY(!window.Action("MenuJPeg")->isEnabled());  // its dialog comes with the picture exports
         test::WhenDialogShows([](QWidget& dialog) {
             QCOMPARE(dialog.windowTitle(), QString("Default Clue Headers"));
             QCOMPARE(test::Control<QLineEdit>(dialog, "AcrossHeader")->text(), QString("Across"));
@@ -314,6 +313,17 @@ private slots:
             qobject_cast<QDialog*>(&dialog)->reject();
         });
         window.Action("MenuPrintSetup")->trigger();
+
+        // Ctrl+J: the JPEG quality of every later JPEG picture and web page.
+        QVERIFY(window.Action("MenuJPeg")->isEnabled());
+        QCOMPARE(window.Action("MenuJPeg")->shortcut(), QKeySequence("Ctrl+J"));
+        test::WhenDialogShows([](QWidget& dialog) {
+            QCOMPARE(dialog.windowTitle(), QString("JPEG Factor"));
+            test::Control<QLineEdit>(dialog, "FactorEdit")->setText("85");
+            test::Control<QPushButton>(dialog, "OkButton")->click();
+        });
+        window.Action("MenuJPeg")->trigger();
+        QCOMPARE(f.context.state.settings.jpegQuality, 85);
     }
 
     void ImportingKeepsTheSelectionAndRefusesTheOpenFile() {

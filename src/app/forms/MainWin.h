@@ -22,7 +22,9 @@ class QMenu;
 
 namespace qf {
 
+class PageExporter;
 class PagePrinter;
+class TMyBitmapWidth;
 class TClientArea;
 struct WordListInputs;
 enum class ListPagesMode;
@@ -92,6 +94,8 @@ private:
     void PrinterSetupClick();
     void ClueHeadersClick();
     PagePrinter& Printer();
+    PageExporter& Exporter();
+    void JpegFactorClick();
 
     // The shape manager (MainWinShapes.cpp).
     void DoPuzzleShape();
@@ -135,6 +139,8 @@ private:
     ProgramContext& context_;
     CollectionModel collection_;
     std::unique_ptr<PuzzleRecord> working_;
+    TMyBitmapWidth* bitmapWidth_ = nullptr;  // a child window, made at the first print, kept for the run
+    std::shared_ptr<PageExporter> exporter_;
     std::shared_ptr<PagePrinter> printer_;  // made at the first print; shared_ptr: this header need not know it
     std::int64_t editRecordIndex_ = 0;
     bool isNewPuzzle_ = true;

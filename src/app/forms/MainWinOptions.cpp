@@ -49,7 +49,7 @@ void TMainWin::BuildOptionsMenu(QMenu* options) {
     }
     QAction* back = AddCommand(options, "MenuShowBack", "&Background Bitmap", "Ctrl+G", &TMainWin::ToggleBackground);
     back->setCheckable(true);
-    AddCommand(options, "MenuJPeg", "&JPEG Compression Factor", "Ctrl+J", nullptr);
+    AddCommand(options, "MenuJPeg", "&JPEG Compression Factor", "Ctrl+J", &TMainWin::JpegFactorClick);
     QMenu* colors = options->addMenu("C&olors For Saving Bitmaps && JPEGs");
     for (const auto& [name, caption, value] : {std::tuple{"Colors256", "&256 Colors", 2},
                                                std::tuple{"Colors16Mil", "&16 Million Colors", 1}}) {

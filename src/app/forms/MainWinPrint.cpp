@@ -1,11 +1,16 @@
 // The main window's printing commands: print a puzzle, the printer setup, the default clue headers.
 #include <QAction>
+#include <optional>
+#include <utility>
 
 #include "app/forms/MainWin.h"
 #include "base/forms/FormMessages.h"
 #include "collections/CollectionFile.h"
 #include "collections/CollectionOperations.h"
+#include "layouts/forms/ListPages.h"
 #include "output/forms/ClueHeaders.h"
+#include "output/forms/DialogPageExporter.h"
+#include "output/forms/MyBitmapWidth.h"
 #include "output/forms/MyReport.h"
 #include "output/forms/PagePrinter.h"
 
@@ -36,11 +41,36 @@ void TMainWin::PrintPuzzle() {
             return;
         }
         ProgramState& state = context_.state;
+        // The layout chooser in its print mode: the chosen layout goes into the print's copy.
+        qf::LayoutChooser chooseLayout = [choose = LayoutChooser(ListPagesMode::Print)](QWidget*) {
+            std::optional<PageLayoutRecord> chosen(std::in_place);
+            if (!choose(*chosen)) chosen.reset();
+            return chosen;
+        };
         TMyReport::Run(MyReportInputs{context_.Look(), *working_, state.settings, *context_.prompter,
                                       *context_.fileChooser, *context_.fontChooser, *context_.colorChooser, Printer(),
-                                      state.dirs.program, nullptr, {}, {}},
+                                      state.dirs.program, &Exporter(), std::move(chooseLayout),
+                                      [this](QWidget* parent) {
+                                          RunJpegFactorCommand(context_.Look(), context_.state.settings,
+                                                               *context_.prompter, parent);
+                                      }},
                        this);
     });
+}
+
+PageExporter& TMainWin::Exporter() {
+    // The pixel width window lives for the whole run: its last width is offered again.
+    if (!exporter_) {
+        ProgramState& state = context_.state;
+        bitmapWidth_ = new TMyBitmapWidth(context_.Look(), *context_.prompter, this);
+        exporter_ = std::make_shared<DialogPageExporter>(context_.Look(), state.settings, *context_.prompter,
+                                                         *context_.fileChooser, *bitmapWidth_, this);
+    }
+    return *exporter_;
+}
+
+void TMainWin::JpegFactorClick() {
+    RunJpegFactorCommand(context_.Look(), context_.state.settings, *context_.prompter, this);
 }
 
 void TMainWin::PrinterSetupClick() { Printer().Setup(this); }
