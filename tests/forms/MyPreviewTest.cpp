@@ -4,6 +4,7 @@
 #include <QLineEdit>
 #include <QPicture>
 #include <QPrinter>
+#include <QProcess>
 #include <QPushButton>
 #include <QtTest>
 #include <filesystem>
@@ -26,6 +27,14 @@ std::string ReadAll(const std::string& path) {
     std::ostringstream s;
     s << in.rdbuf();
     return s.str();
+}
+
+// The text of a PDF, read by poppler's own reader.
+QString PdfText(const std::string& path) {
+    QProcess reader;
+    reader.start("pdftotext", {QString::fromStdString(path), "-"});
+    if (!reader.waitForFinished(30000) || reader.exitCode() != 0) return QString("pdftotext failed");
+    return QString::fromUtf8(reader.readAllStandardOutput());
 }
 
 // Letter in points, as the PDF writer gives a page's box.
@@ -171,6 +180,8 @@ private slots:
         f.chooser->Answers() = {pdf};
         p.window->Action("SavePdf")->trigger();
         const std::string bytes = ReadAll(pdf);
+        QVERIFY(PdfText(pdf).contains("Sun and Dew"));  // the page is drawn, not only its paper
+        QVERIFY(PdfText(pdf).contains("Clue for NOW"));
         QVERIFY(bytes.rfind("%PDF", 0) == 0);
         QVERIFY(bytes.find("%%EOF") != std::string::npos);
         QCOMPARE(Count(bytes, "/MediaBox"), 1);  // one page
@@ -246,6 +257,7 @@ private slots:
         const PrintedPage page{pageFile.Page(), pageFile.Dpi(), surface.Setup()};
         QVERIFY(printer.Print(page, 1));
         std::string bytes = ReadAll(path);
+        QVERIFY(PdfText(path).contains("Clue for SUN"));
         QVERIFY(bytes.find(kLetterBox) != std::string::npos);
         const int onePage = Count(bytes, "/MediaBox");
         QCOMPARE(onePage, 1);

@@ -5,10 +5,12 @@
 #include <QLineEdit>
 #include <QMenu>
 #include <QMenuBar>
+#include <QPicture>
 #include <QScrollArea>
 #include <QTimer>
 #include <QToolBar>
 #include <QVBoxLayout>
+#include <cmath>
 
 #include "base/forms/FormMessages.h"
 #include "base/forms/QtText.h"
@@ -28,8 +30,13 @@ TMyPreview::TMyPreview(PreviewInputs inputs, QWidget* parent) : QDialog(parent),
     setWindowTitle("Puzzle Preview");
     setSizeGripEnabled(true);
     geometry_ = {in_.setup.Width(), in_.setup.Height(), static_cast<double>(logicalDpiX())};
+    // A recorded page knows only the bounds of some of what it draws; devices that cull by them
+    // would drop the rest (text outside them, or everything on a PDF).
+    page_ = std::make_unique<QPicture>(in_.pageFile);
+    page_->setBoundingRect(QRect(0, 0, static_cast<int>(std::ceil(geometry_.widthInches * in_.pageDpi)),
+                                 static_cast<int>(std::ceil(geometry_.heightInches * in_.pageDpi))));
 
-    view_ = new PageView(in_.pageFile, in_.pageDpi, geometry_.widthInches, geometry_.heightInches);
+    view_ = new PageView(*page_, in_.pageDpi, geometry_.widthInches, geometry_.heightInches);
     scroll_ = new QScrollArea;
     scroll_->setObjectName("PageScroll");
     scroll_->setWidget(view_);
@@ -135,20 +142,23 @@ void TMyPreview::BuildToolBar() {
     tools->addAction(Action("SavePdf"));
     tools->addSeparator();
     tools->addAction(Action("Exit"));
-    tools->addSeparator();
+    // The two boxes get a row of their own, so that a narrow window never hides them.
+    auto* boxes = new QToolBar;
+    boxes->setObjectName("ZoomBar");
     zoomBox_ = new QLineEdit;
     zoomBox_->setObjectName("ZoomBox");
     zoomBox_->setFixedWidth(zoomBox_->fontMetrics().horizontalAdvance("8888.88") + 12);
     pixelBox_ = new QLineEdit;
     pixelBox_->setObjectName("PixelBox");
     pixelBox_->setFixedWidth(pixelBox_->fontMetrics().horizontalAdvance("888888") + 12);
-    tools->addWidget(new QLabel(" Zoom % "));
-    tools->addWidget(zoomBox_);
-    tools->addWidget(new QLabel(" Pixel Width "));
-    tools->addWidget(pixelBox_);
+    boxes->addWidget(new QLabel(" Zoom % "));
+    boxes->addWidget(zoomBox_);
+    boxes->addWidget(new QLabel("  Pixel Width "));
+    boxes->addWidget(pixelBox_);
     connect(zoomBox_, &QLineEdit::editingFinished, this, &TMyPreview::ZoomBoxEntered);
     connect(pixelBox_, &QLineEdit::editingFinished, this, &TMyPreview::PixelBoxEntered);
     static_cast<QVBoxLayout*>(layout())->addWidget(tools);
+    static_cast<QVBoxLayout*>(layout())->addWidget(boxes);
     // The tool bar's captions for the shared actions are the short ones.
     Action("ZoomPageWidth")->setIconText("Page Width");
     Action("ZoomWholePage")->setIconText("Whole Page");
@@ -207,7 +217,7 @@ void TMyPreview::PixelBoxEntered() {
         SetZoom(zoom_);
 }
 
-PrintedPage TMyPreview::Page() const { return {in_.pageFile, in_.pageDpi, in_.setup}; }
+PrintedPage TMyPreview::Page() const { return {*page_, in_.pageDpi, in_.setup}; }
 
 bool TMyPreview::PrintJobs(int jobs, int copiesPerJob) {
     if (in_.printer.Busy()) {

@@ -5,6 +5,7 @@
 #include <QDialog>
 #include <functional>
 #include <map>
+#include <memory>
 #include <string>
 
 #include "base/Prompter.h"
@@ -80,6 +81,7 @@ private:
     PrintedPage Page() const;
 
     PreviewInputs in_;
+    std::unique_ptr<QPicture> page_;  // the page file with the whole page as its bounds
     PageGeometry geometry_;
     double zoom_ = 100;
     bool shownOnce_ = false;

@@ -6,6 +6,7 @@
 #include <QPicture>
 #include <QPrintDialog>
 #include <QPrinter>
+#include <cmath>
 
 #include "output/RenderResult.h"
 #include "report/PageTargets.h"
@@ -33,7 +34,9 @@ QPageLayout LayoutFor(const PageSetup& setup) {
 
 }  // namespace
 
-QtPagePrinter::QtPagePrinter() : printer_(std::make_unique<QPrinter>(QPrinter::HighResolution)) {
+// At the screen's resolution, as the page file was recorded: played scaled, a recorded page loses
+// its drawing on some devices. Text and lines stay vector.
+QtPagePrinter::QtPagePrinter() : printer_(std::make_unique<QPrinter>(QPrinter::ScreenResolution)) {
     printer_->setDocName(kReportTitle);
 }
 
@@ -72,7 +75,9 @@ bool QtPagePrinter::Print(const PrintedPage& page, int copies) {
 
 bool WritePagePdf(const PrintedPage& page, const std::string& path) {
     if (!(page.pictureDpi > 0)) return false;
-    PdfTarget target(path);
+    // Drawn at the page file's own resolution: a recorded page played scaled onto a PDF loses
+    // its drawing. The PDF is vector either way.
+    PdfTarget target(path, static_cast<int>(std::lround(page.pictureDpi)));
     QPaintDevice* device = target.Begin(page.setup);
     if (!device) return false;
     QPainter painter;

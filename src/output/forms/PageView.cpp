@@ -19,14 +19,22 @@ void PageView::SetPixelWidth(int pixelWidth) {
 }
 
 void PageView::paintEvent(QPaintEvent*) {
+    // The page is played onto a picture of the view's size and that is shown: played straight
+    // onto the widget, clipped to the exposed part, a recorded page loses some of its text.
+    if (shown_.size() != size()) {
+        shown_ = QImage(size(), QImage::Format_RGB32);
+        shown_.fill(Qt::white);
+        if (widthInches_ > 0 && pageDpi_ > 0) {
+            QPainter p(&shown_);
+            p.setRenderHint(QPainter::Antialiasing);
+            p.setRenderHint(QPainter::TextAntialiasing);
+            const double scale = width() / (widthInches_ * pageDpi_);
+            p.scale(scale, scale);
+            p.drawPicture(0, 0, page_);
+        }
+    }
     QPainter p(this);
-    p.fillRect(rect(), Qt::white);
-    if (!(widthInches_ > 0) || !(pageDpi_ > 0)) return;
-    p.setRenderHint(QPainter::Antialiasing);
-    p.setRenderHint(QPainter::TextAntialiasing);
-    const double scale = width() / (widthInches_ * pageDpi_);
-    p.scale(scale, scale);
-    p.drawPicture(0, 0, page_);
+    p.drawImage(0, 0, shown_);
 }
 
 }  // namespace qf

@@ -1,5 +1,6 @@
 #pragma once
 // The preview's page: the recorded page file drawn on white at a zoom.
+#include <QImage>
 #include <QWidget>
 
 class QPicture;
@@ -20,6 +21,7 @@ protected:
 
 private:
     const QPicture& page_;
+    QImage shown_;  // the page drawn at the view's size
     double pageDpi_;
     double widthInches_;
     double heightInches_;
