@@ -219,7 +219,7 @@ private slots:
         Preview p(f, &exporter);
         for (const char* name : {"ExportWmf", "ExportEmf", "ExportBmp", "ExportJpeg", "ExportHtml"})
             p.window->Action(name)->trigger();
-        QCOMPARE(exporter.calls, (std::vector<std::string>{"metafile", "metafile", "bitmap", "jpeg", "html"}));
+        QCOMPARE(exporter.calls, (std::vector<std::string>{"wmf", "emf", "bitmap", "jpeg", "html"}));
         QCOMPARE(exporter.pageWidths.at(0), 8.5);
         QVERIFY(!p.window->Action("JpegFactor")->isEnabled());
     }

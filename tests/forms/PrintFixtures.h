@@ -73,6 +73,8 @@ public:
     Outcome SaveBitmap(const ExportPage& page) override { return Record("bitmap", page); }
     Outcome SaveJpeg(const ExportPage& page) override { return Record("jpeg", page); }
     Outcome SaveMetafile(const ExportPage& page) override { return Record("metafile", page); }
+    Outcome SaveWindowsMetafile(const ExportPage& page) override { return Record("wmf", page); }
+    Outcome SaveEnhancedMetafile(const ExportPage& page) override { return Record("emf", page); }
     Outcome SaveHtml(const ExportPage& page) override { return Record("html", page); }
 
     std::vector<std::string> calls;

@@ -94,8 +94,8 @@ void TMyPreview::BuildMenus() {
     AddAction(file, "Exit", "E&xit", "Ctrl+X", [this] { close(); });
 
     QMenu* graphic = bar->addMenu("&Graphic Export");
-    AddAction(graphic, "ExportWmf", "&Windows MetaFile (WMF)", "Ctrl+W", exporting(&PageExporter::SaveMetafile));
-    AddAction(graphic, "ExportEmf", "&Enhanced MetaFile (EMF)", "Ctrl+E", exporting(&PageExporter::SaveMetafile));
+    AddAction(graphic, "ExportWmf", "&Windows MetaFile (WMF)", "Ctrl+W", exporting(&PageExporter::SaveWindowsMetafile));
+    AddAction(graphic, "ExportEmf", "&Enhanced MetaFile (EMF)", "Ctrl+E", exporting(&PageExporter::SaveEnhancedMetafile));
     AddAction(graphic, "ExportBmp", "Windows &Bitmap (BMP)", "Ctrl+B", exporting(&PageExporter::SaveBitmap));
     AddAction(graphic, "ExportJpeg", "&JPEG (JPG)", "Ctrl+J", exporting(&PageExporter::SaveJpeg));
     AddAction(graphic, "SavePdf", "Save as &PDF", nullptr, [this] { SaveAsPdf(); });
