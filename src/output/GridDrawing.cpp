@@ -4,39 +4,11 @@
 #include <set>
 
 #include "base/TextHelpers.h"
+#include "output/GridLetters.h"
 #include "output/RenderContext.h"
 
 namespace qf {
 namespace {
-
-constexpr int kMaxLineWidth = 9;
-
-struct GridGeometry {
-    int width = 0;
-    int height = 0;
-    double left = 0;
-    double top = 0;
-    double cell = 0;
-
-    RectIn Cell(int row, int column) const {
-        const double l = left + (column - 1) * cell;
-        const double t = top + (row - 1) * cell;
-        return {l, t, l + cell, t + cell};
-    }
-};
-
-GridGeometry PlaceGrid(const RectIn& rect, int width, int height) {
-    GridGeometry g{width, height, rect.left, rect.top, 0};
-    const double cw = rect.Width() / width;
-    const double ch = rect.Height() / height;
-    g.cell = std::min(cw, ch);
-    // Centred along the axis with room to spare.
-    if (cw > ch) g.left += (rect.Width() - g.cell * width) / 2;
-    if (ch > cw) g.top += (rect.Height() - g.cell * height) / 2;
-    return g;
-}
-
-bool IsLetter(std::uint8_t c) { return c != kCellOutside && c != kCellBlank; }
 
 std::string Digit(int d) { return std::string(1, static_cast<char>('0' + d)); }
 
@@ -71,9 +43,7 @@ void DrawNumbers(RenderContext& ctx, const PageObject& object, const GridGeometr
     }
 }
 
-using Scratch = std::array<char, kGridCells>;
-
-void DrawLetters(RenderContext& ctx, const GridGeometry& g, const Scratch& letters) {
+void DrawLetters(RenderContext& ctx, const GridGeometry& g, const GridLetterLayer& letters) {
     Surface& s = ctx.surface;
     for (int row = 1; row <= g.height; ++row)
         for (int column = 1; column <= g.width; ++column) {
@@ -85,18 +55,6 @@ void DrawLetters(RenderContext& ctx, const GridGeometry& g, const Scratch& lette
             const double y = cell.bottom - s.Descent() - (g.cell - s.TextHeight(text)) / 2;
             s.TextOut(x, y, text);
         }
-}
-
-// The letters of every entry's cells that `take` accepts.
-template <typename Take>
-Scratch CollectLetters(const RenderContext& ctx, Take take) {
-    Scratch scratch{};
-    for (const PuzzleEntry& e : ctx.entries.All())
-        for (int k : EntryCells(e)) {
-            const char c = static_cast<char>(ctx.puzzle.Cell(k));
-            if (IsLetter(static_cast<std::uint8_t>(c)) && take(e, c)) scratch[static_cast<std::size_t>(k - 1)] = c;
-        }
-    return scratch;
 }
 
 }  // namespace
@@ -133,16 +91,16 @@ void DrawGrid(RenderContext& ctx, PageObject& object, int slot) {
     s.SetBrushColor(object.blockColor);
     for (int row = 1; row <= height; ++row)
         for (int column = 1; column <= width; ++column)
-            if (IsLetter(cellAt(row, column))) {
+            if (IsLetterCell(cellAt(row, column))) {
                 const RectIn c = g.Cell(row, column);
                 s.FillRect(c.left, c.top, c.right, c.bottom);
             }
 
     s.SetPenColor(object.lineColor);
-    const int lineWidth = std::clamp<int>(object.lineWidth, 1, kMaxLineWidth);
+    const int lineWidth = std::clamp<int>(object.lineWidth, 1, kMaxGridLineWidth);
     for (int row = 1; row <= height; ++row)
         for (int column = 1; column <= width; ++column)
-            if (IsLetter(cellAt(row, column)))
+            if (IsLetterCell(cellAt(row, column)))
                 for (int k = 0; k < lineWidth; ++k) ctx.FrameRect(ctx.GrowByPixels(g.Cell(row, column), -k));
 
     DrawNumbers(ctx, object, g);
@@ -158,30 +116,7 @@ void DrawGrid(RenderContext& ctx, PageObject& object, int slot) {
     ctx.result.fittedFontSize[static_cast<std::size_t>(slot - 1)] = s.Font().size;
     s.SetTextTransparent(true);
 
-    const PrintOptions& o = ctx.options;
-    if (o.answerKey) {
-        Scratch all{};
-        for (int row = 1; row <= height; ++row)
-            for (int column = 1; column <= width; ++column)
-                if (IsLetter(cellAt(row, column)))
-                    all[static_cast<std::size_t>(CellIndex(row, column) - 1)] = static_cast<char>(cellAt(row, column));
-        DrawLetters(ctx, g, all);
-    } else if (o.partialAnswer) {
-        DrawLetters(ctx, g, CollectLetters(ctx, [&](const PuzzleEntry& e, char) { return o.Selected(e.slot); }));
-    }
-    if (!o.answerKey && o.partialLetters && !o.letters.empty()) {
-        std::set<char> wanted;
-        for (char c : o.letters) wanted.insert(UpperLetter(c));
-        DrawLetters(ctx, g, CollectLetters(ctx, [&](const PuzzleEntry&, char c) { return wanted.count(c) > 0; }));
-    }
-    std::set<char> separators;
-    if (o.wordSepDash) separators.insert('-');
-    if (o.wordSepSlash) separators.insert('/');
-    if (o.wordSepPlus) separators.insert('+');
-    if (o.wordSepStar) separators.insert('*');
-    if (o.wordSepOther) separators.insert(o.wordSepChar);
-    if (!separators.empty())
-        DrawLetters(ctx, g, CollectLetters(ctx, [&](const PuzzleEntry&, char c) { return separators.count(c) > 0; }));
+    for (const GridLetterLayer& layer : GridLetterLayers(ctx, width, height)) DrawLetters(ctx, g, layer);
 }
 
 }  // namespace qf

@@ -1,0 +1,39 @@
+#pragma once
+// What the printed grid and the metafile grid share: where the square cells lie, and which
+// letters a print shows (the answer key, partial answers, chosen letters, word separators).
+#include <array>
+#include <cstdint>
+#include <vector>
+
+#include "output/RenderContext.h"
+
+namespace qf {
+
+inline constexpr int kMaxGridLineWidth = 9;
+
+struct GridGeometry {
+    int width = 0;
+    int height = 0;
+    double left = 0;
+    double top = 0;
+    double cell = 0;
+
+    RectIn Cell(int row, int column) const {
+        const double l = left + (column - 1) * cell;
+        const double t = top + (row - 1) * cell;
+        return {l, t, l + cell, t + cell};
+    }
+};
+
+// Square cells in `rect`, the grid centred along the axis with room to spare.
+GridGeometry PlaceGrid(const RectIn& rect, int width, int height);
+
+inline bool IsLetterCell(std::uint8_t c) { return c != kCellOutside && c != kCellBlank; }
+
+// One layer of letters: a cell's letter, or 0 where the layer shows nothing.
+using GridLetterLayer = std::array<char, kGridCells>;
+
+// The layers of letters the print options show, in drawing order.
+std::vector<GridLetterLayer> GridLetterLayers(const RenderContext& ctx, int width, int height);
+
+}  // namespace qf
