@@ -19,17 +19,7 @@ TBonusQuestion::TBonusQuestion(const FormLook& look, const std::string& question
     box_->setMaxLength(static_cast<int>(kBonusQuestionBoxCapacity));
     box_->setText(FromAnsi(question));
 
-    auto* ok = new QPushButton("&Ok");
-    ok->setObjectName("OkButton");
-    ok->setDefault(true);
-    connect(ok, &QPushButton::clicked, this, &QDialog::accept);
-    auto* cancel = new QPushButton("&Cancel");
-    cancel->setObjectName("CancelButton");
-    connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
-    auto* buttons = new QHBoxLayout;
-    buttons->addStretch();
-    buttons->addWidget(ok);
-    buttons->addWidget(cancel);
+    QHBoxLayout* buttons = OkCancelRow();
 
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(box_);

@@ -34,17 +34,7 @@ TClueHeaders::TClueHeaders(const FormLook& look, ClueHeadersMode mode, const Pri
     grid->addWidget(new QLabel("Down Header"), 1, 0);
     grid->addWidget(down_, 1, 1);
 
-    auto* ok = new QPushButton("&Ok");
-    ok->setObjectName("OkButton");
-    ok->setDefault(true);
-    connect(ok, &QPushButton::clicked, this, &QDialog::accept);
-    auto* cancel = new QPushButton("&Cancel");
-    cancel->setObjectName("CancelButton");
-    connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
-    auto* buttons = new QHBoxLayout;
-    buttons->addStretch();
-    buttons->addWidget(ok);
-    buttons->addWidget(cancel);
+    QHBoxLayout* buttons = OkCancelRow();
 
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(grid);

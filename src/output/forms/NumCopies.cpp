@@ -23,17 +23,7 @@ TNumCopies::TNumCopies(const FormLook& look, Prompter& prompter, QWidget* parent
     row->addWidget(new QLabel("Copies To Print"));
     row->addWidget(box_);
 
-    auto* ok = new QPushButton("&Ok");
-    ok->setObjectName("OkButton");
-    ok->setDefault(true);
-    connect(ok, &QPushButton::clicked, this, &TNumCopies::OkButtonClick);
-    auto* cancel = new QPushButton("&Cancel");
-    cancel->setObjectName("CancelButton");
-    connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
-    auto* buttons = new QHBoxLayout;
-    buttons->addStretch();
-    buttons->addWidget(ok);
-    buttons->addWidget(cancel);
+    QHBoxLayout* buttons = OkCancelRow([this] { OkButtonClick(); });
 
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(row);
