@@ -49,7 +49,7 @@ ProfileFile ProfileFile::Load(const std::string& path) {
     std::istringstream in(text);
     std::string raw, section;
     while (std::getline(in, raw)) {
-        if (!raw.empty() && raw.back() == '\r') raw.pop_back();
+        while (!raw.empty() && raw.back() == '\r') raw.pop_back();  // a kept line never ends in CR
         Line line = Parse(raw, section);
         section = line.section;
         file.lines_.push_back(std::move(line));

@@ -53,6 +53,20 @@ TEST(ProfileFile, NamesIgnoreCaseAndForeignLinesStay) {
               "Key=v\n");
 }
 
+// Lines ending in more than one CR (a file edited on two systems): the kept line loses them all,
+// so saving what was loaded twice gives the same file both times.
+TEST(ProfileFile, LinesEndingInSeveralCarriageReturnsSaveTheSameEachTime) {
+    test::TempDir dir;
+    const std::string path = dir.File("p.ini");
+    test::WriteFile(path, "[misc]\r\r\nForeign line\r\r\nKey=v\r\r\r\n");
+    ASSERT_TRUE(ProfileFile::Load(path).Save(path));
+    const std::string once = test::ReadFileText(path);
+    EXPECT_EQ(once, "[misc]\nForeign line\nKey=v\n");
+    ASSERT_TRUE(ProfileFile::Load(path).Save(path));
+    EXPECT_EQ(test::ReadFileText(path), once);
+    EXPECT_EQ(ProfileFile::Load(path).Get("Misc", "Key"), "v");
+}
+
 TEST(ProfileFile, MissingFileIsEmptyAndSaveCreatesIt) {
     test::TempDir dir;
     ProfileFile f = ProfileFile::Load(dir.File("none.ini"));
