@@ -7,22 +7,25 @@
 #include <vector>
 
 #include "layouts/PageObjects.h"
+#include "output/LayoutThumbnail.h"
 #include "report/Picture.h"
 
 namespace qf {
 namespace {
 
+// The designer's colour of an object: the thumbnail's colour of its kind, but text in grey and
+// rectangles and circles in their own fill.
 QColor DesignerColor(const PageObject& o) {
     switch (o.Kind()) {
-        case ObjectKind::Title: return QColor(255, 255, 0);
-        case ObjectKind::Puzzle: return QColor(128, 0, 0);
+        case ObjectKind::Title:
+        case ObjectKind::Puzzle:
         case ObjectKind::DownHeader:
-        case ObjectKind::DownClues: return QColor(128, 128, 0);
+        case ObjectKind::DownClues:
         case ObjectKind::AcrossHeader:
         case ObjectKind::AcrossClues:
-        case ObjectKind::CombinedClues: return QColor(0, 255, 255);
-        case ObjectKind::WordList: return QColor(0, 128, 128);
-        case ObjectKind::BonusQuestion: return QColor(255, 0, 255);
+        case ObjectKind::CombinedClues:
+        case ObjectKind::WordList:
+        case ObjectKind::BonusQuestion: return ThumbnailColor(o.Kind());
         case ObjectKind::Text: return QColor(192, 192, 192);
         case ObjectKind::Rectangle:
         case ObjectKind::Circle: {
