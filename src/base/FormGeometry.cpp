@@ -37,6 +37,24 @@ Placement CentreMainWindow(int screenWidth, int screenHeight, int width, int hei
     return {(screenWidth - width) / 2, std::max(0, (screenHeight - height) / 2 - topOffset)};
 }
 
+double FittingScale(int designWidth, int designHeight, double scale, const ScreenArea& area, int frameWidth,
+                    int frameHeight) {
+    const auto fits = [&](double s) {
+        return Scaled(designWidth, s) + frameWidth <= area.width && Scaled(designHeight, s) + frameHeight <= area.height;
+    };
+    if (area.width <= 0 || area.height <= 0 || fits(scale)) return scale;
+    int percent = ScalePercent(scale);
+    while (percent > 10 && !fits(percent / 100.0)) --percent;
+    return percent / 100.0;
+}
+
+Placement KeepInside(Placement at, int width, int height, const ScreenArea& area) {
+    if (area.width <= 0 || area.height <= 0) return at;
+    at.left = std::max(area.left, std::min(at.left, area.left + area.width - width));
+    at.top = std::max(area.top, std::min(at.top, area.top + area.height - height));
+    return at;
+}
+
 FontRule FontRuleFor(ControlKind kind) {
     switch (kind) {
         case ControlKind::Label:

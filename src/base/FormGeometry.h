@@ -33,6 +33,19 @@ Placement CentreDialog(int screenWidth, int screenHeight, int width, int height)
 // The main window: centred, `topOffset` higher, but never above the top of the screen.
 Placement CentreMainWindow(int screenWidth, int screenHeight, int width, int height, int topOffset);
 
+// The part of the real screen a window may take (without panels and task bars), in pixels.
+struct ScreenArea {
+    int left = 0, top = 0, width = 0, height = 0;
+};
+// The scale a window of design size `designWidth` x `designHeight` is shown at: `scale` where the
+// scaled window and its frame fit in the area, else the largest whole percentage at which they
+// do, so no control ends out of reach.
+double FittingScale(int designWidth, int designHeight, double scale, const ScreenArea& area, int frameWidth,
+                    int frameHeight);
+// A placement moved, as little as it takes, so that a window of this outer size lies inside the
+// area (its top left corner stays inside when the window is larger than the area).
+Placement KeepInside(Placement at, int width, int height, const ScreenArea& area);
+
 // The kinds of control the interface fonts distinguish.
 enum class ControlKind {
     Label, CheckBox, RadioButton, ListBox, GroupBox, Edit, Grid, ComboBox, MaskedEdit, Button,

@@ -84,4 +84,15 @@ Outcome CheckTitleAndCategory(const EditorTexts& texts) {
     return Outcome::Done();
 }
 
+bool EntriesDiffer(const EditorTexts& texts, const EditorGrid& grid, const EditorTexts& opened,
+                   const EditorGrid& openedGrid) {
+    const auto differ = [](const std::string& a, const std::string& b) { return TrimBlanks(a) != TrimBlanks(b); };
+    if (differ(texts.title, opened.title) || differ(texts.category, opened.category) ||
+        differ(texts.bonusQuestion, opened.bonusQuestion))
+        return true;
+    for (std::size_t i = 0; i < grid.words.size(); ++i)
+        if (differ(grid.words[i], openedGrid.words[i]) || differ(grid.clues[i], openedGrid.clues[i])) return true;
+    return false;
+}
+
 }  // namespace qf

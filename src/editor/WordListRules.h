@@ -18,6 +18,8 @@ inline constexpr int kAttemptsTypingLimit = 3;
 inline constexpr const char* kAllWordsCleared = "All words are already cleared.";
 inline constexpr const char* kRemoveAllQuestion = "This will remove all words and clues.  Continue?";
 inline constexpr const char* kSaveChangesQuestion = "Puzzle has been modified.  Save changes?";
+inline constexpr const char* kDiscardTypingQuestion =
+    "The words and clues you have typed will be lost.  Close anyway?";
 inline constexpr const char* kCaptionCreateNew = "Create New Puzzle";
 inline constexpr const char* kCaptionCreateCopy = "Create New Puzzle (copy of existing puzzle)";
 inline constexpr const char* kCaptionModify = "Modify Existing Puzzle";
@@ -38,6 +40,11 @@ void SetValues(const EditorTexts& texts, const EditorGrid& grid, PuzzleRecord& w
 // PuzzleChanged's comparison: bonus question, title, category, every word and clue slot (length
 // byte and characters) and the layout's header fields; not its objects, the grid or InGrid.
 bool PuzzleDiffers(const PuzzleRecord& working, const PuzzleRecord& snapshot);
+
+// Whether leaving a new puzzle's editor would lose typing: a title, category, bonus question,
+// word or clue that differs, trimmed, from what the editor opened with.
+bool EntriesDiffer(const EditorTexts& texts, const EditorGrid& grid, const EditorTexts& opened,
+                   const EditorGrid& openedGrid);
 
 // The cell editor's text: a Word cell cut to 30 characters, a Clue cell to 150.
 std::string CellEditText(int column, std::string_view text);

@@ -295,4 +295,10 @@ Outcome SaveShapeDesign(ShapeDesign& design, const std::string& libraryPath) {
     return written;
 }
 
+bool ShapeDesignChanged(const ShapeDesign& design, const ShapeDesign& opened) {
+    return design.titleText != opened.titleText || design.widthText != opened.widthText ||
+           design.heightText != opened.heightText ||
+           EncodeShapeExchange(design.shape) != EncodeShapeExchange(opened.shape);
+}
+
 }  // namespace qf

@@ -143,6 +143,11 @@ struct ShapeRepaint {
 
 ShapeRepaint ApplyShapeAction(ShapeDesign& design, const ShapeAction& action);
 
+// Whether the designer holds something its opening state did not: the shape (cells, size, name)
+// or the texts typed into the name and size edits.
+bool ShapeDesignChanged(const ShapeDesign& design, const ShapeDesign& opened);
+inline constexpr const char* kShapeModified = "Shape has been modified.  Save changes?";
+
 // Save: CheckHeight, then CheckWidth; the name edit trimmed and cut to 50; appended in modes
 // New and Copy, written over the record index in Modify. "Unable to add shape." (caption
 // "Disk Error", a warning) when the library cannot be opened or created; the designer then

@@ -33,6 +33,41 @@ TEST(FormGeometry, CentringOfDialogsAndTheMainWindow) {
     EXPECT_EQ(CentreMainWindow(1024, 768, 632, 413, 10).top, 167);
 }
 
+// A window is never larger than the screen's available area, nor off it; where it fits, the
+// design size times the scale stays exactly as it was.
+TEST(FormGeometry, WindowsFitTheAvailableScreen) {
+    struct Case {
+        int width, height;
+        double scale;
+        ScreenArea area;
+        int frameWidth, frameHeight;
+        double fitted;
+    } const cases[] = {
+        {720, 560, 2.0, {0, 0, 1280, 1024}, 16, 40, 1.75},   // the editor at 1280 on a 1280 x 1024 display
+        {720, 560, 2.0, {0, 0, 1600, 1200}, 16, 40, 2.0},    // room enough: unchanged
+        {720, 560, 1.0, {0, 0, 800, 600}, 0, 0, 1.0},        // exactly as designed
+        {660, 425, 2.0, {0, 24, 1280, 1000}, 16, 40, 1.91}, // a panel at the top takes 24
+        {720, 560, 1.0, {0, 0, 0, 0}, 0, 0, 1.0},            // no screen known: left alone
+        {720, 560, 1.0, {0, 0, 320, 240}, 0, 0, 0.43},
+    };
+    for (const Case& c : cases) {
+        const double fitted = FittingScale(c.width, c.height, c.scale, c.area, c.frameWidth, c.frameHeight);
+        EXPECT_DOUBLE_EQ(fitted, c.fitted) << c.width << "x" << c.height << " at " << c.scale;
+        if (c.area.width > 0) {
+            EXPECT_LE(Scaled(c.width, fitted) + c.frameWidth, c.area.width);
+            EXPECT_LE(Scaled(c.height, fitted) + c.frameHeight, c.area.height);
+        }
+    }
+    const ScreenArea area{0, 24, 1280, 1000};
+    const Placement centred = CentreDialog(1280, 1024, 1440, 1120);  // left of and above the screen
+    const Placement kept = KeepInside(centred, 1440, 1120, area);
+    EXPECT_EQ(kept.left, 0);
+    EXPECT_EQ(kept.top, 24);
+    EXPECT_EQ(KeepInside({1200, 900}, 300, 200, area).left, 980);
+    EXPECT_EQ(KeepInside({1200, 900}, 300, 200, area).top, 824);
+    EXPECT_EQ(KeepInside({100, 100}, 300, 200, area).left, 100);  // inside already: not moved
+}
+
 TEST(FormGeometry, WhichFontEachKindOfControlTakes) {
     EXPECT_EQ(FontRuleFor(ControlKind::Label).font, InterfaceFontKind::Label);
     EXPECT_TRUE(FontRuleFor(ControlKind::CheckBox).colour);

@@ -12,6 +12,7 @@
 #include <sstream>
 
 #include "forms/FormFixture.h"
+#include "forms/PreviewFixture.h"
 #include "forms/PrintFixtures.h"
 #include "output/PageRenderer.h"
 #include "output/forms/MyPreview.h"
@@ -45,35 +46,6 @@ int Count(const std::string& text, const std::string& what) {
     for (auto at = text.find(what); at != std::string::npos; at = text.find(what, at + 1)) ++n;
     return n;
 }
-
-// A rendered page and the preview over it.
-struct Preview {
-    explicit Preview(test::FormFixture& f, PageExporter* exporter = nullptr) : puzzle(test::PrintablePuzzle()) {
-        QPainterSurface surface(pageFile);
-        rendering = RenderPage(surface, *puzzle, puzzle->layout, options, headings);
-        if (!surface.Finish()) qFatal("page not recorded");
-        auto& c = f.context;
-        window = std::make_unique<TMyPreview>(PreviewInputs{c.Look(), c.state.settings, *c.prompter, *c.fileChooser,
-                                                            printer, exporter, {}, pageFile.Page(), pageFile.Dpi(),
-                                                            surface.Setup(),
-                                                            ExportPage{*puzzle, puzzle->layout, options, headings, rendering}});
-    }
-    QLineEdit* Box(const char* name) { return test::Control<QLineEdit>(*window, name); }
-    void Type(const char* box, const char* text) {
-        QLineEdit* b = Box(box);
-        b->selectAll();
-        QTest::keyClicks(b, text);
-        QTest::keyClick(b, Qt::Key_Return);
-    }
-
-    std::unique_ptr<PuzzleRecord> puzzle;
-    PrintOptions options;
-    PrintHeadings headings{"Across", "Down"};
-    PageFileTarget pageFile;
-    RenderResult rendering;
-    test::RecordingPrinter printer;
-    std::unique_ptr<TMyPreview> window;
-};
 
 // Answers the copies dialog with each text in turn, then cancels or accepts with the last one.
 void AnswerCopies(std::vector<QString> texts, std::vector<std::string>* seen) {

@@ -14,6 +14,7 @@
 #include "base/forms/InterfaceFonts.h"
 #include "base/forms/QtText.h"
 #include "base/forms/WindowGeometry.h"
+#include "base/forms/WindowKeys.h"
 #include "collections/OldVersions.h"
 
 namespace qf {
@@ -24,11 +25,22 @@ constexpr const char* kOnePuzzleCommands[] = {"MenuModify", "MenuCopy", "MenuDel
                                               "MenuPuzzleWords"};
 constexpr int kTopOffset = 10;
 
+bool Shows(const QListWidget& box, const std::vector<ListRow>& rows) {
+    if (box.count() != static_cast<int>(rows.size())) return false;
+    for (int i = 0; i < box.count(); ++i)
+        if (box.item(i)->text() != FromAnsi(rows[static_cast<std::size_t>(i)].text)) return false;
+    return true;
+}
+
+// A list is filled again only when its rows changed: a click that only selects must leave the
+// items under the mouse alone, or its double click finds nothing to act on.
 void Fill(QListWidget* box, const std::vector<ListRow>& rows, int selected) {
     const QSignalBlocker quiet(box);
-    box->clear();
-    for (const ListRow& row : rows) box->addItem(FromAnsi(row.text));
-    box->setCurrentRow(selected);
+    if (!Shows(*box, rows)) {
+        box->clear();
+        for (const ListRow& row : rows) box->addItem(FromAnsi(row.text));
+    }
+    if (box->currentRow() != selected) box->setCurrentRow(selected);
     if (selected < 0) box->clearSelection();
 }
 
@@ -48,6 +60,7 @@ TMainWin::TMainWin(ProgramContext& context, QWidget* parent)
     BuildClient();
     BuildMenus();
     connect(&collection_, &CollectionModel::Changed, this, &TMainWin::ShowLists);
+    new WindowKeys(*this);
     StartUp();
 }
 

@@ -6,10 +6,19 @@
 #include <utility>
 
 #include "base/forms/InterfaceFonts.h"
+#include "base/forms/WindowGeometry.h"
+#include "base/forms/WindowKeys.h"
 
 namespace qf {
 
-ProgramDialog::ProgramDialog(FormLook look, QWidget* parent) : QDialog(parent), look_(std::move(look)) {}
+ProgramDialog::ProgramDialog(FormLook look, QWidget* parent) : QDialog(parent), look_(std::move(look)) {
+    new WindowKeys(*this);
+}
+
+void ProgramDialog::reject() {
+    CommitOpenEditors(*this);
+    if (ConfirmLeave()) QDialog::reject();
+}
 
 void ProgramDialog::RecordDesign() {
     recorded_ = true;
@@ -19,13 +28,22 @@ void ProgramDialog::RecordDesign() {
 }
 
 void ProgramDialog::Place() {
+    const ScreenArea area = AvailableArea(*this);
+    const QSize frame = FrameAllowance(*this);
+    FormLook look = look_;
+    look.scale = FittingScale(designSize_.width(), designSize_.height(), look_.scale, area, frame.width(),
+                              frame.height());
     for (auto& [widget, design] : designFonts_)
-        if (widget) ApplyLook(*widget, design, look_, applyFonts_ && widget != this);
+        if (widget) ApplyLook(*widget, design, look, applyFonts_ && widget != this);
+    ScaleChosen(look.scale);
     // The layout decides the least size the scaled controls need; the design size times the
-    // scale is what the dialog is given when that is more.
-    const QSize wanted(Scaled(designSize_.width(), look_.scale), Scaled(designSize_.height(), look_.scale));
-    resize(wanted.expandedTo(minimumSizeHint()));
-    const Placement at = CentreDialog(look_.screenWidth, look_.screenHeight, width(), height());
+    // scale is what the dialog is given when that is more, and never more than the screen has.
+    const QSize wanted(Scaled(designSize_.width(), look.scale), Scaled(designSize_.height(), look.scale));
+    QSize size = wanted.expandedTo(minimumSizeHint());
+    if (area.width > 0) size = size.boundedTo(QSize(area.width - frame.width(), area.height - frame.height()));
+    resize(size);
+    Placement at = CentreDialog(look.screenWidth, look.screenHeight, width(), height());
+    at = KeepInside(at, width() + frame.width(), height() + frame.height(), area);
     move(at.left, at.top);
 }
 

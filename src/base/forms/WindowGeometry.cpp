@@ -1,5 +1,7 @@
 #include "base/forms/WindowGeometry.h"
 
+#include <QGuiApplication>
+#include <QScreen>
 #include <QWidget>
 
 #include "base/forms/InterfaceFonts.h"
@@ -19,6 +21,21 @@ void SetFontSize(QWidget& widget, int size) {
 }
 
 }  // namespace
+
+ScreenArea AvailableArea(const QWidget& window) {
+    const QScreen* screen = window.screen() ? window.screen() : QGuiApplication::primaryScreen();
+    if (!screen) return {};
+    const QRect r = screen->availableGeometry();
+    return {r.x(), r.y(), r.width(), r.height()};
+}
+
+QSize FrameAllowance(const QWidget& window) {
+    const QSize measured = window.frameGeometry().size() - window.geometry().size();
+    if (window.testAttribute(Qt::WA_WState_Created) && window.isVisible() && !measured.isEmpty()) return measured;
+    const QString platform = QGuiApplication::platformName();
+    if (platform == "xcb" || platform.startsWith("wayland")) return {16, 40};
+    return {0, 0};
+}
 
 DesignGeometry SaveDimensions(const QWidget& client, const std::vector<QWidget*>& components) {
     DesignGeometry design;

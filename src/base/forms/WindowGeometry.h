@@ -4,9 +4,16 @@
 
 #include "base/FormGeometry.h"
 
+class QSize;
 class QWidget;
 
 namespace qf {
+
+// The available area of the screen the window is on (or will open on).
+ScreenArea AvailableArea(const QWidget& window);
+// What the window's frame adds to its size: measured once it has been shown, before that what a
+// decorated desktop usually adds (nothing where windows have no frame).
+QSize FrameAllowance(const QWidget& window);
 
 // SaveDimensions: the client size and, for each component in the order it was made, its
 // bounds and font size where its kind keeps them.

@@ -2,6 +2,7 @@
 
 #include <QCheckBox>
 #include <QComboBox>
+#include <QCompleter>
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QHeaderView>
@@ -16,6 +17,7 @@
 #include "base/forms/FormMessages.h"
 #include "base/forms/QtText.h"
 #include "collections/CollectionFile.h"
+#include "editor/forms/WordGrid.h"
 #include "editor/forms/WordGridDelegate.h"
 #include "shapes/ShapeList.h"
 #include "shapes/forms/ShapePanel.h"
@@ -60,6 +62,18 @@ TWordList::TWordList(WordListInputs inputs, QWidget* parent)
 
 TWordList::~TWordList() = default;
 
+// The grid's columns and rows at the scale the editor is shown at.
+void TWordList::ScaleChosen(double scale) {
+    for (int c = 0; c < 4; ++c) grid_->setColumnWidth(c, Scaled(kColumnWidths[c], scale));
+    grid_->verticalHeader()->setDefaultSectionSize(Scaled(kRowHeight, scale));
+    // The design width, or what the four columns, the scroll bar and the frame need at this scale.
+    int columns = 0;
+    for (int width : kColumnWidths) columns += Scaled(width, scale);
+    grid_->setFixedWidth(std::max(Scaled(kGridWidth, scale),
+                                  columns + grid_->style()->pixelMetric(QStyle::PM_ScrollBarExtent) +
+                                      2 * grid_->frameWidth() + 2));
+}
+
 void TWordList::BuildControls() {
     const double scale = Look().scale;
     title_ = new QLineEdit;
@@ -69,8 +83,12 @@ void TWordList::BuildControls() {
     category_->setObjectName("Category");
     category_->setEditable(true);
     category_->setInsertPolicy(QComboBox::NoInsert);
+    // The categories are offered, never put in place of what is typed ("Bir" stays "Bir", and
+    // "birds" is not turned into "Birds").
+    category_->completer()->setCompletionMode(QCompleter::PopupCompletion);
+    category_->completer()->setCaseSensitivity(Qt::CaseSensitive);
 
-    grid_ = new QTableWidget(kEditorRows, 4);
+    grid_ = new TWordGrid(kEditorRows, 4);
     grid_->setObjectName("WordsCluesGrid");
     grid_->setHorizontalHeaderLabels({"Cnt", "U", "Word", "Clue"});
     grid_->verticalHeader()->hide();
@@ -80,15 +98,8 @@ void TWordList::BuildControls() {
     grid_->setTabKeyNavigation(true);
     grid_->horizontalHeader()->setSectionResizeMode(QHeaderView::Fixed);
     grid_->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
-    for (int c = 0; c < 4; ++c) grid_->setColumnWidth(c, Scaled(kColumnWidths[c], scale));
-    grid_->verticalHeader()->setDefaultSectionSize(Scaled(kRowHeight, scale));
-    // The design width, or what the four columns, the scroll bar and the frame need at this scale.
-    int columns = 0;
-    for (int width : kColumnWidths) columns += Scaled(width, scale);
     grid_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    grid_->setFixedWidth(std::max(Scaled(kGridWidth, scale),
-                                  columns + grid_->style()->pixelMetric(QStyle::PM_ScrollBarExtent) +
-                                      2 * grid_->frameWidth() + 2));
+    ScaleChosen(scale);
 
     bonus_ = new QLineEdit;
     bonus_->setObjectName("BonusQuest");
@@ -159,7 +170,7 @@ void TWordList::BuildControls() {
 
     connect(findChild<QPushButton*>("CreateIt"), &QPushButton::clicked, this, &TWordList::CreateItClick);
     connect(findChild<QPushButton*>("SaveButton"), &QPushButton::clicked, this, &TWordList::SaveButtonClick);
-    connect(findChild<QPushButton*>("Cancel"), &QPushButton::clicked, this, &TWordList::CancelClick);
+    connect(findChild<QPushButton*>("Cancel"), &QPushButton::clicked, this, &TWordList::reject);
     connect(findChild<QPushButton*>("DeleteClue"), &QPushButton::clicked, this, &TWordList::DeleteClueClick);
     connect(findChild<QPushButton*>("DeleteAllClue"), &QPushButton::clicked, this, &TWordList::DeleteAllClueClick);
     connect(changeLayout, &QPushButton::clicked, this, &TWordList::ChangeLayoutClick);
@@ -198,6 +209,8 @@ void TWordList::FillFromRecord() {
         attempts_->setEnabled(false);
         snapshot_ = std::make_unique<PuzzleRecord>(record);
     }
+    openedTexts_ = Texts();
+    openedGrid_ = Grid();
     if (!in_.anySpellingLanguage) findChild<QPushButton*>("SpellClue")->setEnabled(false);
     if (!in_.anyThesaurusLanguage) findChild<QPushButton*>("Thes")->setEnabled(false);
 }
@@ -293,25 +306,30 @@ void TWordList::SaveButtonClick() {
         return;
     }
     SetValues();
-    if (SaveIt()) result_ = Outcome::Done(in_.editRecordIndex);
-    accept();  // closes also when the collection could not be written
+    // A collection that could not be written keeps the editor open with what was typed.
+    if (!SaveIt()) return;
+    result_ = Outcome::Done(in_.editRecordIndex);
+    accept();
 }
 
-void TWordList::CancelClick() {
-    if (!in_.isNewPuzzle && PuzzleChanged()) {
-        const Message question = WarningMessage(kSaveChangesQuestion);
-        switch (in_.prompter.Ask(question, Question::YesNoCancel)) {
-            case Answer::Cancel: return;
-            case Answer::Yes:
-                if (SaveIt()) result_ = Outcome::Done(in_.editRecordIndex);
-                break;
-            case Answer::No: break;
-        }
+// E&xit, Escape and the close button: a modified puzzle offers to save; typing in a new puzzle
+// is not thrown away without asking.
+bool TWordList::ConfirmLeave() {
+    if (in_.isNewPuzzle) {
+        if (!EntriesDiffer(Texts(), Grid(), openedTexts_, openedGrid_)) return true;
+        return in_.prompter.Ask(WarningMessage(kDiscardTypingQuestion), Question::YesNo) == Answer::Yes;
     }
-    QDialog::reject();
+    if (!PuzzleChanged()) return true;
+    switch (in_.prompter.Ask(WarningMessage(kSaveChangesQuestion), Question::YesNoCancel)) {
+        case Answer::Cancel: return false;
+        case Answer::Yes:
+            if (!SaveIt()) return false;
+            result_ = Outcome::Done(in_.editRecordIndex);
+            return true;
+        case Answer::No: break;
+    }
+    return true;
 }
-
-void TWordList::reject() { CancelClick(); }
 
 void TWordList::ChangeLayoutClick() {
     if (!in_.chooseLayout) return;

@@ -71,7 +71,8 @@ public:
 
 protected:
     void showEvent(QShowEvent* event) override;
-    void reject() override;  // Escape and the window's close button: as E&xit
+    bool ConfirmLeave() override;
+    void ScaleChosen(double scale) override;
 
 private:
     void BuildControls();
@@ -79,7 +80,6 @@ private:
     void SetValues();
     void CreateItClick();
     void SaveButtonClick();
-    void CancelClick();
     void DeleteClueClick();
     void DeleteAllClueClick();
     void ChangeLayoutClick();
@@ -102,6 +102,8 @@ private:
 
     WordListInputs in_;
     std::unique_ptr<PuzzleRecord> snapshot_;
+    EditorTexts openedTexts_;  // what a new puzzle's editor opened with
+    EditorGrid openedGrid_;
     Outcome result_ = Outcome::Cancelled();
     QLineEdit* title_ = nullptr;
     QComboBox* category_ = nullptr;

@@ -147,7 +147,7 @@ void TDoPages::BuildPanel() {
     cancel->setObjectName("CancelButton");
     cancel->setAutoDefault(false);
     connect(save, &QPushButton::clicked, this, &TDoPages::SaveClick);
-    connect(cancel, &QPushButton::clicked, this, &TDoPages::ExitClick);
+    connect(cancel, &QPushButton::clicked, this, &TDoPages::reject);
 
     auto* panel = new QVBoxLayout;
     auto* nameLabel = new QLabel("Name");
@@ -188,7 +188,7 @@ void TDoPages::BuildMenus() {
     QAction* save = file->addAction("&Save", this, &TDoPages::SaveClick);
     save->setObjectName("MenuSave");
     save->setShortcut(QKeySequence("Ctrl+S"));
-    QAction* exit = file->addAction("E&xit", this, &TDoPages::ExitClick);
+    QAction* exit = file->addAction("E&xit", this, &TDoPages::reject);
     exit->setObjectName("MenuExit");
     exit->setShortcut(QKeySequence("Ctrl+X"));
 
@@ -382,19 +382,16 @@ void TDoPages::SaveClick() {
     });
 }
 
-// Unsaved changes are not lost without asking.
-void TDoPages::ExitClick() {
-    if (Changed()) {
-        switch (in_.prompter.Ask(WarningMessage(kPageLayoutModified), Question::YesNoCancel)) {
-            case Answer::Cancel: return;
-            case Answer::Yes: SaveClick(); return;
-            case Answer::No: break;
-        }
+// Unsaved changes are not lost without asking (E&xit, Escape, the close button).
+bool TDoPages::ConfirmLeave() {
+    if (!Changed()) return true;
+    switch (in_.prompter.Ask(WarningMessage(kPageLayoutModified), Question::YesNoCancel)) {
+        case Answer::Cancel: return false;
+        case Answer::Yes: SaveClick(); return false;  // a saved layout closes the designer
+        case Answer::No: break;
     }
-    QDialog::reject();
+    return true;
 }
-
-void TDoPages::reject() { ExitClick(); }
 
 Outcome TDoPages::Run(DoPagesInputs inputs, QWidget* parent) {
     TDoPages designer(std::move(inputs), parent);

@@ -61,7 +61,7 @@ public:
 protected:
     void showEvent(QShowEvent* event) override;
     void done(int result) override;  // every way out stores the window's geometry
-    void reject() override;  // Escape and the close button: as E&xit
+    bool ConfirmLeave() override;
 
 private:
     void BuildPanel();
@@ -76,7 +76,6 @@ private:
     void UpdateObjectMenu();
 
     void SaveClick();
-    void ExitClick();
     bool Changed() const;
     void StoreGeometry();
 

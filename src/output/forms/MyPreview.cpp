@@ -14,6 +14,8 @@
 
 #include "base/forms/FormMessages.h"
 #include "base/forms/QtText.h"
+#include "base/forms/WindowGeometry.h"
+#include "base/forms/WindowKeys.h"
 #include "output/PrintChoices.h"
 #include "output/forms/NumCopies.h"
 #include "output/forms/PageView.h"
@@ -54,6 +56,7 @@ TMyPreview::TMyPreview(PreviewInputs inputs, QWidget* parent) : QDialog(parent),
     resize(std::max(s.reportViewWidth, 200), std::max(s.reportViewHeight, 150));
     move(s.reportViewLeft, s.reportViewTop);
     SetZoom(100);
+    new WindowKeys(*this);
 }
 
 TMyPreview::~TMyPreview() = default;
@@ -174,6 +177,15 @@ void TMyPreview::showEvent(QShowEvent* event) {
     QDialog::showEvent(event);
     if (shownOnce_) return;
     shownOnce_ = true;
+    // The remembered place and size, as far as they fit on this screen.
+    const ScreenArea area = AvailableArea(*this);
+    const QSize frame = FrameAllowance(*this);
+    if (area.width > 0) {
+        resize(size().boundedTo(QSize(area.width - frame.width(), area.height - frame.height())));
+        const Placement at = KeepInside({x(), y()}, width() + frame.width(), height() + frame.height(), area);
+        move(at.left, at.top);
+    }
+    scroll_->setFocus();  // the page has the keys, so every menu shortcut is the menu's
     QTimer::singleShot(0, this, [this] { ZoomPageWidth(); });  // once the view has its size
 }
 

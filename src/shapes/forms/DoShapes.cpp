@@ -71,6 +71,18 @@ TDoShapes::TDoShapes(DoShapesInputs inputs, QWidget* parent)
     FillEdits();
     undo_->setEnabled(false);
     DrawGrid();
+    opened_ = design_;
+}
+
+// Cancel, Escape and the close button: a changed shape is not thrown away without asking.
+bool TDoShapes::ConfirmLeave() {
+    if (!ShapeDesignChanged(design_, opened_)) return true;
+    switch (in_.prompter.Ask(WarningMessage(kShapeModified), Question::YesNoCancel)) {
+        case Answer::Cancel: return false;
+        case Answer::Yes: SaveButtonClick(); return false;  // a saved shape closes the designer
+        case Answer::No: break;
+    }
+    return true;
 }
 
 void TDoShapes::BuildControls() {

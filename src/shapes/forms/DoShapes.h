@@ -41,6 +41,7 @@ public:
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
+    bool ConfirmLeave() override;
 
 private:
     void BuildControls();
@@ -52,6 +53,7 @@ private:
 
     DoShapesInputs in_;
     ShapeDesign design_;
+    ShapeDesign opened_;  // the design as it opened: leaving asks when it differs
     Outcome result_ = Outcome::Cancelled();
     QString title_;  // the name edit's text
     QLineEdit* titleEdit_ = nullptr;
