@@ -38,8 +38,9 @@ void WhenDialogShows(const std::function<void(QWidget&)>& step) {
     auto* timer = new QTimer;
     timer->setInterval(10);
     QObject::connect(timer, &QTimer::timeout, [timer, step] {
+        // Once it has the keyboard too: keys sent before would go nowhere.
         QWidget* modal = QApplication::activeModalWidget();
-        if (!modal || !modal->isVisible()) return;
+        if (!modal || !modal->isVisible() || !modal->isActiveWindow()) return;
         timer->stop();
         timer->deleteLater();
         step(*modal);

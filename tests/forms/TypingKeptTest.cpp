@@ -178,37 +178,57 @@ private slots:
         QCOMPARE(QString::fromStdString(editor.Grid().clues[0]), QString("clue BARN dweller"));
     }
 
-    // The Shape Creator asks before a drawn shape is thrown away, and only then.
-    void TheShapeCreatorAsksBeforeADrawingIsLost_data() {
-        QTest::addColumn<bool>("draw");
+    // The two designers ask before a drawing or a typed name is thrown away, and only then.
+    void TheDesignersAskBeforeWorkIsLost_data() {
+        QTest::addColumn<QString>("designer");
+        QTest::addColumn<bool>("change");
         QTest::addColumn<QString>("leave");
         QTest::addColumn<std::deque<Answer>>("answers");
         QTest::addColumn<bool>("asked");
         QTest::addColumn<bool>("closed");
-        QTest::newRow("unchanged, Escape") << false << "<Esc>" << std::deque<Answer>{} << false << true;
-        QTest::newRow("drawn, Escape, Cancel") << true << "<Esc>" << std::deque{Answer::Cancel} << true << false;
-        QTest::newRow("drawn, Alt+C, No") << true << "<Alt+C>" << std::deque{Answer::No} << true << true;
-        QTest::newRow("drawn, close, Cancel") << true << "<close>" << std::deque{Answer::Cancel} << true << false;
-        QTest::newRow("drawn, Escape, Yes saves") << true << "<Esc>" << std::deque{Answer::Yes} << true << true;
+        const std::deque<Answer> none;
+        QTest::newRow("shapes, unchanged, Escape") << "shapes" << false << "<Esc>" << none << false << true;
+        QTest::newRow("shapes, drawn, Escape, Cancel") << "shapes" << true << "<Esc>" << std::deque{Answer::Cancel} << true << false;
+        QTest::newRow("shapes, drawn, Alt+C, No") << "shapes" << true << "<Alt+C>" << std::deque{Answer::No} << true << true;
+        QTest::newRow("shapes, drawn, close, Cancel") << "shapes" << true << "<close>" << std::deque{Answer::Cancel} << true << false;
+        QTest::newRow("shapes, drawn, Escape, Yes saves") << "shapes" << true << "<Esc>" << std::deque{Answer::Yes} << true << true;
+        QTest::newRow("pages, unchanged, Ctrl+X") << "pages" << false << "<Ctrl+X>" << none << false << true;
+        QTest::newRow("pages, named, Ctrl+X, Cancel") << "pages" << true << "<Ctrl+X>" << std::deque{Answer::Cancel} << true << false;
+        QTest::newRow("pages, named, Alt+C, No") << "pages" << true << "<Alt+C>" << std::deque{Answer::No} << true << true;
+        QTest::newRow("pages, named, Escape, Cancel") << "pages" << true << "<Esc>" << std::deque{Answer::Cancel} << true << false;
+        QTest::newRow("pages, named, close, No") << "pages" << true << "<close>" << std::deque{Answer::No} << true << true;
     }
-    void TheShapeCreatorAsksBeforeADrawingIsLost() {
-        QFETCH(bool, draw);
+    void TheDesignersAskBeforeWorkIsLost() {
+        QFETCH(QString, designer);
+        QFETCH(bool, change);
         QFETCH(QString, leave);
         QFETCH(std::deque<Answer>, answers);
         QFETCH(bool, asked);
         QFETCH(bool, closed);
         test::FormFixture f(answers);
-        TDoShapes designer({f.context.Look(), ShapeDesignMode::New, {}, -1, f.dir.File("QFFLAY.DAT"), *f.prompter});
-        QVERIFY(test::ShowActive(designer));
-        if (draw) QTest::mouseClick(test::Control<TShapeCanvas>(designer, "Img"), Qt::LeftButton, {}, QPoint(30, 30));
-        if (leave == "<close>")
-            designer.close();
+        ProgramContext& c = f.context;
+        std::unique_ptr<ProgramDialog> window;
+        if (designer == "shapes")
+            window = std::make_unique<TDoShapes>(
+                DoShapesInputs{c.Look(), ShapeDesignMode::New, {}, -1, f.dir.File("QFFLAY.DAT"), *f.prompter});
         else
-            test::Walk(designer, leave);
+            window = std::make_unique<TDoPages>(DoPagesInputs{c.Look(), PageDesignMode::New, nullptr, -1, c.state.settings,
+                                                              c.state.LayoutsLibrary(), c.state.dirs.program,
+                                                              *c.prompter, *c.fileChooser, *c.fontChooser, *c.colorChooser});
+        QVERIFY(test::ShowActive(*window));
+        if (change && designer == "shapes")
+            QTest::mouseClick(test::Control<TShapeCanvas>(*window, "Img"), Qt::LeftButton, {}, QPoint(30, 30));
+        else if (change)
+            test::Walk(*window, "Mine");  // into the name box, where the Page Creator opens
+        if (leave == "<close>")
+            window->close();
+        else
+            test::Walk(*window, leave);
         QCOMPARE(f.prompter->asked.size(), std::size_t(asked ? 1 : 0));
-        if (asked) QCOMPARE(QString::fromStdString(f.prompter->asked[0].text), QString(kShapeModified));
-        QCOMPARE(designer.isVisible(), !closed);
-        QCOMPARE(designer.Result().IsDone(), answers == std::deque{Answer::Yes});
+        if (asked)
+            QCOMPARE(QString::fromStdString(f.prompter->asked[0].text),
+                     QString(designer == "shapes" ? kShapeModified : kPageLayoutModified));
+        QCOMPARE(window->isVisible(), !closed);
     }
 };
 
