@@ -164,6 +164,8 @@ as "$u1" "$home1" cp "$s1/layouts.bak" .local/share/quernfold/QFFPAGE.DAT
 # A second user sees the shipped libraries, not the first one's.
 u2="${users[1]}"; h2=home2
 newhome "$u2" "$h2"
+# A first copy killed half way leaves only its temporary file, which is never read.
+as "$u2" "$tmp/$h2" sh -c 'mkdir -p .local/share/quernfold && head -c 100 /dev/zero > .local/share/quernfold/.QFFLAY.DAT.x1Y2z3'
 [ "$(ucli "$u2" "$h2" shapes list)" = "$shipped_shapes" ] || fail "the second user sees other shapes"
 [ "$(ucli "$u2" "$h2" layouts list)" = "$shipped_layouts" ] || fail "the second user sees other layouts"
 [ -z "$(ucli "$u2" "$h2" dictionary include list)" ] || fail "the second user sees the first one's words"
