@@ -140,7 +140,7 @@ converted=$(ucli "$u1" "$h1" convert-old "$s1/QFFUPUZZ.DAT") || fail "a user can
 ucli "$u1" "$h1" convert-old "$s1/QFFULAY.DAT" >/dev/null || fail "a user cannot convert old shapes"
 # A puzzle made and saved.
 printf 'CAT:A pet that purrs\nDOG:A pet that barks\nCOW:It gives milk\nOWL:It hoots at night\nEMU:A big bird\n' > "$s1/words.txt"
-ucli "$u1" "$h1" generate --words "$s1/words.txt" --shape 0 --collection "$home1/Documents/Quernfold/Class.QF3" \
+ucli "$u1" "$h1" --yes generate --words "$s1/words.txt" --shape 0 --collection "$home1/Documents/Quernfold/Class.QF3" \
   --title Pets --attempts 20 --seed 7 >/dev/null || fail "a user cannot make and save a puzzle"
 [ "$(ucli "$u1" "$h1" list "$home1/Documents/Quernfold/Class.QF3" | grep -c Pets)" = 1 ] || fail "the saved puzzle"
 for f in .local/share/quernfold/QFFLAY.DAT .local/share/quernfold/QFFPAGE.DAT .local/share/quernfold/IncEngl.tlx \
@@ -156,8 +156,8 @@ cp "$home1/.local/share/quernfold/QFFPAGE.DAT" "$s1/layouts.bak"
 as "$u1" "$home1" sh -c 'printf x >> .local/share/quernfold/QFFPAGE.DAT'
 ucli "$u1" "$h1" layouts list 2>"$s1/damaged" >/dev/null || true
 grep -q "is damaged" "$s1/damaged" || fail "a damaged library was not reported"
-ucli "$u1" "$h1" reset-library layouts >/dev/null || fail "reset-library"
-[ "$(ucli "$u1" "$h1" layouts list)" = "$shipped_layouts" ] || fail "the reset library is not the shipped one"
+ucli "$u1" "$h1" reset-library layouts >/dev/null 2>&1 || fail "reset-library"
+cmp -s "$home1/.local/share/quernfold/QFFPAGE.DAT" "$data/QFFPAGE.DAT" || fail "the reset library is not the shipped one"
 [ -s "$home1/.local/share/quernfold/QFFPAGE.DAT.old" ] || fail "the damaged library was not kept"
 as "$u1" "$home1" cp "$s1/layouts.bak" .local/share/quernfold/QFFPAGE.DAT
 
@@ -219,7 +219,7 @@ for h in "$tmp"/home*; do
   [ -d "$h" ] || continue
   loose=$(cd "$h" && find . -mindepth 1 -maxdepth 1 ! -name .local ! -name .config ! -name .cache ! -name Documents ! -name .runtime)
   [ -z "$loose" ] || fail "written loose in $h: $loose"
-  stray=$(cd "$h" && find .local .config Documents -type f 2>/dev/null | grep -v -E '^\./?(\.local/share/quernfold|\.config/quernfold|Documents/Quernfold)/' || true)
+  stray=$(cd "$h" && find .local .config Documents -type f 2>/dev/null | grep -v -E '^(\./)?(\.local/share/quernfold|\.config/quernfold|Documents/Quernfold)/' || true)
   [ -z "$stray" ] || fail "written outside the program's folders in $h: $stray"
 done
 echo "install check: passed"

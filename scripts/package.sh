@@ -50,7 +50,7 @@ if [ "$chroot_check" = 1 ]; then
     cd /tmp/qfwork
     quernfold-cli shapes export 0 one.LAY && quernfold-cli shapes import one.LAY
     printf "CAT:A pet that purrs\nDOG:A pet that barks\nCOW:It gives milk\nOWL:It hoots\n" > words.txt
-    quernfold-cli generate --words words.txt --shape 0 --collection "$HOME/Documents/Quernfold/Class.QF3" --attempts 20 --seed 3 >/dev/null
+    quernfold-cli --yes generate --words words.txt --shape 0 --collection "$HOME/Documents/Quernfold/Class.QF3" --attempts 20 --seed 3 >/dev/null
     quernfold-cli list "$HOME/Documents/Quernfold/Class.QF3" | grep -q words
     test -s "$HOME/.local/share/quernfold/QFFLAY.DAT"' || { echo "package: a user could not make a shape and a puzzle" >&2; exit 1; }
   echo "package: installs and runs in a fresh $suite chroot"

@@ -16,12 +16,11 @@ void CheckLibraries(ProgramState& state) {
     struct Library {
         const char* name;
         std::size_t recordSize;
-        const char* other;
         const char* what;
     };
-    for (const Library& l : {Library{kShapesFileName, ShapeRecord::kStoredSize, kLayoutsFileName, "puzzle shapes"},
-                             Library{kLayoutsFileName, PageLayoutRecord::kStoredSize, kShapesFileName, "page layouts"}}) {
-        const LibraryState found = CheckUserLibrary(state.dirs, l.name, l.recordSize, l.other);
+    for (const Library& l : {Library{kShapesFileName, ShapeRecord::kStoredSize, "puzzle shapes"},
+                             Library{kLayoutsFileName, PageLayoutRecord::kStoredSize, "page layouts"}}) {
+        const LibraryState found = CheckUserLibrary(state.dirs, l.name, l.recordSize);
         if (found == LibraryState::Usable) continue;
         state.libraryProblems.push_back({l.name, found, LibraryStateMessage(found, state.dirs.UserFile(l.name), l.what)});
     }

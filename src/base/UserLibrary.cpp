@@ -28,17 +28,22 @@ bool CopyShipped(const Directories& dirs, std::string_view name) {
 std::string UserLibrary(const Directories& dirs, std::string_view name) {
     if (!dirs.installed) return dirs.ProgramFile(name);
     const std::string copy = dirs.UserFile(name);
-    if (FileExists(copy) || CopyShipped(dirs, name)) return copy;
-    return dirs.ProgramFile(name);
+    if (FileExists(copy)) return copy;
+    for (const char* other : kUserLibraries)
+        if (name != other && !FileExists(dirs.UserFile(other))) (void)CopyShipped(dirs, other);
+    return CopyShipped(dirs, name) ? copy : dirs.ProgramFile(name);
 }
 
-LibraryState CheckUserLibrary(const Directories& dirs, std::string_view name, std::size_t recordSize,
-                              std::string_view other) {
+LibraryState CheckUserLibrary(const Directories& dirs, std::string_view name, std::size_t recordSize) {
     if (!dirs.installed) return LibraryState::Usable;
     const std::string copy = dirs.UserFile(name);
     std::error_code ec;
     const fs::file_status status = fs::status(copy, ec);
-    if (!fs::exists(status)) return FileExists(dirs.UserFile(other)) ? LibraryState::Missing : LibraryState::Usable;
+    if (!fs::exists(status)) {
+        for (const char* other : kUserLibraries)
+            if (name != other && FileExists(dirs.UserFile(other))) return LibraryState::Missing;
+        return LibraryState::Usable;
+    }
     const auto bytes = ReadWholeFile(copy);
     if (!bytes || recordSize == 0 || bytes->size() % recordSize != 0) return LibraryState::Damaged;
     return LibraryState::Usable;

@@ -4,6 +4,7 @@
 // program reads the shipped library until the user has a copy, and makes that copy on first
 // use: written whole beside its final name and renamed, so a copy cut short (a kill, a full disk)
 // is never taken for a library.
+#include <array>
 #include <cstddef>
 #include <string>
 #include <string_view>
@@ -13,9 +14,13 @@
 
 namespace qf {
 
-// The library the user works on: the user's copy, made from the shipped one when it is missing.
-// When the copy cannot be made, the shipped library, so reading still works and a write reports
-// its own failure.
+// The user's libraries (the shapes library, the page layouts library), made together, so that a
+// folder holding one but not the other has lost it.
+inline constexpr std::array<const char*, 2> kUserLibraries = {"QFFLAY.DAT", "QFFPAGE.DAT"};
+
+// The library the user works on: the user's copy, made from the shipped one (with any other of
+// the user's libraries still missing) when it is missing. When the copy cannot be made, the
+// shipped library, so reading still works and a write reports its own failure.
 std::string UserLibrary(const Directories& dirs, std::string_view name);
 
 // One library of the installed program, as start-up finds it.
@@ -25,9 +30,7 @@ enum class LibraryState {
     Missing,  // the user's copy is gone while the other library's copy is still there
 };
 
-// `other` is the other library's name: a user folder holding one copy but not this one lost it.
-LibraryState CheckUserLibrary(const Directories& dirs, std::string_view name, std::size_t recordSize,
-                              std::string_view other);
+LibraryState CheckUserLibrary(const Directories& dirs, std::string_view name, std::size_t recordSize);
 
 // The user's copy replaced by the shipped library, the one it replaces kept beside it as
 // NAME.old. Refused with "Unable to reset the library "PATH"." when nothing was changed.
