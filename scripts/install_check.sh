@@ -3,15 +3,17 @@
 # user would: the files are where a Linux desktop expects them, the desktop entry and the
 # metainfo validate, the manual pages render and name every command, the file types are known
 # once installed, the completion completes, and the installed tool, with no variable pointing at
-# the build, finds its data and draws a sample puzzle. With a display server at hand (xvfb-run)
-# the installed program also opens a collection named on its command line, and keeps its files
-# in the documents folder when started where it cannot write.
+# the build, finds its data and draws a sample puzzle. Then, with the installed tree read-only,
+# users with fresh homes add shapes, layouts, words and puzzles, convert the earlier version's
+# files and set the default layout, all into their own XDG folders, while a second user still
+# sees the shipped libraries; and (with xvfb-run) the installed program's first start converts
+# old puzzles and opens the sample copied into ~/Documents/Quernfold.
 # Usage: install_check.sh [BUILD-FOLDER]     (build by default; it must be built)
 set -euo pipefail
 cd "$(dirname "$0")/.."
 build="${1:-build}"
 tmp=$(mktemp -d)
-trap 'rm -rf "$tmp"' EXIT
+trap 'chmod -R u+w "$tmp" 2>/dev/null; rm -rf "$tmp"' EXIT
 root="$tmp/root"
 fail() { echo "install check: $*" >&2; exit 1; }
 
@@ -44,8 +46,10 @@ appstreamcli validate --no-net "$usr/share/metainfo/org.quernfold.Quernfold.meta
 
 # The installed tool, from a folder of its own, with nothing pointing at the build.
 work="$tmp/work"
-mkdir -p "$work"
-cli() { (cd "$work" && env -u QUERNFOLD_PROGRAM_DIR -u QF_CLI "$usr/bin/quernfold-cli" "$@"); }
+mkdir -p "$work" "$tmp/cli-home"
+# A home of its own, so that the check leaves the real one alone.
+cli() { (cd "$work" && env -u QUERNFOLD_PROGRAM_DIR -u QF_CLI -u XDG_DATA_HOME -u XDG_CONFIG_HOME HOME="$tmp/cli-home" \
+         "$usr/bin/quernfold-cli" "$@"); }
 cli --version | grep -q '^quernfold-cli ' || fail "--version"
 shapes=$(cli shapes list) || fail "shapes list"
 [ -n "$shapes" ] || fail "the installed shapes library is empty"
@@ -83,27 +87,139 @@ completed=$(bash -c 'source "$1"; COMP_WORDS=(quernfold-cli --yes ren); COMP_CWO
             _ "$usr/share/bash-completion/completions/quernfold-cli")
 [ "$completed" = $'render\nexport' ] || fail "completion gave: $completed"
 
-# The installed desktop program in a virtual X server.
+# As users use it: the installed tree read-only, each user with a fresh HOME of their own and
+# nothing pointing at the build. Root could write anywhere, so under root (as in CI) the steps
+# run as two unprivileged users made for the check.
+before=$(cd "$root" && find . -type f -exec md5sum {} + | sort)
+chmod -R a-w "$root"
+chmod 755 "$tmp"
+if [ "$(id -u)" = 0 ]; then
+  for u in quernfold-check1 quernfold-check2; do
+    id -u "$u" >/dev/null 2>&1 || useradd --system --no-create-home --shell /usr/sbin/nologin "$u"
+  done
+  users=(quernfold-check1 quernfold-check2)
+else
+  users=("$(id -un)" "$(id -un)")
+fi
+# as USER HOME COMMAND...: run in HOME as a desktop menu starts it, in a clean environment.
+as() {
+  local user="$1" home="$2"; shift 2
+  local run=(env -i HOME="$home" PATH=/usr/bin:/bin LANG=C.UTF-8 ${DISPLAY:+DISPLAY="$DISPLAY"} "$@")
+  if [ "$(id -u)" = 0 ]; then (cd "$home" && runuser -u "$user" -- "${run[@]}"); else (cd "$home" && "${run[@]}"); fi
+}
+newhome() {  # a fresh HOME and a scratch folder outside it, owned by USER
+  mkdir -p "$tmp/$2" "$tmp/scratch-$2"
+  [ "$(id -u)" = 0 ] && chown "$1" "$tmp/$2" "$tmp/scratch-$2"
+  return 0
+}
+ucli() { local u="$1" h="$2"; shift 2; as "$u" "$tmp/$h" "$usr/bin/quernfold-cli" "$@"; }
+
+u1="${users[0]}"; h1=home1; s1="$tmp/scratch-home1"
+newhome "$u1" "$h1"
+home1="$tmp/$h1"
+shipped_shapes=$(cli shapes list)
+shipped_layouts=$(cli layouts list)
+ucli "$u1" "$h1" paths > "$s1/paths" || fail "paths"
+grep -qx "Shapes library: $home1/.local/share/quernfold/QFFLAY.DAT" "$s1/paths" || fail "paths: $(cat "$s1/paths")"
+grep -qx "Settings: $home1/.config/quernfold/QFOLD3.INI" "$s1/paths" || fail "paths: $(cat "$s1/paths")"
+grep -qx "Collections: $home1/Documents/Quernfold" "$s1/paths" || fail "paths: $(cat "$s1/paths")"
+# A shape, a layout, a layout taken from a puzzle, a word, the default layout.
+ucli "$u1" "$h1" shapes export 0 "$s1/one.LAY" >/dev/null || fail "shapes export as a user"
+ucli "$u1" "$h1" shapes import "$s1/one.LAY" >/dev/null || fail "a user cannot add a shape"
+ucli "$u1" "$h1" layouts export 0 "$s1/one.PAG" >/dev/null || fail "layouts export as a user"
+ucli "$u1" "$h1" layouts import "$s1/one.PAG" >/dev/null || fail "a user cannot add a layout"
+ucli "$u1" "$h1" layouts extract "$data/SAMPLE.QF3" 0 >/dev/null || fail "a user cannot extract a layout"
+ucli "$u1" "$h1" dictionary include add QUERNFOLDISH >/dev/null || fail "a user cannot add a dictionary word"
+ucli "$u1" "$h1" layouts set-default 1 || fail "a user cannot set the default layout"
+# Files of the earlier version: a puzzles file of one (empty) record and a shapes file.
+head -c 30347 /dev/zero > "$s1/QFFUPUZZ.DAT"
+tail -c 2555 "$s1/one.LAY" > "$s1/QFFULAY.DAT"
+converted=$(ucli "$u1" "$h1" convert-old "$s1/QFFUPUZZ.DAT") || fail "a user cannot convert old puzzles"
+[ "$converted" = "A new puzzle group named \"$home1/Documents/Quernfold/OLDPUZZ.QF3\" has been created." ] ||
+  fail "convert-old said: $converted"
+ucli "$u1" "$h1" convert-old "$s1/QFFULAY.DAT" >/dev/null || fail "a user cannot convert old shapes"
+# A puzzle made and saved.
+printf 'CAT:A pet that purrs\nDOG:A pet that barks\nCOW:It gives milk\nOWL:It hoots at night\nEMU:A big bird\n' > "$s1/words.txt"
+ucli "$u1" "$h1" --yes generate --words "$s1/words.txt" --shape 0 --collection "$home1/Documents/Quernfold/Class.QF3" \
+  --title Pets --attempts 20 --seed 7 >/dev/null || fail "a user cannot make and save a puzzle"
+[ "$(ucli "$u1" "$h1" list "$home1/Documents/Quernfold/Class.QF3" | grep -c Pets)" = 1 ] || fail "the saved puzzle"
+for f in .local/share/quernfold/QFFLAY.DAT .local/share/quernfold/QFFPAGE.DAT .local/share/quernfold/IncEngl.tlx \
+         .config/quernfold/QFOLD3.INI Documents/Quernfold/OLDPUZZ.QF3 Documents/Quernfold/Class.QF3; do
+  [ -s "$home1/$f" ] || fail "$f was not made"
+done
+grep -qx 'Default Page=1' "$home1/.config/quernfold/QFOLD3.INI" || fail "the default layout was not kept"
+[ "$(ucli "$u1" "$h1" shapes list | wc -l)" = $(( $(wc -l <<<"$shipped_shapes") + 2 )) ] || fail "the shapes added"
+[ "$(ucli "$u1" "$h1" layouts list | wc -l)" = $(( $(wc -l <<<"$shipped_layouts") + 2 )) ] || fail "the layouts added"
+
+# A damaged library is told and put back from the shipped copy; the damaged one is kept.
+cp "$home1/.local/share/quernfold/QFFPAGE.DAT" "$s1/layouts.bak"
+as "$u1" "$home1" sh -c 'printf x >> .local/share/quernfold/QFFPAGE.DAT'
+ucli "$u1" "$h1" layouts list 2>"$s1/damaged" >/dev/null || true
+grep -q "is damaged" "$s1/damaged" || fail "a damaged library was not reported"
+ucli "$u1" "$h1" reset-library layouts >/dev/null 2>&1 || fail "reset-library"
+cmp -s "$home1/.local/share/quernfold/QFFPAGE.DAT" "$data/QFFPAGE.DAT" || fail "the reset library is not the shipped one"
+[ -s "$home1/.local/share/quernfold/QFFPAGE.DAT.old" ] || fail "the damaged library was not kept"
+as "$u1" "$home1" cp "$s1/layouts.bak" .local/share/quernfold/QFFPAGE.DAT
+
+# A second user sees the shipped libraries, not the first one's.
+u2="${users[1]}"; h2=home2
+newhome "$u2" "$h2"
+# A first copy killed half way leaves only its temporary file, which is never read.
+as "$u2" "$tmp/$h2" sh -c 'mkdir -p .local/share/quernfold && head -c 100 /dev/zero > .local/share/quernfold/.QFFLAY.DAT.x1Y2z3'
+[ "$(ucli "$u2" "$h2" shapes list)" = "$shipped_shapes" ] || fail "the second user sees other shapes"
+[ "$(ucli "$u2" "$h2" layouts list)" = "$shipped_layouts" ] || fail "the second user sees other layouts"
+[ -z "$(ucli "$u2" "$h2" dictionary include list)" ] || fail "the second user sees the first one's words"
+
+# The installed desktop program in a virtual X server, started the first time from the menu
+# (in HOME) with an earlier version's puzzles in the collections folder: it converts them,
+# opens the sample collection copied for it, and keeps its settings in the config folder.
 if command -v xvfb-run >/dev/null && command -v xdotool >/dev/null; then
-  home="$tmp/home"
-  mkdir -p "$home/Documents" "$tmp/runtime"
-  chmod 700 "$tmp/runtime"
-  printf '[Misc]\nShow Tips=No\n' > "$home/Documents/QFOLD3.INI"
+  u3="${users[1]}"; h3=home3
+  newhome "$u3" "$h3"
+  home3="$tmp/$h3"
+  as "$u3" "$home3" sh -c "mkdir -p Documents/Quernfold .runtime && chmod 700 .runtime && head -c 30347 /dev/zero > Documents/Quernfold/QFFUPUZZ.DAT"
   cat > "$tmp/desktop.sh" <<INNER
 set -eu
-# Started in a folder it cannot write in, given a collection from elsewhere.
-cd /proc
-HOME="$home" XDG_CONFIG_HOME="$home/.config" XDG_RUNTIME_DIR="$tmp/runtime" QT_QPA_PLATFORM=xcb env -u QUERNFOLD_PROGRAM_DIR "$usr/bin/quernfold" "$work/Class.QF3" & pid=\$!
-for i in \$(seq 1 100); do
-  id=\$(xdotool search --onlyvisible --name '^Quernfold 98 \\(Class\\)\$' 2>/dev/null | head -1) && [ -n "\$id" ] && break
-  sleep 0.1
-done
-[ -n "\${id:-}" ] || { echo "no window opened on Class.QF3" >&2; kill \$pid; exit 1; }
-xdotool windowfocus --sync "\$id" key ctrl+x
-wait \$pid
+find_window() {  # a visible window titled exactly \$1, waiting up to \${2:-10} s
+  for i in \$(seq 1 \$(( \${2:-10} * 10 ))); do
+    id=\$(xdotool search --onlyvisible --name "^\$1\\\$" 2>/dev/null | head -1) && [ -n "\$id" ] && { echo "\$id"; return 0; }
+    sleep 0.1
+  done
+  echo "no window titled '\$1'" >&2; return 1
+}
+XDG_RUNTIME_DIR="$home3/.runtime" QT_QPA_PLATFORM=xcb "$usr/bin/quernfold" & pid=\$!
+trap 'kill \$pid 2>/dev/null || true' EXIT
+xdotool windowfocus --sync "\$(find_window Notice)" key y
+xdotool windowfocus --sync "\$(find_window Ok)" key Return
+close() {  # the tip of the day when it shows, then Exit
+  if tip=\$(find_window 'Tip of the Day' 3 2>/dev/null); then xdotool windowfocus --sync "\$tip" key Escape; fi
+  xdotool windowfocus --sync "\$1" key ctrl+x
+  wait \$pid
+}
+close "\$(find_window 'Quernfold 98 \\(SAMPLE\\)')"
+# Started again on a collection named on its command line, as a double click does.
+XDG_RUNTIME_DIR="$home3/.runtime" QT_QPA_PLATFORM=xcb "$usr/bin/quernfold" "$work/Class.QF3" & pid=\$!
+close "\$(find_window 'Quernfold 98 \\(Class\\)')"
 INNER
-  xvfb-run -a bash "$tmp/desktop.sh" || fail "the installed program"
-  grep -q "^Last Group=$work/Class.QF3" "$home/Documents/QFOLD3.INI" ||
-    fail "the settings were not kept in the documents folder"
+  chmod 644 "$tmp/desktop.sh"
+  as "$u3" "$home3" xvfb-run -a bash "$tmp/desktop.sh" || fail "the installed program"
+  grep -qx "Last Group=$work/Class.QF3" "$home3/.config/quernfold/QFOLD3.INI" ||
+    fail "the settings were not kept in the config folder"
+  grep -qx "Last File 1=$home3/Documents/Quernfold/SAMPLE.QF3" "$home3/.config/quernfold/QFOLD3.INI" ||
+    fail "the first start did not open the sample in the collections folder"
+  cmp -s "$home3/Documents/Quernfold/SAMPLE.QF3" "$data/SAMPLE.QF3" || fail "the sample was not copied"
+  [ -s "$home3/Documents/Quernfold/OLDPUZZ.QF3" ] || fail "the program did not convert the old puzzles"
+  [ ! -e "$home3/Documents/Quernfold/QFFUPUZZ.DAT" ] || fail "the converted old file stayed"
 fi
+
+# Nothing was written into the installed tree, and nothing loose in any HOME.
+after=$(cd "$root" && find . -type f -exec md5sum {} + | sort)
+[ "$before" = "$after" ] || fail "the installed tree changed: $(diff <(echo "$before") <(echo "$after"))"
+for h in "$tmp"/home*; do
+  [ -d "$h" ] || continue
+  loose=$(cd "$h" && find . -mindepth 1 -maxdepth 1 ! -name .local ! -name .config ! -name .cache ! -name Documents ! -name .runtime)
+  [ -z "$loose" ] || fail "written loose in $h: $loose"
+  stray=$(cd "$h" && find .local .config Documents -type f 2>/dev/null | grep -v -E '^(\./)?(\.local/share/quernfold|\.config/quernfold|Documents/Quernfold)/' || true)
+  [ -z "$stray" ] || fail "written outside the program's folders in $h: $stray"
+done
 echo "install check: passed"

@@ -5,7 +5,8 @@
 # recommended.
 #   bash scripts/package.sh [--chroot] [BUILD-FOLDER]
 # --chroot also installs the package into a fresh minimal Debian chroot (mmdebstrap, needs root
-# and the Debian mirror) with dpkg -i and apt-get -f install, and runs the installed tool there.
+# and the Debian mirror) with dpkg -i and apt-get -f install, and runs the installed tool there,
+# as root and as an ordinary user who makes a shape and a puzzle.
 # QF_LINTIAN=0 skips lintian.
 set -euo pipefail
 cd "$(dirname "$0")/.."
@@ -41,5 +42,16 @@ if [ "$chroot_check" = 1 ]; then
   chroot "$root" sh -c 'cd /tmp && quernfold-cli --version && quernfold-cli shapes list | head -3 &&
                         quernfold-cli render /usr/share/quernfold/SAMPLE.QF3 0 --out /tmp/page.png && test -s /tmp/page.png'
   chroot "$root" sh -c 'ldd /usr/bin/quernfold | grep "not found"' && { echo "package: libraries missing in the chroot" >&2; exit 1; }
+  # An ordinary user (no entry in the chroot's passwd is needed) makes a shape and a puzzle,
+  # both kept in the user's own folders.
+  mkdir -p "$root/tmp/qfhome" "$root/tmp/qfwork"
+  chown 1000:1000 "$root/tmp/qfhome" "$root/tmp/qfwork"
+  chroot "$root" setpriv --reuid=1000 --regid=1000 --clear-groups env -i HOME=/tmp/qfhome PATH=/usr/bin:/bin sh -ec '
+    cd /tmp/qfwork
+    quernfold-cli shapes export 0 one.LAY && quernfold-cli shapes import one.LAY
+    printf "CAT:A pet that purrs\nDOG:A pet that barks\nCOW:It gives milk\nOWL:It hoots\n" > words.txt
+    quernfold-cli --yes generate --words words.txt --shape 0 --collection "$HOME/Documents/Quernfold/Class.QF3" --attempts 20 --seed 3 >/dev/null
+    quernfold-cli list "$HOME/Documents/Quernfold/Class.QF3" | grep -q words
+    test -s "$HOME/.local/share/quernfold/QFFLAY.DAT"' || { echo "package: a user could not make a shape and a puzzle" >&2; exit 1; }
   echo "package: installs and runs in a fresh $suite chroot"
 fi

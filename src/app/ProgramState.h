@@ -6,9 +6,11 @@
 // printing prompter. Made fresh by each program and each test; there are no singletons.
 #include <array>
 #include <string>
+#include <vector>
 
 #include "base/Directories.h"
 #include "base/Settings.h"
+#include "base/UserLibrary.h"
 #include "editor/SpellLanguages.h"
 #include "model/GenerationRun.h"
 #include "shapes/ShapeRecord.h"
@@ -29,6 +31,13 @@ struct ScreenState {
     double scale = 1.0;
 };
 
+// A library of the user's that start-up found damaged or missing, and what to tell about it.
+struct LibraryProblem {
+    std::string name;  // QFFLAY.DAT or QFFPAGE.DAT
+    LibraryState state = LibraryState::Usable;
+    Message message;
+};
+
 struct ProgramState {
     Directories dirs;
     Settings settings;
@@ -37,17 +46,26 @@ struct ProgramState {
     UserListNames userLists;          // named once at start-up, from the corrected language
     LanguageAvailability available;
     ScreenState screen;
+    std::vector<LibraryProblem> libraryProblems;  // the user's libraries as start-up found them
 
     // The start-up steps that are not windows: the settings read from the working directory,
     // the spelling and thesaurus languages whose files are missing corrected, the user word
     // lists named, the installed languages noted.
     static ProgramState StartUp(Directories dirs);
 
+    // The directories of this run, by the rule of base/Directories, with the desktop's
+    // documents folder.
+    static Directories FindDirectories();
+
     // Writes the settings file, as closing the program does. False when it could not be written.
     bool SaveSettings() const;
 
-    std::string ShapesLibrary() const;   // QFFLAY.DAT of the program directory
-    std::string LayoutsLibrary() const;  // QFFPAGE.DAT of the program directory
+    // The libraries the user works on: QFFLAY.DAT and QFFPAGE.DAT of the program directory
+    // when portable, else the user's own copies (made from the shipped ones on first use).
+    std::string ShapesLibrary() const;
+    std::string LayoutsLibrary() const;
+    // An include or exclude word list of the user's.
+    std::string UserWordList(const std::string& name) const { return dirs.UserFile(name); }
 };
 
 }  // namespace qf

@@ -63,19 +63,57 @@ std::string DesktopWorkingDirectory(const std::string& startFolder, const std::s
     return FolderWritable(documents) ? documents : startFolder;
 }
 
-Directories Directories::AtStartUp() {
+namespace {
+
+std::string Environment(const char* name) {
+    const char* value = std::getenv(name);
+    return value ? value : "";
+}
+
+// An XDG folder: the variable when it holds an absolute path, else HOME + the fallback.
+std::string XdgFolder(const std::string& variable, const std::string& home, std::string_view fallback) {
+    if (!variable.empty() && variable.front() == '/') return variable;
+    return JoinPath(home, fallback);
+}
+
+}  // namespace
+
+UserEnvironment UserEnvironment::FromProcess(const std::string& documents) {
+    return {Environment("HOME"), Environment("XDG_DATA_HOME"), Environment("XDG_CONFIG_HOME"), documents};
+}
+
+Directories DirectoriesFor(const std::string& exeDir, std::string_view installedData, std::string_view override,
+                           const std::string& startFolder, const UserEnvironment& env) {
     Directories d;
-    std::error_code ec;
-    d.working = fs::current_path(ec).string();
-    const char* env = std::getenv("QUERNFOLD_PROGRAM_DIR");
-    const std::string_view override = env ? env : "";
-    const fs::path exe = fs::read_symlink("/proc/self/exe", ec);
-    const std::string exeDir = ec ? d.working : exe.parent_path().string();
-    d.program = ProgramDirectoryFor(exeDir, InstalledDataRelative(), override);
+    d.program = ProgramDirectoryFor(exeDir, installedData, override);
+    d.working = startFolder;
+    d.installed = override.empty() && !installedData.empty() && d.program != exeDir;
+    if (!d.installed) return d;
+    d.user = JoinPath(XdgFolder(env.dataHome, env.home, ".local/share"), "quernfold");
+    d.config = JoinPath(XdgFolder(env.configHome, env.home, ".config"), "quernfold");
+    const std::string documents = env.documents.empty() ? JoinPath(env.home, "Documents") : env.documents;
+    d.working = JoinPath(documents, "Quernfold");
     return d;
+}
+
+Directories Directories::AtStartUp(const std::string& documents) {
+    std::error_code ec;
+    const std::string start = fs::current_path(ec).string();
+    const std::string override = Environment("QUERNFOLD_PROGRAM_DIR");
+    const fs::path exe = fs::read_symlink("/proc/self/exe", ec);
+    const std::string exeDir = ec ? start : exe.parent_path().string();
+    return DirectoriesFor(exeDir, InstalledDataRelative(), override, start, UserEnvironment::FromProcess(documents));
 }
 
 std::string Directories::ProgramFile(std::string_view name) const { return JoinPath(program, name); }
 std::string Directories::WorkingFile(std::string_view name) const { return JoinPath(working, name); }
+std::string Directories::UserFile(std::string_view name) const { return JoinPath(UserFolder(), name); }
+
+std::string Directories::MadeCollection(std::string_view name) const {
+    if (!installed) return ProgramFile(name);
+    std::error_code ec;
+    fs::create_directories(working, ec);
+    return WorkingFile(name);
+}
 
 }  // namespace qf

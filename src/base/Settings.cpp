@@ -1,6 +1,7 @@
 #include "base/Settings.h"
 
 #include <array>
+#include <filesystem>
 #include <sstream>
 
 #include "base/Ansi.h"
@@ -191,7 +192,7 @@ bool ReadYesNo(const std::string& value) {
 
 std::string WriteYesNo(bool value) { return value ? "Yes" : "No"; }
 
-std::string SettingsPath(const Directories& dirs) { return dirs.WorkingFile(kSettingsFileName); }
+std::string SettingsPath(const Directories& dirs) { return JoinPath(dirs.SettingsFolder(), kSettingsFileName); }
 
 Settings DefaultSettings(const Directories& dirs) {
     Settings s;
@@ -216,6 +217,11 @@ Settings LoadSettings(const Directories& dirs) {
 
 bool SaveSettings(const Settings& settings, const Directories& dirs) {
     const std::string path = SettingsPath(dirs);
+    // The installed program's settings folder is made by its first save.
+    if (!dirs.config.empty()) {
+        std::error_code ec;
+        std::filesystem::create_directories(dirs.config, ec);
+    }
     ProfileFile file = ProfileFile::Load(path);
     Writer writer{file};
     VisitKeys(settings, writer);

@@ -96,7 +96,7 @@ struct Settings {
     InterfaceFont editFont, labelFont, buttonFont;
 };
 
-// The settings file's path for a working directory.
+// The settings file's path: in the settings folder (the working directory unless installed).
 std::string SettingsPath(const Directories& dirs);
 
 // Every key's default; "Last Group" and the last-file keys depend on the working directory.

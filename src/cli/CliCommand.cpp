@@ -84,7 +84,7 @@ std::optional<std::string> Args::Next() {
 }
 
 CliContext::CliContext(std::ostream& o, std::ostream& e)
-    : out(o), err(e), state(ProgramState::StartUp(Directories::AtStartUp())) {}
+    : out(o), err(e), state(ProgramState::StartUp(ProgramState::FindDirectories())) {}
 
 void CliContext::Print(const Message& message) {
     if (message.Empty()) return;

@@ -1,5 +1,6 @@
 // convert-old FILE: files of the earlier 16-bit version. A puzzles file (QFFUPUZZ.DAT) goes into
-// OLDPUZZ.QF3 of the program directory, a shapes file (QFFULAY.DAT) into the shapes library,
+// OLDPUZZ.QF3 (beside the program when portable, in the collections' folder when installed), a
+// shapes file (QFFULAY.DAT) into the user's shapes library,
 // and a single-puzzle .QFD file into the collection given by --into.
 #include <filesystem>
 #include <memory>
@@ -14,8 +15,8 @@ namespace qf::cli {
 namespace {
 
 constexpr const char* kUsage =
-    "  quernfold-cli convert-old QFFUPUZZ.DAT          append its puzzles to OLDPUZZ.QF3 in the\n"
-    "                                                  program directory\n"
+    "  quernfold-cli convert-old QFFUPUZZ.DAT          append its puzzles to OLDPUZZ.QF3 (see\n"
+    "                                                  quernfold-cli paths)\n"
     "  quernfold-cli convert-old QFFULAY.DAT           append its shapes to the shapes library\n"
     "  quernfold-cli convert-old FILE.QFD --into DST.QF3   append its puzzle to DST\n";
 
@@ -51,9 +52,9 @@ int Run(CliContext& ctx, Args& args) {
         ctx.err << "quernfold-cli: " << *file << " is not QFFUPUZZ.DAT, QFFULAY.DAT or a .QFD file\n";
         return ctx.Usage(kUsage);
     }
-    const std::string target = ctx.state.dirs.ProgramFile(kOldPuzzlesCollectionName);
+    const std::string target = ctx.state.dirs.MadeCollection(kOldPuzzlesCollectionName);
     if (Outcome o = ConvertOldPuzzlesFile(*file, target, paths, *working); !o.IsDone()) return ctx.Fail(o);
-    ctx.Print(InfoMessage(kOldGroupCreated, kCaptionOk));
+    ctx.Print(OldGroupCreated(ctx.state.dirs, target));
     return kExitOk;
 }
 

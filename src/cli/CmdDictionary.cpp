@@ -44,7 +44,7 @@ int Run(CliContext& ctx, Args& args) {
     const UserListNames names = UserListNamesFor(*setting);
     if (names.Empty()) return ctx.Fail(ErrorMessage("No spelling language is available."));
     const UserListMode mode = which == "include" ? UserListMode::Include : UserListMode::Exclude;
-    const std::string path = ctx.state.dirs.ProgramFile(mode == UserListMode::Include ? names.include : names.exclude);
+    const std::string path = ctx.state.UserWordList(mode == UserListMode::Include ? names.include : names.exclude);
 
     std::vector<std::string> list = LoadUserWordList(path);
     if (action == "list") {

@@ -16,7 +16,9 @@ constexpr const char* kUsage =
     "  quernfold-cli layouts import FILE.PAG           add the layout of a .PAG file\n"
     "  quernfold-cli layouts delete INDEX              delete one layout; later ones move down\n"
     "  quernfold-cli layouts extract FILE.QF3 SLOT     add the layout of a stored puzzle\n"
-    "  quernfold-cli layouts default --out FILE.PAG    write the built-in default layout\n";
+    "  quernfold-cli layouts default --out FILE.PAG    write the built-in default layout\n"
+    "  quernfold-cli layouts set-default INDEX         make it the layout of new puzzles (the\n"
+    "                                                  \"Default Page\" setting, saved at once)\n";
 
 int Default(CliContext& ctx, Args& args) {
     const auto out = args.Option("--out");
@@ -34,6 +36,15 @@ int List(CliContext& ctx) {
     }
     const std::size_t width = std::to_string(entries.size()).size();
     for (const LayoutEntry& e : entries) ctx.Line(PadLeft(std::to_string(e.position), width) + "  " + e.text);
+    return kExitOk;
+}
+
+// Set Default of the layout chooser, and the settings saved as closing the program does.
+int SetDefault(CliContext& ctx, std::int64_t index) {
+    if (index >= static_cast<std::int64_t>(ListLayouts(ctx.state.LayoutsLibrary(), 0).size()))
+        return ctx.Fail(ErrorMessage(kNoLayoutSelected));
+    ctx.state.settings.defaultPage = static_cast<std::int32_t>(index);
+    if (!ctx.state.SaveSettings()) return ctx.Fail(ErrorMessage("Unable to save the settings."));
     return kExitOk;
 }
 
@@ -56,6 +67,7 @@ int Run(CliContext& ctx, Args& args) {
         return ctx.Finish(ExportLayout(library, *ParseIndex(*first), *second));
     if (sub == "import" && first && !second) return PrintPosition(ctx, ImportLayout(*first, library));
     if (sub == "delete" && first && !second && ParseIndex(*first)) return ctx.Finish(DeleteLayout(library, *ParseIndex(*first)));
+    if (sub == "set-default" && first && !second && ParseIndex(*first)) return SetDefault(ctx, *ParseIndex(*first));
     if (sub == "extract" && first && second && ParseIndex(*second))
         return PrintPosition(ctx, ExtractLayout(*first, *ParseIndex(*second), library));
     return ctx.Usage(kUsage);

@@ -9,7 +9,7 @@ namespace {
 constexpr const char* kUsage =
     "  quernfold-cli settings dump   print every setting as [Section] Key=Value, in file order,\n"
     "                                as the program holds them after starting up\n"
-    "  quernfold-cli settings save   read QFOLD3.INI of the current folder and write it back,\n"
+    "  quernfold-cli settings save   read QFOLD3.INI (quernfold-cli paths shows where) and write it back,\n"
     "                                as starting and closing the program does (a spelling or\n"
     "                                thesaurus language whose files are missing is corrected;\n"
     "                                a file that cannot be written, such as a read-only one,\n"

@@ -51,7 +51,7 @@ int CheckClue(CliContext& ctx, const SpellSession& session, const std::string& c
     SpellCheckGrid grid;
     grid.clues[0] = clue;
     FirstSuggestion dialog;
-    const SpellCheckOptions options{ctx.state.dirs.program, language, lists, false};
+    const SpellCheckOptions options{ctx.state.dirs.program, language, lists, false, ctx.state.dirs.UserFolder()};
     if (DoSpellCheck(grid, options, dialog, ctx.GetPrompter()).IsRefused()) return kExitFailed;
     ctx.Line("clue: " + grid.clues[0]);
     return kExitOk;
@@ -75,7 +75,7 @@ int Run(CliContext& ctx, Args& args) {
     const UserListNames lists = UserListNamesFor(*setting);
 
     SpellSession session;
-    if (!session.Open(ctx.state.dirs.program, language, lists))
+    if (!session.Open(ctx.state.dirs.program, language, lists, ctx.state.dirs.UserFolder()))
         return ctx.Fail(ErrorMessage(kMsgDictionaryFilesMissing));
     if (clue) return CheckClue(ctx, session, Utf8ToAnsi(*clue), fix, language, lists);
     for (const auto& word : words) ctx.Line(word + ": " + Verdict(session, word));

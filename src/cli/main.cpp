@@ -6,6 +6,7 @@
 #include "base/RecordFile.h"
 #include "cli/CliCommand.h"
 #include "cli/Version.h"
+#include "shapes/ShapeFiles.h"
 
 using namespace qf::cli;
 
@@ -67,6 +68,14 @@ int main(int argc, char** argv) {
         return kExitOk;
     }
     Args args(std::move(words));
+    // A damaged or lost library of the user's is told before any command uses it.
+    for (const qf::LibraryProblem& problem : ctx.state.libraryProblems) {
+        ctx.Print(problem.message);
+        if (problem.state == qf::LibraryState::Damaged && name != "reset-library")
+            std::cerr << "quernfold-cli: 'quernfold-cli reset-library "
+                      << (problem.name == std::string(qf::kShapesFileName) ? "shapes" : "layouts")
+                      << "' replaces it with the shipped copy\n";
+    }
     try {
         return command->run(ctx, args);
     } catch (const qf::IoError& e) {

@@ -10,6 +10,7 @@
 #include "base/ByteCodec.h"
 #include "base/FileUtil.h"
 #include "base/RecordFile.h"
+#include "base/UserLibrary.h"
 #include "collections/CollectionFile.h"
 #include "layouts/LayoutLibrary.h"
 #include "shapes/ShapeFiles.h"
@@ -133,24 +134,30 @@ Outcome AddOldShapesFile(const std::string& oldFile, const std::string& shapesLi
     return Outcome::Done(n);
 }
 
+Message OldGroupCreated(const Directories& dirs, const std::string& collection) {
+    if (!dirs.installed) return InfoMessage(kOldGroupCreated, kCaptionOk);
+    return InfoMessage("A new puzzle group named \"" + collection + "\" has been created.", kCaptionOk);
+}
+
 void CheckForOldVersions(const Directories& dirs, const OldVersionPaths& paths, Prompter& prompter,
                          PuzzleRecord& working) {
     const std::string oldPuzzles = dirs.WorkingFile(kOldPuzzlesFileName);
     if (FileExists(oldPuzzles) &&
         prompter.Ask(InfoMessage(kOldPuzzlesQuestion, kCaptionNotice), Question::YesNo) == Answer::Yes) {
+        const std::string target = dirs.MadeCollection(kOldPuzzlesCollectionName);
         const Outcome converted =
-            ConvertOldPuzzlesFile(oldPuzzles, dirs.ProgramFile(kOldPuzzlesCollectionName), paths, working);
+            ConvertOldPuzzlesFile(oldPuzzles, target, paths, working);
         if (!converted.IsDone()) {
             prompter.Inform(converted.message);  // a failed puzzle step skips the shapes for this run
             return;
         }
         std::remove(oldPuzzles.c_str());
-        prompter.Inform(InfoMessage(kOldGroupCreated, kCaptionOk));
+        prompter.Inform(OldGroupCreated(dirs, target));
     }
     const std::string oldShapes = dirs.WorkingFile(kOldShapesFileName);
     if (!FileExists(oldShapes)) return;
     if (prompter.Ask(InfoMessage(kOldShapesQuestion, kCaptionNotice), Question::YesNo) != Answer::Yes) return;
-    if (const Outcome added = AddOldShapesFile(oldShapes, dirs.ProgramFile(kShapesFileName)); !added.IsDone()) {
+    if (const Outcome added = AddOldShapesFile(oldShapes, UserLibrary(dirs, kShapesFileName)); !added.IsDone()) {
         prompter.Inform(added.message);
         return;
     }

@@ -29,6 +29,9 @@ inline constexpr const char* kOldShapesQuestion =
 inline constexpr const char* kPuzzlesNotImported = "Puzzles could not be imported.";
 inline constexpr const char* kUnableToSavePuzzles = "Unable to save puzzles.";
 inline constexpr const char* kOldGroupCreated = "A new puzzle group named \"OLDPUZZ.QF3\" has been created.";
+// The confirmation of a conversion into `collection`: its name alone when it lies beside the
+// program, its whole path when the user has to find it in a folder of their own.
+Message OldGroupCreated(const Directories& dirs, const std::string& collection);
 inline constexpr const char* kUnableToAddShapes = "Unable to add shapes.";
 inline constexpr const char* kShapesAdded = "Puzzle shapes have been added.";
 inline constexpr const char* kPuzzleNotImported = "Puzzle could not be imported.";

@@ -22,7 +22,7 @@ public:
         : options_(options), dialog_(dialog), prompter_(prompter) {}
 
     bool Open() {
-        if (!session_.Open(options_.programDir, options_.language, options_.userLists)) return false;
+        if (!session_.Open(options_.programDir, options_.language, options_.userLists, options_.UserListFolder())) return false;
         dialog_.suggest = [this](const std::string& word) { return session_.Suggest(word); };
         return true;
     }
@@ -56,7 +56,7 @@ public:
                 return std::nullopt;
             case SuggestionAction::Add:
                 if (!options_.userLists.Empty())
-                    AddWordToIncludeList(JoinPath(options_.programDir, options_.userLists.include),
+                    AddWordToIncludeList(JoinPath(options_.UserListFolder(), options_.userLists.include),
                                          session_.Language()->code, word);
                 return std::nullopt;
             case SuggestionAction::Abort:

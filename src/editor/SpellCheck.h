@@ -61,6 +61,9 @@ struct SpellCheckOptions {
     int language = 1;           // 1..8: the lexicons to use (the picked one for "choose")
     UserListNames userLists;    // named at start-up; may be empty
     bool isNewPuzzle = true;    // words are checked only for a new puzzle
+    std::string userDir{};      // where the user's word lists are; empty: the program directory
+
+    const std::string& UserListFolder() const { return userDir.empty() ? programDir : userDir; }
 };
 
 // The words of a clue the check asks the engine about: the clue trimmed, cut into tokens, each

@@ -23,12 +23,13 @@ void SpellSession::Close() {
     language_ = nullptr;
 }
 
-bool SpellSession::Open(const std::string& programDir, int language, const UserListNames& userLists) {
+bool SpellSession::Open(const std::string& programDir, int language, const UserListNames& userLists,
+                       const std::string& userDir) {
     Close();
     session_ = SSCE_OpenSession();
     if (session_ < 0) return false;
     for (const std::string& list : {userLists.exclude, userLists.include}) {
-        const std::string path = JoinPath(programDir, list);
+        const std::string path = JoinPath(userDir.empty() ? programDir : userDir, list);
         if (list.empty() || !FileExists(path)) continue;
         const SsceLexId lex = SSCE_OpenLex(session_, path.c_str(), -1);
         if (lex >= 0) opened_.push_back(lex);

@@ -18,7 +18,10 @@ public:
     SpellSession& operator=(const SpellSession&) = delete;
 
     // False when the language has no lexicons or one of them cannot be opened.
-    bool Open(const std::string& programDir, int language, const UserListNames& userLists);
+    // The lexicons come from the program directory, the user's lists from `userDir` (empty:
+    // the program directory too).
+    bool Open(const std::string& programDir, int language, const UserListNames& userLists,
+              const std::string& userDir = {});
 
     bool Accepts(const std::string& word) const;
     // In the engine's order, read from a buffer of the check's size (500 bytes).

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
+#include <vector>
 
 #include "support/TempDir.h"
 
@@ -33,6 +34,69 @@ TEST(DirectoriesTest, ProgramDirectoryOfBuildFolderInstalledProgramAndOverride) 
     // The build's relative path leads from the binary folder to the data folder.
     EXPECT_FALSE(InstalledDataRelative().empty());
     EXPECT_NE(InstalledDataRelative().front(), '/');
+}
+
+// Where the user's files go: beside the program unless it is the installed program, whose
+// users each get their own XDG folders, whoever they are (root too).
+TEST(DirectoriesTest, OneRuleForPortableAndInstalledPrograms) {
+    test::TempDir prefix;
+    const std::string bin = prefix.File("bin");
+    fs::create_directories(bin);
+    const UserEnvironment ann{"/home/ann", "", "", ""};
+
+    struct Row {
+        const char* what;
+        std::string exeDir, override;
+        UserEnvironment env;
+        bool installed;
+        std::string program, user, config, working;
+    };
+    const std::string data = prefix.File("share/quernfold");
+    std::vector<Row> rows = {
+        {"build folder", bin, "", ann, false, bin, bin, "/start", "/start"},
+        {"variable set", bin, "/opt/qf", ann, false, "/opt/qf", "/opt/qf", "/start", "/start"},
+    };
+    for (const Row& r : rows) {
+        SCOPED_TRACE(r.what);
+        const Directories d = DirectoriesFor(r.exeDir, "../share/quernfold", r.override, "/start", r.env);
+        EXPECT_EQ(d.installed, r.installed);
+        EXPECT_EQ(d.program, r.program);
+        EXPECT_EQ(d.UserFolder(), r.user);
+        EXPECT_EQ(d.SettingsFolder(), r.config);
+        EXPECT_EQ(d.working, r.working);
+        EXPECT_EQ(d.MadeCollection("OLDPUZZ.QF3"), JoinPath(r.program, "OLDPUZZ.QF3"));
+    }
+
+    fs::create_directories(data);
+    rows = {
+        {"installed", bin, "", ann, true, data, "/home/ann/.local/share/quernfold", "/home/ann/.config/quernfold",
+         "/home/ann/Documents/Quernfold"},
+        {"installed, XDG folders and documents", bin, "", {"/home/ann", "/x/data", "/x/config", "/home/ann/Papers"},
+         true, data, "/x/data/quernfold", "/x/config/quernfold", "/home/ann/Papers/Quernfold"},
+        {"installed, relative XDG folders ignored", bin, "", {"/home/ann", "data", "config", ""}, true, data,
+         "/home/ann/.local/share/quernfold", "/home/ann/.config/quernfold", "/home/ann/Documents/Quernfold"},
+        {"root, who could write the program folder", bin, "", {"/root", "", "", ""}, true, data,
+         "/root/.local/share/quernfold", "/root/.config/quernfold", "/root/Documents/Quernfold"},
+        {"installed tree with the variable set", bin, "/opt/qf", ann, false, "/opt/qf", "/opt/qf", "/start", "/start"},
+    };
+    for (const Row& r : rows) {
+        SCOPED_TRACE(r.what);
+        const Directories d = DirectoriesFor(r.exeDir, "../share/quernfold", r.override, "/start", r.env);
+        EXPECT_EQ(d.installed, r.installed);
+        EXPECT_EQ(d.program, r.program);
+        EXPECT_EQ(d.UserFolder(), r.user);
+        EXPECT_EQ(d.SettingsFolder(), r.config);
+        EXPECT_EQ(d.working, r.working);
+    }
+    // The installed program's converted puzzles go to the collections' folder, made for them.
+    test::TempDir home;
+    const Directories d = DirectoriesFor(bin, "../share/quernfold", "", "/start", {home.Path(), "", "", ""});
+    EXPECT_EQ(d.MadeCollection("OLDPUZZ.QF3"), home.File("Documents/Quernfold/OLDPUZZ.QF3"));
+    EXPECT_TRUE(fs::is_directory(home.File("Documents/Quernfold")));
+    // Directories made by hand (as the tests do) keep everything beside the program.
+    const Directories plain{"/p", "/w"};
+    EXPECT_EQ(plain.UserFile("IncEngl.tlx"), "/p/IncEngl.tlx");
+    EXPECT_EQ(plain.SettingsFolder(), "/w");
 }
 
 TEST(DirectoriesTest, FolderWritableIsTriedAndLeavesNothingBehind) {

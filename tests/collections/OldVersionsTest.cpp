@@ -195,6 +195,39 @@ TEST(CheckForOldVersions, EmptyOldFileNoAnswersAndShapes) {
     EXPECT_EQ(noThenYes.said[0].caption, "Ok");
 }
 
+// Installed, the program folder cannot be written: the converted puzzles go to the user's
+// collections folder (named whole in the message), the old shapes after the shipped ones into
+// the user's copy of the shapes library.
+TEST(CheckForOldVersions, InstalledProgramWritesIntoTheUsersFolders) {
+    TempDir home, program;
+    ShapeRecord shipped;
+    shipped.name = "Shipped";
+    shipped.width = shipped.height = 5;
+    test::WriteBytes(program.File("QFFLAY.DAT"), EncodeRecord(shipped));
+    const Directories dirs{program.Path(), home.File("Documents/Quernfold"), home.File("data"), home.File("config"), true};
+    std::filesystem::create_directories(dirs.working);
+    test::WriteBytes(dirs.WorkingFile("QFFUPUZZ.DAT"), OldRecord("Old One", 9, 2));
+    ShapeRecord old;
+    old.name = "Old Shape";
+    old.width = old.height = 7;
+    test::WriteBytes(dirs.WorkingFile("QFFULAY.DAT"), EncodeRecord(old));
+
+    ScriptedPrompter yes({Answer::Yes, Answer::Yes});
+    auto working = std::make_unique<PuzzleRecord>();
+    CheckForOldVersions(dirs, {program.File("QFFPAGE.DAT"), 0}, yes, *working);
+    ASSERT_EQ(yes.said.size(), 2u);
+    const std::string group = home.File("Documents/Quernfold/OLDPUZZ.QF3");
+    EXPECT_EQ(yes.said[0].text, "A new puzzle group named \"" + group + "\" has been created.");
+    EXPECT_EQ(yes.said[1].text, "Puzzle shapes have been added.");
+    EXPECT_EQ(ListCollection(group).puzzleEntries.size(), 1u);
+    auto both = EncodeRecord(shipped);
+    const auto added = EncodeRecord(old);
+    both.insert(both.end(), added.begin(), added.end());
+    EXPECT_EQ(FileBytes(home.File("data/QFFLAY.DAT")), both);
+    EXPECT_EQ(FileBytes(program.File("QFFLAY.DAT")), EncodeRecord(shipped));
+    EXPECT_FALSE(std::filesystem::exists(program.File("OLDPUZZ.QF3")));
+}
+
 TEST(CheckForOldVersions, AFailedPuzzleStepKeepsTheOldFileAndSkipsTheShapes) {
     TempDir work;
     const Directories dirs{work.File("missing-program-folder"), work.Path()};

@@ -1,4 +1,5 @@
-// The about box: name, version and picture, "&Ok", scaled and centred in its design fonts.
+// The about box: name, version, picture and the folders of the files, "&Ok", scaled and centred
+// in its design fonts.
 #include <QLabel>
 #include <QPushButton>
 #include <QtTest>
@@ -14,9 +15,14 @@ class AboutBoxTest : public QObject {
 private slots:
     void NameVersionPictureAndOk() {
         test::FormFixture f;
-        TAboutBox dialog(f.context.Look());
+        TAboutBox dialog(f.context.Look(), FileLocations(f.context.state.dirs));
         dialog.show();
         QCOMPARE(dialog.windowTitle(), QString("About"));
+        // Where this run keeps its files, so that a user can find them.
+        const QString files = test::Control<QLabel>(dialog, "FilesLabel")->text();
+        QVERIFY2(files.contains("Shapes library: " + QString::fromStdString(f.dir.File("QFFLAY.DAT")) + "\n"),
+                 qPrintable(files));
+        QVERIFY(files.contains("Settings: " + QString::fromStdString(f.dir.File("QFOLD3.INI"))));
         QCOMPARE(test::Control<QLabel>(dialog, "ProductName")->text(), QString("Quernfold 98"));
         QCOMPARE(test::Control<QLabel>(dialog, "VersionLabel")->text(), QString("Version 3.1a"));
         ProgramPicture* picture = test::Control<ProgramPicture>(dialog, "ProgramPicture");

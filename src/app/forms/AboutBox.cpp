@@ -1,5 +1,6 @@
 #include "app/forms/AboutBox.h"
 
+#include <QFile>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QPushButton>
@@ -9,7 +10,8 @@
 
 namespace qf {
 
-TAboutBox::TAboutBox(const FormLook& look, QWidget* parent) : ProgramDialog(look, parent) {
+TAboutBox::TAboutBox(const FormLook& look, const std::vector<FileLocation>& files, QWidget* parent)
+    : ProgramDialog(look, parent) {
     setObjectName("AboutBox");
     setWindowTitle("About");
     KeepDesignFonts();
@@ -36,6 +38,15 @@ TAboutBox::TAboutBox(const FormLook& look, QWidget* parent) : ProgramDialog(look
     top->addSpacing(12);
     top->addLayout(words, 1);
 
+    // The paths can be selected and copied: a user looking for their files wants them whole.
+    QString where;
+    for (const FileLocation& f : files)
+        where += QString::fromStdString(f.what) + ": " + QFile::decodeName(f.path.c_str()) + '\n';
+    auto* filesLabel = new QLabel(where.trimmed());
+    filesLabel->setObjectName("FilesLabel");
+    filesLabel->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    filesLabel->setVisible(!files.empty());
+
     auto* ok = new QPushButton("&Ok");
     ok->setObjectName("OkButton");
     ok->setDefault(true);
@@ -47,12 +58,13 @@ TAboutBox::TAboutBox(const FormLook& look, QWidget* parent) : ProgramDialog(look
 
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(top, 1);
+    layout->addWidget(filesLabel);
     layout->addLayout(buttons);
     SetDesignSize(QSize(300, 160));
 }
 
-void TAboutBox::Run(const FormLook& look, QWidget* parent) {
-    TAboutBox dialog(look, parent);
+void TAboutBox::Run(const FormLook& look, const std::vector<FileLocation>& files, QWidget* parent) {
+    TAboutBox dialog(look, files, parent);
     dialog.exec();
 }
 

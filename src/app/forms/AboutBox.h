@@ -1,6 +1,9 @@
 #pragma once
-// TAboutBox, "About": the program's picture, name and version. Scaled and centred; it keeps
-// its design fonts.
+// TAboutBox, "About": the program's picture, name and version, and where this run keeps its
+// files. Scaled and centred; it keeps its design fonts.
+#include <vector>
+
+#include "app/FileLocations.h"
 #include "base/forms/ProgramDialog.h"
 
 namespace qf {
@@ -11,9 +14,9 @@ inline constexpr const char* kProductVersion = "Version 3.1a";
 class TAboutBox : public ProgramDialog {
     Q_OBJECT
 public:
-    explicit TAboutBox(const FormLook& look, QWidget* parent = nullptr);
+    explicit TAboutBox(const FormLook& look, const std::vector<FileLocation>& files = {}, QWidget* parent = nullptr);
 
-    static void Run(const FormLook& look, QWidget* parent = nullptr);
+    static void Run(const FormLook& look, const std::vector<FileLocation>& files, QWidget* parent = nullptr);
 };
 
 }  // namespace qf

@@ -7,6 +7,7 @@
 #include <QToolButton>
 #include <filesystem>
 
+#include "app/LibraryProblems.h"
 #include "app/ScreenOptions.h"
 #include "app/forms/ClientArea.h"
 #include "app/forms/Pictures.h"
@@ -81,6 +82,7 @@ void TMainWin::StartUp() {
     Action("Colors256")->setChecked(context_.state.settings.pixelFormat == 2);
     design_ = SaveDimensions(*client_, components_);
     if (!design_.tooMany.Empty()) context_.prompter->Inform(design_.tooMany);
+    TellLibraryProblems(context_.state, *context_.prompter);
     RunCommand(*context_.prompter, [&] {
         const OldVersionPaths paths{context_.state.LayoutsLibrary(), context_.state.settings.defaultPage};
         CheckForOldVersions(context_.state.dirs, paths, *context_.prompter, *working_);

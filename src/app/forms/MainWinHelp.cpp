@@ -16,7 +16,7 @@ void TMainWin::ReviewTipsClick() {
     context_.state.settings.showTips = TTipOfDay::Run(context_.Look(), context_.state.settings.showTips, this);
 }
 
-void TMainWin::AboutClick() { TAboutBox::Run(context_.Look(), this); }
+void TMainWin::AboutClick() { TAboutBox::Run(context_.Look(), FileLocations(context_.state.dirs), this); }
 
 // ShowHelp: the help file of the program directory at its contents; a missing file is not reported.
 void TMainWin::ShowHelpClick() { ShowHelp(this, context_.state.dirs.program); }

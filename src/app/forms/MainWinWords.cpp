@@ -16,6 +16,7 @@ WordToolInputs TMainWin::WordTools() const {
     const ProgramState& state = context_.state;
     WordToolInputs tools;
     tools.programDir = state.dirs.program;
+    tools.userDir = state.dirs.UserFolder();
     tools.userLists = state.userLists;
     tools.spelling = state.available.spelling;
     tools.thesaurus = state.available.thesaurus;
@@ -31,7 +32,7 @@ void TMainWin::EditUserList(UserListMode mode) {
         return;
     }
     UserListTarget target{mode,
-                          context_.state.dirs.ProgramFile(mode == UserListMode::Include ? lists.include : lists.exclude),
+                          context_.state.UserWordList(mode == UserListMode::Include ? lists.include : lists.exclude),
                           lists.languageName, lists.code};
     RunCommand(*context_.prompter, [&] { (void)TMyEditBox::Run(context_.Look(), target, *context_.prompter, this); });
 }

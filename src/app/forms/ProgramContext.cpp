@@ -25,10 +25,15 @@ FormLook ProgramContext::Look() const {
 
 ProgramContext ProgramContext::AtStartUp() {
     ProgramContext c;
-    Directories dirs = Directories::AtStartUp();
-    // Started from the application menu, the program may be given a folder it cannot write in.
-    dirs.working = DesktopWorkingDirectory(
-        dirs.working, QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation).toStdString());
+    Directories dirs = ProgramState::FindDirectories();
+    if (dirs.installed) {
+        PrepareCollectionsFolder(dirs);
+    } else {
+        // Started from the application menu, a portable program may be given a folder it cannot
+        // write in.
+        dirs.working = DesktopWorkingDirectory(
+            dirs.working, QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation).toStdString());
+    }
     c.state = ProgramState::StartUp(std::move(dirs));
     if (const QScreen* screen = QGuiApplication::primaryScreen()) {
         c.state.screen.width = screen->geometry().width();

@@ -65,6 +65,7 @@ void TWordList::DoSpellCheck(int language) {
     options.language = language;
     options.userLists = in_.tools.userLists;
     options.isNewPuzzle = in_.isNewPuzzle;
+    options.userDir = in_.tools.userDir;
     EditorGrid grid = Grid();
     TSpellSuggestions dialog(Look(), in_.prompter, this);
     RunCommand(in_.prompter, [&] { (void)qf::DoSpellCheck(grid, options, dialog, in_.prompter); });

@@ -11,6 +11,7 @@ namespace qf {
 
 struct WordToolInputs {
     std::string programDir;
+    std::string userDir;  // the user's word lists
     UserListNames userLists;
     std::array<bool, kSpellLanguageCount + 1> spelling{};  // [1..8]
     std::array<bool, 3> thesaurus{};                        // [1] American, [2] British
