@@ -11,6 +11,7 @@
 #include <fstream>
 #include <sstream>
 
+#include "base/Directories.h"
 #include "forms/FormFixture.h"
 #include "forms/PrintFixtures.h"
 #include "output/PageRenderer.h"
@@ -56,7 +57,8 @@ struct Preview {
         window = std::make_unique<TMyPreview>(PreviewInputs{c.Look(), c.state.settings, *c.prompter, *c.fileChooser,
                                                             printer, exporter, {}, pageFile.Page(), pageFile.Dpi(),
                                                             surface.Setup(),
-                                                            ExportPage{*puzzle, puzzle->layout, options, headings, rendering}});
+                                                            ExportPage{*puzzle, puzzle->layout, options, headings, rendering},
+                                                            c.state.dirs.working});
     }
     QLineEdit* Box(const char* name) { return test::Control<QLineEdit>(*window, name); }
     void Type(const char* box, const char* text) {
@@ -187,6 +189,9 @@ private slots:
         QCOMPARE(Count(bytes, "/MediaBox"), 1);  // one page
         QVERIFY(bytes.find(kLetterBox) != std::string::npos);
         QCOMPARE(f.chooser->requests.at(0).defaultExtension, std::string("pdf"));
+        // The first PDF is offered in the working folder, not wherever the dialog would go.
+        QCOMPARE(f.chooser->requests.at(0).initialPath,
+                 JoinPath(f.context.state.dirs.working, p.puzzle->title.Str() + ".pdf"));
         QVERIFY(f.chooser->requests.at(0).confirmOverwrite);
 
         // A file that cannot be written is reported; what was there stays.

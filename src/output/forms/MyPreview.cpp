@@ -12,6 +12,7 @@
 #include <QVBoxLayout>
 #include <cmath>
 
+#include "base/Directories.h"
 #include "base/forms/FormMessages.h"
 #include "base/forms/QtText.h"
 #include "output/PrintChoices.h"
@@ -252,10 +253,14 @@ void TMyPreview::SaveAsPdf() {
     std::string name = in_.page.puzzle.title.Str();
     for (char& c : name)
         if (c == '/' || c == '\\') c = ' ';
+    // A name without a folder would leave the folder to the dialog, which may not take the
+    // working folder: the first PDF is offered there.
     const std::string& last = in_.settings.lastExportTextFile;
     const auto slash = last.rfind('/');
-    request.initialPath = (slash == std::string::npos ? std::string() : last.substr(0, slash + 1)) +
-                          (name.empty() ? "Puzzle" : name) + ".pdf";
+    const std::string folder = slash != std::string::npos ? last.substr(0, slash + 1)
+                               : in_.workingDir.empty()   ? std::string()
+                                                          : JoinPath(in_.workingDir, "");
+    request.initialPath = folder + (name.empty() ? "Puzzle" : name) + ".pdf";
     request.save = true;
     request.confirmOverwrite = true;
     const std::string path = in_.chooser.Choose(request);
