@@ -295,13 +295,8 @@ private slots:
         test::FormFixture f;
         const std::string lib = f.dir.File("QFFLAY.DAT");
         Designer d(f, ShapeDesignMode::New);
-        for (const char* edit : {"WidthEdit", "HeightEdit"}) {
-            QLineEdit* box = test::Control<QLineEdit>(d.form, edit);
-            QTest::mouseDClick(box, Qt::LeftButton);
-            box->selectAll();
-            QTest::keyClicks(box, "9");
-            QTest::keyClick(box, Qt::Key_Tab);
-        }
+        d.Leave("WidthEdit", "9");
+        d.Leave("HeightEdit", "9");
         QCOMPARE(d.form.Design().shape.width, std::int16_t(9));
         QCOMPARE(d.form.Design().shape.height, std::int16_t(9));
         const auto corner = [](int i) { return i <= 3 || i >= 7; };

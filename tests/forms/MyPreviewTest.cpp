@@ -190,8 +190,8 @@ private slots:
         QVERIFY(bytes.find(kLetterBox) != std::string::npos);
         QCOMPARE(f.chooser->requests.at(0).defaultExtension, std::string("pdf"));
         // The first PDF is offered in the working folder, not wherever the dialog would go.
-        QCOMPARE(f.chooser->requests.at(0).initialPath,
-                 JoinPath(f.context.state.dirs.working, p.puzzle->title.Str() + ".pdf"));
+        QCOMPARE(QString::fromStdString(f.chooser->requests.at(0).initialPath),
+                 QString::fromStdString(JoinPath(f.context.state.dirs.working, p.puzzle->title.Str() + ".pdf")));
         QVERIFY(f.chooser->requests.at(0).confirmOverwrite);
 
         // A file that cannot be written is reported; what was there stays.

@@ -373,10 +373,17 @@ void TDoPages::done(int result) {
 bool TDoPages::Changed() const { return PageDesignChanged(design_, snapshot_); }
 
 void TDoPages::SaveClick() {
-    if (const Message question = SaveQuestion(design_);
-        !question.Empty() && in_.prompter.Ask(question, Question::YesNo) != Answer::Yes)
-        return;
     RunCommand(in_.prompter, [&] {
+        // The sizes first, as Save checks them; then the question about a page without a grid.
+        for (Outcome (*check)(PageDesign&) : {&CheckPageHeight, &CheckPageWidth}) {
+            if (const Outcome size = check(design_); !size.IsDone()) {
+                ShowOutcome(*this, in_.prompter, size);
+                return;
+            }
+        }
+        if (const Message question = SaveQuestion(design_);
+            !question.Empty() && in_.prompter.Ask(question, Question::YesNo) != Answer::Yes)
+            return;
         const Outcome saved = SavePageDesign(design_, in_.layoutsLibrary);
         if (!saved.IsDone()) {
             ShowOutcome(*this, in_.prompter, saved);

@@ -11,6 +11,7 @@
 #include <QToolBar>
 #include <QVBoxLayout>
 #include <cmath>
+#include <filesystem>
 
 #include "base/Directories.h"
 #include "base/forms/FormMessages.h"
@@ -253,13 +254,15 @@ void TMyPreview::SaveAsPdf() {
     std::string name = in_.page.puzzle.title.Str();
     for (char& c : name)
         if (c == '/' || c == '\\') c = ' ';
-    // A name without a folder would leave the folder to the dialog, which may not take the
-    // working folder: the first PDF is offered there.
+    // Until a list is exported the setting names the working folder itself, not a file in it:
+    // its parent was offered. A name without a folder is offered in the working folder.
     const std::string& last = in_.settings.lastExportTextFile;
     const auto slash = last.rfind('/');
-    const std::string folder = slash != std::string::npos ? last.substr(0, slash + 1)
-                               : in_.workingDir.empty()   ? std::string()
-                                                          : JoinPath(in_.workingDir, "");
+    std::error_code error;
+    const std::string folder = !last.empty() && std::filesystem::is_directory(last, error) ? JoinPath(last, "")
+                               : slash != std::string::npos                              ? last.substr(0, slash + 1)
+                               : in_.workingDir.empty()                                  ? std::string()
+                                                                                         : JoinPath(in_.workingDir, "");
     request.initialPath = folder + (name.empty() ? "Puzzle" : name) + ".pdf";
     request.save = true;
     request.confirmOverwrite = true;
