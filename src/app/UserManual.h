@@ -22,8 +22,12 @@ inline constexpr const char* kManualPdfMissing =
 // The manual's file in the program directory.
 std::string ManualPath(const Directories& dirs, ManualFormat format);
 
+// Said when the desktop has no program for the manual's type: where the file is, to open by hand.
+std::string NoProgramForManual(const std::string& path);
+
 // Opens the manual through `opener` when its file exists; otherwise refused with its message
-// (caption "Error") and nothing is opened.
+// (caption "Error") and nothing is opened. A desktop without a program for it is refused with
+// the file's place (caption "Warning").
 Outcome ViewManual(const Directories& dirs, ManualFormat format, DocumentOpener& opener);
 
 }  // namespace qf

@@ -8,8 +8,8 @@ namespace qf {
 class DocumentOpener {
 public:
     virtual ~DocumentOpener() = default;
-    // `path` is a local file that exists; a desktop that cannot open it is not reported.
-    virtual void Open(const std::string& path) = 0;
+    // `path` is a local file that exists; false when no program to open it could be found.
+    virtual bool Open(const std::string& path) = 0;
 };
 
 }  // namespace qf

@@ -111,6 +111,7 @@ void VisitKeys(Self& s, V& v) {
     v.Colour(rep, "Box Color", s.boxColor);
     v.Bool(rep, "Use Boxes", s.useBoxes);
     v.Bool(rep, "Answer Key", s.answerKey);
+    v.Bool(rep, "Mark Answer Key", s.markAnswerKey);
     v.Bool(rep, "Partial Answer", s.partialAnswer);
     v.Bool(rep, "Partial Letters", s.partialLetters);
     v.Text(rep, "Letters", s.letters, 150, 25);

@@ -82,6 +82,7 @@ struct Settings {
     std::int32_t boxColor = 0;
     bool useBoxes = true;
     bool answerKey = false;
+    bool markAnswerKey = false;  // "Answer Key" printed under the title of an answer key
     bool partialAnswer = false;
     bool partialLetters = false;
     std::string letters;

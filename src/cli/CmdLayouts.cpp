@@ -14,7 +14,8 @@ constexpr const char* kUsage =
     "  quernfold-cli layouts list                      the layouts in file order with their positions\n"
     "  quernfold-cli layouts export INDEX FILE.PAG     write one layout to a .PAG file\n"
     "  quernfold-cli layouts import FILE.PAG           add the layout of a .PAG file\n"
-    "  quernfold-cli layouts delete INDEX              delete one layout; later ones move down\n"
+    "  quernfold-cli layouts delete INDEX              delete one layout; later ones move down,\n"
+    "                                                  the default stays on its layout\n"
     "  quernfold-cli layouts extract FILE.QF3 SLOT     add the layout of a stored puzzle\n"
     "  quernfold-cli layouts default --out FILE.PAG    write the built-in default layout\n"
     "  quernfold-cli layouts set-default INDEX         make it the layout of new puzzles (the\n"
@@ -55,6 +56,13 @@ int PrintPosition(CliContext& ctx, const Outcome& added) {
     return kExitOk;
 }
 
+// The default stays on its layout, as in the window.
+int Delete(CliContext& ctx, std::int64_t position) {
+    const Outcome deleted = DeleteLayoutKeepingDefault(ctx.state.LayoutsLibrary(), position, ctx.state.settings.defaultPage);
+    if (deleted.IsDone()) (void)ctx.state.SaveSettings();
+    return ctx.Finish(deleted);
+}
+
 int Run(CliContext& ctx, Args& args) {
     const auto sub = args.Next();
     if (sub == "default") return Default(ctx, args);
@@ -66,7 +74,7 @@ int Run(CliContext& ctx, Args& args) {
     if (sub == "export" && first && second && ParseIndex(*first))
         return ctx.Finish(ExportLayout(library, *ParseIndex(*first), *second));
     if (sub == "import" && first && !second) return PrintPosition(ctx, ImportLayout(*first, library));
-    if (sub == "delete" && first && !second && ParseIndex(*first)) return ctx.Finish(DeleteLayout(library, *ParseIndex(*first)));
+    if (sub == "delete" && first && !second && ParseIndex(*first)) return Delete(ctx, *ParseIndex(*first));
     if (sub == "set-default" && first && !second && ParseIndex(*first)) return SetDefault(ctx, *ParseIndex(*first));
     if (sub == "extract" && first && second && ParseIndex(*second))
         return PrintPosition(ctx, ExtractLayout(*first, *ParseIndex(*second), library));

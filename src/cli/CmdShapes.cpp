@@ -5,6 +5,7 @@
 #include "cli/CliCommand.h"
 #include "cli/CliFiles.h"
 #include "shapes/ShapeFiles.h"
+#include "shapes/ShapeList.h"
 
 namespace qf::cli {
 namespace {
@@ -28,6 +29,22 @@ int List(CliContext& ctx) {
     return kExitOk;
 }
 
+// "Last Shape" follows its record, as in the windows; a deleted one falls back to the first of the list.
+int Delete(CliContext& ctx, std::int64_t index) {
+    const std::string library = ctx.state.ShapesLibrary();
+    const Outcome deleted = DeleteShape(library, index);
+    if (!deleted.IsDone()) return ctx.Fail(deleted);
+    std::int64_t last = LastShapeAfterDelete(ctx.state.settings.lastShape, index);
+    if (last < 0) {
+        const ShapeList list = LoadShapeList(library, ShapeListOwner::Manager, 0);
+        last = list.items.empty() ? 0 : list.items.front().index;
+        if (!list.items.empty()) ctx.Print(StartShapeFellBack(list.items.front().text));
+    }
+    ctx.state.settings.lastShape = static_cast<std::int32_t>(last);
+    (void)ctx.state.SaveSettings();
+    return kExitOk;
+}
+
 int Run(CliContext& ctx, Args& args) {
     const auto sub = args.Next();
     const auto first = args.Next();
@@ -46,7 +63,7 @@ int Run(CliContext& ctx, Args& args) {
         ctx.Line(std::to_string(imported.index) + "  " + ShapeListText(current));
         return kExitOk;
     }
-    if (sub == "delete" && first && !second && ParseIndex(*first)) return ctx.Finish(DeleteShape(library, *ParseIndex(*first)));
+    if (sub == "delete" && first && !second && ParseIndex(*first)) return Delete(ctx, *ParseIndex(*first));
     return ctx.Usage(kUsage);
 }
 

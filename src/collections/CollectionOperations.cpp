@@ -7,6 +7,7 @@
 #include "base/SaveFile.h"
 #include "collections/CollectionFile.h"
 #include "layouts/LayoutLibrary.h"
+#include "layouts/PageDesign.h"
 
 namespace qf {
 namespace {
@@ -102,6 +103,10 @@ Outcome ExportPuzzles(const std::string& openPath, const std::vector<std::int64_
 Outcome ExtractLayout(const std::string& openPath, std::int64_t slot, const std::string& layoutsPath) {
     auto puzzle = std::make_unique<PuzzleRecord>();
     if (Outcome read = ReadPuzzle(openPath, slot, *puzzle, kUnableToOpenPuzzle); !read.IsDone()) return read;
+    // Two layouts of one name could not be told apart in the list.
+    const std::string name = puzzle->layout.name.Str();
+    const std::string distinct = DistinctLayoutName(layoutsPath, name, kLayoutNameLimit);
+    if (distinct != name) puzzle->layout.name = distinct;  // else the record stays byte for byte
     return AppendLayout(layoutsPath, puzzle->layout);
 }
 

@@ -57,8 +57,8 @@ std::vector<std::int64_t> SlotsInListOrder(const CollectionListing& listing, con
 // refused as a target (it would be emptied before being read).
 Outcome ExportPuzzles(const std::string& openPath, const std::vector<std::int64_t>& slots, const std::string& target);
 
-// Appends the layout of puzzle `slot` to the layouts library (created when missing); the
-// outcome's index is its position. "Unable to open puzzle." (Error) / "Unable to add page
+// Appends the layout of puzzle `slot` to the layouts library (created when missing), under a
+// name no layout of the library has yet; the outcome's index is its position. "Unable to open puzzle." (Error) / "Unable to add page
 // layout." (Disk Error).
 Outcome ExtractLayout(const std::string& openPath, std::int64_t slot, const std::string& layoutsPath);
 

@@ -4,6 +4,7 @@
 #include <numeric>
 
 #include "base/TextHelpers.h"
+#include "model/PlacedWords.h"
 
 namespace qf {
 namespace {
@@ -23,6 +24,7 @@ struct Slot {
     ShortString<kClueCapacity> clue;
     std::int16_t start, letters, number;
     std::uint8_t across, inGrid;
+    int origin;
 };
 
 }  // namespace
@@ -32,7 +34,7 @@ ManualAddGrid ManualAddGrid::Of(const PuzzleRecord& record) {
     grid.start = record.grid;
     grid.width = record.UsedWidth();
     grid.height = record.UsedHeight();
-    for (int i = 1; i <= record.UsedWords(); ++i) {
+    for (int i = 1; i <= PlacedWordCount(record); ++i) {
         const auto slot = static_cast<std::size_t>(i - 1);
         const int s = record.startCell[slot];
         const int length = record.letterCount[slot];
@@ -85,8 +87,8 @@ std::vector<NewWord> FindNewWords(const PuzzleRecord& edited) {
         return edited.Cell((row - 1) * kGridSide + column);
     };
     auto known = [&](int cell, bool across) {
-        const int first = across ? 1 : edited.UsedAcross() + 1;
-        const int last = across ? edited.UsedAcross() : edited.UsedWords();
+        const int first = across ? 1 : std::min(edited.UsedAcross(), PlacedWordCount(edited)) + 1;
+        const int last = across ? std::min(edited.UsedAcross(), PlacedWordCount(edited)) : PlacedWordCount(edited);
         for (int i = first; i <= last; ++i)
             if (edited.startCell[static_cast<std::size_t>(i - 1)] == cell) return true;
         return false;
@@ -117,27 +119,55 @@ std::string CasedWord(std::string_view letters, WordCase wordCase) {
     return word;
 }
 
-bool AddNewWord(PuzzleRecord& record, const NewWord& word, std::string_view clue, WordCase wordCase) {
-    const int n = record.UsedWords() + 1;
-    if (n > kMaxWords) return false;
+SlotOrigins IdentityOrigins() {
+    SlotOrigins origins(kMaxWords);
+    std::iota(origins.begin(), origins.end(), 1);
+    return origins;
+}
+
+bool RoomForWord(const PuzzleRecord& record) {
+    return record.UsedWords() < kMaxWords && record.words[kMaxWords - 1].Empty();
+}
+
+bool AddNewWord(PuzzleRecord& record, const NewWord& word, std::string_view clue, WordCase wordCase,
+                SlotOrigins* origins) {
+    if (!RoomForWord(record)) return false;
+    // The new word follows the placed ones; the left-out words and the empty slots after them move
+    // up one, so nothing stored is overwritten (slot 200 is empty, checked above).
+    const int n = PlacedWordCount(record) + 1;
+    for (int i = kMaxWords; i > n; --i) {
+        const auto to = static_cast<std::size_t>(i - 1);
+        const auto from = to - 1;
+        record.words[to] = record.words[from];
+        record.clues[to] = record.clues[from];
+        record.startCell[to] = record.startCell[from];
+        record.letterCount[to] = record.letterCount[from];
+        record.number[to] = record.number[from];
+        record.isAcross[to] = record.isAcross[from];
+        record.inGrid[to] = record.inGrid[from];
+        if (origins) (*origins)[to] = (*origins)[from];
+    }
     const auto slot = static_cast<std::size_t>(n - 1);
-    record.wordCount = static_cast<std::int16_t>(n);
+    record.wordCount = static_cast<std::int16_t>(record.UsedWords() + 1);
     record.words[slot] = CasedWord(word.letters, wordCase).substr(0, kWordCapacity);
     record.letterCount[slot] = static_cast<std::int16_t>(word.letters.size());
     record.clues[slot] = TrimBlanks(clue).substr(0, kClueCapacity);
     record.startCell[slot] = static_cast<std::int16_t>(word.startCell);
+    record.number[slot] = 0;
     record.isAcross[slot] = word.across ? 1 : 0;
     record.inGrid[slot] = 1;
+    if (origins) (*origins)[slot] = 0;
     return true;
 }
 
-void RenumberWords(PuzzleRecord& record) {
-    const int count = record.UsedWords();
+void RenumberWords(PuzzleRecord& record, SlotOrigins* origins) {
+    // Only the placed words: the start cells of left-out words mean nothing.
+    const int count = PlacedWordCount(record);
     std::vector<Slot> slots;
     for (int i = 0; i < count; ++i) {
         const auto s = static_cast<std::size_t>(i);
         slots.push_back({record.words[s], record.clues[s], record.startCell[s], record.letterCount[s],
-                         record.number[s], record.isAcross[s], record.inGrid[s]});
+                         record.number[s], record.isAcross[s], record.inGrid[s], origins ? (*origins)[s] : 0});
     }
     std::stable_sort(slots.begin(), slots.end(), [](const Slot& a, const Slot& b) { return a.start < b.start; });
     std::int16_t number = 0;
@@ -159,9 +189,28 @@ void RenumberWords(PuzzleRecord& record) {
         record.number[s] = slots[s].number;
         record.isAcross[s] = slots[s].across;
         record.inGrid[s] = slots[s].inGrid;
+        if (origins) (*origins)[s] = slots[s].origin;
     }
     record.acrossCount = static_cast<std::int16_t>(across);
     record.downCount = static_cast<std::int16_t>(slots.size() - across);
+}
+
+EditorGrid RowsAfterAddition(const EditorGrid& typed, const PuzzleRecord& added, const SlotOrigins& origins) {
+    EditorGrid rows;
+    for (std::size_t r = 0; r < rows.words.size() && r < origins.size(); ++r) {
+        const int from = origins[r];
+        if (from >= 1 && static_cast<std::size_t>(from) <= typed.words.size()) {
+            const auto f = static_cast<std::size_t>(from - 1);
+            rows.words[r] = typed.words[f];
+            rows.clues[r] = typed.clues[f];
+            rows.used[r] = typed.used[f];
+        } else if (r < added.words.size()) {
+            rows.words[r] = added.words[r].Str();
+            rows.clues[r] = added.clues[r].Str();
+            rows.used[r] = true;
+        }
+    }
+    return rows;
 }
 
 }  // namespace qf

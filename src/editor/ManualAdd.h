@@ -7,6 +7,7 @@
 #include <string_view>
 #include <vector>
 
+#include "editor/EditorGrid.h"
 #include "model/PuzzleRecord.h"
 
 namespace qf {
@@ -53,11 +54,26 @@ std::vector<NewWord> FindNewWords(const PuzzleRecord& edited);
 // The letters in the chosen case ("OAK": OAK, oak, Oak).
 std::string CasedWord(std::string_view letters, WordCase wordCase);
 
-// Puts a new word in slot WordCount + 1; false when all 200 slots are taken.
-bool AddNewWord(PuzzleRecord& record, const NewWord& word, std::string_view clue, WordCase wordCase);
+// Where each word slot came from while words are added: origins[i - 1] is the slot that slot i
+// held before (0 for a word added), so the editor can keep the texts typed in its rows.
+using SlotOrigins = std::vector<int>;
+SlotOrigins IdentityOrigins();  // 200 entries, slot i from slot i
 
-// Sorts the slots by start cell, numbers them, puts the across words before the down words,
-// recounts both and orders each group by number.
-void RenumberWords(PuzzleRecord& record);
+// Whether another word fits: the last of the 200 slots must be free.
+bool RoomForWord(const PuzzleRecord& record);
+
+// Puts a new word after the placed words; the left-out words after them move up one slot.
+// False, with nothing changed, when no slot is free.
+bool AddNewWord(PuzzleRecord& record, const NewWord& word, std::string_view clue, WordCase wordCase,
+                SlotOrigins* origins = nullptr);
+
+// Sorts the placed slots by start cell, numbers them, puts the across words before the down
+// words, recounts both and orders each group by number. Left-out words stay where they are.
+void RenumberWords(PuzzleRecord& record, SlotOrigins* origins = nullptr);
+
+// The word list editor's rows once words were added from it: row i takes the row of the slot it
+// came from, so words and clues typed and not yet saved stay; an added word's row takes the word
+// and clue stored.
+EditorGrid RowsAfterAddition(const EditorGrid& typed, const PuzzleRecord& added, const SlotOrigins& origins);
 
 }  // namespace qf

@@ -55,9 +55,11 @@ public:
                 ignoreAll_.insert(word);
                 return std::nullopt;
             case SuggestionAction::Add:
-                if (!options_.userLists.Empty())
-                    AddWordToIncludeList(JoinPath(options_.UserListFolder(), options_.userLists.include),
-                                         session_.Language()->code, word);
+                // A word that could not be kept is said, as the list's own window says it.
+                if (options_.userLists.Empty() ||
+                    !AddWordToIncludeList(JoinPath(options_.UserListFolder(), options_.userLists.include),
+                                          session_.Language()->code, word))
+                    prompter_.Inform(ErrorMessage(kUnableToSaveWordList));
                 return std::nullopt;
             case SuggestionAction::Abort:
                 aborted_ = true;

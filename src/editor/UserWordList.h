@@ -13,6 +13,8 @@ enum class UserListMode { Exclude = 1, Include = 2 };
 // The maintenance dialog's heading for a language name ("American").
 std::string MaintenanceHeading(UserListMode mode, const std::string& languageName);
 
+inline constexpr const char* kUnableToSaveWordList = "Unable to save the dictionary word list.";
+
 // The words of a list file in stored order; empty when the file is missing or unreadable.
 std::vector<std::string> LoadUserWordList(const std::string& path);
 

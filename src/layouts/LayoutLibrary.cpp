@@ -1,5 +1,6 @@
 #include "layouts/LayoutLibrary.h"
 
+#include <algorithm>
 #include <array>
 #include <cmath>
 #include <cstring>
@@ -93,6 +94,46 @@ Outcome DeleteLayout(const std::string& libraryPath, std::int64_t position) {
     if (!RemoveRecord(libraryPath, kRecordSize, position))
         return Outcome::Refused(ErrorMessage(kUnableToDeleteLayout, kCaptionDiskError));
     return Outcome::Done();
+}
+
+std::int64_t DefaultAfterDelete(std::int64_t defaultPosition, std::int64_t deleted) {
+    if (defaultPosition == deleted) return 0;
+    return defaultPosition > deleted ? defaultPosition - 1 : defaultPosition;
+}
+
+Outcome DeleteLayoutKeepingDefault(const std::string& libraryPath, std::int64_t position, std::int32_t& defaultPage) {
+    const Outcome deleted = DeleteLayout(libraryPath, position);
+    if (!deleted.IsDone()) return deleted;
+    const bool wasDefault = defaultPage == position;
+    defaultPage = static_cast<std::int32_t>(DefaultAfterDelete(defaultPage, position));
+    if (!wasDefault) return deleted;
+    auto first = std::make_unique<PageLayoutRecord>();
+    if (CountLayouts(libraryPath).value_or(0) == 0 || !ReadLayout(libraryPath, 0, *first).IsDone())
+        return deleted;  // no layout is left: the list says so itself
+    return Outcome::Confirmed(InfoMessage("The default page layout was deleted.  \"" + LayoutEntryText(*first, false) +
+                                              "\" is now the default page layout.",
+                                          kCaptionNotice));
+}
+
+std::string DistinctLayoutName(const std::string& libraryPath, const std::string& name, std::size_t capacity) {
+    std::vector<std::string> taken;
+    if (auto file = RecordFile::Open(libraryPath, kRecordSize, RecordFile::Mode::Read)) {
+        auto layout = std::make_unique<PageLayoutRecord>();
+        for (std::int64_t p = 0, n = file->Count(); p < n; ++p) {
+            ReadRecord(*file, p, *layout);
+            taken.push_back(LowerAscii(TrimBlanks(layout->name.Str())));
+        }
+        file->Close();
+    }
+    auto isTaken = [&](const std::string& n) {
+        return std::find(taken.begin(), taken.end(), LowerAscii(TrimBlanks(n))) != taken.end();
+    };
+    if (!isTaken(name)) return name;
+    std::string candidate = MakeCopyName(name, capacity);
+    // Bounded: a name cut to its capacity may stop changing.
+    for (std::size_t tries = 0; isTaken(candidate) && tries <= taken.size(); ++tries)
+        candidate = MakeCopyName(candidate, capacity);
+    return candidate;
 }
 
 void LoadPageLayout(const std::string& libraryPath, std::int64_t position, PageLayoutRecord& layout) {

@@ -50,14 +50,24 @@ Outcome AppendLayout(const std::string& libraryPath, const PageLayoutRecord& lay
 // Writes over record `position` (position == count appends), creating the library when missing.
 Outcome WriteLayout(const std::string& libraryPath, std::int64_t position, const PageLayoutRecord& layout);
 
-// Removes record `position`, rewriting the library as a whole file (base/SaveFile.h); the
-// stored default position is not moved.
+// Removes record `position`, rewriting the library as a whole file (base/SaveFile.h).
 Outcome DeleteLayout(const std::string& libraryPath, std::int64_t position);
+
+// The default position once record `deleted` is gone: it follows its layout (one less when it
+// came after); a deleted default falls back to the first layout, 0.
+std::int64_t DefaultAfterDelete(std::int64_t defaultPosition, std::int64_t deleted);
+// Deletes record `position` and keeps "Default Page" on its layout. When the default itself
+// was deleted the first layout takes its place, and the confirmation names it (caption "Notice").
+Outcome DeleteLayoutKeepingDefault(const std::string& libraryPath, std::int64_t position, std::int32_t& defaultPage);
 
 // The default layout for a new or converted puzzle: the built-in default when the library
 // cannot be opened or is empty; otherwise record `position`, or record 0 when `position` lies
 // beyond the last record.
 void LoadPageLayout(const std::string& libraryPath, std::int64_t position, PageLayoutRecord& layout);
+
+// `name`, or when a layout of the library already has it (blanks trimmed, letter case ignored),
+// the first name MakeCopyName gives ("Name (2)", "Name (3)", ...) that none has, cut to `capacity`.
+std::string DistinctLayoutName(const std::string& libraryPath, const std::string& name, std::size_t capacity);
 
 // Reads a .PAG file ("PAG" tag, 3 version bytes not compared, one record).
 Outcome ReadLayoutExchange(const std::string& path, PageLayoutRecord& layout);

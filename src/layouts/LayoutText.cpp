@@ -252,6 +252,13 @@ std::string CheckLayoutDesign(const PageLayoutRecord& layout) {
     if (seen[static_cast<std::size_t>(ObjectKind::CombinedClues)] > 0)
         for (int k = 3; k <= 6; ++k)
             if (seen[static_cast<std::size_t>(k)] > 0) return name + ": Combined Clues with headings or clue blocks";
+    // Unsplit, the across clues fill the first columns and leave the others empty; split, each
+    // list takes half the columns, so an odd count leaves one column unused.
+    for (int i = 0; i < layout.objectCount; ++i) {
+        const PageObject& o = layout.objects[static_cast<std::size_t>(i)];
+        if (o.Kind() == ObjectKind::CombinedClues && o.columns > 1 && (o.splitColumns == 0 || o.columns % 2 != 0))
+            return name + ": Combined Clues in several columns must be split into an even number";
+    }
     return {};
 }
 

@@ -186,6 +186,13 @@ bool PageDesignChanged(const PageDesign& design, const PageDesignSnapshot& snaps
     return EncodeRecord(*then) != EncodeRecord(design.layout);
 }
 
+Message SaveQuestion(const PageDesign& design) {
+    const PageLayoutRecord& layout = design.layout;
+    for (int i = 0; i < layout.UsedObjects(); ++i)
+        if (layout.objects[static_cast<std::size_t>(i)].Kind() == ObjectKind::Puzzle) return {};
+    return WarningMessage(kNoGridQuestion);
+}
+
 Outcome SavePageDesign(PageDesign& design, const std::string& libraryPath) {
     if (Outcome height = CheckPageHeight(design); !height.IsDone()) return height;
     if (Outcome width = CheckPageWidth(design); !width.IsDone()) return width;

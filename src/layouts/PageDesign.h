@@ -203,6 +203,12 @@ PageDesignSnapshot TakeSnapshot(const PageDesign& design);
 // compared at the zoom shown now, so changing the zoom alone changes nothing.
 bool PageDesignChanged(const PageDesign& design, const PageDesignSnapshot& snapshot);
 
+// Asked before Save when the layout has no puzzle grid, which a puzzle printed on it would lack
+// (caption "Warning", Yes/No); empty when it has one.
+inline constexpr const char* kNoGridQuestion =
+    "This page layout has no puzzle grid, so no puzzle grid will print on it.  Save it anyway?";
+Message SaveQuestion(const PageDesign& design);
+
 // Save: the height box, then the width box, by the custom size rules; the name box trimmed and
 // the paper name, each cut to 20; the current zoom code; appended in New and Copy, written at
 // the position in Modify. "Unable to add page layout." (caption "Disk Error") when the library

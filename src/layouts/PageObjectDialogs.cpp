@@ -237,13 +237,22 @@ StoredFont FontOfChoice(const FontChoice& choice) {
     return font;
 }
 
-Outcome ApplyBitmapFile(PageDesign& design, int slot, const std::string& path) {
+bool PictureFileName(const std::string& path) {
+    const std::size_t dot = path.find_last_of("./\\");
+    if (dot == std::string::npos || path[dot] != '.') return false;
+    const std::string extension = LowerAscii(path.substr(dot + 1));
+    for (const char* kind : {"bmp", "png", "jpg", "jpeg", "gif"})
+        if (extension == kind) return true;
+    return false;
+}
+
+Outcome ApplyBitmapFile(PageDesign& design, int slot, const std::string& path, const PictureCheck& readsAsPicture) {
     PageObject* object = ObjectAt(design, slot);
     if (object == nullptr) return Outcome::Cancelled();
-    const std::size_t dot = path.find_last_of("./\\");
-    const bool bmp = dot != std::string::npos && path[dot] == '.' && LowerAscii(path.substr(dot + 1)) == "bmp";
     // A cut path would name another file: refused like a file of the wrong kind.
-    if (!bmp || path.size() > decltype(object->bitmapFile)::kCapacity) return Refuse(kNotABitmap, "");
+    if (!PictureFileName(path) || path.size() > decltype(object->bitmapFile)::kCapacity) return Refuse(kNotABitmap, "");
+    // Refused now rather than reported missing when the page is printed.
+    if (readsAsPicture && !readsAsPicture(path)) return Refuse(kNotABitmap, "");
     object->bitmapFile = path;
     return Outcome::Done(slot);
 }

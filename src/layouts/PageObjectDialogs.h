@@ -4,6 +4,7 @@
 // writing a confirmed dialog back into its object. The dialogs themselves only show and ask.
 #include <array>
 #include <cstdint>
+#include <functional>
 #include <string>
 #include <string_view>
 
@@ -119,8 +120,17 @@ Outcome ApplyNumberFont(PageDesign& design, int slot, const StoredFont& font, bo
 FontChoice ChoiceOfFont(const StoredFont& font);
 StoredFont FontOfChoice(const FontChoice& choice);
 
-// "Load B&itmap": a file whose extension is not BMP is refused with "The file selected is not a
-// valid bitmap file."; so is a path too long for the 255 characters the object keeps.
-Outcome ApplyBitmapFile(PageDesign& design, int slot, const std::string& path);
+// The picture files a Bitmap object takes, by extension: BMP, PNG, JPEG (.jpg, .jpeg) and GIF,
+// in any letter case.
+bool PictureFileName(const std::string& path);
+inline constexpr const char* kPictureFilter =
+    "Pictures (*.bmp *.BMP *.png *.PNG *.jpg *.JPG *.jpeg *.JPEG *.gif *.GIF)|*.bmp;*.png;*.jpg;*.jpeg;*.gif";
+// Whether a file reads as a picture (the windows ask the image library).
+using PictureCheck = std::function<bool(const std::string& path)>;
+
+// "Load B&itmap": a file of another extension is refused with "The file selected is not a valid
+// bitmap file."; so is a path too long for the 255 characters the object keeps, and a file that
+// `readsAsPicture` (when given) cannot read. The file's name is stored, as before.
+Outcome ApplyBitmapFile(PageDesign& design, int slot, const std::string& path, const PictureCheck& readsAsPicture = {});
 
 }  // namespace qf

@@ -7,6 +7,11 @@
 namespace qf {
 namespace {
 
+// A shape without one usable cell: the shape's fault, not the words' nor the layout's.
+constexpr const char* kShapeHasNoCells =
+    "The selected puzzle shape has no usable cells.  Please choose or draw another shape.";
+
+
 constexpr std::size_t kClueReadLimit = 255;  // what the clue cell hands over
 
 const char* const kNoTitle = "No title specified.  Please correct.";
@@ -93,6 +98,11 @@ CreateCheckResult CheckCreate(const CreateEntries& entries, const ShapeRecord& s
     result.longestRun = LongestRun(shape, working.width, working.height);
 
     FillCreateRecord(entries, working);
+
+    if (result.longestRun == 0) {
+        result.error = ErrorMessage(kShapeHasNoCells);
+        return result;
+    }
 
     // The editor row of each stored word, for the focus.
     std::array<int, kMaxWords> rowOf{};

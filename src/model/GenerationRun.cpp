@@ -143,8 +143,15 @@ void RunAttempts(Source& source, int limit, int totalWords, RunResults& results,
 
 }  // namespace
 
+bool SameGrid(const PuzzleRecord& a, const PuzzleRecord& b) {
+    return a.width == b.width && a.height == b.height && a.grid == b.grid;
+}
+
 int RankAttempt(RunResults& results, const PuzzleRecord& attempt, const PlacedFlags& placed, int score,
                 int attemptNumber) {
+    // A grid already kept is no second choice: only different grids are offered.
+    for (int slot = 0; slot < kCandidateCount; ++slot)
+        if (results.scores[slot] > 0 && SameGrid((*results.candidates)[slot], attempt)) return 0;
     for (int slot = 0; slot < kCandidateCount; ++slot) {
         if (score <= results.scores[slot]) continue;
         for (int j = kCandidateCount - 1; j > slot; --j) {

@@ -1,6 +1,6 @@
 #pragma once
-// A generation run: repeats the construction attempt and keeps the four attempts that placed
-// the most words. Attempt n draws from its own stream derived from (run seed, n), so the
+// A generation run: repeats the construction attempt and keeps the four different grids that
+// placed the most words. Attempt n draws from its own stream derived from (run seed, n), so the
 // candidates depend only on the seed: running attempts on several threads gives the same
 // candidates, the same early end and the same abort point as running them one by one.
 #include <array>
@@ -62,8 +62,12 @@ using ProgressCallback = std::function<void(const RunProgress&)>;
 void BuildPuzzles(PuzzleRecord& working, const ShapeRecord& shape, const RunOptions& options, RunResults& results,
                   const ProgressCallback& progress = {}, const std::atomic<bool>* abort = nullptr);
 
-// The ranking step: stores the attempt in the first kept slot whose score it strictly beats,
-// moving the later ones down (the fourth drops out). Returns the slot taken, 0 when dropped.
+// Whether two attempts built the same grid (size and every cell).
+bool SameGrid(const PuzzleRecord& a, const PuzzleRecord& b);
+
+// The ranking step: an attempt whose grid equals a kept candidate's is dropped; otherwise it is
+// stored in the first kept slot whose score it strictly beats, moving the later ones down (the
+// fourth drops out). Returns the slot taken, 0 when dropped.
 int RankAttempt(RunResults& results, const PuzzleRecord& attempt, const PlacedFlags& placed, int score,
                 int attemptNumber = 0);
 

@@ -1,5 +1,6 @@
 #include "output/HtmlExport.h"
 
+#include <algorithm>
 #include <cstdio>
 #include <span>
 
@@ -86,6 +87,36 @@ void StoreHtmlStyles(const HtmlPage& page, Settings& settings) {
     }
     settings.horizontalUpper = page.upperRule;
     settings.horizontalLower = page.lowerRule;
+}
+
+std::size_t StoredBlockLength(const std::u16string& memoText) {
+    return memoText.size() + static_cast<std::size_t>(std::count(memoText.begin(), memoText.end(), u'\n'));
+}
+
+std::u16string FitBlockEdit(const std::u16string& before, const std::u16string& after, int& cursor) {
+    if (StoredBlockLength(after) <= kHtmlBlockCapacity) {
+        cursor = -1;  // nothing to change
+        return after;
+    }
+    // The edit is what lies between the common start and the common end of the two texts.
+    std::size_t prefix = 0;
+    while (prefix < before.size() && prefix < after.size() && before[prefix] == after[prefix]) ++prefix;
+    std::size_t suffix = 0;
+    while (suffix < before.size() - prefix && suffix < after.size() - prefix &&
+           before[before.size() - 1 - suffix] == after[after.size() - 1 - suffix])
+        ++suffix;
+    const std::u16string kept = after.substr(0, prefix) + after.substr(after.size() - suffix);
+    std::u16string inserted = after.substr(prefix, after.size() - suffix - prefix);
+    std::size_t room = kHtmlBlockCapacity > StoredBlockLength(kept) ? kHtmlBlockCapacity - StoredBlockLength(kept) : 0;
+    std::size_t take = 0;
+    for (; take < inserted.size(); ++take) {
+        const std::size_t cost = inserted[take] == u'\n' ? 2 : 1;
+        if (cost > room) break;
+        room -= cost;
+    }
+    inserted.resize(take);
+    cursor = static_cast<int>(prefix + take);
+    return after.substr(0, prefix) + inserted + after.substr(after.size() - suffix);
 }
 
 std::string HtmlPictureName(const std::string& htmlPath) {

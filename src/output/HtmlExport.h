@@ -25,6 +25,13 @@ struct HtmlPage {
     bool lowerRule = false;
 };
 
+// The memo's side of the 1000 characters: a block is stored with CR LF line ends, so every line
+// break of the memo takes two. `after` is `before` with one edit (typed or pasted); the text
+// inserted is cut so that the stored text fits, and `cursor` goes after what was kept. Text the
+// memo held is never cut.
+std::u16string FitBlockEdit(const std::u16string& before, const std::u16string& after, int& cursor);
+std::size_t StoredBlockLength(const std::u16string& memoText);
+
 // The page as the settings of section "HTML" hold it.
 HtmlPage HtmlPageFromSettings(const Settings& settings);
 // And back (the title trimmed and cut).

@@ -97,7 +97,7 @@ void WordList(RenderContext& ctx, const ExportPage& page, const PageObject& obje
     if (m.present && m.rowsPerColumn > 0) {
         ctx.SetFont(object.textFont, FittedSize(page, object, slot));
         s.SetTextTransparent(object.transparent == 1);
-        const int r = m.rowsPerColumn;
+        const int r = m.rowsInUse > 0 ? m.rowsInUse : m.rowsPerColumn;
         for (std::size_t i = 0; i < m.words.size() && i < m.printedLengths.size(); ++i) {
             const int length = m.printedLengths[i];
             if (length <= 0) continue;

@@ -53,6 +53,7 @@ void DrawObject(RenderContext& ctx, PageObject& object, int slot, const Picture*
     switch (object.Kind()) {
     case ObjectKind::Title:
         if (o.printTitle) DrawOneLineText(ctx, object, slot, ctx.puzzle.title.Str());
+        if (o.answerKey && o.markAnswerKey) DrawAnswerKeyMark(ctx, object);
         break;
     case ObjectKind::Puzzle:
         if (o.printBody) DrawGrid(ctx, object, slot);

@@ -30,6 +30,29 @@ bool HasTextFont(ObjectKind kind) {
 
 }  // namespace
 
+std::string PartsWithoutPlaceNote(const PrintOptions& options, const PageLayoutRecord& layout) {
+    auto has = [&](std::initializer_list<ObjectKind> kinds) {
+        for (int i = 0; i < layout.UsedObjects(); ++i)
+            for (ObjectKind k : kinds)
+                if (layout.objects[static_cast<std::size_t>(i)].Kind() == k) return true;
+        return false;
+    };
+    std::vector<std::string> missing;
+    if (options.printTitle && !has({ObjectKind::Title})) missing.push_back("Title");
+    if (options.printBody && !has({ObjectKind::Puzzle})) missing.push_back("Body");
+    if (options.printClues && !has({ObjectKind::AcrossClues, ObjectKind::DownClues, ObjectKind::CombinedClues}))
+        missing.push_back("Clues");
+    if (options.printWords && !has({ObjectKind::WordList})) missing.push_back("Words");
+    if (options.printBonus && !has({ObjectKind::BonusQuestion})) missing.push_back("Bonus Question");
+    if (missing.empty()) return {};
+    std::string parts;
+    for (std::size_t i = 0; i < missing.size(); ++i) {
+        if (i > 0) parts += i + 1 == missing.size() ? " or the " : ", the ";
+        parts += (missing[i] == "Bonus Question" ? "" : "Puzzle ") + missing[i];
+    }
+    return "This page layout has no place for the " + parts + ".";
+}
+
 AnswerKeyEnabling EnablingOf(const PrintOptions& o) {
     if (o.answerKey) return {false, false, false, false};
     return {true, o.partialAnswer, true, o.partialLetters};

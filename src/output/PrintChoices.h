@@ -45,6 +45,11 @@ std::vector<FontListEntry> BuildFontList(const PageLayoutRecord& layout);
 FontChoice FontOf(const PageLayoutRecord& layout, const FontListEntry& entry);
 void StoreFont(PageLayoutRecord& layout, const FontListEntry& entry, const FontChoice& font);
 
+// The ticked parts the layout has no object to print them in (a word bank on a layout without a
+// word list prints nothing), as a note for the print options: empty when every ticked part has
+// its place, else "This page layout has no place for the Puzzle Words." and the like.
+std::string PartsWithoutPlaceNote(const PrintOptions& options, const PageLayoutRecord& layout);
+
 // The words of slots 1 to WordCount, in slot order, for the partial answer list.
 std::vector<std::string> PartialAnswerWords(const PuzzleRecord& puzzle);
 

@@ -13,6 +13,7 @@ PrintOptions PrintOptionsFromSettings(const Settings& s) {
     o.printWords = s.printWords;
     o.printBonus = s.printBonus;
     o.answerKey = s.answerKey;
+    o.markAnswerKey = s.markAnswerKey;
     o.partialAnswer = s.partialAnswer;
     o.partialLetters = s.partialLetters;
     o.letters = TrimBlanks(s.letters).substr(0, kLettersCapacity);
@@ -34,6 +35,7 @@ void StorePrintOptions(const PrintOptions& o, Settings& s) {
     s.printWords = o.printWords;
     s.printBonus = o.printBonus;
     s.answerKey = o.answerKey;
+    s.markAnswerKey = o.markAnswerKey;
     s.partialAnswer = o.partialAnswer;
     s.partialLetters = o.partialLetters;
     s.letters = o.letters;

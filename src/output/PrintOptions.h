@@ -18,6 +18,7 @@ struct PrintOptions {
     bool printWords = true;
     bool printBonus = true;
     bool answerKey = false;
+    bool markAnswerKey = false;  // an answer key says so under its title
     bool partialAnswer = false;
     bool partialLetters = false;
     std::string letters;  // at most 25 characters, blanks trimmed

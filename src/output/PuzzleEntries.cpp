@@ -2,6 +2,8 @@
 
 #include <algorithm>
 
+#include "model/PlacedWords.h"
+
 namespace qf {
 namespace {
 
@@ -21,11 +23,7 @@ PuzzleEntry MakeEntry(const PuzzleRecord& p, int slot) {
 
 }  // namespace
 
-int EntryCount(const PuzzleRecord& puzzle) {
-    int n = puzzle.UsedWords();
-    while (n >= 1 && puzzle.inGrid[static_cast<std::size_t>(n - 1)] == 0) --n;
-    return n;
-}
+int EntryCount(const PuzzleRecord& puzzle) { return PlacedWordCount(puzzle); }
 
 PuzzleEntries ListEntries(const PuzzleRecord& puzzle) {
     PuzzleEntries entries;

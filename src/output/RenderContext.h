@@ -94,6 +94,10 @@ inline double RowBaseline(double top, int row, double rowHeight) {
 // Drawing of the object kinds; `slot` is the object's 1-based slot.
 void DrawOneLineText(RenderContext& ctx, PageObject& object, int slot, const std::string& text);
 void DrawTextBlock(RenderContext& ctx, PageObject& object, int slot);
+// "Answer Key" just under the title, in its font at half the size it was drawn at (6 points at
+// least), aligned as the title is.
+inline constexpr const char* kAnswerKeyMark = "Answer Key";
+void DrawAnswerKeyMark(RenderContext& ctx, const PageObject& title);
 void DrawGrid(RenderContext& ctx, PageObject& object, int slot);
 void DrawClueBlock(RenderContext& ctx, PageObject& object, int slot, bool across);
 void DrawCombinedClues(RenderContext& ctx, PageObject& object, int slot);

@@ -74,6 +74,7 @@ struct WordListMetrics {
     int fontSize = 0;
     int columns = 0;
     int rowsPerColumn = 0;
+    int rowsInUse = 0;                 // rows each column takes: the words spread evenly over the columns
     double rowHeight = 0;
     double leftMargin = 0;
     double columnWidth = 0;

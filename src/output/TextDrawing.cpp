@@ -39,11 +39,12 @@ std::string Shown(const std::string& line) {
     return TrimBlanks(std::string_view(line).substr(skip));
 }
 
-// The lines a text takes at the least: its first, and one for every later token that starts
-// a line of its own.
+// The lines a text takes at the least: its first (two when the text opens with a line break,
+// which leaves the first line blank), and one for every later token that starts a line of its own.
 std::size_t ForcedLines(const std::vector<std::string>& tokens) {
     if (tokens.empty()) return 0;
-    return 1 + static_cast<std::size_t>(std::count_if(tokens.begin() + 1, tokens.end(), [](const std::string& t) {
+    const std::size_t first = BeginsWithBreak(tokens.front()) ? 2 : 1;
+    return first + static_cast<std::size_t>(std::count_if(tokens.begin() + 1, tokens.end(), [](const std::string& t) {
                return BlankOnly(t) || BeginsWithBreak(t);
            }));
 }
@@ -63,6 +64,8 @@ Wrapped WrapText(Surface& surface, const std::vector<std::string>& tokens, doubl
     bool started = false;
     for (const std::string& token : tokens) {
         if (!started) {
+            // A text that opens with a line break closes its first line empty: a blank line.
+            if (BeginsWithBreak(token)) close(std::string());
             current = token;
             started = true;
             continue;
@@ -107,6 +110,16 @@ void DrawOneLineText(RenderContext& ctx, PageObject& object, int slot, const std
     s.SetTextTransparent(object.transparent == 1);
     s.TextOut(x, y, text);
     ctx.DrawBorder(object, rect);
+}
+
+void DrawAnswerKeyMark(RenderContext& ctx, const PageObject& title) {
+    Surface& s = ctx.surface;
+    const RectIn rect = ctx.ObjectRect(title);
+    const int drawn = title.fittedFontSize > 0 ? title.fittedFontSize : title.textFont.size;
+    ctx.SetFont(title.textFont, std::max(6, drawn / 2));
+    const std::string text = kAnswerKeyMark;
+    s.SetTextTransparent(true);
+    s.TextOut(ctx.AlignedX(title, rect, s.TextWidth(text)), rect.bottom + s.Ascent(), text);
 }
 
 void DrawTextBlock(RenderContext& ctx, PageObject& object, int slot) {

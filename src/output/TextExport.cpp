@@ -1,8 +1,10 @@
 #include "output/TextExport.h"
 
+#include <algorithm>
 #include <span>
 
 #include "base/SaveFile.h"
+#include "base/TextHelpers.h"
 #include "output/PuzzleEntries.h"
 
 namespace qf {
@@ -11,10 +13,10 @@ namespace {
 constexpr std::size_t kPathCapacity = 255;
 
 void AddEntries(const PuzzleRecord& puzzle, const std::vector<PuzzleEntry>& entries, TextExportKind kind,
-                std::vector<std::string>& lines) {
+                std::size_t numberWidth, std::vector<std::string>& lines) {
     for (const PuzzleEntry& e : entries) {
         const std::string text = kind == TextExportKind::Clues ? puzzle.Clue(e.slot).Str() : puzzle.Word(e.slot).Str();
-        lines.push_back(std::to_string(e.number) + ". " + text);
+        lines.push_back(PadLeft(std::to_string(e.number), numberWidth) + ". " + text);
     }
 }
 
@@ -22,11 +24,14 @@ void AddEntries(const PuzzleRecord& puzzle, const std::vector<PuzzleEntry>& entr
 
 std::vector<std::string> TextExportLines(const PuzzleRecord& puzzle, TextExportKind kind) {
     const PuzzleEntries entries = ListEntries(puzzle);
+    // Numbers are right-aligned to the widest, so the clues and words start in one column.
+    std::size_t width = 1;
+    for (const PuzzleEntry& e : entries.All()) width = std::max(width, std::to_string(e.number).size());
     std::vector<std::string> lines{"ACROSS"};
-    AddEntries(puzzle, entries.across, kind, lines);
+    AddEntries(puzzle, entries.across, kind, width, lines);
     lines.emplace_back();
     lines.emplace_back("DOWN");
-    AddEntries(puzzle, entries.down, kind, lines);
+    AddEntries(puzzle, entries.down, kind, width, lines);
     return lines;
 }
 

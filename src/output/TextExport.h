@@ -1,6 +1,7 @@
 #pragma once
 // The clue and word lists the preview saves as text: the across entries under "ACROSS", an
-// empty line, the down entries under "DOWN", each as its number, ". " and its clue or word.
+// empty line, the down entries under "DOWN", each as its number (right-aligned with blanks to
+// the widest number), ". " and its clue or word.
 #include <string>
 #include <vector>
 

@@ -76,8 +76,13 @@ void DrawWordList(RenderContext& ctx, PageObject& object, int slot) {
     object.fittedFontSize = static_cast<std::int16_t>(s.Font().size);
     ctx.result.fittedFontSize[static_cast<std::size_t>(slot - 1)] = s.Font().size;
 
+    // Filling each column to its last row before the next left a short list all in the first
+    // column: the words are spread evenly, as many rows in each column as the first needs.
+    const int n = static_cast<int>(m.words.size());
+    m.rowsInUse = m.rowsPerColumn;
+    if (m.rowsPerColumn > 0 && n <= m.rowsPerColumn * columns) m.rowsInUse = std::max(1, (n + columns - 1) / columns);
     s.SetTextTransparent(object.transparent == 1);
-    const int r = m.rowsPerColumn;
+    const int r = m.rowsInUse;
     for (std::size_t i = 0; i < m.words.size(); ++i) {
         if (m.printedLengths[i] == 0) continue;
         const int index = static_cast<int>(i);

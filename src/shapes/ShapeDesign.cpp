@@ -282,9 +282,18 @@ ShapeRepaint ApplyShapeAction(ShapeDesign& design, const ShapeAction& action) {
     return repaint;
 }
 
+bool AnyUsableCell(const ShapeRecord& shape) {
+    if (!ShapeSizeValid(shape)) return false;
+    for (int r = 1; r <= shape.height; ++r)
+        for (int c = 1; c <= shape.width; ++c)
+            if (shape.Usable(r, c)) return true;
+    return false;
+}
+
 Outcome SaveShapeDesign(ShapeDesign& design, const std::string& libraryPath) {
     if (Outcome height = CheckHeight(design); !height.IsDone()) return height;
     if (Outcome width = CheckWidth(design); !width.IsDone()) return width;
+    if (!AnyUsableCell(design.shape)) return Outcome::Refused(ErrorMessage(kShapeWithoutCells).Focus("Img"));
     ShapeRecord record = design.shape;
     record.name = TrimBlanks(design.titleText);  // cut to the name's 50 characters
     Outcome written = design.mode == ShapeDesignMode::Modify ? WriteShape(libraryPath, design.recordIndex, record)

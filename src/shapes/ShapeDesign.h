@@ -32,6 +32,8 @@ inline constexpr int kShapeSizeEditLimit = 2;  // and into each size edit
 
 inline constexpr const char* kWidthOutOfRange = "Width must be between 5 and 49.  Please re-enter width.";
 inline constexpr const char* kHeightOutOfRange = "Height must be between 5 and 49.  Please re-enter height.";
+inline constexpr const char* kShapeWithoutCells =
+    "The shape has no usable cells, so no puzzle can be built in it.  Left click cells to make them usable.";
 
 // Rows and columns counted from 1.
 struct GridCell {
@@ -148,7 +150,10 @@ ShapeRepaint ApplyShapeAction(ShapeDesign& design, const ShapeAction& action);
 bool ShapeDesignChanged(const ShapeDesign& design, const ShapeDesign& opened);
 inline constexpr const char* kShapeModified = "Shape has been modified.  Save changes?";
 
-// Save: CheckHeight, then CheckWidth; the name edit trimmed and cut to 50; appended in modes
+// Whether the shape has a usable cell within its width and height.
+bool AnyUsableCell(const ShapeRecord& shape);
+
+// Save: CheckHeight, then CheckWidth, then a usable cell (a shape without one is refused); the name edit trimmed and cut to 50; appended in modes
 // New and Copy, written over the record index in Modify. "Unable to add shape." (caption
 // "Disk Error", a warning) when the library cannot be opened or created; the designer then
 // stays open with its shape as it was. A refusal by a size check may have taken the other

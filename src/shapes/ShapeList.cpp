@@ -46,4 +46,15 @@ int RowAfterDelete(int deletedRow, std::size_t itemsNow) {
     return std::min(deletedRow, static_cast<int>(itemsNow) - 1);
 }
 
+std::int64_t LastShapeAfterDelete(std::int64_t lastShape, std::int64_t deleted) {
+    if (lastShape == deleted) return -1;
+    return lastShape > deleted ? lastShape - 1 : lastShape;
+}
+
+Message StartShapeFellBack(const std::string& itemText) {
+    return InfoMessage("The deleted shape was the one new puzzles start with.  They now start with \"" + itemText +
+                           "\".",
+                       kCaptionNotice);
+}
+
 }  // namespace qf

@@ -37,4 +37,10 @@ int RowOfValue(const ShapeList& list, std::int64_t value);
 // The row to select after a deletion: the same row, or the last one when the list got shorter.
 int RowAfterDelete(int deletedRow, std::size_t itemsNow);
 
+// "Last Shape" once record `deleted` is gone: it follows its shape (one less when it came
+// after); -1 when the deleted shape was the one itself.
+std::int64_t LastShapeAfterDelete(std::int64_t lastShape, std::int64_t deleted);
+// Said when the shape new puzzles start with was deleted and the first of the list takes its place.
+Message StartShapeFellBack(const std::string& itemText);
+
 }  // namespace qf

@@ -12,8 +12,12 @@ namespace {
 
 class RecordingOpener : public DocumentOpener {
 public:
-    void Open(const std::string& path) override { opened.push_back(path); }
+    bool Open(const std::string& path) override {
+        opened.push_back(path);
+        return canOpen;
+    }
     std::vector<std::string> opened;
+    bool canOpen = true;
 };
 
 TEST(UserManual, AnInstalledManualIsHandedToTheDesktop) {
@@ -25,6 +29,20 @@ TEST(UserManual, AnInstalledManualIsHandedToTheDesktop) {
     EXPECT_TRUE(ViewManual(dirs, ManualFormat::WordProcessor, opener).IsDone());
     EXPECT_TRUE(ViewManual(dirs, ManualFormat::Pdf, opener).IsDone());
     EXPECT_EQ(opener.opened, (std::vector<std::string>{program.File("QFOLD.DOC"), program.File("QFOLD.PDF")}));
+}
+
+// Once said nothing: the button seemed dead.
+TEST(UserManual, ADesktopWithoutAProgramForTheManualSaysWhereTheFileIs) {
+    test::TempDir program, work;
+    test::WriteFile(program.File("QFOLD.PDF"), "%PDF");
+    const Directories dirs{program.Path(), work.Path()};
+    RecordingOpener opener;
+    opener.canOpen = false;
+    const Outcome pdf = ViewManual(dirs, ManualFormat::Pdf, opener);
+    ASSERT_TRUE(pdf.IsRefused());
+    EXPECT_EQ(pdf.message.text, "No program to show this manual was found on this computer.  The manual is the file " +
+                                    program.File("QFOLD.PDF") + ".");
+    EXPECT_EQ(pdf.message.severity, Severity::Warning);
 }
 
 TEST(UserManual, AMissingManualIsReportedWithItsOwnMessageAndNothingOpened) {

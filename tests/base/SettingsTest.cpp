@@ -146,10 +146,11 @@ TEST(Settings, SaveWritesEveryKeyInSectionOrderAndReadsBackTheSame) {
         ASSERT_NE(found, std::string::npos) << section;
         at = found;
     }
-    // One line per key: 27 Misc, 23 HTML, 20 Create Options, 6 Page Layout, 28 Reports, 3 x 4 fonts.
+    // One line per key: 27 Misc, 23 HTML, 20 Create Options, 6 Page Layout, 29 Reports (with "Mark
+    // Answer Key", off by default), 3 x 4 fonts.
     std::size_t keys = 0;
     for (std::size_t p = text.find('='); p != std::string::npos; p = text.find('=', p + 1)) ++keys;
-    EXPECT_EQ(keys, 27u + 23u + 20u + 6u + 28u + 12u);
+    EXPECT_EQ(keys, 27u + 23u + 20u + 6u + 29u + 12u);
 
     const Settings back = LoadSettings(In(dir));
     EXPECT_EQ(DumpSettings(back), DumpSettings(s));

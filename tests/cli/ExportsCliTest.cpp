@@ -10,6 +10,7 @@
 
 #include "base/Ansi.h"
 #include "collections/CollectionFile.h"
+#include "output/TextExport.h"
 #include "support/TempDir.h"
 
 namespace qf {
@@ -119,6 +120,23 @@ TEST(ExportsCli, RefusalsAndUsage) {
         EXPECT_EQ(r.exitCode, 2) << bad[4] << " " << bad[5];
         EXPECT_FALSE(std::filesystem::exists(dir.File(bad[4])));
     }
+}
+
+TEST(ExportsCli, TextListsAreThePreviewsOwn) {
+    TempDir dir;
+    auto puzzle = std::make_unique<PuzzleRecord>();
+    ASSERT_TRUE(ReadPuzzle(Sample(), 0, *puzzle).IsDone());
+    for (const auto& [flag, kind] : {std::pair{"--clues", TextExportKind::Clues}, std::pair{"--words", TextExportKind::Words}}) {
+        const auto r = RunCli({"text", Sample(), "0", flag, "--out", "list.txt"}, dir.Path());
+        ASSERT_EQ(r.exitCode, 0) << r.err;
+        ASSERT_TRUE(WriteTextExport(dir.File("preview.txt"), *puzzle, kind).IsDone());
+        EXPECT_EQ(ReadFileText(dir.File("list.txt")), ReadFileText(dir.File("preview.txt"))) << flag;
+    }
+    EXPECT_EQ(RunCli({"text", Sample(), "0", "--clues", "--words", "--out", "x.txt"}, dir.Path()).exitCode, 2);
+    EXPECT_EQ(RunCli({"text", Sample(), "0", "--clues"}, dir.Path()).exitCode, 2);
+    const auto missing = RunCli({"text", Sample(), "0", "--words", "--out", "missing/x.txt"}, dir.Path());
+    EXPECT_EQ(missing.exitCode, 1);
+    EXPECT_EQ(missing.err, "Unable to create export file.\n");
 }
 
 }  // namespace

@@ -200,6 +200,20 @@ TEST(ExtractLayout, AppendsThePuzzlesLayoutCreatingTheLibrary) {
     m = ExtractLayout(open, 0, dir.File("no/folder/QFFPAGE.DAT"));
     EXPECT_EQ(m.message.text, "Unable to add page layout.");
     EXPECT_EQ(m.message.caption, "Disk Error");
+
+    // A layout whose name the library holds already: a name of its own, as Copy gives (two of one
+    // name could not be told apart in the list).
+    const std::string lib = dir.File("NAMED.DAT");
+    second.layout.name = "Classic";
+    ASSERT_TRUE(WritePuzzle(open, 1, second).IsDone());
+    for (int i = 0; i < 3; ++i) ASSERT_TRUE(ExtractLayout(open, 1, lib).IsDone());
+    std::vector<std::string> names;
+    for (std::int64_t p = 0; p < 3; ++p) {
+        PageLayoutRecord stored;
+        ASSERT_TRUE(ReadLayout(lib, p, stored).IsDone());
+        names.push_back(stored.name.Str());
+    }
+    EXPECT_EQ(names, (std::vector<std::string>{"Classic", "Classic (2)", "Classic (3)"}));
 }
 
 }  // namespace

@@ -6,6 +6,7 @@
 #include <gtest/gtest.h>
 
 #include "editor/SpellCheck.h"
+#include "base/WriteFaults.h"
 #include "editor/SpellEngine.h"
 #include "ProgramDir.h"
 
@@ -193,6 +194,20 @@ TEST_F(SpellCheckTest, AddStoresTheWordInTheIncludeList) {
     (void)Check();
     EXPECT_TRUE(dialog.shownWords.empty());
     EXPECT_EQ(prompter.said.back().text, "All words were found in the dictionary.");
+}
+
+// "&Add" on a list that could not be written once said nothing, as if the word were kept.
+TEST_F(SpellCheckTest, AFailedAddIsSaidAndLeavesTheListAsItWas) {
+    test::WriteFile(dir.File("IncEngl.tlx"), "kept\n");
+    grid.words[0] = "Quernfold";
+    dialog.answers = {{SuggestionAction::Add, ""}};
+    faults::FailWriteAfter(0);
+    (void)Check();
+    faults::Disarm();
+    EXPECT_EQ(ReadFileText(dir.File("IncEngl.tlx")), "kept\n");
+    ASSERT_GE(prompter.said.size(), 2u);
+    EXPECT_EQ(prompter.said[0].text, "Unable to save the dictionary word list.");
+    EXPECT_EQ(prompter.said[0].caption, "Error");
 }
 
 TEST_F(SpellCheckTest, ExcludedWordIsRefused) {

@@ -7,7 +7,11 @@
 #include <QtTest>
 
 #include "base/ByteCodec.h"
+#include "collections/CollectionFile.h"
 #include "forms/FormFixture.h"
+#include "model/CreateCheck.h"
+#include "shapes/ShapeFiles.h"
+#include "support/TempDir.h"
 #include "model/forms/CreationAttempts.h"
 
 namespace qf {
@@ -160,6 +164,49 @@ private slots:
         QCOMPARE(second.StatusLine(), QString("Creation Attempt #999"));
         QCOMPARE(second.SecondLine(), QString("Completed"));
         QCOMPARE(test::Control<QPushButton>(second, "Cancel")->text(), QString("&Ok"));
+    }
+
+    // One seed, one set of candidates, in the window as in the tool: four grids, all different
+    // (the same grid was once offered up to four times).
+    void TheToolAndTheWindowOfferTheSameDifferentGrids() {
+        test::FormFixture f;
+        const ShapeRecord shape = Square(15);
+        test::WriteBytes(f.dir.File("square.lay"), EncodeShapeExchange(shape));
+        const char* words[] = {"LANTERN", "CANDLE", "GARDEN", "MEADOW", "ORCHARD", "RIVER", "HEDGE", "OTTER"};
+        std::string list;
+        CreateEntries entries;
+        for (int i = 0; i < 8; ++i) {
+            list += std::string(words[i]) + ":clue " + std::to_string(i) + "\n";
+            entries.words[static_cast<std::size_t>(i)] = words[i];
+            entries.clues[static_cast<std::size_t>(i)] = "clue " + std::to_string(i);
+        }
+        test::WriteFile(f.dir.File("list.txt"), list);
+        for (int pick = 1; pick <= 4; ++pick) {
+            const test::CliResult r = test::RunCli({"generate", "--words", "list.txt", "--shape", "square.lay",
+                                                    "--collection", "out.QF3", "--attempts", "200", "--seed", "5",
+                                                    "--pick", std::to_string(pick)},
+                                                   f.dir.Path());
+            QVERIFY2(r.exitCode == 0, r.err.c_str());
+        }
+
+        entries.title = "list";
+        entries.category = "General";
+        entries.attempts = "200";
+        auto working = std::make_unique<PuzzleRecord>(NewPuzzleRecord());
+        QVERIFY(CheckCreate(entries, shape, *working).Ok());
+        RunOptions options = Attempts(200);
+        options.seed = 5;
+        RunResults results;
+        TCreationAttempts form(f.context.Look(), *working, shape, options, results);
+        QSignalSpy ended(&form, &TCreationAttempts::RunEnded);
+        form.show();
+        QTRY_COMPARE_WITH_TIMEOUT(ended.count(), 1, 60000);
+        for (int n = 1; n <= 4; ++n) {
+            auto stored = std::make_unique<PuzzleRecord>();
+            QVERIFY(ReadPuzzle(f.dir.File("out.QF3"), n - 1, *stored).IsDone());
+            QVERIFY2(SameGrid(*stored, results.Candidate(n)), qPrintable(QString("candidate %1").arg(n)));
+            for (int m = 1; m < n; ++m) QVERIFY(!SameGrid(results.Candidate(m), results.Candidate(n)));
+        }
     }
 };
 

@@ -234,6 +234,31 @@ private slots:
         QCOMPARE(QString::fromStdString(f.prompter->said[0].text), QString("Unable to create html file."));
         QVERIFY(!FileExists(f.dir.File("missing/web.JPG")));
     }
+
+    // A line break is stored as CR LF: typing stops where the stored text is full, so what is
+    // saved is what the memo shows (it was once cut mid-line when saved).
+    void AMemoTakesNoMoreThanItsStoredTextHolds() {
+        test::FormFixture f;
+        Settings& s = f.context.state.settings;
+        TMyBitmapWidth width(f.context.Look(), *f.prompter);
+        DialogPageExporter exporter(f.context.Look(), s, *f.prompter, *f.chooser, width);
+        const Page page;
+        f.chooser->Answers() = {f.dir.File("web.htm")};
+        QString shown;
+        test::WhenDialogShows([&](QWidget& w) {
+            QPlainTextEdit* memo = test::Control<QPlainTextEdit>(w, "FirstFooterMemo");
+            memo->setFocus();
+            QTest::keyClicks(memo, QString(995, 'x'));
+            for (int i = 0; i < 3; ++i) QTest::keyClick(memo, Qt::Key_Return);
+            QTest::keyClicks(memo, "yz");
+            shown = memo->toPlainText();
+            AnswerWidth("150");
+            test::Control<QPushButton>(w, "SaveButton")->click();
+        });
+        QVERIFY(exporter.SaveHtml(page.Export()).IsDone());
+        QCOMPARE(shown, QString(995, 'x') + "\n\ny");
+        QCOMPARE(s.firstFooter.text, std::string(995, 'x') + "\r\n\r\ny");
+    }
 };
 
 }  // namespace qf

@@ -8,12 +8,16 @@
 #include <QLineEdit>
 #include <QMenu>
 #include <QMouseEvent>
+#include <QPlainTextEdit>
 #include <QPushButton>
 #include <QtTest>
 #include <cmath>
 #include <memory>
 
 #include "forms/FormFixture.h"
+#include "forms/PrintFixtures.h"
+#include "output/PageRenderer.h"
+#include "report/RecordingSurface.h"
 #include "layouts/LayoutLibrary.h"
 #include "layouts/PageObjects.h"
 #include "layouts/forms/DoPages.h"
@@ -249,19 +253,25 @@ private slots:
         QCOMPARE(QString::fromStdString(designer.Design().Object(2).textFont.name.Str()), QString("Courier New"));
         QCOMPARE(designer.Design().Object(2).textFont.size, std::int16_t(14));
 
-        // A picture that is no BMP is refused; a BMP is taken with its full path.
+        // A text file named as a picture is refused when chosen (it once was taken without a word
+        // and reported missing only when printed); a BMP, a PNG are taken with their full paths.
         Click(canvas, {350, 550}, Qt::RightButton);
         QCOMPARE(designer.Design().selected, 7);
         designer.ObjectMenu()->hide();
-        f.chooser->Answers() = {f.dir.File("logo.png"), picture};
+        test::WriteFile(f.dir.File("fake.bmp"), "not a picture");
+        const std::string png = f.dir.File("logo.png");
+        QImage(8, 8, QImage::Format_RGB32).save(QString::fromStdString(png), "PNG");
+        f.chooser->Answers() = {f.dir.File("fake.bmp"), picture, png};
         designer.RunObjectCommand(ObjectMenuItem::LoadBitmap);
         QCOMPARE(f.chooser->requests.at(0).title, std::string("Load Bitmap File"));
-        QCOMPARE(f.chooser->requests.at(0).filter, std::string("Bitmap (*.BMP)|*.BMP"));
+        QVERIFY(f.chooser->requests.at(0).filter.find("*.png") != std::string::npos);
         QCOMPARE(Said(f, 1), QString("The file selected is not a valid bitmap file."));
         QCOMPARE(QString::fromStdString(designer.Design().Object(7).bitmapFile.Str()),
                  QString::fromStdString(f.dir.File("gone.bmp")));
         designer.RunObjectCommand(ObjectMenuItem::LoadBitmap);
         QCOMPARE(QString::fromStdString(designer.Design().Object(7).bitmapFile.Str()), QString::fromStdString(picture));
+        designer.RunObjectCommand(ObjectMenuItem::LoadBitmap);
+        QCOMPARE(QString::fromStdString(designer.Design().Object(7).bitmapFile.Str()), QString::fromStdString(png));
     }
 
     void TheSizeDialogSpeaksTheLayoutsUnitAtEveryZoom() {
@@ -317,7 +327,16 @@ private slots:
         width->setText("18");
         emit width->textEdited(width->text());
         Place(designer, "TitleButton", {10, 10});
+        // No grid on the page: asked first (it once saved without a word); No keeps it open.
         QTest::mouseClick(test::Control<QPushButton>(designer, "SaveButton"), Qt::LeftButton);
+        QCOMPARE(QString::fromStdString(f.prompter->asked.back().text),
+                 QString("This page layout has no puzzle grid, so no puzzle grid will print on it.  Save it anyway?"));
+        QVERIFY(designer.isVisible());
+        QVERIFY(!CountLayouts(library).has_value());
+        Place(designer, "PuzzleButton", {100, 100});
+        const std::size_t asked = f.prompter->asked.size();
+        QTest::mouseClick(test::Control<QPushButton>(designer, "SaveButton"), Qt::LeftButton);
+        QCOMPARE(f.prompter->asked.size(), asked);
         QVERIFY(!designer.isVisible());
         QVERIFY(designer.Result().IsDone());
         auto saved = std::make_unique<PageLayoutRecord>();
@@ -327,8 +346,24 @@ private slots:
         QCOMPARE(saved->pageWidth, 18.0);
         QCOMPARE(saved->pixelWidth, std::int16_t(18 * 72));
         QCOMPARE(saved->zoom, std::int16_t(2));
-        QCOMPARE(saved->objectCount, std::int16_t(1));
+        QCOMPARE(saved->objectCount, std::int16_t(2));
         QCOMPARE(f.context.state.settings.pageDesignerWidth, designer.width());  // geometry kept
+    }
+
+    // A kind the page holds already is disabled; its caption once showed white on grey.
+    void ADisabledKindButtonStaysLegible() {
+        test::FormFixture f;
+        TDoPages designer(Inputs(f));
+        designer.show();
+        Place(designer, "TitleButton", {48, 48});
+        auto* title = test::Control<QPushButton>(designer, "TitleButton");
+        QVERIFY(!title->isEnabled());
+        const QImage image = title->grab().toImage();
+        int dark = 0, light = 0;
+        for (int y = 4; y < image.height() - 4; ++y)
+            for (int x = 4; x < image.width() - 4; ++x) (qGray(image.pixel(x, y)) < 128 ? dark : light)++;
+        QVERIFY2(dark > 15, "the caption's strokes stand out dark");
+        QVERIFY(light > dark);
     }
 
     void ExitAsksOnlyWhenSomethingChanged() {
@@ -383,6 +418,69 @@ private slots:
         QVERIFY(ReadLayout(library, 1, *saved).IsDone());
         QCOMPARE(saved->zoom, std::int16_t(3));
         QCOMPARE(saved->objects[0].rect, (ObjectRect{106, 96, 730, 144}));
+    }
+
+    // From the designer to the printed page: title, grid, both clue blocks and a text placed with
+    // the mouse, saved, and a puzzle rendered on the saved layout draws each where it was put.
+    void ADesignedPagePrintsEachObjectWhereItWasPut() {
+        test::FormFixture f;
+        TDoPages designer(Inputs(f));
+        designer.show();
+        Place(designer, "TitleButton", {72, 36});  // Medium zoom: 72 units an inch
+        Place(designer, "PuzzleButton", {72, 100});
+        Place(designer, "AcrossCluesButton", {72, 470});
+        Place(designer, "DownCluesButton", {340, 470});
+        Place(designer, "TextButton", {72, 700});
+        const int text = designer.Design().ObjectCount();
+        test::WhenDialogShows([](QWidget& dialog) {
+            QTest::keyClicks(test::Control<QPlainTextEdit>(dialog, "TextMemo"), "Name: ____");
+            QTest::mouseClick(test::Control<QPushButton>(dialog, "OkButton"), Qt::LeftButton);
+        });
+        designer.RunObjectCommand(ObjectMenuItem::ChangeText);
+        QCOMPARE(ObjectText(designer.Design().Object(text)), std::string("Name: ____"));
+        QTest::mouseClick(test::Control<QPushButton>(designer, "SaveButton"), Qt::LeftButton);
+        QVERIFY(!designer.isVisible());
+
+        auto layout = std::make_unique<PageLayoutRecord>();
+        QVERIFY(ReadLayout(f.context.state.LayoutsLibrary(), 0, *layout).IsDone());
+        const auto puzzle = test::PrintablePuzzle();
+        RecordingSurface surface;
+        (void)RenderPage(surface, *puzzle, *layout, PrintOptions{}, PrintHeadings{"Across", "Down"});
+        // The designed rectangle of a kind, in inches (72 units an inch at the zoom it was saved at).
+        const auto inches = [&](ObjectKind kind) {
+            for (int i = 0; i < layout->UsedObjects(); ++i) {
+                const PageObject& o = layout->objects[static_cast<std::size_t>(i)];
+                if (o.Kind() == kind) return std::array<double, 4>{o.Left() / 72.0, o.Top() / 72.0, o.Right() / 72.0, o.Bottom() / 72.0};
+            }
+            qFatal("kind not on the page");
+            return std::array<double, 4>{};
+        };
+        const auto within = [](const std::array<double, 4>& r, double x, double y) {
+            return x >= r[0] - 1e-6 && x <= r[2] + 1e-6 && y >= r[1] - 1e-6 && y <= r[3] + 1e-6;
+        };
+        const auto drawnIn = [&](const std::string& text, ObjectKind kind) {
+            for (const SurfaceCall& t : surface.Texts())
+                if (t.text == text) return within(inches(kind), t.args[0], t.args[1]);
+            return false;
+        };
+        QVERIFY(drawnIn("Sun and Dew", ObjectKind::Title));
+        QVERIFY(drawnIn("Clue for SUN", ObjectKind::AcrossClues));
+        QVERIFY(drawnIn("Clue for DEW", ObjectKind::AcrossClues));
+        QVERIFY(drawnIn("Clue for SOD", ObjectKind::DownClues));
+        QVERIFY(drawnIn("Clue for NOW", ObjectKind::DownClues));
+        QVERIFY(drawnIn("Name: ____", ObjectKind::Text));
+        // The grid's squares, within the grid's rectangle and filling its width or its height.
+        const std::array<double, 4> grid = inches(ObjectKind::Puzzle);
+        double left = 99, top = 99, right = 0, bottom = 0;
+        for (const SurfaceCall& fill : surface.CallsOf("FillRect")) {
+            QVERIFY(within(grid, fill.args[0], fill.args[1]) && within(grid, fill.args[2], fill.args[3]));
+            left = std::min(left, fill.args[0]);
+            top = std::min(top, fill.args[1]);
+            right = std::max(right, fill.args[2]);
+            bottom = std::max(bottom, fill.args[3]);
+        }
+        QVERIFY(right > left && bottom > top);
+        QVERIFY(right - left > 0.9 * (grid[2] - grid[0]) || bottom - top > 0.9 * (grid[3] - grid[1]));
     }
 };
 

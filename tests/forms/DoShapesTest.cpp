@@ -7,6 +7,8 @@
 #include <QtTest>
 
 #include "forms/FormFixture.h"
+#include "model/CreateCheck.h"
+#include "model/GenerationRun.h"
 #include "forms/ShapeFormFixtures.h"
 #include "shapes/forms/DoShapes.h"
 #include "shapes/forms/ShapeCanvas.h"
@@ -201,6 +203,14 @@ private slots:
         QCOMPARE(d.At(49, 1), kWhite);
         QCOMPARE(d.At(1, 49), kWhite);
         QVERIFY(d.form.Design().shape.Usable(1, 50));  // outside the shape: kept as it was
+        // Not one usable cell: refused, the designer stays (such a shape was once saved silently).
+        d.Press("SaveButton");
+        QCOMPARE(QString::fromStdString(f.prompter->said.back().text),
+                 QString("The shape has no usable cells, so no puzzle can be built in it.  Left click cells to make "
+                         "them usable."));
+        QVERIFY(d.form.isVisible());
+        QVERIFY(!FileExists(lib));
+        d.Click(Qt::LeftButton, 25, 25);
         d.Press("SaveButton");
         QVERIFY(!d.form.isVisible());
         QCOMPARE(test::StoredShape(lib, 0).width, std::int16_t(49));
@@ -277,6 +287,46 @@ private slots:
         other->clear();
         QTest::keyClicks(other, QString(35, 'w'));
         QCOMPARE(other->text(), QString(30, 'w'));
+    }
+
+    // From the designer to a built puzzle: a cross drawn cell by cell, saved, and a puzzle built in
+    // it has letters only in the cross and nothing outside it.
+    void AShapeDrawnCellByCellBoundsThePuzzleBuiltInIt() {
+        test::FormFixture f;
+        const std::string lib = f.dir.File("QFFLAY.DAT");
+        Designer d(f, ShapeDesignMode::New);
+        d.Leave("WidthEdit", "9");
+        d.Leave("HeightEdit", "9");
+        QCOMPARE(d.form.Design().shape.width, std::int16_t(9));
+        QCOMPARE(d.form.Design().shape.height, std::int16_t(9));
+        const auto corner = [](int i) { return i <= 3 || i >= 7; };
+        for (int r = 1; r <= 9; ++r)
+            for (int c = 1; c <= 9; ++c)
+                if (corner(r) && corner(c)) d.Click(Qt::LeftButton, r, c);
+        d.Press("SaveButton");
+        QVERIFY(!d.form.isVisible());
+        const ShapeRecord stored = test::StoredShape(lib, 0);
+        QCOMPARE(test::ShapeRows(stored)[0], std::string("...###..."));
+        QCOMPARE(test::ShapeRows(stored)[4], std::string("#########"));
+
+        CreateEntries entries;
+        entries.title = "Cross";
+        entries.category = "Shapes";
+        entries.attempts = "50";
+        const char* words[] = {"LANTERN", "GARDEN", "CANDLE", "MEADOW", "RIVER", "OTTER"};
+        for (std::size_t i = 0; i < 6; ++i) entries.words[i] = words[i];
+        auto working = std::make_unique<PuzzleRecord>(NewPuzzleRecord());
+        QVERIFY(CheckCreate(entries, stored, *working).Ok());
+        RunResults results;
+        BuildPuzzles(*working, stored, {50, false, false, 3, 1}, results);
+        QVERIFY(results.scores[0] >= 2);
+        const PuzzleRecord& built = results.Candidate(1);
+        QCOMPARE(built.width, std::int16_t(9));
+        for (int r = 1; r <= 9; ++r)
+            for (int c = 1; c <= 9; ++c) {
+                const std::uint8_t cell = built.Cell(CellIndex(r, c));
+                QCOMPARE(cell != kCellOutside, stored.Usable(r, c));
+            }
     }
 };
 

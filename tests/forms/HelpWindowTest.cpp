@@ -7,6 +7,8 @@
 #include <QPushButton>
 #include <QScreen>
 #include <QScrollBar>
+#include <QApplication>
+#include <QTabBar>
 #include <QTabWidget>
 #include <QTextBlock>
 #include <QTextBrowser>
@@ -162,9 +164,15 @@ private slots:
         HelpFixture f;
         ShowHelp(nullptr, f.ProgramDir());
         THelpWindow* window = THelpWindow::Current();
-        test::Control<QTabWidget>(*window, "HelpTabs")->setCurrentIndex(1);
+        window->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(window));
+        // A click on the tab puts the cursor in the box (it once stayed on the tab): typing goes there.
+        QTabBar* tabBar = test::Control<QTabWidget>(*window, "HelpTabs")->tabBar();
+        QTest::mouseClick(tabBar, Qt::LeftButton, {}, tabBar->tabRect(1).center());
         QLineEdit* lookFor = test::Control<QLineEdit>(*window, "HelpLookFor");
-        QTest::keyClicks(lookFor, "CROSSWORD OB");
+        QTRY_VERIFY(lookFor->hasFocus());
+        QTest::keyClicks(QApplication::focusWidget(), "CROSSWORD OB");
+        QCOMPARE(lookFor->text(), QString("CROSSWORD OB"));
         // What was typed while the index was still being read is looked for once it is there.
         auto* index = test::Control<QHelpIndexWidget>(*window, "HelpIndex");
         QTRY_COMPARE(index->currentIndex().data().toString(), QString("CROSSWORD OBJECTS"));

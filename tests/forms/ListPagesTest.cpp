@@ -282,7 +282,7 @@ private slots:
     // The whole road: a page designed with the mouse, saved, chosen for a print and rendered
     // puts each object where the designer showed it.
     void ADesignedPagePrintsWhereItWasPlaced() {
-        test::FormFixture f;
+        test::FormFixture f({Answer::Yes});  // saved although it has no grid
         f.context.state.settings.zoom = 3;  // Large: 96 units an inch
         TListPages manager(Inputs(f, ListPagesMode::Manage));
         manager.show();

@@ -90,6 +90,44 @@ private slots:
                  QString("No puzzle selected.  Please select a puzzle first."));
     }
 
+    // The commands once stayed enabled with no puzzle left to act on.
+    void TheOnePuzzleCommandsFollowEveryWriteAndOpen() {
+        test::FormFixture f({Answer::Yes});
+        const std::string set = f.dir.File("SET.QF3");
+        test::WriteCollection(set, {{"Sports", "Tennis"}, {"Animals", "Bats"}});
+        const std::string empty = f.dir.File("EMPTY.QF3");
+        test::WriteCollection(empty, {});
+        f.context.state.settings.lastGroup = set;
+        f.context.state.settings.lastFiles = {empty, "", "", "", ""};
+        TMainWin window(f.context);
+        window.show();
+        auto* categories = test::Control<QListWidget>(window, "CategoryBox");
+        auto* puzzles = test::Control<QListWidget>(window, "PuzzleBox");
+        auto click = [](QListWidget* list, int row) {
+            QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, list->visualItemRect(list->item(row)).center());
+        };
+        click(categories, 1);
+        click(puzzles, 0);
+        QCOMPARE(puzzles->currentItem()->text(), QString("Tennis"));
+        QVERIFY(window.Action("MenuPrint")->isEnabled());
+        auto commandsMatchTheSelection = [&] {
+            const bool selected = puzzles->currentItem() != nullptr && puzzles->currentItem()->isSelected();
+            for (const char* name : {"MenuModify", "MenuCopy", "MenuDelete", "MenuPrint", "MenuPuzzleWords"})
+                if (window.Action(name)->isEnabled() != selected) return false;
+            return true;
+        };
+        window.Action("MenuDelete")->trigger();  // the last puzzle of Sports
+        QVERIFY(commandsMatchTheSelection());
+
+        click(categories, 0);
+        click(puzzles, 0);
+        QVERIFY(window.Action("MenuPrint")->isEnabled());
+        window.findChild<QAction*>("MenuLastFile1")->trigger();  // a collection without puzzles
+        QCOMPARE(puzzles->count(), 0);
+        for (const char* name : {"MenuModify", "MenuCopy", "MenuDelete", "MenuPrint", "MenuPuzzleWords"})
+            QVERIFY2(!window.Action(name)->isEnabled(), name);
+    }
+
     void OpeningCollectionsAndTheRecentFiles() {
         test::FormFixture f;
         const std::string a = WriteSet(f, "A.QF3");

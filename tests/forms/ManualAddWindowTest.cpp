@@ -1,13 +1,21 @@
 // Manual word addition on a built puzzle stored in a collection: typing, refusals, the clues
 // asked, the write, and Cancel leaving the file alone.
+#include <QApplication>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTableWidget>
 #include <QtTest>
+#include <algorithm>
+#include <tuple>
 
 #include "collections/CollectionFile.h"
+#include "editor/WordListRules.h"
+#include "forms/ShapeFormFixtures.h"
+#include "model/CandidateChoice.h"
+#include "model/GenerationRun.h"
+#include "model/PlacedWords.h"
 #include "collections/CollectionFixtures.h"
 #include "editor/ManualAddFixture.h"
 #include "editor/forms/ManualAdd.h"
@@ -25,12 +33,95 @@ struct Stored {
         collection.Open(path);
     }
     ManualAddInputs Inputs(test::FormFixture& f, ClueAsker ask) {
-        return {f.context.Look(), 1, *record, *working, 1, collection, f.context.state.settings, *f.prompter, std::move(ask)};
+        return {f.context.Look(), 1, *record, *working, 1, collection, f.context.state.settings, *f.prompter, std::move(ask),
+                nullptr};
     }
     std::unique_ptr<PuzzleRecord> record, working;
     std::string path;
     CollectionModel collection;
 };
+
+// A real generated puzzle that left words out: FUZZY and JUJU share no letter with the rest.
+std::unique_ptr<PuzzleRecord> GeneratedLeavingWordsOut() {
+    const ShapeRecord shape = test::FullShape("Square", 13, 13);
+    auto working = std::make_unique<PuzzleRecord>(NewPuzzleRecord());
+    working->title = "Garden";
+    working->category = "Nature";
+    working->width = working->height = 13;
+    const char* words[] = {"LANTERN", "ORCHARD", "MEADOW", "GARDEN", "CANDLE", "RIVER", "FUZZY", "JUJU"};
+    for (int i = 1; i <= 8; ++i) {
+        working->Word(i) = words[i - 1];
+        working->Clue(i) = std::string("clue of ") + words[i - 1];
+    }
+    working->wordCount = 8;
+    RunResults results;
+    BuildPuzzles(*working, shape, {20, false, false, 7, 1}, results);
+    TakeCandidate(results, 1, *working);
+    if (working->wordCount != 6 || working->Word(7).Empty() || working->Word(8).Empty()) qFatal("no left-out words");
+    return working;
+}
+
+// A blank cell where one letter makes exactly one new word.
+int CellMakingOneWord(const PuzzleRecord& r) {
+    const ManualAddGrid grid = ManualAddGrid::Of(r);
+    for (int k = 1; k <= kGridCells; ++k) {
+        if (!grid.Editable(k)) continue;
+        auto trial = std::make_unique<PuzzleRecord>(r);
+        trial->Cell(k) = 'E';
+        if (FindNewWords(*trial).size() == 1) return k;
+    }
+    qFatal("no cell makes a word");
+    return 0;
+}
+
+struct SlotView {
+    std::string word, clue;
+    bool inGrid = false;
+    int start = 0, letters = 0, across = 0;
+    bool operator<(const SlotView& o) const { return std::tie(word, clue) < std::tie(o.word, o.clue); }
+};
+std::vector<SlotView> SlotsWithWords(const PuzzleRecord& r) {
+    std::vector<SlotView> views;
+    for (std::size_t i = 0; i < kMaxWords; ++i)
+        if (!r.words[i].Empty())
+            views.push_back({r.words[i].Str(), r.clues[i].Str(), r.inGrid[i] != 0, r.startCell[i], r.letterCount[i],
+                             r.isAcross[i]});
+    return views;
+}
+
+// Every slot before and after a word was added by hand: nothing stored is lost or changed, the
+// placed words come first, and the page lists the placed words only, all inside the shape.
+void CompareSlots(const PuzzleRecord& before, const PuzzleRecord& after, const std::string& added) {
+    std::vector<SlotView> was = SlotsWithWords(before), now = SlotsWithWords(after);
+    QCOMPARE(now.size(), was.size() + 1);
+    const int placedBefore = PlacedWordCount(before);
+    for (int i = 0; i < static_cast<int>(now.size()); ++i)
+        QVERIFY2(now[static_cast<std::size_t>(i)].inGrid == (i < placedBefore + 1), "placed words first");
+    std::sort(was.begin(), was.end());
+    std::vector<SlotView> kept;
+    for (const SlotView& v : now)
+        if (v.clue != "new clue") kept.push_back(v);
+        else QCOMPARE(v.word, added);
+    std::sort(kept.begin(), kept.end());
+    QCOMPARE(kept.size(), was.size());
+    for (std::size_t i = 0; i < kept.size(); ++i) {
+        QCOMPARE(kept[i].word, was[i].word);
+        QCOMPARE(kept[i].clue, was[i].clue);
+        QCOMPARE(kept[i].inGrid, was[i].inGrid);
+        if (!was[i].inGrid) continue;
+        QCOMPARE(kept[i].start, was[i].start);
+        QCOMPARE(kept[i].letters, was[i].letters);
+        QCOMPARE(kept[i].across, was[i].across);
+    }
+    // What the page prints: the placed words, across and down, each starting on a letter.
+    QCOMPARE(PlacedWordCount(after), placedBefore + 1);
+    QCOMPARE(after.acrossCount + after.downCount, placedBefore + 1);
+    for (std::size_t i = 0; i < static_cast<std::size_t>(PlacedWordCount(after)); ++i) {
+        const int start = after.startCell[i];
+        QVERIFY(start >= 1 && start <= kGridCells);
+        QVERIFY(after.Cell(start) != kCellOutside && after.Cell(start) != kCellBlank);
+    }
+}
 
 void ClickCell(TManualAdd& dialog, int cell) {
     QWidget* image = test::Control<QWidget>(dialog, "PuzzImage1");
@@ -48,6 +139,37 @@ void Type(TManualAdd& dialog, int cell, const char* letter) {
 class ManualAddWindowTest : public QObject {
     Q_OBJECT
 private slots:
+    // Once the new word took slot WordCount + 1 whatever it held (a left-out word and its clue
+    // were lost), and on a puzzle saved from the editor the left-out words were numbered and
+    // printed as clues, one of them outside the shape.
+    void AWordAddedByHandKeepsEveryStoredWord() {
+        for (const bool savedFromEditor : {false, true}) {
+            test::FormFixture f;
+            auto generated = GeneratedLeavingWordsOut();
+            if (savedFromEditor) SetValues(TextsOfRecord(*generated), GridOfRecord(*generated), *generated);
+            QCOMPARE(generated->wordCount, std::int16_t(savedFromEditor ? 8 : 6));
+            const std::string path = f.dir.File("GARDEN.QF3");
+            if (!AppendPuzzle(path, *generated).IsDone()) qFatal("fixture not written");
+            CollectionModel collection;
+            collection.Open(path);
+            auto working = std::make_unique<PuzzleRecord>(*generated);
+            f.context.state.settings.caseSensitivity = 1;
+            TManualAdd dialog({f.context.Look(), 1, *generated, *working, 0, collection, f.context.state.settings,
+                               *f.prompter, [](const std::string&) { return std::string("new clue"); }, nullptr});
+            dialog.show();
+            const int cell = CellMakingOneWord(*generated);
+            Type(dialog, cell, "e");
+            auto trial = std::make_unique<PuzzleRecord>(*generated);
+            trial->Cell(cell) = 'E';
+            const std::string added = FindNewWords(*trial).at(0).letters;
+            test::Control<QPushButton>(dialog, "OkButton")->click();
+            QVERIFY(dialog.Stored());
+            auto read = std::make_unique<PuzzleRecord>();
+            QVERIFY(ReadPuzzle(path, 0, *read, "").IsDone());
+            CompareSlots(*generated, *read, added);
+        }
+    }
+
     void ALetterMakingAnAcrossAndADownWordAsksTwiceAcrossFirst() {
         test::FormFixture f;
         Stored s(f);
@@ -154,8 +276,10 @@ private slots:
         QCOMPARE(f.context.state.settings.caseSensitivity, 1);
     }
 
-    // From the editor (modify mode): the added word and the stored clues replace rows 1..n.
-    void TheEditorTakesTheStoredWordsBack() {
+    // From the editor (modify mode): the added word takes its row and every row follows its word
+    // to the slot the numbering gave it; a clue typed and not yet saved stays (it was once
+    // replaced by the stored one).
+    void TheEditorKeepsItsUnsavedEditsAndTakesTheAddedWord() {
         test::FormFixture f;
         Stored s(f);
         WordListInputs inputs{f.context.Look(), false, kCaptionModify, 1, *s.working, f.context.state.settings,
@@ -164,24 +288,34 @@ private slots:
         TWordList editor(inputs);
         editor.show();
         auto* grid = test::Control<QTableWidget>(editor, "WordsCluesGrid");
-        grid->item(0, 3)->setText("typed but not saved");
+        // FIXME: typed through the cell editor once its commit on Return is settled; set as the
+        // editor's own tests set cells meanwhile.
+        grid->setCurrentCell(1, 3);
+        grid->item(1, 3)->setText("typed but not saved");
+        QCOMPARE(grid->item(1, 3)->text(), QString("typed but not saved"));
         test::WhenDialogShows([](QWidget& shown) {
             auto& dialog = static_cast<TManualAdd&>(shown);
-            QCOMPARE(dialog.Edited().Clue(1).Str(), std::string("Purrs"));  // the record as opened
-            Type(dialog, 105, "x");
+            QCOMPARE(dialog.Edited().Clue(2).Str(), std::string("On a foot"));  // the record as opened
+            Type(dialog, 105, "x");  // OX across, after TOE's O
             test::WhenDialogShows([](QWidget& clue) {
-                test::Control<QLineEdit>(clue, "TheClue")->setText("Hugs and kisses");
+                QTest::keyClicks(test::Control<QLineEdit>(clue, "TheClue"), "Pulls a cart");
                 test::Control<QPushButton>(clue, "OkButton")->click();
             });
             test::Control<QPushButton>(dialog, "OkButton")->click();
         });
         test::Control<QPushButton>(editor, "AddWordsButton")->click();
+        // OX is the second across word: it takes row 2 and TOE moves down with its typed clue.
         QCOMPARE(grid->item(0, 2)->text(), QString("Cat"));
         QCOMPARE(grid->item(0, 3)->text(), QString("Purrs"));
         QCOMPARE(grid->item(1, 2)->text(), QString("Ox"));
-        QCOMPARE(grid->item(1, 3)->text(), QString("Hugs and kisses"));
+        QCOMPARE(grid->item(1, 3)->text(), QString("Pulls a cart"));
         QCOMPARE(grid->item(1, 1)->text(), QString("x"));
         QCOMPARE(grid->item(2, 2)->text(), QString("Toe"));
+        QCOMPARE(grid->item(2, 3)->text(), QString("typed but not saved"));
+        // The collection holds what was stored, not the unsaved edit.
+        auto read = std::make_unique<PuzzleRecord>();
+        QVERIFY(ReadPuzzle(s.path, 1, *read, "").IsDone());
+        QCOMPARE(read->Clue(3).Str(), std::string("On a foot"));
     }
 };
 

@@ -11,6 +11,7 @@
 #include <fstream>
 #include <sstream>
 
+#include "base/Directories.h"
 #include "forms/FormFixture.h"
 #include "forms/PreviewFixture.h"
 #include "forms/PrintFixtures.h"
@@ -159,6 +160,9 @@ private slots:
         QCOMPARE(Count(bytes, "/MediaBox"), 1);  // one page
         QVERIFY(bytes.find(kLetterBox) != std::string::npos);
         QCOMPARE(f.chooser->requests.at(0).defaultExtension, std::string("pdf"));
+        // The first PDF is offered in the working folder, not wherever the dialog would go.
+        QCOMPARE(QString::fromStdString(f.chooser->requests.at(0).initialPath),
+                 QString::fromStdString(JoinPath(f.context.state.dirs.working, p.puzzle->title.Str() + ".pdf")));
         QVERIFY(f.chooser->requests.at(0).confirmOverwrite);
 
         // A file that cannot be written is reported; what was there stays.

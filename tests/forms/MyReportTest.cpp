@@ -30,7 +30,8 @@ struct Print {
         auto& c = f.context;
         form = std::make_unique<TMyReport>(MyReportInputs{c.Look(), *puzzle, c.state.settings, *c.prompter,
                                                           *c.fileChooser, *c.fontChooser, *c.colorChooser, printer,
-                                                          c.state.dirs.program, &exporter, std::move(chooser), {}});
+                                                          c.state.dirs.program, &exporter, std::move(chooser), {},
+                                                          c.state.dirs.working});
     }
     template <typename T>
     T* Get(const char* name) { return test::Control<T>(*form, name); }

@@ -23,7 +23,8 @@ struct Preview {
         window = std::make_unique<TMyPreview>(PreviewInputs{c.Look(), c.state.settings, *c.prompter, *c.fileChooser,
                                                             printer, exporter, {}, pageFile.Page(), pageFile.Dpi(),
                                                             surface.Setup(),
-                                                            ExportPage{*puzzle, puzzle->layout, options, headings, rendering}});
+                                                            ExportPage{*puzzle, puzzle->layout, options, headings, rendering},
+                                                            c.state.dirs.working});
     }
     QLineEdit* Box(const char* name) { return test::Control<QLineEdit>(*window, name); }
     void Type(const char* box, const char* text) {

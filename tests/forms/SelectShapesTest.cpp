@@ -9,6 +9,7 @@
 
 #include "app/forms/MainWin.h"
 #include "forms/FormFixture.h"
+#include "shapes/ShapeDesign.h"
 #include "forms/ShapeFormFixtures.h"
 #include "shapes/forms/SelectShapes.h"
 #include "shapes/forms/ShapeCanvas.h"
@@ -105,6 +106,7 @@ private slots:
     void DeleteAsksAndOnYesMovesTheLaterShapesDown() {
         test::FormFixture f({Answer::No, Answer::Yes, Answer::Yes, Answer::Yes});
         const std::string lib = ThreeShapes(f);
+        f.context.state.settings.lastShape = 2;  // the circle, deleted last
         const auto before = test::Bytes(lib);
         Manager m(f);
         m.box->setCurrentRow(2);  // 9x9 Square, index 0
@@ -134,6 +136,33 @@ private slots:
         QCOMPARE(m.box->count(), 0);
         QCOMPARE(Said(f, 0), QString("No saved shape information could be found."));
         QCOMPARE(m.picture->Picture().pixelColor(8, 8), m.form.palette().color(QPalette::Window));
+    }
+
+    // "Last Shape" once kept its index: deleting a shape before it made new puzzles start in
+    // another shape, and with every shape deleted Create still built in the deleted one.
+    void TheStartingShapeFollowsItsRecordAndFallsBackVisibly() {
+        test::FormFixture f({Answer::Yes, Answer::Yes, Answer::Yes});
+        const std::string lib = ThreeShapes(f);
+        f.context.state.settings.lastShape = 2;  // Circle
+        Manager m(f);
+        m.box->setCurrentRow(2);  // 9x9 Square, index 0
+        m.Press("DeleteShape");
+        QCOMPARE(f.context.state.settings.lastShape, 1);
+        QCOMPARE(test::StoredShape(lib, 1).name.Str(), std::string("Circle"));
+        QVERIFY(f.prompter->said.empty());
+
+        m.box->setCurrentRow(1);  // the circle itself
+        m.Press("DeleteShape");
+        QCOMPARE(m.Texts(), (QStringList{"15x12 Star"}));
+        QCOMPARE(m.box->currentRow(), 0);
+        QCOMPARE(f.context.state.settings.lastShape, 0);
+        QCOMPARE(Said(f, 0), QString("The deleted shape was the one new puzzles start with.  They now start with "
+                                     "\"15x12 Star\"."));
+        QCOMPARE(QString::fromStdString(f.prompter->said[0].caption), QString("Notice"));
+
+        m.Press("DeleteShape");  // the last one: nothing is left to build in
+        QCOMPARE(m.box->count(), 0);
+        QVERIFY(!AnyUsableCell(f.context.state.currentShape));
     }
 
     void ImportRefusesDamagedFilesAndAddsAGoodOne() {

@@ -82,6 +82,33 @@ TEST(LayoutLibrary, DeletingTruncatesByOneRecord) {
     EXPECT_EQ(m.message.caption, "Disk Error");
 }
 
+// The mark once stayed on the position: a deletion above the default moved it to another layout,
+// and a deleted default left none (the next new layout became the default unasked).
+TEST(LayoutLibrary, TheDefaultFollowsItsLayoutThroughDeletions) {
+    TempDir dir;
+    const std::string lib = dir.File("QFFPAGE.DAT");
+    for (const char* n : {"A", "B", "C", "D"}) ASSERT_TRUE(AppendLayout(lib, *Layout(n)).IsDone());
+    std::int32_t defaultPage = 2;  // C
+    Outcome o = DeleteLayoutKeepingDefault(lib, 0, defaultPage);
+    ASSERT_TRUE(o.IsDone());
+    EXPECT_TRUE(o.message.Empty());
+    EXPECT_EQ(defaultPage, 1);
+    EXPECT_EQ(ListLayouts(lib, defaultPage).at(1).text, "C (Letter)  <<DEFAULT>>");
+    ASSERT_TRUE(DeleteLayoutKeepingDefault(lib, 2, defaultPage).IsDone());  // D, below it
+    EXPECT_EQ(defaultPage, 1);
+    // The default itself: the first layout takes its place, and the user is told.
+    o = DeleteLayoutKeepingDefault(lib, 1, defaultPage);
+    ASSERT_TRUE(o.IsDone());
+    EXPECT_EQ(defaultPage, 0);
+    EXPECT_EQ(o.message.text, "The default page layout was deleted.  \"B (Letter)\" is now the default page layout.");
+    EXPECT_EQ(o.message.caption, "Notice");
+    EXPECT_EQ(ListLayouts(lib, defaultPage).at(0).text, "B (Letter)  <<DEFAULT>>");
+    // A refused deletion moves nothing.
+    defaultPage = 0;
+    EXPECT_TRUE(DeleteLayoutKeepingDefault(dir.File("NONE.DAT"), 0, defaultPage).IsRefused());
+    EXPECT_EQ(defaultPage, 0);
+}
+
 TEST(LayoutLibrary, ExchangeFilesExportImportAndRefusals) {
     TempDir dir;
     const std::string lib = dir.File("QFFPAGE.DAT");
@@ -224,6 +251,12 @@ TEST(LayoutText, DesignRules) {
     ASSERT_TRUE(ParseLayoutText(page + "object Combined Clues\n  rect 10 110 200 200\nobject Down Header\n  rect 10 210 200 220\n",
                                 layouts, error));
     EXPECT_EQ(CheckLayoutDesign(layouts.back()), "T: Combined Clues with headings or clue blocks");
+    for (const char* columns : {"  columns 3\n  split\n", "  columns 2\n"}) {
+        ASSERT_TRUE(ParseLayoutText(page + "object Combined Clues\n  rect 10 110 200 200\n" + columns, layouts, error));
+        EXPECT_EQ(CheckLayoutDesign(layouts.back()), "T: Combined Clues in several columns must be split into an even number");
+    }
+    ASSERT_TRUE(ParseLayoutText(page + "object Combined Clues\n  rect 10 110 200 200\n  columns 4\n  split\n", layouts, error));
+    EXPECT_EQ(CheckLayoutDesign(layouts.back()), "");
     ASSERT_TRUE(ParseLayoutText(page + "object Title\n  rect 100 10 200 30\n", layouts, error));
     EXPECT_EQ(CheckLayoutDesign(layouts.back()), "");  // touching edges do not overlap
 }
@@ -238,19 +271,28 @@ TEST(LayoutText, TheShippedLayoutsKeepTheRules) {
     ASSERT_TRUE(ParseLayoutText(std::string(text->begin(), text->end()), layouts, error)) << error;
     EXPECT_GE(layouts.size(), 6u);
     bool letter = false, a4 = false, landscape = false, words = false, worksheet = false;
+    bool wordBank = false, largeA4Clues = false;  // clues with the answers listed; clues young pupils can read
     for (const auto& l : layouts) {
         EXPECT_EQ(CheckLayoutDesign(l), "");
+        bool clues = false, list = false, largeClues = true;
         for (int i = 0; i < l.objectCount; ++i) {
             const PageObject& o = l.objects[static_cast<std::size_t>(i)];
             EXPECT_EQ(o.textFont.name.Str(), "Arial") << l.name.Str();
-            if (o.Kind() == ObjectKind::WordList) words = true;
+            if (o.Kind() == ObjectKind::WordList) words = list = true;
+            if (o.Kind() == ObjectKind::AcrossClues || o.Kind() == ObjectKind::DownClues) {
+                clues = true;
+                largeClues &= o.textFont.size >= 12;
+            }
             if (o.Kind() == ObjectKind::Text && ObjectText(o).find("Date") != std::string::npos) worksheet = true;
         }
         letter |= l.paperName.Str() == "Letter" && l.portrait;
         a4 |= l.paperName.Str() == "A4" && l.portrait;
         landscape |= !l.portrait;
+        wordBank |= clues && list;
+        largeA4Clues |= clues && largeClues && l.paperName.Str() == "A4";
     }
     EXPECT_TRUE(letter && a4 && landscape && words && worksheet);
+    EXPECT_TRUE(wordBank && largeA4Clues);
 }
 
 }  // namespace

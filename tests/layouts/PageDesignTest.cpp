@@ -456,7 +456,11 @@ TEST(PageDesignDialogs, PropertiesBorderAndPuzzleChecks) {
     EXPECT_EQ(d->Object(4).lineWidth, 2);
     EXPECT_EQ(d->Object(4).transparent, 1);
 
-    EXPECT_EQ(ApplyBitmapFile(*d, 3, "/pics/logo.jpg").message.text, "The file selected is not a valid bitmap file.");
+    EXPECT_EQ(ApplyBitmapFile(*d, 3, "/pics/logo.tif").message.text, "The file selected is not a valid bitmap file.");
+    for (const char* taken : {"/a.png", "/a.JPG", "/a.jpeg", "/a.Gif"}) EXPECT_TRUE(ApplyBitmapFile(*d, 3, taken).IsDone()) << taken;
+    // A file the image library cannot read is refused when chosen, and the name stays as it was.
+    EXPECT_FALSE(ApplyBitmapFile(*d, 3, "/fake.bmp", [](const std::string&) { return false; }).IsDone());
+    EXPECT_EQ(d->Object(3).bitmapFile.Str(), "/a.Gif");
     EXPECT_FALSE(ApplyBitmapFile(*d, 3, "/pics.bmp/logo").IsDone());
     EXPECT_FALSE(ApplyBitmapFile(*d, 3, "/" + std::string(300, 'p') + ".bmp").IsDone());
     ASSERT_TRUE(ApplyBitmapFile(*d, 3, "/pics/Logo.BMP").IsDone());

@@ -97,6 +97,17 @@ TEST(CreateCheck, WordLongerThanTheShapeOrItsLongestRun) {
     EXPECT_EQ(result.error.beep, Beep::Exclamation);
     EXPECT_EQ(result.error.focusRow, 4);
     EXPECT_EQ(result.longestRun, 11);
+
+    // A shape without a usable cell is named as the fault (it was once blamed on the layout),
+    // and so is the empty shape left when every shape was deleted.
+    ShapeRecord blocked = RectangleShape(15, 15);
+    blocked.cells.fill(0);
+    for (const ShapeRecord& none : {blocked, ShapeRecord{}}) {
+        result = CheckCreate(Entries({"OAK"}), none, r);
+        EXPECT_EQ(result.error.text,
+                  "The selected puzzle shape has no usable cells.  Please choose or draw another shape.");
+        EXPECT_EQ(result.error.caption, "Error");
+    }
 }
 
 TEST(CreateCheck, ClueLongerThanTheFieldGivesTheExcess) {

@@ -32,6 +32,7 @@ TEST(GenerationRun, RankingKeepsTheEarlierOfEqualScores) {
     const int slots[] = {1, 2, 2, 1, 4, 2, 0};
     for (int n = 1; n <= 7; ++n) {
         attempt.title.Set("attempt " + std::to_string(n));
+        attempt.grid[0] = static_cast<std::uint8_t>('A' + n);  // seven different grids
         placed[0] = static_cast<std::uint8_t>(n);
         EXPECT_EQ(RankAttempt(results, attempt, placed, scores[n - 1], n), slots[n - 1]) << "attempt " << n;
     }
@@ -42,6 +43,37 @@ TEST(GenerationRun, RankingKeepsTheEarlierOfEqualScores) {
     EXPECT_EQ(results.Candidate(3).title.Str(), "attempt 1");
     EXPECT_EQ(results.Candidate(4).title.Str(), "attempt 3");
     EXPECT_EQ(results.placed[3][0], 3);
+
+    // A grid equal to a kept one is dropped, whatever its score; one cell of difference is enough.
+    attempt.grid[0] = static_cast<std::uint8_t>('A' + 6);
+    EXPECT_EQ(RankAttempt(results, attempt, placed, 9, 8), 0);
+    attempt.grid[kGridCells - 1] = 'Z';
+    EXPECT_EQ(RankAttempt(results, attempt, placed, 9, 9), 1);
+}
+
+TEST(GenerationRun, OnlyDifferentGridsAreKept) {
+    // One word in a shape with room for it once: every attempt builds the same grid, so one
+    // candidate is offered and the run does not end early on four copies of it.
+    const ShapeRecord strip = RectangleShape(3, 1);
+    PuzzleRecord lone = WordRecord({"CAT"}, strip);
+    RunResults one;
+    BuildPuzzles(lone, strip, {50, false, false, 5, 1}, one);
+    EXPECT_EQ(one.scores, (std::array<int, 4>{1, 0, 0, 0}));
+    EXPECT_EQ(one.attemptsMade, 50);
+
+    // A realistic list: every pair of the four candidates differs.
+    const ShapeRecord shape = RectangleShape(15, 15);
+    PuzzleRecord working = WordRecord({"APPLE", "BANANA", "CHERRY", "GRAPE", "LEMON", "MANGO", "MELON", "ORANGE",
+                                       "PEACH", "PEAR", "PLUM", "KIWI"},
+                                      shape);
+    for (int threads : {1, 2}) {
+        RunResults results;
+        BuildPuzzles(working, shape, {300, false, false, 21, threads}, results);
+        for (int a = 1; a <= 4; ++a)
+            for (int b = a + 1; b <= 4; ++b)
+                if (results.scores[b - 1] > 0)
+                    EXPECT_FALSE(SameGrid(results.Candidate(a), results.Candidate(b))) << a << " and " << b;
+    }
 }
 
 TEST(GenerationRun, FourCompleteAttemptsEndTheRun) {
@@ -55,7 +87,8 @@ TEST(GenerationRun, FourCompleteAttemptsEndTheRun) {
         BuildPuzzles(working, shape, {999, false, false, 42, threads}, results, recorder.Callback());
         EXPECT_EQ(results.scores, (std::array<int, 4>{3, 3, 3, 3}));
         EXPECT_EQ(results.attemptCounter, 999);
-        EXPECT_EQ(results.attemptsMade, 4);
+        EXPECT_GE(results.attemptsMade, 4);  // attempts repeating a kept grid do not count
+        EXPECT_LT(results.attemptsMade, 999);
         EXPECT_EQ(results.attemptNumbers[3], results.attemptsMade);
         ASSERT_EQ(recorder.seen.size(), static_cast<std::size_t>(results.attemptsMade + 1));
         EXPECT_EQ(recorder.seen[0].statusLine, "Creation Attempt #1");

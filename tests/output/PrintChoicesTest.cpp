@@ -92,6 +92,27 @@ TEST(PrintChoices, CopiesAreWholeNumbersAboveZeroAndPlannedByThePrinter) {
     EXPECT_EQ(PlanCopies(5, 5), (CopyPlan{5, 1}));   // not fewer than it can make: one job each
 }
 
+// "Puzzle Words" is ticked by default, and a layout without a word list printed no word bank
+// without a word.
+TEST(PrintChoices, TickedPartsWithoutAPlaceOnTheLayoutAreNamed) {
+    auto layout = std::make_unique<PageLayoutRecord>();
+    const auto set = [&](std::initializer_list<ObjectKind> kinds) {
+        layout->objectCount = 0;
+        for (ObjectKind k : kinds) layout->objects[static_cast<std::size_t>(layout->objectCount++)].kind = static_cast<std::int16_t>(k);
+    };
+    set({ObjectKind::Title, ObjectKind::Puzzle, ObjectKind::AcrossClues, ObjectKind::DownClues, ObjectKind::BonusQuestion});
+    PrintOptions o;
+    EXPECT_EQ(PartsWithoutPlaceNote(o, *layout), "This page layout has no place for the Puzzle Words.");
+    o.printWords = false;
+    EXPECT_EQ(PartsWithoutPlaceNote(o, *layout), "");
+    set({ObjectKind::Puzzle, ObjectKind::CombinedClues});
+    o.printWords = true;
+    EXPECT_EQ(PartsWithoutPlaceNote(o, *layout),
+              "This page layout has no place for the Puzzle Title, the Puzzle Words or the Bonus Question.");
+    set({ObjectKind::Title, ObjectKind::Puzzle, ObjectKind::CombinedClues, ObjectKind::WordList, ObjectKind::BonusQuestion});
+    EXPECT_EQ(PartsWithoutPlaceNote(o, *layout), "");
+}
+
 TEST(TextExport, AcrossEmptyLineDownWithCrLf) {
     const PuzzleRecord p = ThreeAcrossTwoDown();
     const auto clues = TextExportLines(p, TextExportKind::Clues);
@@ -109,6 +130,15 @@ TEST(TextExport, AcrossEmptyLineDownWithCrLf) {
     const std::string path = dir.File("clues.txt");
     ASSERT_TRUE(WriteTextExport(path, p, TextExportKind::Words).IsDone());
     EXPECT_EQ(ReadAll(path), "ACROSS\r\n1. CAT\r\n3. ON\r\n4. TEN\r\n\r\nDOWN\r\n1. COT\r\n2. TON\r\n");
+
+    // Numbers of two digits: the shorter ones are padded so every text starts in one column
+    // (the lists once went ragged past 9).
+    PuzzleRecord tens = p;
+    tens.number[2] = 12;
+    const auto padded = TextExportLines(tens, TextExportKind::Words);
+    EXPECT_EQ(padded[1], " 1. CAT");
+    EXPECT_EQ(padded[3], "12. TEN");
+    EXPECT_EQ(padded[6], " 1. COT");
 }
 
 TEST(TextExport, AFileThatCannotBeWrittenIsRefusedAndLeftAlone) {

@@ -55,6 +55,27 @@ TEST(OneLineText, AlignedCentredVerticallyAndShrunkToTwoPoints) {
     EXPECT_EQ(Render(s, p, layout).fittedFontSize[0], 12);
 }
 
+TEST(OneLineText, AnAnswerKeyIsMarkedUnderItsTitleOnlyWhenAsked) {
+    const PuzzleRecord p = MakePuzzle(kSmall);
+    PageLayoutRecord layout = LetterLayout();
+    AddObject(layout, ObjectKind::Title, 48, 48, 360, 72);  // bottom at 1.5 inches
+    PrintOptions o;
+    o.answerKey = true;
+    RecordingSurface s;
+    Render(s, p, layout, o);
+    EXPECT_EQ(TextsDrawn(s), (std::vector<std::string>{"Test Puzzle"}));  // off by default: the page as it was
+    o.markAnswerKey = true;
+    s.Clear();
+    Render(s, p, layout, o);
+    ASSERT_EQ(TextsDrawn(s), (std::vector<std::string>{"Test Puzzle", "Answer Key"}));
+    EXPECT_GT(s.Texts()[1].args[1], 1.5);  // under the title
+    EXPECT_EQ(s.Texts()[1].font.size, 6);  // half of the 12 points, not below 6
+    o.answerKey = false;  // a blank puzzle is no key
+    s.Clear();
+    Render(s, p, layout, o);
+    EXPECT_EQ(TextsDrawn(s), (std::vector<std::string>{"Test Puzzle"}));
+}
+
 TEST(OneLineText, HeadingsAndTheBonusQuestion) {
     PuzzleRecord p = MakePuzzle(kSmall);
     PageLayoutRecord layout = LetterLayout();
@@ -100,11 +121,15 @@ TEST(TextBlock, LineBreaksWrappingAndFit) {
     EXPECT_DOUBLE_EQ(t[2].args[1], 1 + 2 * kEm + 0.8 * kEm);
     EXPECT_TRUE(r.warnings.empty());
 
-    // A line break first starts the text on a new line.
+    // A line break first closes the first line empty: the text starts on the second row (the
+    // break was once swallowed and the text started on the first).
     SetObjectText(text, "\r\nbb");
     s.Clear();
     r = Render(s, p, layout);
-    EXPECT_EQ(r.texts[0].lines, (std::vector<std::string>{"\r\nbb"}));
+    EXPECT_EQ(r.texts[0].lines, (std::vector<std::string>{"", "\r\nbb"}));
+    ASSERT_EQ(s.Texts().size(), 2u);
+    EXPECT_EQ(s.Texts()[1].text, "bb");
+    EXPECT_DOUBLE_EQ(s.Texts()[1].args[1], 1 + kEm + 0.8 * kEm);
 
     // Seven lines in six rows: shrunk until they fit; without the flag, drawn whole and flagged.
     SetObjectText(text, "a\r\nb\r\nc\r\nd\r\ne\r\nf\r\ng");
@@ -144,11 +169,16 @@ TEST(WordList, SortedInColumnsWithOverflow) {
     EXPECT_EQ(TextsDrawn(s), (std::vector<std::string>{"BOX", "CAB", "CAT", "TOX"}));
     const double margin = kEm / 8;
     const double columnWidth = (2 - margin) / 2;
+    // Four words in two columns of three rows: two in each (column 1 once took three and column
+    // 2 one, and a short list filled one column of four).
     const std::vector<SurfaceCall> t = s.Texts();
-    EXPECT_DOUBLE_EQ(t[2].args[0], 1 + margin);  // CAT: third row of column 1
-    EXPECT_DOUBLE_EQ(t[2].args[1], 1 + 2 * kEm + 0.8 * kEm);
+    EXPECT_EQ(r.wordList.rowsInUse, 2);
+    EXPECT_DOUBLE_EQ(t[1].args[0], 1 + margin);  // CAB: second row of column 1
+    EXPECT_DOUBLE_EQ(t[1].args[1], 1 + kEm + 0.8 * kEm);
+    EXPECT_DOUBLE_EQ(t[2].args[0], 1 + margin + columnWidth);  // CAT: first row of column 2
+    EXPECT_DOUBLE_EQ(t[2].args[1], 1 + 0.8 * kEm);
     EXPECT_DOUBLE_EQ(t[3].args[0], 1 + margin + columnWidth);
-    EXPECT_DOUBLE_EQ(t[3].args[1], 1 + 0.8 * kEm);
+    EXPECT_DOUBLE_EQ(t[3].args[1], 1 + kEm + 0.8 * kEm);
     EXPECT_TRUE(r.warnings.empty());
 
     // One column of three rows for four words: the first three are drawn, and a warning.

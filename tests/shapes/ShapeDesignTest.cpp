@@ -122,6 +122,17 @@ TEST(ShapeDesignSave, RefusalsWriteNothingAndKeepTheFormOpen) {
     EXPECT_FALSE(FileExists(lib));
     EXPECT_FALSE(d.saved);
 
+    // Every cell blocked: no puzzle could be built in it, so it is not saved (it once was, silently).
+    ShapeDesign blocked = StartShapeDesign(ShapeDesignMode::New, {});
+    blocked.shape.cells.fill(0);
+    const Outcome empty = SaveShapeDesign(blocked, lib);
+    ASSERT_TRUE(empty.IsRefused());
+    EXPECT_EQ(empty.message.text,
+              "The shape has no usable cells, so no puzzle can be built in it.  Left click cells to make them usable.");
+    EXPECT_EQ(empty.message.focus, "Img");
+    EXPECT_FALSE(FileExists(lib));
+    EXPECT_FALSE(blocked.saved);
+
     ShapeDesign noDisk = StartShapeDesign(ShapeDesignMode::New, {});
     noDisk.titleText = "Other";
     const Outcome unable = SaveShapeDesign(noDisk, dir.File("missing/QFFLAY.DAT"));

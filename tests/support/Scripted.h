@@ -77,8 +77,12 @@ public:
 // Records the documents handed to the desktop.
 class RecordingOpener : public DocumentOpener {
 public:
-    void Open(const std::string& path) override { opened.push_back(path); }
+    bool Open(const std::string& path) override {
+        opened.push_back(path);
+        return canOpen;
+    }
     std::vector<std::string> opened;
+    bool canOpen = true;  // false: the desktop has no program for the file
 };
 
 }  // namespace qf::test

@@ -139,6 +139,8 @@ void TMainWin::ShowLists() {
     const PuzzleLists& lists = collection_.Lists();
     Fill(categoryBox_, lists.categoryBox, lists.categoryRow);
     Fill(puzzleBox_, lists.puzzleBox, lists.puzzleRow);
+    // Every write and open redraws the lists: the one-puzzle commands follow what they show.
+    EnableDisable();
 }
 
 void TMainWin::CategoryClick(int row) {

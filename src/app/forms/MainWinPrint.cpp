@@ -53,7 +53,8 @@ void TMainWin::PrintPuzzle() {
                                       [this](QWidget* parent) {
                                           RunJpegFactorCommand(context_.Look(), context_.state.settings,
                                                                *context_.prompter, parent);
-                                      }},
+                                      },
+                                      state.dirs.working},
                        this);
     });
 }

@@ -6,7 +6,7 @@ namespace qf {
 
 class DesktopDocumentOpener : public DocumentOpener {
 public:
-    void Open(const std::string& path) override;
+    bool Open(const std::string& path) override;
 };
 
 }  // namespace qf

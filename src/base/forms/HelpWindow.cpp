@@ -151,6 +151,10 @@ void THelpWindow::BuildWidgets() {
     connect(engine_->indexModel(), &QHelpIndexModel::indexCreated, index,
             [this, index] { index->filterIndices(lookFor_->text()); });
     connect(lookFor_, &QLineEdit::returnPressed, index, &QHelpIndexWidget::activateCurrentItem);
+    // The index is used by typing: its box takes the cursor whenever the tab is opened.
+    connect(tabs_, &QTabWidget::currentChanged, this, [this, indexPage](int tab) {
+        if (tabs_->widget(tab) == indexPage) lookFor_->setFocus(Qt::TabFocusReason);
+    });
 }
 
 bool THelpWindow::ShowContents() {

@@ -241,9 +241,10 @@ void TManualAdd::OkButtonClick() {
         reject();
         return;
     }
+    SlotOrigins origins = IdentityOrigins();
     for (const NewWord& word : found) {
         // No slot beyond the 200th: the rest of the new words are left out, and said so once.
-        if (edited_->UsedWords() >= kMaxWords) {
+        if (!RoomForWord(*edited_)) {
             in_.prompter.Inform(WarningMessage(kTooManyWordsToAdd));
             break;
         }
@@ -256,9 +257,10 @@ void TManualAdd::OkButtonClick() {
         }
         const int caseSetting = in_.settings.caseSensitivity;
         const WordCase wordCase = caseSetting == 1 ? WordCase::Upper : caseSetting == 2 ? WordCase::Lower : WordCase::FirstCapital;
-        (void)AddNewWord(*edited_, word, clue, wordCase);
+        (void)AddNewWord(*edited_, word, clue, wordCase, &origins);
     }
-    RenumberWords(*edited_);
+    RenumberWords(*edited_, &origins);
+    if (in_.origins) *in_.origins = origins;
     in_.working = *edited_;
     RunCommand(in_.prompter, [&] {
         const Outcome written = WritePuzzle(in_.collection.Path(), in_.editRecordIndex, in_.working);

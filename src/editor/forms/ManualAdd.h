@@ -44,6 +44,7 @@ struct ManualAddInputs {
     Settings& settings;
     Prompter& prompter;
     ClueAsker askClue;                 // empty: TAddAClue
+    SlotOrigins* origins = nullptr;    // given: where each slot came from, once words were added
 };
 
 class TPuzzImage;

@@ -15,8 +15,6 @@ class QListWidget;
 
 namespace qf {
 
-inline constexpr const char* kUnableToSaveWordList = "Unable to save the dictionary word list.";
-
 struct UserListTarget {
     UserListMode mode = UserListMode::Include;
     std::string path;          // the list file in the program directory

@@ -96,22 +96,16 @@ void TWordList::DoThesCheck(int language, int row) {
     }
 }
 
-// On the record as opened, without the changes typed since; a word added replaces the Word and
-// Clue cells of rows 1..WordCount with the stored ones.
+// On the record as opened, without the changes typed since; those stay in their rows, which
+// follow their words to the slots the renumbering gave them.
 void TWordList::AddWordsButtonClick() {
     const PuzzleRecord opened = in_.working;
-    ManualAddInputs inputs{Look(), 2, opened, in_.working, in_.editRecordIndex, in_.collection, in_.settings, in_.prompter, {}};
+    SlotOrigins origins;
+    ManualAddInputs inputs{Look(), 2, opened, in_.working, in_.editRecordIndex, in_.collection, in_.settings, in_.prompter, {}, &origins};
     if (!TManualAdd::Run(std::move(inputs), this)) return;
     // What was just stored is the puzzle as saved: Exit asks only about changes made after it.
     if (snapshot_) *snapshot_ = in_.working;
-    EditorGrid grid = Grid();
-    for (int i = 1; i <= in_.working.UsedWords(); ++i) {
-        const auto r = static_cast<std::size_t>(i - 1);
-        grid.used[r] = true;
-        grid.words[r] = in_.working.Word(i).Str();
-        grid.clues[r] = in_.working.Clue(i).Str();
-    }
-    SetGrid(grid);
+    SetGrid(RowsAfterAddition(Grid(), in_.working, origins));
 }
 
 void TWordList::IntCharButtonClick() { (void)TDoIntChars::Run(Look(), in_.settings.intKeys, this); }

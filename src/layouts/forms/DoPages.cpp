@@ -114,9 +114,11 @@ void TDoPages::BuildPanel() {
     custom->addWidget(height_, 1, 1);
     custom->addWidget(inches_, 2, 0, 1, 2);
 
-    // A pressed kind button is green; a disabled one shows white text.
+    // A pressed kind button is green; a disabled one (a kind the page holds once already) is
+    // greyed but stays legible: dark text on light grey, not white on grey.
     const QString look = "QPushButton:checked { background-color: rgb(0, 160, 0); }"
-                         "QPushButton:disabled { color: white; }";
+                         "QPushButton:disabled { color: rgb(72, 72, 72); background-color: rgb(226, 226, 226);"
+                         " border: 1px solid rgb(160, 160, 160); padding: 3px; }";
     const auto kindGroup = [&](const char* caption, std::initializer_list<ObjectKind> kinds) {
         auto* group = new QGroupBox(caption);
         auto* column = new QVBoxLayout(group);
@@ -372,6 +374,16 @@ bool TDoPages::Changed() const { return PageDesignChanged(design_, snapshot_); }
 
 void TDoPages::SaveClick() {
     RunCommand(in_.prompter, [&] {
+        // The sizes first, as Save checks them; then the question about a page without a grid.
+        for (Outcome (*check)(PageDesign&) : {&CheckPageHeight, &CheckPageWidth}) {
+            if (const Outcome size = check(design_); !size.IsDone()) {
+                ShowOutcome(*this, in_.prompter, size);
+                return;
+            }
+        }
+        if (const Message question = SaveQuestion(design_);
+            !question.Empty() && in_.prompter.Ask(question, Question::YesNo) != Answer::Yes)
+            return;
         const Outcome saved = SavePageDesign(design_, in_.layoutsLibrary);
         if (!saved.IsDone()) {
             ShowOutcome(*this, in_.prompter, saved);

@@ -1,6 +1,9 @@
 // The page designer's object menu: each command on the selected object, through its dialog.
+#include <QImage>
+#include <QImageReader>
 #include <QMenu>
 
+#include "base/Ansi.h"
 #include "base/forms/FormMessages.h"
 #include "layouts/forms/DoPages.h"
 #include "layouts/forms/ObjectDialogs.h"
@@ -68,9 +71,12 @@ void TDoPages::ClueNumberFont() {
 void TDoPages::LoadBitmap() {
     const int slot = design_.selected;
     const std::string path =
-        in_.fileChooser.Choose({"Load Bitmap File", "Bitmap (*.BMP)|*.BMP", "BMP", std::string(), false, false});
+        in_.fileChooser.Choose({"Load Bitmap File", kPictureFilter, "BMP", std::string(), false, false});
     if (path.empty()) return;
-    const Outcome loaded = ApplyBitmapFile(design_, slot, path);
+    const Outcome loaded = ApplyBitmapFile(design_, slot, path, [](const std::string& file) {
+        QImageReader reader(QString::fromStdString(AnsiToUtf8(file)));
+        return reader.canRead() && !reader.read().isNull();
+    });
     if (!loaded.IsDone()) {
         ShowOutcome(*this, in_.prompter, loaded);
         return;

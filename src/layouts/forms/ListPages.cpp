@@ -231,12 +231,13 @@ void TListPages::DeleteClick() {
     if (in_.prompter.Ask(DeleteLayoutQuestion(entry->text), Question::YesNo) != Answer::Yes) return;
     const int row = list_->currentRow();
     RunCommand(in_.prompter, [&] {
-        const Outcome deleted = DeleteLayout(in_.layoutsLibrary, entry->position);
+        const Outcome deleted = DeleteLayoutKeepingDefault(in_.layoutsLibrary, entry->position, in_.settings.defaultPage);
         if (!deleted.IsDone()) {
             ShowOutcome(*this, in_.prompter, deleted);
             return;
         }
         LoadList(row);
+        if (!deleted.message.Empty()) ShowMessage(*this, in_.prompter, deleted.message);
     });
 }
 

@@ -8,6 +8,8 @@
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QSignalBlocker>
+#include <QTextCursor>
 #include <QVBoxLayout>
 
 #include "base/forms/FormMessages.h"
@@ -102,12 +104,18 @@ QWidget* TMyHtml::MakeBlock(std::size_t index, const char* name, const char* cap
     b.text->setObjectName(prefix + "Memo");
     b.text->setTabChangesFocus(true);
     b.text->setFixedHeight(b.text->fontMetrics().lineSpacing() * 3 + 12);
-    // A memo of at most 1000 characters, as the settings keep it.
-    connect(b.text, &QPlainTextEdit::textChanged, b.text, [edit = b.text] {
-        if (edit->toPlainText().size() <= static_cast<int>(kHtmlBlockCapacity)) return;
+    // At most 1000 characters as stored, where a line break takes two (CR LF): what does not fit
+    // is not typed, so the stored text is the text shown.
+    connect(b.text, &QPlainTextEdit::textChanged, b.text, [edit = b.text, last = b.text->toPlainText()]() mutable {
+        int cursor = -1;
+        const std::u16string fitted = FitBlockEdit(last.toStdU16String(), edit->toPlainText().toStdU16String(), cursor);
+        last = QString::fromStdU16String(fitted);
+        if (cursor < 0) return;
         const QSignalBlocker quiet(edit);
-        edit->setPlainText(edit->toPlainText().left(static_cast<int>(kHtmlBlockCapacity)));
-        edit->moveCursor(QTextCursor::End);
+        edit->setPlainText(last);
+        QTextCursor at = edit->textCursor();
+        at.setPosition(cursor);
+        edit->setTextCursor(at);
     });
     b.bold = StyleBox(prefix + "Bold", "Bold", line.bold, line.bold);
     b.italic = StyleBox(prefix + "Italic", "Italic", line.italic, line.italic);

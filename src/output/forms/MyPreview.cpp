@@ -11,7 +11,9 @@
 #include <QToolBar>
 #include <QVBoxLayout>
 #include <cmath>
+#include <filesystem>
 
+#include "base/Directories.h"
 #include "base/forms/FormMessages.h"
 #include "base/forms/QtText.h"
 #include "base/forms/WindowGeometry.h"
@@ -264,10 +266,16 @@ void TMyPreview::SaveAsPdf() {
     std::string name = in_.page.puzzle.title.Str();
     for (char& c : name)
         if (c == '/' || c == '\\') c = ' ';
+    // Until a list is exported the setting names the working folder itself, not a file in it:
+    // its parent was offered. A name without a folder is offered in the working folder.
     const std::string& last = in_.settings.lastExportTextFile;
     const auto slash = last.rfind('/');
-    request.initialPath = (slash == std::string::npos ? std::string() : last.substr(0, slash + 1)) +
-                          (name.empty() ? "Puzzle" : name) + ".pdf";
+    std::error_code error;
+    const std::string folder = !last.empty() && std::filesystem::is_directory(last, error) ? JoinPath(last, "")
+                               : slash != std::string::npos                              ? last.substr(0, slash + 1)
+                               : in_.workingDir.empty()                                  ? std::string()
+                                                                                         : JoinPath(in_.workingDir, "");
+    request.initialPath = folder + (name.empty() ? "Puzzle" : name) + ".pdf";
     request.save = true;
     request.confirmOverwrite = true;
     const std::string path = in_.chooser.Choose(request);

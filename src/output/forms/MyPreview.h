@@ -37,6 +37,7 @@ struct PreviewInputs {
     double pageDpi = 96;                        // the resolution it was recorded at
     PageSetup setup;                            // its paper and orientation
     ExportPage page;                            // what the exports draw from
+    std::string workingDir;                     // where a first PDF is offered
 };
 
 inline constexpr const char* kUnableToCreatePdfText = "Unable to create PDF file.";

@@ -77,6 +77,12 @@ void TMyReport::BuildControls() {
     partsLayout->addWidget(PartBox("PrintClues", "Puzzle &Clues", &PrintOptions::printClues));
     partsLayout->addWidget(PartBox("PrintWords", "Puzzle &Words", &PrintOptions::printWords));
     partsLayout->addWidget(PartBox("PrintBonus", "Bonus &Question", &PrintOptions::printBonus));
+    // A ticked part the layout has no place for would print nothing without a word.
+    noPlace_ = new QLabel;
+    noPlace_->setObjectName("NoPlaceNote");
+    noPlace_->setWordWrap(true);
+    noPlace_->setStyleSheet("color: rgb(160, 0, 0);");
+    partsLayout->addWidget(noPlace_);
 
     auto* answers = new QGroupBox("Answer Key Options");
     auto* answersLayout = new QGridLayout(answers);
@@ -98,7 +104,10 @@ void TMyReport::BuildControls() {
     swatch_->setFixedSize(24, 24);
     swatch_->setFrameShape(QFrame::Box);
     swatch_->setAutoFillBackground(true);
+    markAnswerKey_ = new QCheckBox("Mark the answer key");
+    markAnswerKey_->setObjectName("MarkAnswerKey");
     answersLayout->addWidget(answerKey_, 0, 0);
+    answersLayout->addWidget(markAnswerKey_, 0, 1);
     answersLayout->addWidget(partialAnswer_, 1, 0);
     answersLayout->addWidget(select_, 1, 1);
     answersLayout->addWidget(partialLetters_, 2, 0);
@@ -107,6 +116,10 @@ void TMyReport::BuildControls() {
     answersLayout->addWidget(boxColor, 4, 0);
     answersLayout->addWidget(swatch_, 4, 1, Qt::AlignLeft);
     connect(answerKey_, &QCheckBox::toggled, this, &TMyReport::AnswerKeyClick);
+    connect(markAnswerKey_, &QCheckBox::toggled, this, [this](bool on) {
+        options_.markAnswerKey = on;
+        Changed();
+    });
     connect(partialAnswer_, &QCheckBox::toggled, this, &TMyReport::PartialAnswerClick);
     connect(partialLetters_, &QCheckBox::toggled, this, &TMyReport::PartialLettersClick);
     connect(letters_, &QLineEdit::textChanged, this, &TMyReport::LettersChange);
@@ -191,18 +204,21 @@ void TMyReport::Derive() {
     changeFonts_->setEnabled(!fontList_.empty());
     ShowSwatch();
     DrawThumbnail();
+    ShowNoPlaceNote();
 }
 
 void TMyReport::ShowOptions() {
     // Setting the controls from the values must not write the values back half way.
     std::vector<std::unique_ptr<QSignalBlocker>> quiet;
-    for (QWidget* w : std::initializer_list<QWidget*>{answerKey_, partialAnswer_, partialLetters_, letters_, skeleton_})
+    for (QWidget* w : std::initializer_list<QWidget*>{answerKey_, markAnswerKey_, partialAnswer_, partialLetters_,
+                                                      letters_, skeleton_})
         quiet.push_back(std::make_unique<QSignalBlocker>(w));
     for (auto& [box, field] : parts_) {
         const QSignalBlocker q(box);
         box->setChecked(options_.*field);
     }
     answerKey_->setChecked(options_.answerKey);
+    markAnswerKey_->setChecked(options_.markAnswerKey);
     partialAnswer_->setChecked(options_.partialAnswer);
     partialLetters_->setChecked(options_.partialLetters);
     letters_->setText(FromAnsi(options_.letters));
@@ -233,7 +249,16 @@ void TMyReport::DrawThumbnail() {
     thumbnail_->setPixmap(QPixmap::fromImage(image));
 }
 
-void TMyReport::Changed() { StorePrintOptions(options_, in_.settings); }
+void TMyReport::Changed() {
+    StorePrintOptions(options_, in_.settings);
+    ShowNoPlaceNote();
+}
+
+void TMyReport::ShowNoPlaceNote() {
+    const std::string note = PartsWithoutPlaceNote(options_, working_->layout);
+    noPlace_->setText(FromAnsi(note));
+    noPlace_->setVisible(!note.empty());
+}
 
 void TMyReport::AnswerKeyClick(bool on) {
     options_.answerKey = on;
@@ -325,7 +350,8 @@ void TMyReport::ViewPrintClick() {
                               pageFile.Page(),
                               pageFile.Dpi(),
                               surface.Setup(),
-                              ExportPage{*working_, working_->layout, options_, headings_, rendering_}};
+                              ExportPage{*working_, working_->layout, options_, headings_, rendering_},
+                              in_.workingDir};
         TMyPreview window(std::move(preview), this);
         window.exec();
     });

@@ -44,6 +44,7 @@ struct MyReportInputs {
     PageExporter* exporter = nullptr;           // none: the preview's picture exports stay disabled
     LayoutChooser chooseLayout;                 // none: "Change Page &Layout" stays disabled
     std::function<void(QWidget*)> jpegQuality;  // none: the preview's quality command stays disabled
+    std::string workingDir;                     // where a first export is offered
 };
 
 class TMyReport : public ProgramDialog {
@@ -74,6 +75,7 @@ private:
     void ShowSwatch();
     void DrawThumbnail();
     void Changed();
+    void ShowNoPlaceNote();
 
     void AnswerKeyClick(bool on);
     void PartialAnswerClick(bool on);
@@ -100,6 +102,8 @@ private:
 
     std::vector<std::pair<QCheckBox*, bool PrintOptions::*>> parts_;
     QCheckBox* answerKey_ = nullptr;
+    QCheckBox* markAnswerKey_ = nullptr;  // "Mark the answer key": "Answer Key" under the title
+    QLabel* noPlace_ = nullptr;
     QCheckBox* partialAnswer_ = nullptr;
     QPushButton* select_ = nullptr;
     QCheckBox* partialLetters_ = nullptr;

@@ -1,5 +1,7 @@
 #include "shapes/forms/ShapePanel.h"
 
+#include <algorithm>
+
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QListWidget>
@@ -199,10 +201,27 @@ void TShapePanel::DeleteShapeClick() {
             ShowOutcome(Form(), in_.prompter, deleted);
             return;
         }
+        // "Last Shape" follows its record; when it was the deleted one the first item takes its
+        // place, shown selected and said.
+        const std::int64_t last = LastShapeAfterDelete(in_.settings.lastShape, index);
+        in_.settings.lastShape = static_cast<std::int32_t>(std::max<std::int64_t>(last, 0));
         LoadInLayouts();
-        ShowList(RowAfterDelete(row, list_.items.size()));
+        if (list_.items.empty()) {
+            in_.currentShape = ShapeRecord{};  // nothing to build in: Create says so
+            ShowList(-1);
+            DrawTheBox();
+            return;
+        }
+        const auto first = std::find_if(list_.items.begin(), list_.items.end(),
+                                        [](const ShapeEntry& e) { return e.index != kCurrentPuzzleItem; });
+        const bool fellBack = last < 0 && first != list_.items.end();
+        ShowList(fellBack ? static_cast<int>(first - list_.items.begin()) : RowAfterDelete(row, list_.items.size()));
         LoadALayout();
         DrawTheBox();
+        if (fellBack) {
+            in_.settings.lastShape = static_cast<std::int32_t>(first->index);
+            ShowMessage(Form(), in_.prompter, StartShapeFellBack(first->text));
+        }
     });
 }
 
