@@ -21,6 +21,7 @@
 #include "editor/forms/ManualAdd.h"
 #include "editor/forms/WordList.h"
 #include "forms/FormFixture.h"
+#include "forms/Keyboard.h"
 
 namespace qf {
 namespace {
@@ -286,13 +287,10 @@ private slots:
                               f.context.state.currentShape, f.context.state.lastRun, s.collection, *f.prompter,
                               *f.chooser, f.dir.File("QFFLAY.DAT"), false, false, {}, {}};
         TWordList editor(inputs);
-        editor.show();
+        QVERIFY(test::ShowActive(editor));
         auto* grid = test::Control<QTableWidget>(editor, "WordsCluesGrid");
-        // FIXME: typed through the cell editor once its commit on Return is settled; set as the
-        // editor's own tests set cells meanwhile.
-        grid->setCurrentCell(1, 3);
-        grid->item(1, 3)->setText("typed but not saved");
-        QCOMPARE(grid->item(1, 3)->text(), QString("typed but not saved"));
+        // Typed into row 2's clue, the cell still open when Add Words is pressed by its letter.
+        test::Walk(editor, "<Tab>|<Tab>|<Tab>|<Ctrl+A>|typed but not saved");
         test::WhenDialogShows([](QWidget& shown) {
             auto& dialog = static_cast<TManualAdd&>(shown);
             QCOMPARE(dialog.Edited().Clue(2).Str(), std::string("On a foot"));  // the record as opened
@@ -303,7 +301,7 @@ private slots:
             });
             test::Control<QPushButton>(dialog, "OkButton")->click();
         });
-        test::Control<QPushButton>(editor, "AddWordsButton")->click();
+        test::Walk(editor, "<Alt+W>");
         // OX is the second across word: it takes row 2 and TOE moves down with its typed clue.
         QCOMPARE(grid->item(0, 2)->text(), QString("Cat"));
         QCOMPARE(grid->item(0, 3)->text(), QString("Purrs"));
