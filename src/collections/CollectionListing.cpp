@@ -26,8 +26,9 @@ std::string ShortText(const std::uint8_t* at, std::size_t capacity) {
 Message DamagedCollectionMessage(const std::string& path, std::int64_t wholeSlots) {
     const auto slash = path.rfind('/');
     const std::string name = slash == std::string::npos ? path : path.substr(slash + 1);
-    return WarningMessage(name + " is damaged or is not a puzzle group: its length is not a whole number of puzzles.  "
-                          "Its " + std::to_string(wholeSlots) +
+    const std::string head = name + " is damaged or is not a puzzle group: its length is not a whole number of puzzles.  ";
+    if (wholeSlots == 0) return WarningMessage(head + "It holds no whole puzzle, and nothing is saved into it.");
+    return WarningMessage(head + "Its " + std::to_string(wholeSlots) +
                           " whole puzzles are listed and can be copied into a new puzzle group; nothing is "
                           "saved into this one.");
 }

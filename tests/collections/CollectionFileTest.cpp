@@ -118,6 +118,9 @@ TEST(CollectionFile, ATrailingPartialSlotIsNotAPuzzle) {
                             "puzzles.  Its 2 whole puzzles are listed and can be copied into a new puzzle group; "
                             "nothing is saved into this one.");
     EXPECT_EQ(warning.caption, "Warning");
+    EXPECT_EQ(DamagedCollectionMessage("/x/NOTES.QF3", 0).text,
+              "NOTES.QF3 is damaged or is not a puzzle group: its length is not a whole number of puzzles.  It "
+              "holds no whole puzzle, and nothing is saved into it.");
     auto added = MakePuzzle("B", "added", 3);
     EXPECT_THROW((void)AppendPuzzle(path, *added), DamagedFileError);
     EXPECT_THROW((void)WritePuzzle(path, 0, *added), DamagedFileError);
