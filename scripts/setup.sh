@@ -16,7 +16,7 @@ PACKAGES=(
   qt6-tools-dev qt6-documentation-tools libqt6sql6-sqlite
   clang libclang-rt-14-dev
   desktop-file-utils appstream shared-mime-info xdg-utils libfile-mimeinfo-perl man-db dpkg-dev lintian
-  chromium
+  chromium strace
 )
 # Node.js runs the checks of the exported puzzles and of the solving page (tests/exchange/js).
 command -v npm >/dev/null || PACKAGES+=(nodejs npm)

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cerrno>
+#include <climits>
 #include <filesystem>
 #include <system_error>
 
@@ -44,6 +45,25 @@ std::optional<std::vector<std::uint8_t>> ReadUpTo(const std::string& path, std::
 }
 
 }  // namespace
+
+std::optional<std::string> ResolveLinks(std::string path) {
+    for (int hop = 0; hop < 40; ++hop) {
+        struct stat st {};
+        if (::lstat(path.c_str(), &st) != 0) return errno == ENOENT ? std::optional(path) : std::nullopt;
+        if (!S_ISLNK(st.st_mode)) return path;
+        std::string target(PATH_MAX, '\0');
+        const ssize_t n = ::readlink(path.c_str(), target.data(), target.size());
+        if (n <= 0) return std::nullopt;
+        target.resize(static_cast<std::size_t>(n));
+        if (target.front() == '/') {
+            path = target;
+        } else {
+            const auto slash = path.rfind('/');
+            path = (slash == std::string::npos ? std::string() : path.substr(0, slash + 1)) + target;
+        }
+    }
+    return std::nullopt;
+}
 
 bool FileExists(const std::string& path) {
     std::error_code ec;

@@ -10,6 +10,10 @@ namespace qf {
 
 bool FileExists(const std::string& path);
 
+// The file a path finally names: symbolic links are followed (also one that points nowhere yet,
+// so that a file is created where the link points). nullopt for a loop of links.
+std::optional<std::string> ResolveLinks(std::string path);
+
 // The bytes of a regular file. nullopt when it is missing, is not a regular file (a folder, a
 // device, a pipe), cannot be read, or holds more than `limit` bytes.
 std::optional<std::vector<std::uint8_t>> ReadWholeFile(const std::string& path,

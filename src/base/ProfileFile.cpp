@@ -6,6 +6,7 @@
 #include <system_error>
 
 #include "base/FileUtil.h"
+#include "base/Leftovers.h"
 #include "base/SaveFile.h"
 #include "base/TextHelpers.h"
 
@@ -39,6 +40,7 @@ ProfileFile::Line ProfileFile::Parse(std::string text, const std::string& curren
 
 ProfileFile ProfileFile::Load(const std::string& path) {
     ProfileFile file;
+    if (const auto real = ResolveLinks(path)) RemoveLeftovers(*real);  // of a save that was killed
     const auto bytes = ReadWholeFile(path, kMaxProfileSize);
     if (!bytes) {
         std::error_code ec;

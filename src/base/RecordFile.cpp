@@ -6,16 +6,28 @@
 #include <vector>
 
 #include <fcntl.h>
+#include <sys/file.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include "base/FileNotices.h"
+#include "base/FileUtil.h"
+#include "base/Leftovers.h"
 #include "base/SaveFile.h"
 #include "base/WriteFaults.h"
 
 namespace qf {
 namespace {
 
+// How long a change waits for another process changing the same file before it gives up.
+constexpr int kLockWaitMs = 30000;
+
 std::string ErrnoText(const char* step) { return std::string(step) + ": " + std::strerror(errno); }
+
+std::string NameOf(const std::string& path) {
+    const auto slash = path.rfind('/');
+    return slash == std::string::npos ? path : path.substr(slash + 1);
+}
 
 void ReadExactly(int fd, std::uint8_t* out, std::size_t n, off_t at, const std::string& path) {
     while (n > 0) {
@@ -50,14 +62,69 @@ off_t Offset(std::int64_t index, std::size_t recordSize) {
     return static_cast<off_t>(index) * static_cast<off_t>(recordSize);
 }
 
+bool SameInode(int fd, const std::string& path) {
+    struct stat open {}, named {};
+    return ::fstat(fd, &open) == 0 && ::stat(path.c_str(), &named) == 0 && open.st_dev == named.st_dev &&
+           open.st_ino == named.st_ino;
+}
+
+// Takes the lock that every change of the file holds, waiting while another process changes it.
+// A file replaced by a rewrite while we waited is opened again, so the change goes to the file
+// the path now names. False when the lock was not had in time or the file is gone.
+bool LockForChange(int& fd, const std::string& path, int flags) {
+    for (int waited = 0;;) {
+        if (::flock(fd, LOCK_EX | LOCK_NB) == 0) {
+            if (SameInode(fd, path)) return true;
+            ::close(fd);
+            fd = ::open(path.c_str(), flags & ~(O_CREAT | O_EXCL));
+            if (fd < 0) return false;
+            continue;
+        }
+        if (errno == EINTR) continue;
+        if (errno != EWOULDBLOCK) return true;  // a file system without locks: nothing to wait for
+        if (waited >= kLockWaitMs) return false;
+        ::usleep(20000);
+        waited += 20;
+    }
+}
+
+void TellRolledBack(const std::string& path) {
+    AddFileNotice(WarningMessage("The last change to " + NameOf(path) +
+                                 " was interrupted before it was finished, so it has been undone: the file holds "
+                                 "what it held before that change."));
+}
+
+// Puts back the file after a change that a kill or a power cut interrupted. A reader rolls back
+// only when nobody holds the lock, so a change still being written is never undone.
+Rollback RecoverForReading(const std::string& path, std::size_t recordSize) {
+    const int fd = ::open(path.c_str(), O_RDWR | O_CLOEXEC | O_NONBLOCK);
+    if (fd < 0) return Rollback::None;
+    Rollback result = Rollback::None;
+    if (::flock(fd, LOCK_EX | LOCK_NB) == 0 && SameInode(fd, path)) result = RollBackInterrupted(fd, path, recordSize);
+    ::close(fd);
+    return result;
+}
+
 }  // namespace
 
 IoError::IoError(const std::string& what, const std::string& path)
     : std::runtime_error("I/O error: " + what + " (" + path + ")"), path_(path) {}
 
+IoError::IoError(const std::string& message, const std::string& path, bool)
+    : std::runtime_error(message), path_(path) {}
+
+DamagedFileError::DamagedFileError(const std::string& path)
+    : IoError(NameOf(path) +
+                  " is damaged or is not a file of this kind: its length is not a whole number of records.  "
+                  "Nothing was written to it.  Its whole records can still be read; copy them into a new file.",
+              path, true) {}
+
 Message GeneralIoMessage(const IoError& error) { return ErrorMessage(error.what()); }
 
 std::optional<RecordFile> RecordFile::Open(const std::string& path, std::size_t recordSize, Mode mode) {
+    const auto real = ResolveLinks(path);
+    if (!real) return std::nullopt;
+    RemoveLeftovers(*real);
     // Not blocking: a pipe given as a record file must not hang the open.
     int flags = O_CLOEXEC | O_NONBLOCK;
     switch (mode) {
@@ -81,16 +148,30 @@ std::optional<RecordFile> RecordFile::Open(const std::string& path, std::size_t 
         ::close(fd);
         return std::nullopt;
     }
+    if (mode != Mode::Read && !LockForChange(fd, path, flags)) {
+        if (fd >= 0) ::close(fd);
+        return std::nullopt;
+    }
     ::fcntl(fd, F_SETFL, ::fcntl(fd, F_GETFL) & ~O_NONBLOCK);
-    return RecordFile(fd, path, recordSize, created);
+    RecordFile file(fd, path, *real, recordSize, created);
+    const Rollback rollback =
+        mode == Mode::Read ? RecoverForReading(*real, recordSize) : RollBackInterrupted(fd, *real, recordSize);
+    if (rollback == Rollback::Done) TellRolledBack(path);
+    if (mode != Mode::Read) {
+        // Writing over the record of an interrupted change would lose the way back to the old file.
+        if (rollback == Rollback::Failed) throw IoError("an interrupted change could not be undone", path);
+        if (file.SizeInBytes() % static_cast<std::int64_t>(recordSize) != 0) throw DamagedFileError(path);
+    }
+    return file;
 }
 
-RecordFile::RecordFile(int fd, std::string path, std::size_t recordSize, bool created)
-    : fd_(fd), path_(std::move(path)), recordSize_(recordSize), created_(created) {}
+RecordFile::RecordFile(int fd, std::string path, std::string real, std::size_t recordSize, bool created)
+    : fd_(fd), path_(std::move(path)), real_(std::move(real)), recordSize_(recordSize), created_(created) {}
 
 RecordFile::RecordFile(RecordFile&& other) noexcept
     : fd_(std::exchange(other.fd_, -1)),
       path_(std::move(other.path_)),
+      real_(std::move(other.real_)),
       recordSize_(other.recordSize_),
       created_(other.created_) {}
 
@@ -99,6 +180,7 @@ RecordFile& RecordFile::operator=(RecordFile&& other) noexcept {
         if (fd_ >= 0) ::close(fd_);
         fd_ = std::exchange(other.fd_, -1);
         path_ = std::move(other.path_);
+        real_ = std::move(other.real_);
         recordSize_ = other.recordSize_;
         created_ = other.created_;
     }
@@ -117,6 +199,8 @@ std::int64_t RecordFile::SizeInBytes() const {
 
 std::int64_t RecordFile::Count() const { return SizeInBytes() / static_cast<std::int64_t>(recordSize_); }
 
+bool RecordFile::Whole() const { return SizeInBytes() % static_cast<std::int64_t>(recordSize_) == 0; }
+
 void RecordFile::Read(std::int64_t index, std::span<std::uint8_t> out, std::size_t offsetInRecord) const {
     if (index < 0 || offsetInRecord + out.size() > recordSize_) throw IoError("seek outside the file", path_);
     // The record must lie wholly in the file, so a partial trailing record reads as an error.
@@ -132,22 +216,30 @@ void RecordFile::Close() {
 
 RecordEdit::RecordEdit(RecordFile& file) : file_(file) {
     originalSize_ = file.SizeInBytes();
-    const std::int64_t whole = file.Count() * static_cast<std::int64_t>(file.RecordSize());
-    tail_.resize(static_cast<std::size_t>(originalSize_ - whole));
-    ReadExactly(file.fd_, tail_.data(), tail_.size(), static_cast<off_t>(whole), file.Path());
+    // Never write after a partial record: it is not ours to cut or to cover.
+    if (originalSize_ % static_cast<std::int64_t>(file.RecordSize()) != 0) throw DamagedFileError(file.Path());
 }
 
 RecordEdit::~RecordEdit() {
     if (!done_) Undo();
 }
 
+void RecordEdit::BeginJournal() {
+    if (journalTried_) return;
+    journalTried_ = true;
+    if (!journal_.Begin(file_.real_, file_.RecordSize(), originalSize_))
+        throw IoError(ErrnoText("write failed"), file_.Path());
+}
+
 void RecordEdit::Write(std::int64_t index, std::span<const std::uint8_t> record) {
     const std::size_t size = file_.RecordSize();
     // Never leave a gap of undefined records: only an existing record or the next one is written.
     if (index < 0 || record.size() != size || index > file_.Count()) throw IoError("seek outside the file", file_.Path());
+    BeginJournal();
     if (index < file_.Count() && Offset(index + 1, size) <= originalSize_) {
         std::vector<std::uint8_t> old(size);
         ReadExactly(file_.fd_, old.data(), size, Offset(index, size), file_.Path());
+        if (journal_.Active() && !journal_.Note(index, old)) throw IoError(ErrnoText("write failed"), file_.Path());
         overwritten_.emplace_back(index, std::move(old));
     }
     if (!WriteExactly(file_.fd_, record.data(), size, Offset(index, size), true))
@@ -161,7 +253,8 @@ std::int64_t RecordEdit::Append(std::span<const std::uint8_t> record) {
 }
 
 void RecordEdit::Commit() {
-    if (faults::WriteFails() || ::fsync(file_.fd_) != 0) {
+    // The change is done once it is on disk and its rollback record is gone.
+    if (faults::WriteFails() || ::fsync(file_.fd_) != 0 || !journal_.Finish()) {
         const std::string why = ErrnoText("write failed");
         Undo();
         done_ = true;
@@ -176,14 +269,14 @@ void RecordEdit::Undo() noexcept {
     for (auto it = overwritten_.rbegin(); it != overwritten_.rend(); ++it)
         (void)WriteExactly(fd, it->second.data(), it->second.size(), Offset(it->first, file_.RecordSize()), false);
     (void)::ftruncate(fd, static_cast<off_t>(originalSize_));
-    (void)WriteExactly(fd, tail_.data(), tail_.size(), static_cast<off_t>(originalSize_) - static_cast<off_t>(tail_.size()),
-                       false);
     (void)::fsync(fd);
+    (void)journal_.Finish();
     // A file this command created is not left behind empty.
     if (file_.created_ && originalSize_ == 0) ::unlink(file_.Path().c_str());
 }
 
 std::optional<std::int64_t> RemoveRecord(const std::string& path, std::size_t recordSize, std::int64_t index) {
+    // Opened for changing, so the rewrite holds the file's lock until the new file is in place.
     auto file = RecordFile::Open(path, recordSize, RecordFile::Mode::Modify);
     if (!file) return std::nullopt;
     SaveFile out(path);
@@ -196,8 +289,8 @@ std::optional<std::int64_t> RemoveRecord(const std::string& path, std::size_t re
         file->Read(j, buffer);
         if (!out.Write(buffer)) throw IoError(ErrnoText("write failed"), path);
     }
-    file->Close();
     if (!out.Commit()) throw IoError(ErrnoText("write failed"), path);
+    file->Close();
     return n - 1;
 }
 

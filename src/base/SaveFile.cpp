@@ -1,17 +1,17 @@
 #include "base/SaveFile.h"
 
-#include <atomic>
 #include <cerrno>
-#include <chrono>
-#include <climits>
-#include <cstdio>
 #include <optional>
 #include <utility>
 
 #include <fcntl.h>
+#include <sys/file.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include "base/FileUtil.h"
+#include "base/Leftovers.h"
+#include "base/RollbackJournal.h"
 #include "base/WriteFaults.h"
 
 namespace qf {
@@ -21,27 +21,6 @@ std::string Folder(const std::string& path) {
     const auto slash = path.rfind('/');
     if (slash == std::string::npos) return ".";
     return slash == 0 ? "/" : path.substr(0, slash);
-}
-
-std::string BaseName(const std::string& path) {
-    const auto slash = path.rfind('/');
-    return slash == std::string::npos ? path : path.substr(slash + 1);
-}
-
-// The file a path finally names: symbolic links are followed (also one that points nowhere yet,
-// so that the file is created where the link points). nullopt for a loop of links.
-std::optional<std::string> ResolveLinks(std::string path) {
-    for (int hop = 0; hop < 40; ++hop) {
-        struct stat st {};
-        if (::lstat(path.c_str(), &st) != 0) return errno == ENOENT ? std::optional(path) : std::nullopt;
-        if (!S_ISLNK(st.st_mode)) return path;
-        std::string target(PATH_MAX, '\0');
-        const ssize_t n = ::readlink(path.c_str(), target.data(), target.size());
-        if (n <= 0) return std::nullopt;
-        target.resize(static_cast<std::size_t>(n));
-        path = target.front() == '/' ? target : Folder(path) + "/" + target;
-    }
-    return std::nullopt;
 }
 
 // One write step, which the tests can make fail.
@@ -88,14 +67,6 @@ std::optional<std::vector<std::uint8_t>> ReadAll(int fd) {
     return bytes;
 }
 
-std::string UniqueSuffix() {
-    static std::atomic<unsigned> counter{0};
-    const auto ticks = static_cast<unsigned long long>(std::chrono::steady_clock::now().time_since_epoch().count());
-    char text[48];
-    std::snprintf(text, sizeof text, ".~%x%x%llx", static_cast<unsigned>(::getpid()), counter++, ticks & 0xFFFFFF);
-    return text;
-}
-
 }  // namespace
 
 SaveFile::SaveFile(std::string path) : path_(std::move(path)) {}
@@ -114,6 +85,7 @@ bool SaveFile::Open() {
     const auto real = ResolveLinks(path_);
     if (!real) return false;
     real_ = *real;
+    RemoveLeftovers(real_);
     struct stat st {};
     const bool exists = ::stat(real_.c_str(), &st) == 0;
     if (!exists && errno != ENOENT) return false;
@@ -137,9 +109,8 @@ bool SaveFile::Open() {
 }
 
 bool SaveFile::OpenBeside(bool exists, unsigned uid, unsigned gid, unsigned mode) {
-    const std::string stem = Folder(real_) + "/." + BaseName(real_).substr(0, 200);
     for (int attempt = 0; attempt < 100 && fd_ < 0; ++attempt) {
-        temp_ = stem + UniqueSuffix();
+        temp_ = TemporaryNameFor(real_);
         // A new file gets the mode a plain create would give it (the umask applies).
         fd_ = ::open(temp_.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, exists ? 0600 : 0666);
         if (fd_ < 0 && errno != EEXIST) break;
@@ -148,6 +119,8 @@ bool SaveFile::OpenBeside(bool exists, unsigned uid, unsigned gid, unsigned mode
         temp_.clear();
         return false;
     }
+    // Held while the file exists: RemoveLeftovers takes only the files of writers that are gone.
+    (void)::flock(fd_, LOCK_EX | LOCK_NB);
     if (!exists) return true;
     struct stat made {};
     bool kept = ::fstat(fd_, &made) == 0;
@@ -189,11 +162,7 @@ bool SaveFile::CommitBeside() {
     if (faults::WriteFails() || ::rename(temp_.c_str(), real_.c_str()) != 0) return false;
     temp_.clear();
     // The rename itself reaches the disk with the folder.
-    const int folder = ::open(Folder(real_).c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
-    if (folder >= 0) {
-        (void)::fsync(folder);
-        ::close(folder);
-    }
+    SyncFolderOf(real_);
     return true;
 }
 

@@ -2,7 +2,9 @@
 // Whole files written so that nothing is lost: exports, pictures, the settings file, a library
 // or collection rewritten without one of its records. The new content goes to a temporary file
 // beside the real one (symbolic links are followed to it) and replaces it by a rename only once
-// it is completely written and flushed, with the old file's owner, group and mode. Where a
+// it is completely written and synced, with the old file's owner, group and mode; the folder is
+// synced after the rename. The temporary file is named and locked as base/Leftovers.h says, so
+// one left by a killed writer is removed by the next open of the file. Where a
 // rename would break something (the file has other hard links, its folder cannot be written,
 // its owner cannot be kept) the file is rewritten in place, and its old content is put back if
 // that fails. Either way a failure leaves the old file as it was, or no file when there was none.

@@ -3,6 +3,7 @@
 #include <string>
 #include <vector>
 
+#include "base/FileNotices.h"
 #include "base/RecordFile.h"
 #include "cli/CliCommand.h"
 #include "cli/Version.h"
@@ -76,13 +77,16 @@ int main(int argc, char** argv) {
                       << (problem.name == std::string(qf::kShapesFileName) ? "shapes" : "layouts")
                       << "' replaces it with the shipped copy\n";
     }
+    int rc = kExitFailed;
     try {
-        return command->run(ctx, args);
+        rc = command->run(ctx, args);
     } catch (const qf::IoError& e) {
         // An input/output error after a file was opened ends the command with one general report.
-        return ctx.Fail(qf::GeneralIoMessage(e));
+        rc = ctx.Fail(qf::GeneralIoMessage(e));
     } catch (const std::exception& e) {
         std::cerr << "quernfold-cli: " << e.what() << '\n';
-        return kExitFailed;
     }
+    // An interrupted change that an open of the command undid, told once.
+    for (const qf::Message& notice : qf::TakeFileNotices()) ctx.Print(notice);
+    return rc;
 }

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <array>
 
+#include "base/FileNotices.h"
 #include "base/RecordFile.h"
 #include "base/ShortString.h"
 #include "base/TextHelpers.h"
@@ -22,11 +23,25 @@ std::string ShortText(const std::uint8_t* at, std::size_t capacity) {
 
 }  // namespace
 
+Message DamagedCollectionMessage(const std::string& path, std::int64_t wholeSlots) {
+    const auto slash = path.rfind('/');
+    const std::string name = slash == std::string::npos ? path : path.substr(slash + 1);
+    const std::string head = name + " is damaged or is not a puzzle group: its length is not a whole number of puzzles.  ";
+    if (wholeSlots == 0) return WarningMessage(head + "It holds no whole puzzle, and nothing is saved into it.");
+    return WarningMessage(head + "Its " + std::to_string(wholeSlots) +
+                          " whole puzzles are listed and can be copied into a new puzzle group; nothing is "
+                          "saved into this one.");
+}
+
 CollectionListing ListCollection(const std::string& path) {
     CollectionListing listing;
     auto file = RecordFile::Open(path, kSlotSize, RecordFile::Mode::Read);
     if (!file) return listing;
     listing.opened = true;
+    if (!file->Whole()) {
+        listing.damaged = true;
+        AddFileNotice(DamagedCollectionMessage(path, file->Count()));
+    }
     const std::int64_t n = std::min(file->Count(), kMaxListedSlots);
     std::array<std::uint8_t, kNamesSize> names{};
     for (std::int64_t k = 0; k < n; ++k) {

@@ -5,6 +5,8 @@
 #include <string>
 #include <vector>
 
+#include "base/Message.h"
+
 namespace qf {
 
 // The lists address a slot in 16 bits, so at most this many slots of a file are listed.
@@ -18,13 +20,17 @@ struct PuzzleEntry {
 
 struct CollectionListing {
     bool opened = false;
+    bool damaged = false;  // the length is not whole slots: listed, but never written
     std::vector<std::string> categoryNames;  // exact values, in order of first appearance
     std::vector<PuzzleEntry> puzzleEntries;  // slot order
 };
 
 // A file that cannot be opened gives empty lists (opened = false) and no message. A read
-// error after the open throws IoError.
+// error after the open throws IoError. A damaged file (not whole slots) lists its whole slots
+// and leaves DamagedCollectionMessage among the file notices (base/FileNotices.h).
 CollectionListing ListCollection(const std::string& path);
+// "NAME is damaged or is not a puzzle group: ..." (caption "Warning").
+Message DamagedCollectionMessage(const std::string& path, std::int64_t wholeSlots);
 
 // A row of a sorted list control: the text shown and the value attached to it.
 struct ListRow {

@@ -72,6 +72,42 @@ QString CellText(const QJsonValue& v) {
     return {};
 }
 
+// ipuz text fields may carry HTML entities (ours write "&", "<" and ">" so): the named ones of
+// plain text and numeric ones are read back; anything else stays as written.
+QString FromHtml(const QString& text) {
+    static const std::pair<const char*, char16_t> kNamed[] = {
+        {"amp", u'&'}, {"lt", u'<'}, {"gt", u'>'}, {"quot", u'"'}, {"apos", u'\''}, {"nbsp", u'\u00A0'}};
+    QString out;
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        const qsizetype end = text[i] == '&' ? text.indexOf(';', i) : -1;
+        if (end < 0 || end - i > 10) {
+            out += text[i];
+            continue;
+        }
+        const QString name = text.mid(i + 1, end - i - 1);
+        bool known = false;
+        if (name.startsWith('#')) {
+            bool ok = false;
+            const uint code = name.size() > 1 && (name[1] == 'x' || name[1] == 'X') ? name.mid(2).toUInt(&ok, 16)
+                                                                                    : name.mid(1).toUInt(&ok, 10);
+            if (ok && code > 0 && code <= 0x10FFFF && (code < 0xD800 || code > 0xDFFF)) {
+                const char32_t c = code;
+                out += QString::fromUcs4(&c, 1);
+                known = true;
+            }
+        } else {
+            for (const auto& [entity, c] : kNamed)
+                if (name == QLatin1String(entity)) {
+                    out += QChar(c);
+                    known = true;
+                }
+        }
+        if (known) i = end;
+        else out += text[i];
+    }
+    return out;
+}
+
 int CellNumber(const QJsonValue& v) {
     if (v.isDouble()) return v.toInt();
     if (v.isString()) return v.toString().toInt();
@@ -141,11 +177,11 @@ Outcome ParseIpuz(std::span<const std::uint8_t> bytes, std::vector<ImportedEntry
             QString clue, answer;
             if (v.isArray()) {
                 number = CellNumber(v.toArray().at(0));
-                clue = v.toArray().at(1).toString();
+                clue = FromHtml(v.toArray().at(1).toString());
             } else if (v.isObject()) {
                 const QJsonObject o = v.toObject();
                 number = CellNumber(o.value("number"));
-                clue = o.value("clue").toString();
+                clue = FromHtml(o.value("clue").toString());
                 answer = o.value("answer").toString();
             } else {
                 return Unreadable("a clue is not in the ipuz form");

@@ -11,6 +11,19 @@ namespace {
 
 QString Text(const std::string& ansi) { return QString::fromStdString(AnsiToUtf8(ansi)); }
 
+// Readers of ipuz may show titles and clues as HTML, so the characters HTML gives a meaning are
+// written as entities (the import reads them back).
+QString Html(const std::string& ansi) {
+    QString text;
+    for (const QChar c : Text(ansi)) {
+        if (c == '&') text += QStringLiteral("&amp;");
+        else if (c == '<') text += QStringLiteral("&lt;");
+        else if (c == '>') text += QStringLiteral("&gt;");
+        else text += c;
+    }
+    return text;
+}
+
 QJsonValue PuzzleCell(const ExchangeCell& cell) {
     switch (cell.kind) {
     case CellKind::Omitted: return QJsonValue::Null;
@@ -33,7 +46,7 @@ QJsonValue SolutionCell(const ExchangeCell& cell) {
 QJsonArray Clues(const std::vector<ExchangeEntry>& entries) {
     QJsonArray list;
     for (const ExchangeEntry& e : entries) {
-        QJsonObject clue{{"number", e.number}, {"clue", Text(e.clue)}, {"answer", Text(e.answer)}};
+        QJsonObject clue{{"number", e.number}, {"clue", Html(e.clue)}, {"answer", Text(e.answer)}};
         if (!e.enumeration.empty()) clue["enumeration"] = QString::fromStdString(e.enumeration);
         list.append(clue);
     }
@@ -61,7 +74,7 @@ QByteArray IpuzBytes(const ExchangePuzzle& p) {
         {"version", "http://ipuz.org/v2"},
         {"kind", QJsonArray{"http://ipuz.org/crossword#1"}},
         {"origin", "Quernfold 98"},
-        {"title", Text(p.title)},
+        {"title", Html(p.title)},
         {"dimensions", QJsonObject{{"width", p.width}, {"height", p.height}}},
         {"block", "#"},
         {"empty", 0},
@@ -70,7 +83,7 @@ QByteArray IpuzBytes(const ExchangePuzzle& p) {
         {"clues", QJsonObject{{"Across", Clues(p.across)}, {"Down", Clues(p.down)}}},
     };
     if (enumerated) root["showenumerations"] = true;
-    if (const std::string notes = p.Notes(); !notes.empty()) root["notes"] = Text(notes);
+    if (const std::string notes = p.Notes(); !notes.empty()) root["notes"] = Html(notes);
     return QJsonDocument(root).toJson(QJsonDocument::Indented);
 }
 

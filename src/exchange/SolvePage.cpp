@@ -64,9 +64,15 @@ std::string PuzzleData(const ExchangePuzzle& p) {
                            {"seed", static_cast<qint64>(seed)},
                            {"answers", QString::fromStdString(ScrambleAnswers(answers, seed))}};
     std::string json = QJsonDocument(data).toJson(QJsonDocument::Compact).toStdString();
-    // Inside a script element "</" would end it early.
-    for (std::size_t at = json.find("</"); at != std::string::npos; at = json.find("</", at)) json.replace(at, 2, "<\\/");
-    return json;
+    // Inside a script element "</script" would end it and "<!--" would start a comment that
+    // swallows the rest of the page; JSON reads the escape as the same character.
+    std::string safe;
+    safe.reserve(json.size());
+    for (const char c : json) {
+        if (c == '<') safe += "\\u003c";
+        else safe += c;
+    }
+    return safe;
 }
 
 std::string Escaped(const std::string& ansi) { return Text(ansi).toHtmlEscaped().toStdString(); }

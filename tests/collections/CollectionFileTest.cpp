@@ -5,6 +5,7 @@
 #include "base/RecordFile.h"
 #include "collections/CollectionFile.h"
 #include "collections/CollectionListing.h"
+#include "collections/CollectionOperations.h"
 #include "collections/CollectionFixtures.h"
 
 namespace qf {
@@ -109,10 +110,26 @@ TEST(CollectionFile, ATrailingPartialSlotIsNotAPuzzle) {
     }
     EXPECT_THROW((void)ReadPuzzle(path, -1, r), IoError);
 
-    // Appending puts the new puzzle at the next whole slot, over the partial bytes.
+    // Damaged or not a collection at all: listed with a warning, never cut or written to.
+    const CollectionListing listing = ListCollection(path);
+    EXPECT_TRUE(listing.damaged);
+    const Message warning = DamagedCollectionMessage(path, 2);
+    EXPECT_EQ(warning.text, "PART.QF3 is damaged or is not a puzzle group: its length is not a whole number of "
+                            "puzzles.  Its 2 whole puzzles are listed and can be copied into a new puzzle group; "
+                            "nothing is saved into this one.");
+    EXPECT_EQ(warning.caption, "Warning");
+    EXPECT_EQ(DamagedCollectionMessage("/x/NOTES.QF3", 0).text,
+              "NOTES.QF3 is damaged or is not a puzzle group: its length is not a whole number of puzzles.  It "
+              "holds no whole puzzle, and nothing is saved into it.");
     auto added = MakePuzzle("B", "added", 3);
-    EXPECT_EQ(AppendPuzzle(path, *added).index, 2);
-    EXPECT_EQ(FileBytes(path).size(), 3 * kSlotSize);
+    EXPECT_THROW((void)AppendPuzzle(path, *added), DamagedFileError);
+    EXPECT_THROW((void)WritePuzzle(path, 0, *added), DamagedFileError);
+    EXPECT_THROW((void)DeletePuzzleSlot(path, 0), DamagedFileError);
+    EXPECT_EQ(FileBytes(path), bytes);
+    // Its puzzles are copied out into a new collection.
+    EXPECT_TRUE(ImportPuzzles(path, dir.File("SAVED.QF3"), {1, 0}).IsDone());
+    EXPECT_EQ(CountSlots(dir.File("SAVED.QF3")), 2);
+    EXPECT_FALSE(ListCollection(dir.File("SAVED.QF3")).damaged);
 }
 
 }  // namespace

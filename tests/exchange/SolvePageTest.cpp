@@ -20,6 +20,7 @@ std::string Between(const std::string& s, const std::string& from, const std::st
 TEST(SolvePageTest, ASelfContainedPageWithTheAnswersScrambled) {
     auto record = test::SmallPuzzle();
     record->Clue(2).Set("Bones </script><img src=x>");
+    record->Clue(1).Set("<!--<script> &amp; \"q\"");
     record->title.Set("Tom & <Jerry>");
     ExchangePuzzle p;
     ASSERT_TRUE(MakeExchangePuzzle(*record, "-", p).IsDone());
@@ -35,10 +36,13 @@ TEST(SolvePageTest, ASelfContainedPageWithTheAnswersScrambled) {
     EXPECT_NE(html.find("@media print"), std::string::npos);              // the style sheet is inside
     EXPECT_NE(html.find("localStorage.setItem"), std::string::npos);      // and so is the script
 
-    // The clue cannot close the data's script element early.
+    // No clue can close the data's script element early or open a comment that swallows the
+    // rest of the page: the data holds no "<" at all.
     EXPECT_EQ(html.find("</script><img"), std::string::npos);
+    EXPECT_EQ(html.find("<!--<script>"), std::string::npos);
     const std::string json = Between(html, "<script id=\"puzzle-data\" type=\"application/json\">", "</script>");
     ASSERT_FALSE(json.empty());
+    EXPECT_EQ(json.find('<'), std::string::npos);
     QJsonParseError error;
     const QJsonObject data = QJsonDocument::fromJson(QByteArray::fromStdString(json), &error).object();
     ASSERT_EQ(error.error, QJsonParseError::NoError);
@@ -48,6 +52,7 @@ TEST(SolvePageTest, ASelfContainedPageWithTheAnswersScrambled) {
     EXPECT_EQ(data["cells"].toArray()[3].toInt(), 1);  // block
     EXPECT_EQ(data["cells"].toArray()[11].toObject()["g"].toString(), "-");
     EXPECT_EQ(data["across"].toArray()[1].toObject()["clue"].toString(), "Bones </script><img src=x>");
+    EXPECT_EQ(data["across"].toArray()[0].toObject()["clue"].toString(), "<!--<script> &amp; \"q\"");
     EXPECT_EQ(data["down"].toArray()[0].toObject()["enum"].toString(), "2,1");
 
     // The answers, letter cells row by row, are not in the page as text.

@@ -4,6 +4,7 @@
 // error becomes the general error report.
 #include <utility>
 
+#include "base/FileNotices.h"
 #include "base/Outcome.h"
 #include "base/Prompter.h"
 #include "base/RecordFile.h"
@@ -20,7 +21,8 @@ inline void ShowOutcome(QWidget& form, Prompter& prompter, const Outcome& outcom
 }
 
 // Runs one command of a window. An input/output error after a file was opened ends the command
-// with the general error report; it never reaches the event loop.
+// with the general error report; it never reaches the event loop. What the files had to say on
+// the way (an interrupted change undone, a damaged collection) is shown after it.
 template <typename Command>
 void RunCommand(Prompter& prompter, Command&& command) {
     try {
@@ -28,6 +30,7 @@ void RunCommand(Prompter& prompter, Command&& command) {
     } catch (const IoError& error) {
         prompter.Inform(GeneralIoMessage(error));
     }
+    for (const Message& notice : TakeFileNotices()) prompter.Inform(notice);
 }
 
 }  // namespace qf
