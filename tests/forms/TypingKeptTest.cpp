@@ -21,8 +21,6 @@ Q_DECLARE_METATYPE(std::deque<qf::Answer>)
 namespace qf {
 namespace {
 
-QString Cell(QTableWidget* grid, int row, int column) { return grid->item(row, column)->text(); }
-
 QStringList AskedTexts(const test::ScriptedPrompter& prompter) {
     QStringList texts;
     for (const Message& m : prompter.asked) texts << QString::fromStdString(m.text);

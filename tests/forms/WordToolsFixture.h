@@ -9,21 +9,16 @@
 #include "editor/LexiconFiles.h"
 #include "shapes/ShapeFiles.h"
 #include "editor/forms/WordList.h"
+#include "forms/EditorFixture.h"
 #include "forms/FormFixture.h"
 
 namespace qf::test {
 
+// The editor fixture's three owls, not yet built into a grid and without a bonus question.
 inline std::unique_ptr<PuzzleRecord> ThreeBirds() {
-    auto p = std::make_unique<PuzzleRecord>(NewPuzzleRecord());
-    p->title = "Owls";
-    p->category = "Birds";
-    const char* words[] = {"BARN", "SNOWY", "TAWNY"};
-    for (int i = 1; i <= 3; ++i) {
-        p->Word(i) = words[i - 1];
-        p->Clue(i) = std::string("clue ") + words[i - 1];
-        p->inGrid[static_cast<std::size_t>(i - 1)] = 1;
-    }
-    p->wordCount = 3;
+    auto p = StoredPuzzle();
+    p->bonusQuestion = "";
+    p->generated = 0;
     return p;
 }
 

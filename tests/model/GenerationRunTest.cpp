@@ -70,9 +70,11 @@ TEST(GenerationRun, OnlyDifferentGridsAreKept) {
         RunResults results;
         BuildPuzzles(working, shape, {300, false, false, 21, threads}, results);
         for (int a = 1; a <= 4; ++a)
-            for (int b = a + 1; b <= 4; ++b)
-                if (results.scores[b - 1] > 0)
+            for (int b = a + 1; b <= 4; ++b) {
+                if (results.scores[b - 1] > 0) {
                     EXPECT_FALSE(SameGrid(results.Candidate(a), results.Candidate(b))) << a << " and " << b;
+                }
+            }
     }
 }
 
