@@ -48,6 +48,7 @@ if [ "$chroot_check" = 1 ]; then
   chown 1000:1000 "$root/tmp/qfhome" "$root/tmp/qfwork"
   chroot "$root" setpriv --reuid=1000 --regid=1000 --clear-groups env -i HOME=/tmp/qfhome PATH=/usr/bin:/bin sh -ec '
     cd /tmp/qfwork
+    mkdir -p "$HOME/Documents/Quernfold"   # where the desktop program keeps collections
     quernfold-cli shapes export 0 one.LAY && quernfold-cli shapes import one.LAY
     printf "CAT:A pet that purrs\nDOG:A pet that barks\nCOW:It gives milk\nOWL:It hoots\n" > words.txt
     quernfold-cli --yes generate --words words.txt --shape 0 --collection "$HOME/Documents/Quernfold/Class.QF3" --attempts 20 --seed 3 >/dev/null
