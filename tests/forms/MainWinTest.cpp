@@ -18,6 +18,7 @@
 #include "collections/CollectionListing.h"
 #include "collections/CollectionFile.h"
 #include "forms/FormFixture.h"
+#include "forms/Keyboard.h"
 #include "forms/PrintFixtures.h"
 
 namespace qf {
@@ -312,7 +313,7 @@ private slots:
             QCOMPARE(test::Control<QCheckBox>(dialog, "PrintTitle")->isChecked(), true);
             test::Control<QPushButton>(dialog, "ExitButton")->click();
         });
-        emit puzzles->itemDoubleClicked(puzzles->currentItem());
+        test::DoubleClick(puzzles->viewport(), puzzles->visualItemRect(puzzles->currentItem()).center());
         QCOMPARE(caption, QString("Reports"));
         QCOMPARE(QString::fromStdString(window.Working().title.Str()), QString("Sun and Dew"));
         QCOMPARE(f.prompter->said.size(), size_t(1));
