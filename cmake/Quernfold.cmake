@@ -10,6 +10,27 @@ function(qf_layer target dir)
   set_property(GLOBAL PROPERTY QF_LAYER_DEPS_${target} ${ARGN})
 endfunction()
 
+# qf_library_if(CONDITION NAME DIR DEPS...): qf_library when CONDITION holds; otherwise the
+# folder is only recorded, so every build declares every floor (and the layer check covers the
+# windows' folders in a build without them).
+function(qf_library_if condition name dir)
+  if(${condition})
+    qf_library(${name} ${dir} ${ARGN})
+  else()
+    qf_layer(${name} ${dir} ${ARGN})
+  endif()
+endfunction()
+
+# qf_program_if(CONDITION NAME DIR SOURCES... LINKS DEPS...): the same for a program.
+function(qf_program_if condition name dir)
+  if(${condition})
+    qf_program(${name} ${dir} ${ARGN})
+  else()
+    cmake_parse_arguments(P "" "" "SOURCES;LINKS" ${ARGN})
+    qf_layer(${name} ${dir} ${P_LINKS})
+  endif()
+endfunction()
+
 # qf_library(NAME DIR DEPS...): one library per folder, its sources taken from DIR (sub-folders
 # such as forms/ are layers of their own and are not included).
 # A folder without .cpp files yet (headers only, or nothing) is an interface library, so the
@@ -38,10 +59,12 @@ function(qf_program name dir)
   qf_layer(${name} ${dir} ${P_LINKS})
 endfunction()
 
-# Writes FILE: one line per folder, "folder: the folders of the libraries it links".
+# Writes FILE: one line per folder, "folder: the folders of the libraries it links", Qt's
+# modules among them by their header folder (Qt6::Gui as QtGui); and where Qt's headers are.
 function(qf_write_layers file)
   get_property(targets GLOBAL PROPERTY QF_LAYER_TARGETS)
   set(text "# Written by the build: each src/ folder and the folders its library links directly.\n")
+  string(APPEND text "# Qt headers: ${QT6_INSTALL_PREFIX}/${QT6_INSTALL_HEADERS}\n")
   foreach(target IN LISTS targets)
     get_property(dir GLOBAL PROPERTY QF_LAYER_DIR_${target})
     get_property(deps GLOBAL PROPERTY QF_LAYER_DEPS_${target})
@@ -50,6 +73,8 @@ function(qf_write_layers file)
       if(dep IN_LIST targets)
         get_property(depdir GLOBAL PROPERTY QF_LAYER_DIR_${dep})
         string(APPEND line " ${depdir}")
+      elseif(dep MATCHES "^Qt6::(.+)$")
+        string(APPEND line " Qt${CMAKE_MATCH_1}")
       endif()
     endforeach()
     string(APPEND text "${line}\n")

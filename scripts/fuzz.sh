@@ -16,10 +16,12 @@ data="${QF_FUZZ_DATA:-build/bin}"
 jobs="${QF_FUZZ_JOBS:-$(nproc)}"
 
 if ! command -v clang++ >/dev/null; then
-  echo "fuzz: clang++ is not installed (scripts/setup.sh installs it); the fuzz targets were not run" >&2
-  exit 0
+  echo "fuzz: clang++ is not installed (scripts/setup.sh installs it); the fuzz targets cannot run" >&2
+  exit 1
 fi
-CC=clang CXX=clang++ cmake -S fuzz -B "$build" -G Ninja >/dev/null
+mkdir -p "$build"
+CC=clang CXX=clang++ cmake -S fuzz -B "$build" -G Ninja >"$build/configure.log" 2>&1 ||
+  { cat "$build/configure.log" >&2; exit 1; }
 cmake --build "$build" -j "$(nproc)"
 
 rm -rf "$build/seeds" "$build/logs"

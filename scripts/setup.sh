@@ -12,7 +12,7 @@ PACKAGES=(
   libjpeg62-turbo-dev libuemf-dev
   fonts-liberation2 fontconfig
   libgtest-dev libgmock-dev googletest libbenchmark-dev
-  xvfb x11-utils xauth xdotool emf2svg libwmf-bin fonts-urw-base35 poppler-utils
+  xvfb x11-utils xauth xdotool imagemagick emf2svg libwmf-bin fonts-urw-base35 poppler-utils
   qt6-tools-dev qt6-documentation-tools libqt6sql6-sqlite
   clang libclang-rt-14-dev
   desktop-file-utils appstream shared-mime-info xdg-utils libfile-mimeinfo-perl man-db dpkg-dev lintian
