@@ -6,6 +6,8 @@
 #include <string>
 #include <utility>
 
+#include "base/ControlName.h"
+
 namespace qf {
 
 // Captions the program uses.
@@ -38,8 +40,8 @@ struct Message {
     bool IsProblem() const { return severity != Severity::Information; }
 
     // The control to focus afterwards (and the cell, for a grid).
-    Message& Focus(std::string control, int row = 0, int column = 0) {
-        focus = std::move(control);
+    Message& Focus(ControlName control, int row = 0, int column = 0) {
+        focus = control.text;
         focusRow = row;
         focusColumn = column;
         return *this;

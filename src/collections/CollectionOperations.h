@@ -20,6 +20,12 @@ inline constexpr const char* kImportSameFile = "Import File cannot be the same a
 inline constexpr const char* kExportSameFile = "Export File cannot be the same as the currently open file.";
 inline constexpr const char* kNoPuzzlesForImport = "No puzzles have been selected for import.";
 inline constexpr const char* kNoPuzzlesForExport = "No puzzles have been selected for export.";
+// The controls of the windows that pick puzzles by title (import, export, extract) that their
+// messages focus.
+struct TitlePickControls {
+    static constexpr ControlName kList{"PuzzleList"};
+    static constexpr ControlName kAll[] = {kList};
+};
 inline constexpr const char* kUnableToImport = "Unable to import puzzles.";
 inline constexpr const char* kUnableToExport = "Unable to export puzzles.";
 inline constexpr const char* kUnableToOpenPuzzle = "Unable to open puzzle.";

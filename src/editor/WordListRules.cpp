@@ -78,9 +78,9 @@ Outcome DeleteAllWords(EditorGrid& grid, Prompter& prompter) {
 
 Outcome CheckTitleAndCategory(const EditorTexts& texts) {
     if (TrimBlanks(texts.title).empty())
-        return Outcome::Refused(ErrorMessage("No title specified.  Please correct.").Focus(kFocusTitle));
+        return Outcome::Refused(ErrorMessage("No title specified.  Please correct.").Focus(WordListControls::kTitle));
     if (TrimBlanks(texts.category).empty())
-        return Outcome::Refused(ErrorMessage("No category specified.  Please correct.").Focus(kFocusCategory));
+        return Outcome::Refused(ErrorMessage("No category specified.  Please correct.").Focus(WordListControls::kCategory));
     return Outcome::Done();
 }
 

@@ -82,7 +82,7 @@ Outcome ImportIntoGrid(EditorGrid& grid, const std::vector<std::string>& items, 
     char sep = 0;
     if (kind == WordTextKind::WordsAndClues) {
         const std::string trimmed = TrimBlanks(separator);
-        if (trimmed.empty()) return Outcome::Refused(ErrorMessage(kNoSeparatorSpecified).Focus(kFocusSepChar));
+        if (trimmed.empty()) return Outcome::Refused(ErrorMessage(kNoSeparatorSpecified).Focus(TextImportControls::kSeparator));
         sep = trimmed.front();
     }
     int n = grid.WordCount();

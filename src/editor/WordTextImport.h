@@ -17,7 +17,11 @@ enum class WordTextKind { Words = 1, Clues = 2, WordsAndClues = 3 };
 inline constexpr std::size_t kImportLineLimit = 255;  // characters read of each line
 inline constexpr const char* kUnableToOpenImportFile = "Unable to open import file.";
 inline constexpr const char* kNoSeparatorSpecified = "No word/clue seperator character specified.";
-inline constexpr const char* kFocusSepChar = "SepChar";
+// The text import dialog's controls that its messages focus.
+struct TextImportControls {
+    static constexpr ControlName kSeparator{"SepChar"};
+    static constexpr ControlName kAll[] = {kSeparator};
+};
 inline constexpr const char* kImportCharactersReplaced =
     "Some characters of the import file cannot be held in a puzzle's text.  They are shown as \"?\".";
 

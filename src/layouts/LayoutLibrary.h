@@ -24,6 +24,11 @@ inline constexpr const char* kLayoutNotExported = "Page layout could not be expo
 inline constexpr const char* kLayoutExported = "Page Layout Exported!";  // caption "OK"
 inline constexpr const char* kNoLayoutSelected = "No page layout selected.";
 inline constexpr const char* kNoLayoutChosen = "No layout has been selected.";
+// The layout list window's controls that its messages focus.
+struct LayoutListControls {
+    static constexpr ControlName kList{"PageList"};
+    static constexpr ControlName kAll[] = {kList};
+};
 inline constexpr const char* kExportSameAsLayouts = "Export File cannot be the same as the page layouts file.";
 
 // "Name (Letter)", or "Name (Custom 9\" x 12\")" for a custom paper; "  <<DEFAULT>>" appended

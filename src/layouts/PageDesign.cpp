@@ -39,7 +39,7 @@ Outcome CheckPageSide(PageDesign& design, bool width) {
     const auto value = ReadDecimal(width ? design.widthText : design.heightText);
     if (!value || *value < range.low || *value > range.high) {
         Message refusal = ErrorMessage(range.message);
-        if (CustomBoxesShown(design)) refusal.Focus(width ? "WidthEdit" : "HeightEdit");
+        if (CustomBoxesShown(design)) refusal.Focus(width ? PageCreatorControls::kWidth : PageCreatorControls::kHeight);
         return Outcome::Refused(std::move(refusal));
     }
     double& side = width ? design.layout.pageWidth : design.layout.pageHeight;

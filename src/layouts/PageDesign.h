@@ -205,6 +205,13 @@ bool PageDesignChanged(const PageDesign& design, const PageDesignSnapshot& snaps
 
 // Asked before Save when the layout has no puzzle grid, which a puzzle printed on it would lack
 // (caption "Warning", Yes/No); empty when it has one.
+// The Page Creator's controls that its messages focus.
+struct PageCreatorControls {
+    static constexpr ControlName kWidth{"WidthEdit"};
+    static constexpr ControlName kHeight{"HeightEdit"};
+    static constexpr ControlName kAll[] = {kWidth, kHeight};
+};
+
 inline constexpr const char* kNoGridQuestion =
     "This page layout has no puzzle grid, so no puzzle grid will print on it.  Save it anyway?";
 Message SaveQuestion(const PageDesign& design);

@@ -36,7 +36,8 @@ std::int32_t RoundedUnits(double value, int g) {
 // The object a dialog was opened on; a stale slot changes nothing.
 PageObject* ObjectAt(PageDesign& design, int slot) { return design.ValidSlot(slot) ? &design.Object(slot) : nullptr; }
 
-Outcome Refuse(const char* text, const char* focus) { return Outcome::Refused(ErrorMessage(text).Focus(focus)); }
+Outcome Refuse(const char* text, ControlName focus) { return Outcome::Refused(ErrorMessage(text).Focus(focus)); }
+Outcome Refuse(const char* text) { return Outcome::Refused(ErrorMessage(text)); }
 
 std::string Units(double units, int g) { return FormatPlain(units / g, 0, 3); }
 
@@ -92,13 +93,13 @@ Outcome ApplySizeLocation(PageDesign& design, int slot, const SizeLocationTexts&
     if (object == nullptr) return Outcome::Cancelled();
     // Every box is read as a number; one that is not is refused with its own message.
     const auto left = ReadDecimal(texts.left);
-    if (!left || *left < 0) return Refuse(kInvalidLeft, "LeftEdit");
+    if (!left || *left < 0) return Refuse(kInvalidLeft, SizeLocationControls::kLeft);
     const auto top = ReadDecimal(texts.top);
-    if (!top || *top < 0) return Refuse(kInvalidTop, "TopEdit");
+    if (!top || *top < 0) return Refuse(kInvalidTop, SizeLocationControls::kTop);
     const auto width = ReadDecimal(texts.width);
-    if (!width || *width <= 0) return Refuse(kInvalidWidth, "WidthEdit");
+    if (!width || *width <= 0) return Refuse(kInvalidWidth, SizeLocationControls::kWidth);
     const auto height = ReadDecimal(texts.height);
-    if (!height || *height <= 0) return Refuse(kInvalidHeight, "HeightEdit");
+    if (!height || *height <= 0) return Refuse(kInvalidHeight, SizeLocationControls::kHeight);
 
     const int g = PageUnits(design);
     const ObjectRect rect{RoundedUnits(*left, g), RoundedUnits(*top, g), RoundedUnits(*left + *width, g),
@@ -139,7 +140,7 @@ Outcome ApplyObjectProperties(PageDesign& design, int slot, const ObjectProperti
     if (object == nullptr) return Outcome::Cancelled();
     int columns = object->columns;
     if (ColumnsShown(object->Kind()) && !ReadSmallCount(properties.columns, columns))
-        return Refuse(kInvalidColumns, "ColumnsEdit");
+        return Refuse(kInvalidColumns, ObjectPropertiesControls::kColumns);
     object->transparent = properties.transparent ? 1 : 0;
     object->makeFit = properties.makeFit ? 1 : 0;
     object->columns = static_cast<std::int16_t>(columns);
@@ -155,7 +156,7 @@ Outcome ApplyPuzzleProperties(PageDesign& design, int slot, const PuzzleProperti
     PageObject* object = ObjectAt(design, slot);
     if (object == nullptr) return Outcome::Cancelled();
     int width = 0;
-    if (!ReadSmallCount(properties.lineWidth, width)) return Refuse(kInvalidWidth, "LineWidthEdit");
+    if (!ReadSmallCount(properties.lineWidth, width)) return Refuse(kInvalidWidth, PuzzlePropertiesControls::kLineWidth);
     object->transparent = properties.skeleton ? 1 : 0;
     object->fillColor = properties.fillColor;
     object->blockColor = properties.blockColor;
@@ -172,7 +173,7 @@ Outcome ApplyBorder(PageDesign& design, int slot, const BorderInfo& border) {
     PageObject* object = ObjectAt(design, slot);
     if (object == nullptr) return Outcome::Cancelled();
     int width = 0;
-    if (!ReadSmallCount(border.width, width)) return Refuse(kInvalidWidth, "WidthEdit");
+    if (!ReadSmallCount(border.width, width)) return Refuse(kInvalidWidth, BorderControls::kWidth);
     object->useBorder = border.useBorder ? 1 : 0;
     object->borderWidth = static_cast<std::int16_t>(width);
     object->borderColor = border.color;
@@ -250,9 +251,9 @@ Outcome ApplyBitmapFile(PageDesign& design, int slot, const std::string& path, c
     PageObject* object = ObjectAt(design, slot);
     if (object == nullptr) return Outcome::Cancelled();
     // A cut path would name another file: refused like a file of the wrong kind.
-    if (!PictureFileName(path) || path.size() > decltype(object->bitmapFile)::kCapacity) return Refuse(kNotABitmap, "");
+    if (!PictureFileName(path) || path.size() > decltype(object->bitmapFile)::kCapacity) return Refuse(kNotABitmap);
     // Refused now rather than reported missing when the page is printed.
-    if (readsAsPicture && !readsAsPicture(path)) return Refuse(kNotABitmap, "");
+    if (readsAsPicture && !readsAsPicture(path)) return Refuse(kNotABitmap);
     object->bitmapFile = path;
     return Outcome::Done(slot);
 }

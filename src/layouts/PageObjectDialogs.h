@@ -47,6 +47,27 @@ inline constexpr const char* kInvalidHeight = "Invalid height entered.";
 inline constexpr const char* kOffPage =
     "The location you have specified will place the object off the page.  Do you wish abort your changes?";
 inline constexpr const char* kInvalidColumns = "Invalid columns entered.";
+// The object dialogs' controls that their messages focus.
+struct SizeLocationControls {
+    static constexpr ControlName kLeft{"LeftEdit"};
+    static constexpr ControlName kTop{"TopEdit"};
+    static constexpr ControlName kWidth{"WidthEdit"};
+    static constexpr ControlName kHeight{"HeightEdit"};
+    static constexpr ControlName kAll[] = {kLeft, kTop, kWidth, kHeight};
+};
+struct ObjectPropertiesControls {
+    static constexpr ControlName kColumns{"ColumnsEdit"};
+    static constexpr ControlName kAll[] = {kColumns};
+};
+struct PuzzlePropertiesControls {
+    static constexpr ControlName kLineWidth{"LineWidthEdit"};
+    static constexpr ControlName kAll[] = {kLineWidth};
+};
+struct BorderControls {
+    static constexpr ControlName kWidth{"WidthEdit"};
+    static constexpr ControlName kAll[] = {kWidth};
+};
+
 inline constexpr const char* kNotABitmap = "The file selected is not a valid bitmap file.";
 
 // "&Size && Position...": the four boxes in the layout's unit, 3 decimals.

@@ -71,11 +71,11 @@ void FillCreateRecord(const CreateEntries& entries, PuzzleRecord& working) {
 CreateCheckResult CheckCreate(const CreateEntries& entries, const ShapeRecord& shape, PuzzleRecord& working) {
     CreateCheckResult result;
     if (TrimBlanks(entries.title).empty()) {
-        result.error = ErrorMessage(kNoTitle).Focus(kFocusTitle);
+        result.error = ErrorMessage(kNoTitle).Focus(WordListControls::kTitle);
         return result;
     }
     if (TrimBlanks(entries.category).empty()) {
-        result.error = ErrorMessage(kNoCategory).Focus(kFocusCategory);
+        result.error = ErrorMessage(kNoCategory).Focus(WordListControls::kCategory);
         return result;
     }
     const bool anyWord = std::any_of(entries.words.begin(), entries.words.end(),
@@ -86,7 +86,7 @@ CreateCheckResult CheckCreate(const CreateEntries& entries, const ShapeRecord& s
     }
     const std::int64_t attempts = ReadLeadingDigits(entries.attempts);
     if (attempts < 1 || attempts > kMaxAttemptsOption) {
-        result.error = ErrorMessage(kBadAttempts).Focus(kFocusAttempts);
+        result.error = ErrorMessage(kBadAttempts).Focus(WordListControls::kAttempts);
         return result;
     }
     result.attempts = static_cast<int>(attempts);
@@ -115,13 +115,13 @@ CreateCheckResult CheckCreate(const CreateEntries& entries, const ShapeRecord& s
         if (length > maxDimension) {
             result.error = ErrorMessage("Word is greater than puzzle dimension size of " +
                                         std::to_string(maxDimension) + " characters in " + Quoted(word) + ".")
-                               .Focus(kFocusGrid, rowOf[slot], kWordColumn);
+                               .Focus(WordListControls::kGrid, rowOf[slot], kWordColumn);
         } else if (length > result.longestRun) {
             result.error = ErrorMessage("The maximum word length as provided by the selected layout is " +
                                         std::to_string(result.longestRun) +
                                         ".  The following word is greater than the maximum word length: " +
                                         Quoted(word) + ".  You will need to correct the word or change the layout.")
-                               .Focus(kFocusGrid, rowOf[slot], kWordColumn)
+                               .Focus(WordListControls::kGrid, rowOf[slot], kWordColumn)
                                .WithBeep(Beep::Exclamation);
         }
         if (!result.error.Empty()) return result;
@@ -137,7 +137,7 @@ CreateCheckResult CheckCreate(const CreateEntries& entries, const ShapeRecord& s
                                         std::to_string(clue.size() - kClueCapacity) +
                                         " characters longer than the maximum clue size of " +
                                         std::to_string(kClueCapacity) + ".")
-                               .Focus(kFocusGrid, row + 1, kClueColumn);
+                               .Focus(WordListControls::kGrid, row + 1, kClueColumn);
             return result;
         }
     }

@@ -14,11 +14,14 @@ inline constexpr int kEditorRows = 200;
 inline constexpr int kMaxAttemptsOption = 999;
 inline constexpr int kLargeShapeSide = 30;
 
-// Editor controls a failed check focuses.
-inline constexpr const char* kFocusTitle = "Title";
-inline constexpr const char* kFocusCategory = "Category";
-inline constexpr const char* kFocusAttempts = "Attempts";
-inline constexpr const char* kFocusGrid = "WordsCluesGrid";
+// The word list editor's controls that its messages focus.
+struct WordListControls {
+    static constexpr ControlName kTitle{"Title"};
+    static constexpr ControlName kCategory{"Category"};
+    static constexpr ControlName kAttempts{"Attempts"};
+    static constexpr ControlName kGrid{"WordsCluesGrid"};
+    static constexpr ControlName kAll[] = {kTitle, kCategory, kAttempts, kGrid};
+};
 inline constexpr int kWordColumn = 2;  // grid columns, counted from 0 (Cnt, U, Word, Clue)
 inline constexpr int kClueColumn = 3;
 

@@ -47,16 +47,16 @@ void RememberExportFile(ExportFormat format, const std::string& path, Settings& 
     LastFile(format, settings) = path;
 }
 
-Outcome CheckPixelWidth(const std::string& text, int& width, const std::string& control) {
+Outcome CheckPixelWidth(const std::string& text, int& width) {
     const auto n = WholeNumber(text);
-    if (!n || *n < 1) return Outcome::Refused(ErrorMessage(kInvalidWidthText).Focus(control));
+    if (!n || *n < 1) return Outcome::Refused(ErrorMessage(kInvalidWidthText).Focus(PixelWidthControls::kWidth));
     width = static_cast<int>(*n);
     return Outcome::Done();
 }
 
-Outcome CheckJpegFactor(const std::string& text, int& quality, const std::string& control) {
+Outcome CheckJpegFactor(const std::string& text, int& quality) {
     const auto n = WholeNumber(text);
-    if (!n || *n < 1 || *n > 100) return Outcome::Refused(ErrorMessage(kInvalidFactorText).Focus(control));
+    if (!n || *n < 1 || *n > 100) return Outcome::Refused(ErrorMessage(kInvalidFactorText).Focus(JpegFactorControls::kFactor));
     quality = static_cast<int>(*n);
     return Outcome::Done();
 }

@@ -20,10 +20,19 @@ inline constexpr int kWidthDigits = 4;
 FileDialogRequest ExportFileDialog(ExportFormat format, const Settings& settings);
 void RememberExportFile(ExportFormat format, const std::string& path, Settings& settings);
 
-// A whole number of at least 1, blanks trimmed: the width; otherwise the width message with
-// the focus on `control`.
-Outcome CheckPixelWidth(const std::string& text, int& width, const std::string& control = "WidthEdit");
+// The picture width dialog's and the JPEG factor dialog's controls that their messages focus.
+struct PixelWidthControls {
+    static constexpr ControlName kWidth{"WidthEdit"};
+    static constexpr ControlName kAll[] = {kWidth};
+};
+struct JpegFactorControls {
+    static constexpr ControlName kFactor{"FactorEdit"};
+    static constexpr ControlName kAll[] = {kFactor};
+};
+
+// A whole number of at least 1, blanks trimmed: the width; otherwise the width message.
+Outcome CheckPixelWidth(const std::string& text, int& width);
 // A whole number from 1 to 100, blanks trimmed: the quality; otherwise the factor message.
-Outcome CheckJpegFactor(const std::string& text, int& quality, const std::string& control = "FactorEdit");
+Outcome CheckJpegFactor(const std::string& text, int& quality);
 
 }  // namespace qf

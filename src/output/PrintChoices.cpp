@@ -118,7 +118,7 @@ std::optional<int> ParseCopies(std::string_view text) {
     return n;
 }
 
-Message InvalidCopiesMessage() { return ErrorMessage(kInvalidCopiesText).Focus(kCopiesBoxName); }
+Message InvalidCopiesMessage() { return ErrorMessage(kInvalidCopiesText).Focus(CopiesControls::kCopies); }
 
 CopyPlan PlanCopies(int copies, int printerCopies) {
     if (copies < 1) return {0, 1};

@@ -55,7 +55,11 @@ std::vector<std::string> PartialAnswerWords(const PuzzleRecord& puzzle);
 
 // Copies to print: a whole number above 0, blanks trimmed.
 inline constexpr const char* kInvalidCopiesText = "Invalid number of copies entered.";
-inline constexpr const char* kCopiesBoxName = "CopiesBox";
+// The copies dialog's controls that its messages focus.
+struct CopiesControls {
+    static constexpr ControlName kCopies{"CopiesBox"};
+    static constexpr ControlName kAll[] = {kCopies};
+};
 std::optional<int> ParseCopies(std::string_view text);
 Message InvalidCopiesMessage();
 

@@ -186,7 +186,7 @@ Outcome CheckSize(ShapeDesign& design, bool width) {
     const std::int64_t value = ReadSizeText(width ? design.widthText : design.heightText);
     if (value < kMinDesignSide || value > kMaxDesignSide)
         return Outcome::Refused(ErrorMessage(width ? kWidthOutOfRange : kHeightOutOfRange)
-                                    .Focus(width ? "WidthEdit" : "HeightEdit"));
+                                    .Focus(width ? ShapeCreatorControls::kWidth : ShapeCreatorControls::kHeight));
     (width ? design.shape.width : design.shape.height) = static_cast<std::int16_t>(value);
     return Outcome::Done(value);
 }
@@ -293,7 +293,7 @@ bool AnyUsableCell(const ShapeRecord& shape) {
 Outcome SaveShapeDesign(ShapeDesign& design, const std::string& libraryPath) {
     if (Outcome height = CheckHeight(design); !height.IsDone()) return height;
     if (Outcome width = CheckWidth(design); !width.IsDone()) return width;
-    if (!AnyUsableCell(design.shape)) return Outcome::Refused(ErrorMessage(kShapeWithoutCells).Focus("Img"));
+    if (!AnyUsableCell(design.shape)) return Outcome::Refused(ErrorMessage(kShapeWithoutCells).Focus(ShapeCreatorControls::kShape));
     ShapeRecord record = design.shape;
     record.name = TrimBlanks(design.titleText);  // cut to the name's 50 characters
     Outcome written = design.mode == ShapeDesignMode::Modify ? WriteShape(libraryPath, design.recordIndex, record)

@@ -23,6 +23,14 @@ enum class ShapeDesignMode {
 };
 
 inline constexpr const char* kNewShapeName = "New Layout";
+
+// The Shape Creator's controls that its messages focus.
+struct ShapeCreatorControls {
+    static constexpr ControlName kWidth{"WidthEdit"};
+    static constexpr ControlName kHeight{"HeightEdit"};
+    static constexpr ControlName kShape{"Img"};
+    static constexpr ControlName kAll[] = {kWidth, kHeight, kShape};
+};
 inline constexpr int kNewShapeSide = 30;
 inline constexpr int kMinDesignSide = 5;
 inline constexpr int kMaxDesignSide = 49;

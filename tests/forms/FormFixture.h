@@ -10,6 +10,7 @@
 #include <QWidget>
 #include <functional>
 #include <deque>
+#include <stdexcept>
 #include <string>
 
 #include "app/forms/ProgramContext.h"
@@ -34,11 +35,15 @@ struct FormFixture {
     RecordingOpener* opener = nullptr;
 };
 
-// The control called `name` (its objectName) of a window; fails the test when there is none.
+// The control called `name` (its objectName) of a window. When there is none the test fails and
+// ends there: the exception stops the test program rather than let a null control run on.
 template <typename T>
 T* Control(QWidget& window, const char* name) {
     T* control = window.findChild<T*>(QString::fromLatin1(name));
-    if (!control) QTest::qFail(qPrintable(QString("no control named ") + name), __FILE__, __LINE__);
+    if (!control) {
+        QTest::qFail(qPrintable(QString("no control named ") + name), __FILE__, __LINE__);
+        throw std::logic_error(std::string("no control named ") + name);
+    }
     return control;
 }
 

@@ -17,13 +17,6 @@
 namespace qf {
 namespace {
 
-std::string ReadAll(const std::string& path) {
-    std::ifstream in(path, std::ios::binary);
-    std::ostringstream s;
-    s << in.rdbuf();
-    return s.str();
-}
-
 // Across 1 CAT, 3 ON, 4 TEN; down 1 COT, 2 TON.
 PuzzleRecord ThreeAcrossTwoDown() { return test::MakePuzzle({"CAT.", "O#ON", "TEN."}); }
 
@@ -85,7 +78,7 @@ TEST(PrintChoices, CopiesAreWholeNumbersAboveZeroAndPlannedByThePrinter) {
     const Message m = InvalidCopiesMessage();
     EXPECT_EQ(m.text, "Invalid number of copies entered.");
     EXPECT_EQ(m.caption, "Error");
-    EXPECT_EQ(m.focus, kCopiesBoxName);
+    EXPECT_EQ(m.focus, "CopiesBox");
 
     EXPECT_EQ(PlanCopies(5, 99), (CopyPlan{1, 5}));  // the printer makes them
     EXPECT_EQ(PlanCopies(5, 1), (CopyPlan{5, 1}));   // one job each
@@ -129,7 +122,7 @@ TEST(TextExport, AcrossEmptyLineDownWithCrLf) {
     test::TempDir dir;
     const std::string path = dir.File("clues.txt");
     ASSERT_TRUE(WriteTextExport(path, p, TextExportKind::Words).IsDone());
-    EXPECT_EQ(ReadAll(path), "ACROSS\r\n1. CAT\r\n3. ON\r\n4. TEN\r\n\r\nDOWN\r\n1. COT\r\n2. TON\r\n");
+    EXPECT_EQ(test::ReadFileText(path), "ACROSS\r\n1. CAT\r\n3. ON\r\n4. TEN\r\n\r\nDOWN\r\n1. COT\r\n2. TON\r\n");
 
     // Numbers of two digits: the shorter ones are padded so every text starts in one column
     // (the lists once went ragged past 9).

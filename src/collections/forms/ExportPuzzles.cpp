@@ -37,7 +37,7 @@ TExportPuzzles::TExportPuzzles(const FormLook& look, const std::string& openPath
     auto* heading = new QLabel("Puzzles Available For Export");
     heading->setObjectName("PuzzlesLabel");
     list_ = new QListWidget;
-    list_->setObjectName("PuzzleList");
+    list_->setObjectName(TitlePickControls::kList.text);
     list_->setSelectionMode(QAbstractItemView::MultiSelection);  // each click toggles its row
     FillTitleList(*list_, AllTitleRows(listing_));
     heading->setBuddy(list_);
@@ -88,7 +88,7 @@ void TExportPuzzles::PuzzleListClick() { saveFile_->setEnabled(!list_->selectedI
 void TExportPuzzles::SaveFileClick() {
     const std::vector<std::int64_t> selected = SelectedSlots(*list_);
     if (selected.empty()) {
-        ShowMessage(*this, prompter_, ErrorMessage(kNoPuzzlesForExport).Focus("PuzzleList"));
+        ShowMessage(*this, prompter_, ErrorMessage(kNoPuzzlesForExport).Focus(TitlePickControls::kList));
         return;
     }
     failure_.Guard(*this, [&] {

@@ -21,7 +21,7 @@ TExtractAPuzzle::TExtractAPuzzle(const FormLook& look, const std::string& openPa
     auto* heading = new QLabel("Available Puzzles");
     heading->setObjectName("PuzzlesLabel");
     list_ = new QListWidget;
-    list_->setObjectName("PuzzleList");
+    list_->setObjectName(TitlePickControls::kList.text);
     list_->setSelectionMode(QAbstractItemView::SingleSelection);
     FillTitleList(*list_, AllTitleRows(ListCollection(openPath)));
     heading->setBuddy(list_);
@@ -64,7 +64,7 @@ void TExtractAPuzzle::PuzzleListClick() { extract_->setEnabled(!list_->selectedI
 void TExtractAPuzzle::ExtractButtonClick() {
     const std::vector<std::int64_t> selected = SelectedSlots(*list_);
     if (selected.empty()) {
-        ShowMessage(*this, prompter_, ErrorMessage(kNoPuzzlesForExport).Focus("PuzzleList"));
+        ShowMessage(*this, prompter_, ErrorMessage(kNoPuzzlesForExport).Focus(TitlePickControls::kList));
         return;
     }
     failure_.Guard(*this, [&] {

@@ -41,7 +41,7 @@ TImportPuzzles::TImportPuzzles(const FormLook& look, const std::string& chosenPa
     auto* heading = new QLabel("Puzzles in File");
     heading->setObjectName("PuzzlesLabel");
     list_ = new QListWidget;
-    list_->setObjectName("PuzzleList");
+    list_->setObjectName(TitlePickControls::kList.text);
     list_->setSelectionMode(QAbstractItemView::MultiSelection);  // each click toggles its row
     FillTitleList(*list_, AllTitleRows(listing_));
     heading->setBuddy(list_);
@@ -96,7 +96,7 @@ void TImportPuzzles::PuzzleListClick() { ok_->setEnabled(!list_->selectedItems()
 void TImportPuzzles::OkButtonClick() {
     const std::vector<std::int64_t> selected = SelectedSlots(*list_);
     if (selected.empty()) {
-        ShowMessage(*this, prompter_, ErrorMessage(kNoPuzzlesForImport).Focus("PuzzleList"));
+        ShowMessage(*this, prompter_, ErrorMessage(kNoPuzzlesForImport).Focus(TitlePickControls::kList));
         return;
     }
     failure_.Guard(*this, [&] {

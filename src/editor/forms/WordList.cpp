@@ -77,10 +77,10 @@ void TWordList::ScaleChosen(double scale) {
 void TWordList::BuildControls() {
     const double scale = Look().scale;
     title_ = new QLineEdit;
-    title_->setObjectName("Title");
+    title_->setObjectName(WordListControls::kTitle.text);
     title_->setMaxLength(kTitleCapacity);
     category_ = new QComboBox;
-    category_->setObjectName("Category");
+    category_->setObjectName(WordListControls::kCategory.text);
     category_->setEditable(true);
     category_->setInsertPolicy(QComboBox::NoInsert);
     // The categories are offered, never put in place of what is typed ("Bir" stays "Bir", and
@@ -89,7 +89,7 @@ void TWordList::BuildControls() {
     category_->completer()->setCaseSensitivity(Qt::CaseSensitive);
 
     grid_ = new TWordGrid(kEditorRows, 4);
-    grid_->setObjectName("WordsCluesGrid");
+    grid_->setObjectName(WordListControls::kGrid.text);
     grid_->setHorizontalHeaderLabels({"Cnt", "U", "Word", "Clue"});
     grid_->verticalHeader()->hide();
     grid_->setItemDelegate(new WordGridDelegate(grid_));
@@ -105,7 +105,7 @@ void TWordList::BuildControls() {
     bonus_->setObjectName("BonusQuest");
     bonus_->setMaxLength(kBonusTypingLimit);
     attempts_ = new QLineEdit("999");
-    attempts_->setObjectName("Attempts");
+    attempts_->setObjectName(WordListControls::kAttempts.text);
     attempts_->setMaxLength(kAttemptsTypingLimit);
     attempts_->setFixedWidth(attempts_->fontMetrics().horizontalAdvance("99999") + 12);
     shrink_ = new QCheckBox("Shrin&k");

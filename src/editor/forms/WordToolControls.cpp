@@ -7,6 +7,7 @@
 #include <QRadioButton>
 
 #include "base/forms/QtText.h"
+#include "editor/WordTextImport.h"
 
 namespace qf {
 
@@ -38,7 +39,7 @@ void SelectAllItems(QListWidget& list, bool selected) {
 
 QLineEdit* SeparatorEdit(char current) {
     auto* edit = new QLineEdit;
-    edit->setObjectName("SepChar");
+    edit->setObjectName(TextImportControls::kSeparator.text);
     edit->setMaxLength(1);
     edit->setFixedWidth(edit->fontMetrics().horizontalAdvance("WW") + 16);
     edit->setText(FromAnsi(std::string(1, current)));

@@ -89,10 +89,10 @@ void TDoPages::BuildPanel() {
     connect(landscape_, &QRadioButton::clicked, this, [this] { Apply(pages::ChooseOrientation{false}); });
 
     width_ = new QLineEdit;
-    width_->setObjectName("WidthEdit");
+    width_->setObjectName(PageCreatorControls::kWidth.text);
     width_->setMaxLength(kPageSizeBoxLimit);
     height_ = new QLineEdit;
-    height_->setObjectName("HeightEdit");
+    height_->setObjectName(PageCreatorControls::kHeight.text);
     height_->setMaxLength(kPageSizeBoxLimit);
     inches_ = new QCheckBox("Inches");
     inches_->setObjectName("InchesBox");

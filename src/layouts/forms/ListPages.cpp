@@ -60,7 +60,7 @@ TListPages::TListPages(ListPagesInputs inputs, QWidget* parent)
 
     auto* heading = new QLabel("Page Layouts");
     list_ = new QListWidget;
-    list_->setObjectName("PageList");
+    list_->setObjectName(LayoutListControls::kList.text);
     list_->setSelectionMode(QAbstractItemView::SingleSelection);
     heading->setBuddy(list_);
     pageBox_ = new TPageBox;
@@ -174,7 +174,7 @@ void TListPages::DrawSelected() {
 const LayoutEntry* TListPages::Selected(const char* refusal) {
     const int row = list_->currentRow();
     if (row < 0 || row >= static_cast<int>(entries_.size()) || list_->selectedItems().isEmpty()) {
-        ShowMessage(*this, in_.prompter, ErrorMessage(refusal).Focus("PageList"));
+        ShowMessage(*this, in_.prompter, ErrorMessage(refusal).Focus(LayoutListControls::kList));
         return nullptr;
     }
     return &entries_[static_cast<std::size_t>(row)];

@@ -121,10 +121,10 @@ TSizeLocation::TSizeLocation(const FormLook& look, PageDesign& design, int slot,
     setObjectName("SizeLocation");
     setWindowTitle(FromAnsi(SizeLocationCaption(Object())));
     const SizeLocationTexts texts = SizeLocationOf(Object(), PageUnits(design));
-    left_ = Edit("LeftEdit", 6, texts.left);
-    top_ = Edit("TopEdit", 6, texts.top);
-    width_ = Edit("WidthEdit", 6, texts.width);
-    height_ = Edit("HeightEdit", 6, texts.height);
+    left_ = Edit(SizeLocationControls::kLeft.text, 6, texts.left);
+    top_ = Edit(SizeLocationControls::kTop.text, 6, texts.top);
+    width_ = Edit(SizeLocationControls::kWidth.text, 6, texts.width);
+    height_ = Edit(SizeLocationControls::kHeight.text, 6, texts.height);
     auto* grid = new QGridLayout;
     grid->addWidget(Label("Left", left_), 0, 0);
     grid->addWidget(left_, 0, 1);
@@ -154,7 +154,7 @@ TObjectProp::TObjectProp(const FormLook& look, PageDesign& design, int slot, Pro
     const ObjectKind kind = Object().Kind();
     transparent_ = Box("TransparentBox", TransparentCaption(kind), start.transparent);
     makeFit_ = Box("MakeFitBox", "&Make It Fit (Auto-Shrink Font)", start.makeFit);
-    columns_ = Edit("ColumnsEdit", 1, start.columns);
+    columns_ = Edit(ObjectPropertiesControls::kColumns.text, 1, start.columns);
     split_ = Box("SplitBox", "&Split Columns", start.splitColumns);
     auto* columnsLabel = Label("Number of Columns", columns_);
     connect(split_, &QCheckBox::toggled, this, [this](bool on) {
@@ -188,7 +188,7 @@ TObjectProp2::TObjectProp2(const FormLook& look, PageDesign& design, int slot, P
     fill_ = new ColorSwatch("FillColor", "Change", start.fillColor, colors);
     block_ = new ColorSwatch("BlockColor", "Change", start.blockColor, colors);
     line_ = new ColorSwatch("LineColor", "Change", start.lineColor, colors);
-    lineWidth_ = Edit("LineWidthEdit", 1, start.lineWidth);
+    lineWidth_ = Edit(PuzzlePropertiesControls::kLineWidth.text, 1, start.lineWidth);
     auto* grid = new QGridLayout;
     grid->addWidget(skeleton_, 0, 0, 1, 2);
     grid->addWidget(new QLabel("Puzzle Fill Color"), 1, 0);
@@ -217,7 +217,7 @@ TObjectBorders::TObjectBorders(const FormLook& look, PageDesign& design, int slo
     setWindowTitle(FromAnsi(BorderCaption(Object())));
     const BorderInfo start = BorderOf(Object());
     useBorder_ = Box("UseBorderBox", "&Use Border", start.useBorder);
-    width_ = Edit("WidthEdit", 1, start.width);
+    width_ = Edit(BorderControls::kWidth.text, 1, start.width);
     color_ = new ColorSwatch("BorderColor", "C&hange Color", start.color, colors);
     auto* grid = new QGridLayout;
     grid->addWidget(useBorder_, 0, 0, 1, 2);

@@ -18,7 +18,7 @@ TMyBitmapWidth::TMyBitmapWidth(const FormLook& look, Prompter& prompter, QWidget
     label_ = new QLabel;
     label_->setObjectName("WidthLabel");
     width_ = new QLineEdit;
-    width_->setObjectName("WidthEdit");
+    width_->setObjectName(PixelWidthControls::kWidth.text);
     width_->setMaxLength(kWidthDigits);
     label_->setBuddy(width_);
 

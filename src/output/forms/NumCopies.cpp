@@ -17,7 +17,7 @@ TNumCopies::TNumCopies(const FormLook& look, Prompter& prompter, QWidget* parent
     setObjectName("NumCopies");
     setWindowTitle("Multi-Copies");
     box_ = new QLineEdit("1");
-    box_->setObjectName(kCopiesBoxName);
+    box_->setObjectName(CopiesControls::kCopies.text);
     box_->setMaxLength(3);
     auto* row = new QHBoxLayout;
     row->addWidget(new QLabel("Copies To Print"));

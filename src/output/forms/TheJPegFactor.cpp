@@ -26,7 +26,7 @@ TTheJPegFactor::TTheJPegFactor(const FormLook& look, int quality, Prompter& prom
     auto* label = new QLabel("JPEG Compression/Quality Factor (Range: 1 - 100)");
     label->setObjectName("FactorLabel");
     factor_ = new QLineEdit(QString::number(quality));
-    factor_->setObjectName("FactorEdit");
+    factor_->setObjectName(JpegFactorControls::kFactor.text);
     factor_->setMaxLength(3);
     label->setBuddy(factor_);
     auto* note = new QLabel(kNote);

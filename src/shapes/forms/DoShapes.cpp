@@ -86,7 +86,7 @@ bool TDoShapes::ConfirmLeave() {
 }
 
 void TDoShapes::BuildControls() {
-    img_ = new TShapeCanvas("Img", QSize(design_.pictureWidth, design_.pictureHeight));
+    img_ = new TShapeCanvas(ShapeCreatorControls::kShape.text, QSize(design_.pictureWidth, design_.pictureHeight));
     connect(img_, &TShapeCanvas::Pressed, this, [this](Qt::MouseButton button, QPoint at) {
         if (const auto b = MouseButtonOf(button)) Apply(shapes::ImgMouseDown{*b, {at.x(), at.y()}});
     });
@@ -97,9 +97,9 @@ void TDoShapes::BuildControls() {
     titleEdit_ = new QLineEdit;
     titleEdit_->setObjectName("Title");
     widthEdit_ = new QLineEdit;
-    widthEdit_->setObjectName("WidthEdit");
+    widthEdit_->setObjectName(ShapeCreatorControls::kWidth.text);
     heightEdit_ = new QLineEdit;
-    heightEdit_->setObjectName("HeightEdit");
+    heightEdit_->setObjectName(ShapeCreatorControls::kHeight.text);
     for (QLineEdit* edit : {widthEdit_, heightEdit_}) {
         edit->setMaxLength(kShapeSizeEditLimit);
         edit->setFixedWidth(edit->fontMetrics().horizontalAdvance("9999") + 12);
