@@ -7,19 +7,10 @@
 #include "collections/CollectionFile.h"
 #include "shapes/ShapeFiles.h"
 #include "support/TempDir.h"
+#include "support/SquareShape.h"
 
 namespace qf::test {
 namespace {
-
-ShapeRecord Square(int side, const std::string& name = "Square") {
-    ShapeRecord shape;
-    shape.name.Set(name);
-    shape.width = shape.height = static_cast<std::int16_t>(side);
-    for (int row = 1; row <= side; ++row) {
-        for (int c = 1; c <= side; ++c) shape.Cell(CellIndex(row, c)) = 1;
-    }
-    return shape;
-}
 
 void WriteShapeFile(const std::string& path, const ShapeRecord& shape) { WriteBytes(path, EncodeShapeExchange(shape)); }
 
@@ -37,7 +28,7 @@ PuzzleRecord Slot(const std::string& path, int slot) {
 
 TEST(GenerateCli, AppendsTheChosenCandidateAsSaveDoes) {
     TempDir dir;
-    WriteShapeFile(dir.File("square.lay"), Square(15));
+    WriteShapeFile(dir.File("square.lay"), test::Square(15));
     WriteFile(dir.File("garden.txt"), kGarden);
     const std::vector<std::string> args{"generate", "--words", "garden.txt", "--shape", "square.lay",
                                         "--collection", "out.QF3", "--attempts", "40", "--seed", "11", "--shrink"};
@@ -81,7 +72,7 @@ TEST(GenerateCli, AppendsTheChosenCandidateAsSaveDoes) {
 
 TEST(GenerateCli, LeftOutWordsAreSavedOnlyWhenTheQuestionIsAnsweredYes) {
     TempDir dir;
-    WriteShapeFile(dir.File("square.lay"), Square(12));
+    WriteShapeFile(dir.File("square.lay"), test::Square(12));
     // FUZZY shares no letter with the others, so no candidate places it.
     WriteFile(dir.File("list.txt"), "LANTERN:a lamp\nCANDLE:wax light\nGARDEN:plot\nFUZZY:blurred\n");
     std::vector<std::string> args{"generate", "--words", "list.txt", "--shape", "square.lay",
@@ -106,7 +97,7 @@ TEST(GenerateCli, LeftOutWordsAreSavedOnlyWhenTheQuestionIsAnsweredYes) {
 
 TEST(GenerateCli, FailedChecksPrintTheProgramsMessageAndWriteNothing) {
     TempDir dir;
-    WriteShapeFile(dir.File("square.lay"), Square(15));
+    WriteShapeFile(dir.File("square.lay"), test::Square(15));
     WriteFile(dir.File("long.txt"), "OAK\nABCDEFGHIJKLMNOP:too long\n");
     CliResult r = RunCli({"generate", "--words", "long.txt", "--shape", "square.lay", "--collection", "out.QF3"},
                          dir.Path());
@@ -131,7 +122,7 @@ TEST(GenerateCli, FailedChecksPrintTheProgramsMessageAndWriteNothing) {
     EXPECT_EQ(r.err, std::string(kShapeFileCorrupt) + "\n");
     EXPECT_FALSE(FileExists(dir.File("out.QF3")));
 
-    WriteShapeFile(dir.File("big.lay"), Square(31));
+    WriteShapeFile(dir.File("big.lay"), test::Square(31));
     r = RunCli({"generate", "--words", "ok.txt", "--shape", "big.lay", "--collection", "out.QF3"}, dir.Path());
     EXPECT_EQ(r.exitCode, 0) << "the large-shape warning does not stop Create";
     EXPECT_NE(r.err.find("You have selected a puzzle shape with large dimensions."), std::string::npos);
@@ -139,7 +130,7 @@ TEST(GenerateCli, FailedChecksPrintTheProgramsMessageAndWriteNothing) {
 
 TEST(GenerateCli, WordFilesInEitherEncodingAndOtherSeparators) {
     TempDir dir;
-    WriteShapeFile(dir.File("square.lay"), Square(10));
+    WriteShapeFile(dir.File("square.lay"), test::Square(10));
     WriteFile(dir.File("ansi.txt"), "CAF\xc9|a small restaurant\nFACE|front\n");        // Windows-1252
     WriteFile(dir.File("utf8.txt"), "CAF\xc3\x89|a small restaurant\nFACE|front\n");    // UTF-8
     for (const char* file : {"ansi.txt", "utf8.txt"}) {
@@ -159,8 +150,8 @@ TEST(GenerateCli, WordFilesInEitherEncodingAndOtherSeparators) {
 
 TEST(GenerateCli, ShapeByIndexOfTheLibrary) {
     TempDir program, dir;
-    ASSERT_TRUE(AppendShape(program.File("QFFLAY.DAT"), Square(9, "Nine")).IsDone());
-    ASSERT_TRUE(AppendShape(program.File("QFFLAY.DAT"), Square(7, "Seven")).IsDone());
+    ASSERT_TRUE(AppendShape(program.File("QFFLAY.DAT"), test::Square(9, "Nine")).IsDone());
+    ASSERT_TRUE(AppendShape(program.File("QFFLAY.DAT"), test::Square(7, "Seven")).IsDone());
     WriteFile(dir.File("w.txt"), "OTTER:river animal\nTROUT:fish\n");
     const char* old = std::getenv("QUERNFOLD_PROGRAM_DIR");
     const std::string saved = old ? old : "";

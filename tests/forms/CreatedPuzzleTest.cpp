@@ -16,14 +16,6 @@
 namespace qf {
 namespace {
 
-ShapeRecord Square(int side) {
-    ShapeRecord shape;
-    shape.width = shape.height = static_cast<std::int16_t>(side);
-    for (int r = 1; r <= side; ++r)
-        for (int c = 1; c <= side; ++c) shape.Cell(CellIndex(r, c)) = 1;
-    return shape;
-}
-
 std::unique_ptr<PuzzleRecord> Words(const std::vector<std::string>& words, const ShapeRecord& shape) {
     auto record = std::make_unique<PuzzleRecord>(NewPuzzleRecord());
     for (std::size_t i = 0; i < words.size(); ++i) {
@@ -39,7 +31,7 @@ std::unique_ptr<PuzzleRecord> Words(const std::vector<std::string>& words, const
 
 struct Run {
     Run(const std::vector<std::string>& words, int attempts, int side = 12)
-        : shape(Square(side)), working(Words(words, shape)) {
+        : shape(test::Square(side, "")), working(Words(words, shape)) {
         RunOptions options;
         options.attempts = attempts;
         options.seed = 17;
@@ -80,7 +72,7 @@ private slots:
         // A grid of 10 x 8 cells in use, in a 15 x 15 shape: white over the whole shape, lines
         // only over the grid, blank cells black, cells outside the shape in the face colour.
         test::FormFixture f;
-        const ShapeRecord shape = Square(15);
+        const ShapeRecord shape = test::Square(15, "");
         PuzzleRecord record = NewPuzzleRecord();
         record.width = 10;
         record.height = 8;
@@ -228,3 +220,4 @@ private slots:
 
 QTEST_MAIN(qf::CreatedPuzzleTest)
 #include "CreatedPuzzleTest.moc"
+#include "support/SquareShape.h"

@@ -17,14 +17,6 @@
 namespace qf {
 namespace {
 
-ShapeRecord Square(int side) {
-    ShapeRecord shape;
-    shape.width = shape.height = static_cast<std::int16_t>(side);
-    for (int r = 1; r <= side; ++r)
-        for (int c = 1; c <= side; ++c) shape.Cell(CellIndex(r, c)) = 1;
-    return shape;
-}
-
 // 200 words of 4 to 11 letters drawn from a fixed stream: far more than a 20 x 20 grid holds,
 // so no attempt places them all and the run never ends early.
 std::unique_ptr<PuzzleRecord> LongList(const ShapeRecord& shape) {
@@ -69,7 +61,7 @@ class CreationAttemptsTest : public QObject {
 private slots:
     void AbortMidRunKeepsTheCandidatesSoFarAndTheWorkingRecord() {
         test::FormFixture f;
-        const ShapeRecord shape = Square(20);
+        const ShapeRecord shape = test::Square(20, "");
         const auto working = LongList(shape);
         const std::vector<std::uint8_t> before = EncodeRecord(*working);
         RunResults results;
@@ -106,7 +98,7 @@ private slots:
 
     void TheWindowIsServedThroughoutALongRunAndAbortIsTaken() {
         test::FormFixture f;
-        const ShapeRecord shape = Square(25);
+        const ShapeRecord shape = test::Square(25, "");
         const auto working = LongList(shape);
         RunResults results;
         TCreationAttempts form(f.context.Look(), *working, shape, Attempts(999), results);
@@ -132,7 +124,7 @@ private slots:
 
     void EscapeAbortsARunningFormAndClosesAnEndedOne() {
         test::FormFixture f;
-        const ShapeRecord shape = Square(12);
+        const ShapeRecord shape = test::Square(12, "");
         const auto working = ShortList(shape);
         RunResults results;
         TCreationAttempts form(f.context.Look(), *working, shape, Attempts(999), results);
@@ -150,7 +142,7 @@ private slots:
 
     void FourCompleteGridsEndTheRunAtTheLimit() {
         test::FormFixture f;
-        const ShapeRecord shape = Square(12);
+        const ShapeRecord shape = test::Square(12, "");
         const auto working = ShortList(shape);
         RunResults again;
         TCreationAttempts second(f.context.Look(), *working, shape, Attempts(999), again);
@@ -170,7 +162,7 @@ private slots:
     // (the same grid was once offered up to four times).
     void TheToolAndTheWindowOfferTheSameDifferentGrids() {
         test::FormFixture f;
-        const ShapeRecord shape = Square(15);
+        const ShapeRecord shape = test::Square(15, "");
         test::WriteBytes(f.dir.File("square.lay"), EncodeShapeExchange(shape));
         const char* words[] = {"LANTERN", "CANDLE", "GARDEN", "MEADOW", "ORCHARD", "RIVER", "HEDGE", "OTTER"};
         std::string list;
@@ -214,3 +206,4 @@ private slots:
 
 QTEST_MAIN(qf::CreationAttemptsTest)
 #include "CreationAttemptsTest.moc"
+#include "support/SquareShape.h"

@@ -58,6 +58,12 @@ void Place(TDoPages& designer, const char* button, PagePoint at) {
 
 ObjectRect RectOf(const TDoPages& designer, int slot) { return designer.Design().Object(slot).rect; }
 
+// Replaces a box's text as a user does: everything selected with Ctrl+A, then typed over.
+void Retype(QLineEdit* box, const QString& text) {
+    QTest::keyClick(box, Qt::Key_A, Qt::ControlModifier);
+    QTest::keyClicks(box, text);
+}
+
 QString Said(const test::FormFixture& f, std::size_t i) { return QString::fromStdString(f.prompter->said.at(i).text); }
 
 }  // namespace
@@ -281,8 +287,8 @@ private slots:
                 TDoPages designer(Inputs(f));
                 designer.show();
                 auto* papers = test::Control<QComboBox>(designer, "PaperList");
-                papers->setCurrentIndex(papers->findText(paper));
-                emit papers->activated(papers->currentIndex());
+                QTest::keyClicks(papers, paper);  // the list picks the paper by its typed name
+                QCOMPARE(papers->currentText(), QString(paper));
                 designer.findChild<QAction*>(zoom)->trigger();
                 const int g = PageUnits(designer.Design());
                 Place(designer, "RectangleButton", {g, 2 * g});  // 2 x 2 units of the layout
@@ -311,21 +317,19 @@ private slots:
         TDoPages designer(Inputs(f));
         designer.show();
         auto* paper = test::Control<QComboBox>(designer, "PaperList");
-        paper->setCurrentIndex(paper->findText("Custom"));
-        emit paper->activated(paper->currentIndex());
+        QTest::keyClicks(paper, "Custom");
+        QCOMPARE(paper->currentText(), QString("Custom"));
         QCOMPARE(Said(f, 0), QString("Some printers do not support odd sized pages.  Printed results may vary."));
         auto* width = test::Control<QLineEdit>(designer, "WidthEdit");
         QVERIFY(width->isVisible());
-        width->setText("18.01");
-        emit width->textEdited(width->text());
+        Retype(width, "18.01");
         QTest::mouseClick(test::Control<QPushButton>(designer, "SaveButton"), Qt::LeftButton);
         QCOMPARE(Said(f, f.prompter->said.size() - 1),
                  QString("Width must be between 3 and 18 inches.  Please re-enter width."));
         QVERIFY(designer.isVisible());
         QVERIFY(!CountLayouts(library).has_value());  // nothing written
 
-        width->setText("18");
-        emit width->textEdited(width->text());
+        Retype(width, "18");
         Place(designer, "TitleButton", {10, 10});
         // No grid on the page: asked first (it once saved without a word); No keeps it open.
         QTest::mouseClick(test::Control<QPushButton>(designer, "SaveButton"), Qt::LeftButton);

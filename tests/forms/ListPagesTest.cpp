@@ -287,8 +287,9 @@ private slots:
         TListPages manager(Inputs(f, ListPagesMode::Manage));
         manager.show();
         test::WhenDialogShows([](QWidget& designer) {
-            test::Control<QLineEdit>(designer, "NameEdit")->setText("Worksheet");
-            emit test::Control<QLineEdit>(designer, "NameEdit")->textEdited("Worksheet");
+            auto* name = test::Control<QLineEdit>(designer, "NameEdit");
+            QTest::keyClick(name, Qt::Key_A, Qt::ControlModifier);
+            QTest::keyClicks(name, "Worksheet");
             PlaceFilled(designer, "RectangleButton", {96, 144});   // 1 in, 1.5 in; 2 x 2 in
             PlaceFilled(designer, "CircleButton", {480, 672});     // 5 in, 7 in
             QTest::mouseClick(test::Control<QPushButton>(designer, "SaveButton"), Qt::LeftButton);

@@ -26,14 +26,6 @@ const char* const kFruit[][2] = {
     {"PLUM", "Dried, it is a prune"},
 };
 
-ShapeRecord Square(int side) {
-    ShapeRecord shape;
-    shape.width = shape.height = static_cast<std::int16_t>(side);
-    for (int r = 1; r <= side; ++r)
-        for (int c = 1; c <= side; ++c) shape.Cell(CellIndex(r, c)) = 1;
-    return shape;
-}
-
 // Runs `step` on the modal window called `name` once it shows; the step returns false to be
 // called again on the next poll (to wait for the window's own work).
 void WhenShows(const QString& name, std::function<bool(QWidget&)> step) {
@@ -64,7 +56,7 @@ struct Road {
     Road() {
         test::WriteCollection(path, {{"Birds", "Owls"}});
         f.context.state.settings.lastGroup = path;
-        f.context.state.currentShape = Square(15);
+        f.context.state.currentShape = test::Square(15, "");
         window = std::make_unique<TMainWin>(f.context);
         window->show();
     }
@@ -163,3 +155,4 @@ private slots:
 
 QTEST_MAIN(qf::MakingAPuzzleTest)
 #include "MakingAPuzzleTest.moc"
+#include "support/SquareShape.h"

@@ -24,13 +24,6 @@
 namespace qf {
 namespace {
 
-std::string ReadAll(const std::string& path) {
-    std::ifstream in(path, std::ios::binary);
-    std::ostringstream s;
-    s << in.rdbuf();
-    return s.str();
-}
-
 // The text of a PDF, read by poppler's own reader.
 QString PdfText(const std::string& path) {
     QProcess reader;
@@ -152,7 +145,7 @@ private slots:
         const std::string pdf = f.dir.File("page.pdf");
         f.chooser->Answers() = {pdf};
         p.window->Action("SavePdf")->trigger();
-        const std::string bytes = ReadAll(pdf);
+        const std::string bytes = test::ReadFileText(pdf);
         QVERIFY(PdfText(pdf).contains("Sun and Dew"));  // the page is drawn, not only its paper
         QVERIFY(PdfText(pdf).contains("Clue for NOW"));
         QVERIFY(bytes.rfind("%PDF", 0) == 0);
@@ -175,7 +168,7 @@ private slots:
         const std::string words = f.dir.File("words.txt");
         f.chooser->Answers() = {words};
         p.window->Action("ExportWords")->trigger();
-        QCOMPARE(QString::fromStdString(ReadAll(words)),
+        QCOMPARE(QString::fromStdString(test::ReadFileText(words)),
                  QString("ACROSS\r\n1. SUN\r\n3. DEW\r\n\r\nDOWN\r\n1. SOD\r\n2. NOW\r\n"));
         QCOMPARE(f.context.state.settings.lastExportTextFile, words);
         f.chooser->Answers() = {f.dir.File("missing/clues.txt")};
@@ -232,7 +225,7 @@ private slots:
         QVERIFY(!printer.Busy());
         const PrintedPage page{pageFile.Page(), pageFile.Dpi(), surface.Setup()};
         QVERIFY(printer.Print(page, 1));
-        std::string bytes = ReadAll(path);
+        std::string bytes = test::ReadFileText(path);
         QVERIFY(PdfText(path).contains("Clue for SUN"));
         QVERIFY(bytes.find(kLetterBox) != std::string::npos);
         const int onePage = Count(bytes, "/MediaBox");
@@ -241,7 +234,7 @@ private slots:
         // A file cannot take copies as separate jobs: the copies are its pages.
         QVERIFY(printer.CopiesItCanMake() > 3);
         QVERIFY(printer.Print(page, 3));
-        bytes = ReadAll(path);
+        bytes = test::ReadFileText(path);
         QCOMPARE(Count(bytes, "/MediaBox"), 3);
         QVERIFY(!printer.Busy());
     }
@@ -251,3 +244,4 @@ private slots:
 
 QTEST_MAIN(qf::MyPreviewTest)
 #include "MyPreviewTest.moc"
+#include "support/TempDir.h"

@@ -15,13 +15,15 @@
 #include "editor/forms/WordList.h"
 #include "forms/EditorFixture.h"
 #include "forms/FormFixture.h"
+#include "forms/Keyboard.h"
 
 namespace qf {
 namespace {
 
-void TypeInto(QTableWidget* grid, int row, int column, const QString& text) {
-    grid->setCurrentCell(row, column);
-    grid->item(row, column)->setText(text);
+// Types `text` into a cell of the word grid as a user does: a click on the cell, the text, and
+// Tab to leave it when `leave` is set (otherwise the cell editor is still open).
+void TypeInto(QWidget& window, int row, int column, const QString& text, bool leave = true) {
+    test::Walk(window, QString("<click:%1,%2>|%3%4").arg(row).arg(column).arg(text, leave ? "|<Tab>" : ""));
 }
 
 }  // namespace
@@ -103,11 +105,10 @@ private slots:
         {
             Editor e(f, false);
             TWordList editor(*e.inputs);
-            editor.show();
-            auto* grid = test::Control<QTableWidget>(editor, "WordsCluesGrid");
-            TypeInto(grid, 0, 3, "a barn dweller");
+            QVERIFY(test::ShowActive(editor));
+            TypeInto(editor, 0, 3, "a barn dweller");
             QVERIFY(editor.PuzzleChanged());
-            TypeInto(grid, 0, 3, "clue BARN");  // the edit undone
+            TypeInto(editor, 0, 3, "clue BARN");  // the edit undone
             QVERIFY(!editor.PuzzleChanged());
             test::Control<QPushButton>(editor, "Cancel")->click();
             QVERIFY(f.prompter->asked.empty());
@@ -136,15 +137,15 @@ private slots:
         test::FormFixture f;
         Editor e(f, false);
         TWordList editor(*e.inputs);
-        editor.show();
+        QVERIFY(test::ShowActive(editor));
         auto* title = test::Control<QLineEdit>(editor, "Title");
         title->setText("  ");
         test::Control<QPushButton>(editor, "SaveButton")->click();
         QCOMPARE(QString::fromStdString(f.prompter->said.at(0).text), QString("No title specified.  Please correct."));
         QVERIFY(editor.isVisible());
         title->setText("Night Owls");
-        TypeInto(test::Control<QTableWidget>(editor, "WordsCluesGrid"), 2, 3, "brown and common");
-        test::Control<QPushButton>(editor, "SaveButton")->click();
+        TypeInto(editor, 2, 3, "brown and common", false);
+        QTest::mouseClick(test::Control<QPushButton>(editor, "SaveButton"), Qt::LeftButton);  // the cell still open
         QVERIFY(!editor.isVisible());
         QVERIFY(editor.Result().IsDone());
         PuzzleRecord stored;

@@ -78,7 +78,6 @@ TEST(ShapeFiles, DeletingMovesLaterShapesDownThroughATemporaryFile) {
     ASSERT_TRUE(DeleteShape(lib, 0).IsDone());
     EXPECT_EQ(Bytes(lib).size(), 0u);
     EXPECT_TRUE(ListShapes(lib)->empty());  // the forms then warn kNoShapesFound
-    EXPECT_STREQ(kNoShapesFound, "No saved shape information could be found.");
 
     const Outcome m = DeleteShape(dir.File("NONE.DAT"), 0);
     EXPECT_EQ(m.message.text, "Unable to delete puzzle shape.");
@@ -99,7 +98,6 @@ TEST(ShapeFiles, ExchangeFilesRoundTripAndRefuseBadOnes) {
     const auto file = Bytes(dir.File("heart.LAY"));
     ASSERT_EQ(file.size(), 2561u);
     EXPECT_EQ(std::string(file.begin(), file.begin() + 6), "LAY1.0");
-    EXPECT_STREQ(kShapeExported, "Puzzle Shape Exported!");
 
     auto other = file;
     std::copy_n("LAY9.9", 6, other.begin());
