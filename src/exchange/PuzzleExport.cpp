@@ -5,10 +5,10 @@
 
 #include "base/SaveFile.h"
 #include "exchange/ExchangePuzzle.h"
-#include "exchange/IpuzWriter.h"
-#include "exchange/PuzWriter.h"
+#include "exchange/Ipuz.h"
+#include "exchange/Puz.h"
 #include "exchange/SolvePage.h"
-#include "exchange/XdWriter.h"
+#include "exchange/Xd.h"
 
 namespace qf {
 namespace {
