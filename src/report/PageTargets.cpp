@@ -137,7 +137,6 @@ PageFileTarget::~PageFileTarget() = default;
 
 QPaintDevice* PageFileTarget::Begin(const PageSetup& page) {
     width_ = page.Width();
-    height_ = page.Height();
     return picture_.get();
 }
 

@@ -105,14 +105,12 @@ public:
     QPaintDevice* Begin(const PageSetup& page) override;
     const QPicture& Page() const;
     double WidthInches() const { return width_; }
-    double HeightInches() const { return height_; }
     // The device's resolution the page was recorded in (its coordinates are pixels at it).
     double Dpi() const;
 
 private:
     std::unique_ptr<QPicture> picture_;
     double width_ = 0;
-    double height_ = 0;
 };
 
 }  // namespace qf

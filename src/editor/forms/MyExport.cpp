@@ -153,10 +153,10 @@ void TMyExport::SaveFileClick() {
     });
 }
 
-bool TMyExport::Run(const FormLook& look, const EditorGrid& grid, bool isNewPuzzle, Settings& settings,
+void TMyExport::Run(const FormLook& look, const EditorGrid& grid, bool isNewPuzzle, Settings& settings,
                     Prompter& prompter, FileChooser& chooser, QWidget* parent) {
     TMyExport dialog(look, grid, isNewPuzzle, settings, prompter, chooser, parent);
-    return dialog.exec() == QDialog::Accepted;
+    dialog.exec();
 }
 
 }  // namespace qf
