@@ -1,6 +1,5 @@
 #include "layouts/PageObjectDialogs.h"
 
-#include <algorithm>
 #include <cmath>
 #include <initializer_list>
 
@@ -218,23 +217,6 @@ Outcome ApplyNumberFont(PageDesign& design, int slot, const StoredFont& font, bo
     object->numberFont = font;
     object->numbersHorizontal = horizontal ? 1 : 0;
     return Outcome::Done(slot);
-}
-
-FontChoice ChoiceOfFont(const StoredFont& font) {
-    return {font.name.Str(), font.size, font.color, font.bold != 0, font.italic != 0, font.underline != 0,
-            font.strikeOut != 0};
-}
-
-StoredFont FontOfChoice(const FontChoice& choice) {
-    StoredFont font;
-    font.name = choice.name;
-    font.size = static_cast<std::int16_t>(std::clamp(choice.size, 1, 32767));
-    font.color = choice.color;
-    font.bold = choice.bold ? 1 : 0;
-    font.italic = choice.italic ? 1 : 0;
-    font.underline = choice.underline ? 1 : 0;
-    font.strikeOut = choice.strikeOut ? 1 : 0;
-    return font;
 }
 
 bool PictureFileName(const std::string& path) {

@@ -4,6 +4,7 @@
 #include <cctype>
 
 #include "base/TextHelpers.h"
+#include "layouts/LayoutFonts.h"
 #include "layouts/PageObjects.h"
 #include "output/PuzzleEntries.h"
 
@@ -78,28 +79,12 @@ std::vector<FontListEntry> BuildFontList(const PageLayoutRecord& layout) {
 }
 
 FontChoice FontOf(const PageLayoutRecord& layout, const FontListEntry& entry) {
-    const StoredFont& f = FontIn(layout.objects[static_cast<std::size_t>(entry.slot - 1)], entry.role);
-    FontChoice c;
-    c.name = f.name.Str();
-    c.size = f.size;
-    c.color = f.color;
-    c.bold = f.bold != 0;
-    c.italic = f.italic != 0;
-    c.underline = f.underline != 0;
-    c.strikeOut = f.strikeOut != 0;
-    return c;
+    return ChoiceOfFont(FontIn(layout.objects[static_cast<std::size_t>(entry.slot - 1)], entry.role));
 }
 
-void StoreFont(PageLayoutRecord& layout, const FontListEntry& entry, const FontChoice& c) {
+void StoreFont(PageLayoutRecord& layout, const FontListEntry& entry, const FontChoice& font) {
     if (entry.slot < 1 || entry.slot > kMaxPageObjects) return;
-    StoredFont& f = FontIn(layout.objects[static_cast<std::size_t>(entry.slot - 1)], entry.role);
-    f.name.Set(c.name);
-    f.size = static_cast<std::int16_t>(std::clamp(c.size, 1, 999));
-    f.color = c.color;
-    f.bold = c.bold;
-    f.italic = c.italic;
-    f.underline = c.underline;
-    f.strikeOut = c.strikeOut;
+    StoreChoice(FontIn(layout.objects[static_cast<std::size_t>(entry.slot - 1)], entry.role), font);
 }
 
 std::vector<std::string> PartialAnswerWords(const PuzzleRecord& puzzle) {
