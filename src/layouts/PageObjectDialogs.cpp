@@ -18,11 +18,9 @@ bool IsHeading(ObjectKind kind) { return kind == ObjectKind::DownHeader || kind 
 
 // A whole number as the one-digit boxes hold it, within 1..9 (the record's range).
 bool ReadSmallCount(std::string_view text, int& value) {
-    const std::string t = TrimBlanks(text);
-    if (t.empty() || t.size() > 2) return false;
-    for (char c : t)
-        if (c < '0' || c > '9') return false;
-    value = std::stoi(t);
+    const auto n = ParseWholeNumber(text, 2);
+    if (!n) return false;
+    value = static_cast<int>(*n);
     return value >= 1 && value <= 9;
 }
 

@@ -1,8 +1,5 @@
 #include "output/PrintChoices.h"
 
-#include <algorithm>
-#include <cctype>
-
 #include "base/TextHelpers.h"
 #include "layouts/LayoutFonts.h"
 #include "layouts/PageObjects.h"
@@ -94,13 +91,9 @@ std::vector<std::string> PartialAnswerWords(const PuzzleRecord& puzzle) {
 }
 
 std::optional<int> ParseCopies(std::string_view text) {
-    const std::string t = TrimBlanks(std::string(text));
-    if (t.empty() || t.size() > 9) return std::nullopt;
-    if (!std::all_of(t.begin(), t.end(), [](char c) { return std::isdigit(static_cast<unsigned char>(c)); }))
-        return std::nullopt;
-    const int n = std::stoi(t);
-    if (n < 1) return std::nullopt;
-    return n;
+    const auto n = ParseWholeNumber(text, 9);
+    if (!n || *n < 1) return std::nullopt;
+    return static_cast<int>(*n);
 }
 
 Message InvalidCopiesMessage() { return ErrorMessage(kInvalidCopiesText).Focus(kCopiesBoxName); }

@@ -133,14 +133,7 @@ void TMyExport::SaveFileClick() {
         ShowMessage(*this, prompter_, ErrorMessage(kNoWordsSelectedForOutput));
         return;
     }
-    FileDialogRequest request;
-    request.title = "Save Word/Clue List";
-    request.filter = "text (*.txt)|*.txt";
-    request.defaultExtension = "txt";
-    request.initialPath = settings_.lastExportWordFile;
-    request.save = true;
-    request.confirmOverwrite = true;
-    const std::string path = chooser_.Choose(request);
+    const std::string path = chooser_.Choose(ExportWordListRequest(settings_));
     if (path.empty()) return;
     settings_.lastExportWordFile = path;
     RunCommand(prompter_, [&] {
