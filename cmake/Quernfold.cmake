@@ -32,22 +32,18 @@ function(qf_program_if condition name dir)
 endfunction()
 
 # qf_library(NAME DIR DEPS...): one library per folder, its sources taken from DIR (sub-folders
-# such as forms/ are layers of their own and are not included).
-# A folder without .cpp files yet (headers only, or nothing) is an interface library, so the
-# floors above can link it before its first source file arrives.
+# such as forms/ are layers of their own and are not included). A folder that is missing or
+# holds no .cpp file stops the configuration: it would make a library of nothing.
 function(qf_library name dir)
   file(GLOB sources CONFIGURE_DEPENDS ${CMAKE_CURRENT_SOURCE_DIR}/${dir}/*.cpp ${CMAKE_CURRENT_SOURCE_DIR}/${dir}/*.h
        ${CMAKE_CURRENT_SOURCE_DIR}/${dir}/*.qrc)
   file(GLOB compiled CONFIGURE_DEPENDS ${CMAKE_CURRENT_SOURCE_DIR}/${dir}/*.cpp)
-  if(compiled)
-    add_library(${name} STATIC ${sources})
-    target_include_directories(${name} PUBLIC ${PROJECT_SOURCE_DIR}/src)
-    target_link_libraries(${name} PUBLIC ${ARGN})
-  else()
-    add_library(${name} INTERFACE)
-    target_include_directories(${name} INTERFACE ${PROJECT_SOURCE_DIR}/src)
-    target_link_libraries(${name} INTERFACE ${ARGN})
+  if(NOT compiled)
+    message(FATAL_ERROR "qf_library(${name}): src/${dir} holds no .cpp file")
   endif()
+  add_library(${name} STATIC ${sources})
+  target_include_directories(${name} PUBLIC ${PROJECT_SOURCE_DIR}/src)
+  target_link_libraries(${name} PUBLIC ${ARGN})
   qf_layer(${name} ${dir} ${ARGN})
 endfunction()
 

@@ -2,7 +2,9 @@
 // generator's import reads it; what is accepted fits a puzzle's words and clues, and a refusal
 // takes nothing.
 #include "FuzzInput.h"
-#include "exchange/CrosswordImport.h"
+#include "exchange/Ipuz.h"
+#include "exchange/Puz.h"
+#include "exchange/Xd.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     using namespace qf;

@@ -17,9 +17,9 @@
 #include "collections/CollectionFile.h"
 #include "collections/OldVersions.h"
 #include "exchange/ExchangePuzzle.h"
-#include "exchange/IpuzWriter.h"
-#include "exchange/PuzWriter.h"
-#include "exchange/XdWriter.h"
+#include "exchange/Ipuz.h"
+#include "exchange/Puz.h"
+#include "exchange/Xd.h"
 #include "layouts/LayoutExchange.h"
 #include "shapes/ShapeFiles.h"
 

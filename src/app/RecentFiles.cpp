@@ -3,7 +3,7 @@
 #include <algorithm>
 
 #include "base/FileUtil.h"
-#include "collections/CollectionDialogs.h"
+#include "collections/CollectionFileChoices.h"
 #include "collections/CollectionOperations.h"
 
 namespace qf {

@@ -3,21 +3,10 @@
 // real dialogs, tests scripted ones.
 #include <cstdint>
 #include <optional>
-#include <string>
+
+#include "base/FontChoice.h"
 
 namespace qf {
-
-struct FontChoice {
-    std::string name = "Arial";  // Windows-1252
-    int size = 10;               // points
-    std::int32_t color = 0;      // 0x00BBGGRR
-    bool bold = false;
-    bool italic = false;
-    bool underline = false;
-    bool strikeOut = false;
-
-    bool operator==(const FontChoice&) const = default;
-};
 
 class FontChooser {
 public:

@@ -30,8 +30,6 @@ public:
     // Puts the new content in place. True only when the file now holds exactly what was written.
     bool Commit();
 
-    // The file that is written in the end: the path with its symbolic links resolved.
-    const std::string& RealPath() const { return real_; }
     // Whether the file is rewritten in place rather than replaced (known after Open).
     bool InPlace() const { return inPlace_; }
 

@@ -150,6 +150,17 @@ std::int64_t ReadLeadingInteger(std::string_view text) {
     return (negative && !stoppedEarly) ? -n : n;
 }
 
+std::optional<std::int64_t> ParseWholeNumber(std::string_view text, std::size_t maxDigits) {
+    const std::string t = TrimBlanks(text);
+    if (t.empty() || t.size() > std::min<std::size_t>(maxDigits, 18)) return std::nullopt;
+    std::int64_t n = 0;
+    for (char c : t) {
+        if (c < '0' || c > '9') return std::nullopt;
+        n = n * 10 + (c - '0');
+    }
+    return n;
+}
+
 std::int64_t ReadLeadingDigits(std::string_view text) {
     std::size_t i = 0;
     while (i < text.size() && text[i] == ' ') ++i;

@@ -1,6 +1,8 @@
 #pragma once
 // Text and number helpers shared by every subsystem. Texts are Windows-1252 byte strings.
+#include <cstddef>
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -32,5 +34,9 @@ std::int64_t ReadLeadingInteger(std::string_view text);
 
 // The same reading but only the leading digits after blanks (no sign): Attempts and the like.
 std::int64_t ReadLeadingDigits(std::string_view text);
+
+// A whole number as the small number boxes take it: blanks trimmed at both ends, then one to
+// `maxDigits` digits (at most 18) and nothing else; nothing for any other text.
+std::optional<std::int64_t> ParseWholeNumber(std::string_view text, std::size_t maxDigits);
 
 }  // namespace qf

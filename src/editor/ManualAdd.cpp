@@ -112,6 +112,32 @@ std::vector<NewWord> FindNewWords(const PuzzleRecord& edited) {
     return found;
 }
 
+WordCase AddedWordCase(std::int32_t caseSetting) {
+    return caseSetting == 1 ? WordCase::Upper : caseSetting == 2 ? WordCase::Lower : WordCase::FirstCapital;
+}
+
+ManualAddition AddTypedWords(PuzzleRecord& edited, std::int32_t caseSetting, const AskClue& askClue) {
+    ManualAddition addition;
+    const std::vector<NewWord> found = FindNewWords(edited);
+    if (found.empty()) {
+        addition.notice = InfoMessage(kNoChangesDetected, kCaptionNotice);
+        return addition;
+    }
+    addition.changed = true;
+    addition.origins = IdentityOrigins();
+    for (const NewWord& word : found) {
+        // No slot beyond the 200th: the rest of the new words are left out, and said so once.
+        if (!RoomForWord(edited)) {
+            addition.notice = WarningMessage(kTooManyWordsToAdd);
+            break;
+        }
+        const std::string clue = askClue(word.letters);
+        AddNewWord(edited, word, clue, AddedWordCase(caseSetting), &addition.origins);
+    }
+    RenumberWords(edited, &addition.origins);
+    return addition;
+}
+
 std::string CasedWord(std::string_view letters, WordCase wordCase) {
     if (wordCase == WordCase::Upper) return std::string(letters);
     std::string word = LowerAscii(letters);

@@ -3,10 +3,13 @@
 // words the typed letters form, and the word slots brought back into numbered order. The window
 // (TManualAdd) draws the grid and asks for the clues; everything it decides is here.
 #include <array>
+#include <cstdint>
+#include <functional>
 #include <string>
 #include <string_view>
 #include <vector>
 
+#include "base/Message.h"
 #include "editor/EditorGrid.h"
 #include "model/PuzzleRecord.h"
 
@@ -19,6 +22,8 @@ inline constexpr const char* kTooManyWordsToAdd =
 
 // "Case Sensitivity": how an added word is stored.
 enum class WordCase { Upper = 1, Lower = 2, FirstCapital = 3 };
+// The setting's value 1 is upper case, 2 lower case, any other a first capital.
+WordCase AddedWordCase(std::int32_t caseSetting);
 
 // What the dialog keeps of the grid as it was opened: cell k at [k - 1].
 struct ManualAddGrid {
@@ -66,6 +71,20 @@ bool RoomForWord(const PuzzleRecord& record);
 // False, with nothing changed, when no slot is free.
 bool AddNewWord(PuzzleRecord& record, const NewWord& word, std::string_view clue, WordCase wordCase,
                 SlotOrigins* origins = nullptr);
+
+// What OK makes of the letters typed into the grid (`edited`).
+struct ManualAddition {
+    bool changed = false;  // false: no new word; nothing was asked or changed
+    SlotOrigins origins;   // when changed
+    // When nothing changed, "No changes to the puzzle were detected." (caption "Notice"); when the
+    // 200 slots ran out, the warning that the rest of the new words were left out; else empty.
+    Message notice;
+};
+// The clue of a new word, asked for its letters.
+using AskClue = std::function<std::string(const std::string& letters)>;
+// Adds the new words in scan order, each with the clue asked for it and in the case of the
+// setting, while a slot is free (no clue is asked for a word left out), then renumbers.
+ManualAddition AddTypedWords(PuzzleRecord& edited, std::int32_t caseSetting, const AskClue& askClue);
 
 // Sorts the placed slots by start cell, numbers them, puts the across words before the down
 // words, recounts both and orders each group by number. Left-out words stay where they are.

@@ -43,34 +43,43 @@ struct Lexicon {
     }
 };
 
-struct Session {
-    std::map<SsceLexId, Lexicon> lexicons;  // ids rise, so the map keeps the opening order
-    SsceLexId nextLex = 1;
+// One open session with its lexicons; the open sessions are found by their identifiers.
+class Session {
+public:
+    // The lowest free identifier, or kSsceBadSession when none is left.
+    static SsceSession Open() {
+        for (SsceSession id = 1; id < INT16_MAX; ++id)
+            if (Table().try_emplace(id).second) return id;
+        return kSsceBadSession;
+    }
+    static Session* Find(SsceSession id) {
+        auto it = Table().find(id);
+        return it == Table().end() ? nullptr : &it->second;
+    }
+    static bool Close(SsceSession id) { return Table().erase(id) != 0; }
+    static int OpenCount() { return static_cast<int>(Table().size()); }
+
+    Lexicon* FindLexicon(SsceLexId id) {
+        auto it = lexicons_.find(id);
+        return it == lexicons_.end() ? nullptr : &it->second;
+    }
+    SsceLexId AddLexicon(Lexicon lexicon) {
+        if (nextLex_ == INT16_MAX) return kSsceBadArgument;
+        const SsceLexId id = nextLex_++;
+        lexicons_.emplace(id, std::move(lexicon));
+        return id;
+    }
+    bool CloseLexicon(SsceLexId id) { return lexicons_.erase(id) != 0; }
+    const std::map<SsceLexId, Lexicon>& Lexicons() const { return lexicons_; }
+
+private:
+    static std::map<SsceSession, Session>& Table() {
+        static std::map<SsceSession, Session> sessions;
+        return sessions;
+    }
+    std::map<SsceLexId, Lexicon> lexicons_;  // ids rise, so the map keeps the opening order
+    SsceLexId nextLex_ = 1;
 };
-
-std::map<SsceSession, Session>& Sessions() {
-    static std::map<SsceSession, Session> sessions;
-    return sessions;
-}
-
-Session* FindSession(SsceSession id) {
-    auto it = Sessions().find(id);
-    return it == Sessions().end() ? nullptr : &it->second;
-}
-
-Lexicon* FindLexicon(SsceSession session, SsceLexId lex) {
-    Session* s = FindSession(session);
-    if (!s) return nullptr;
-    auto it = s->lexicons.find(lex);
-    return it == s->lexicons.end() ? nullptr : &it->second;
-}
-
-SsceLexId AddLexicon(Session& session, Lexicon lexicon) {
-    if (session.nextLex == INT16_MAX) return kSsceBadArgument;
-    const SsceLexId id = session.nextLex++;
-    session.lexicons.emplace(id, std::move(lexicon));
-    return id;
-}
 
 std::int16_t UserListKind(const std::string& path) {
     const std::string name = LowerAnsi(std::filesystem::path(path).filename().string());
@@ -78,7 +87,7 @@ std::int16_t UserListKind(const std::string& path) {
 }
 
 bool InLists(const Session& s, const std::string& folded, bool exclude) {
-    for (const auto& [id, lex] : s.lexicons) {
+    for (const auto& [id, lex] : s.Lexicons()) {
         const bool isExclude = lex.kind == kSsceExcludeList;
         if (lex.dictionary || isExclude != exclude) continue;
         if (lex.folded.count(folded)) return true;
@@ -91,7 +100,7 @@ std::optional<bool> Decide(const Session& s, const std::string& word) {
     const std::string folded = LowerAnsi(word);
     if (InLists(s, folded, true)) return false;
     if (InLists(s, folded, false)) return true;
-    for (const auto& [id, lex] : s.lexicons)
+    for (const auto& [id, lex] : s.Lexicons())
         if (lex.dictionary && lex.dictionary->Spell(word)) return true;
     return std::nullopt;
 }
@@ -173,19 +182,10 @@ void CopyOut(const std::string& text, char* buffer, std::int32_t size) {
 
 }  // namespace
 
-SsceSession SSCE_OpenSession() {
-    auto& sessions = Sessions();
-    for (SsceSession id = 1; id < INT16_MAX; ++id) {
-        if (!sessions.count(id)) {
-            sessions.emplace(id, Session{});
-            return id;
-        }
-    }
-    return kSsceBadSession;
-}
+SsceSession SSCE_OpenSession() { return Session::Open(); }
 
 SsceLexId SSCE_OpenLex(SsceSession session, const char* path, std::int32_t /*memoryBudget*/) {
-    Session* s = FindSession(session);
+    Session* s = Session::Find(session);
     if (!s) return kSsceBadSession;
     if (!path || !*path) return kSsceFileNotOpened;
     std::error_code ec;
@@ -215,7 +215,7 @@ SsceLexId SSCE_OpenLex(SsceSession session, const char* path, std::int32_t /*mem
         lex.kind = UserListKind(path);
         for (const auto& w : ParseWordLines(text)) lex.Add(w);
     }
-    return AddLexicon(*s, std::move(lex));
+    return s->AddLexicon(std::move(lex));
 }
 
 namespace {
@@ -248,7 +248,7 @@ bool AppendLine(const std::string& path, const std::string& text) {
 }  // namespace
 
 SsceLexId SSCE_CreateLex(SsceSession session, const char* path, std::int16_t kind, std::int16_t language) {
-    Session* s = FindSession(session);
+    Session* s = Session::Find(session);
     if (!s) return kSsceBadSession;
     if (!path || !*path || (kind != kSsceIncludeList && kind != kSsceExcludeList)) return kSsceBadArgument;
     std::FILE* f = std::fopen(path, "wb");
@@ -258,12 +258,13 @@ SsceLexId SSCE_CreateLex(SsceSession session, const char* path, std::int16_t kin
     lex.kind = kind;
     lex.language = language;
     lex.path = path;
-    return AddLexicon(*s, std::move(lex));
+    return s->AddLexicon(std::move(lex));
 }
 
 std::int16_t SSCE_AddToLex(SsceSession session, SsceLexId id, const char* word, const char* /*otherWord*/) {
-    if (!FindSession(session)) return kSsceBadSession;
-    Lexicon* lex = FindLexicon(session, id);
+    Session* s = Session::Find(session);
+    if (!s) return kSsceBadSession;
+    Lexicon* lex = s->FindLexicon(id);
     if (!lex) return kSsceBadLexicon;
     if (lex->kind != kSsceIncludeList && lex->kind != kSsceExcludeList) return kSsceBadLexicon;
     if (!word || !*word || std::strpbrk(word, "\r\n")) return kSsceBadArgument;
@@ -276,7 +277,7 @@ std::int16_t SSCE_AddToLex(SsceSession session, SsceLexId id, const char* word, 
 std::int16_t SSCE_CheckWord(SsceSession session, std::uint32_t /*options*/, const char* word, char* replacement,
                             std::int16_t replacementSize) {
     CopyOut({}, replacement, replacementSize);
-    const Session* s = FindSession(session);
+    const Session* s = Session::Find(session);
     if (!s) return kSsceBadSession;
     if (!word || !*word) return kSsceAccepted;
     const std::string text = word;
@@ -295,7 +296,7 @@ std::int16_t SSCE_CheckWord(SsceSession session, std::uint32_t /*options*/, cons
 std::int16_t SSCE_Suggest(SsceSession session, const char* word, std::int16_t /*depth*/, char* suggestions,
                           std::int32_t size, std::int16_t* scores, std::int16_t scoreCount) {
     CopyOut({}, suggestions, size);
-    const Session* s = FindSession(session);
+    const Session* s = Session::Find(session);
     if (!s) return kSsceBadSession;
     if (!word || !*word || !suggestions || size <= 0) return 0;
     const std::string text = word;
@@ -309,11 +310,11 @@ std::int16_t SSCE_Suggest(SsceSession session, const char* word, std::int16_t /*
         if (std::find(found.begin(), found.end(), w) == found.end()) found.push_back(w);
     };
     if (parts.core.empty()) return 0;
-    for (const auto& [id, lex] : s->lexicons)
+    for (const auto& [id, lex] : s->Lexicons())
         if (lex.dictionary)
             for (const auto& w : lex.dictionary->Suggest(parts.core)) offer(w);
     const std::string folded = LowerAnsi(parts.core);
-    for (const auto& [id, lex] : s->lexicons)
+    for (const auto& [id, lex] : s->Lexicons())
         if (!lex.dictionary && lex.kind != kSsceExcludeList)
             for (const auto& w : lex.words)
                 if (OneEditApart(LowerAnsi(w), folded)) offer(w);
@@ -335,8 +336,9 @@ std::int16_t SSCE_Suggest(SsceSession session, const char* word, std::int16_t /*
 
 std::int16_t SSCE_GetLexInfo(SsceSession session, SsceLexId id, std::int32_t* size, std::int16_t* format,
                              std::int16_t* kind, std::int16_t* language) {
-    if (!FindSession(session)) return kSsceBadSession;
-    const Lexicon* lex = FindLexicon(session, id);
+    Session* s = Session::Find(session);
+    if (!s) return kSsceBadSession;
+    const Lexicon* lex = s->FindLexicon(id);
     if (!lex) return kSsceBadLexicon;
     std::int64_t bytes = 0;
     for (const auto& w : lex->words) bytes += static_cast<std::int64_t>(w.size()) + 1;
@@ -348,8 +350,9 @@ std::int16_t SSCE_GetLexInfo(SsceSession session, SsceLexId id, std::int32_t* si
 }
 
 std::int32_t SSCE_GetLex(SsceSession session, SsceLexId id, char* buffer, std::int32_t size) {
-    if (!FindSession(session)) return kSsceBadSession;
-    const Lexicon* lex = FindLexicon(session, id);
+    Session* s = Session::Find(session);
+    if (!s) return kSsceBadSession;
+    const Lexicon* lex = s->FindLexicon(id);
     if (!lex) return kSsceBadLexicon;
     if (!buffer || size <= 0) return 0;
     std::int32_t used = 0;
@@ -363,15 +366,15 @@ std::int32_t SSCE_GetLex(SsceSession session, SsceLexId id, char* buffer, std::i
 }
 
 std::int16_t SSCE_CloseLex(SsceSession session, SsceLexId id) {
-    Session* s = FindSession(session);
+    Session* s = Session::Find(session);
     if (!s) return kSsceBadSession;
-    return s->lexicons.erase(id) ? 0 : kSsceBadLexicon;
+    return s->CloseLexicon(id) ? 0 : kSsceBadLexicon;
 }
 
 std::int16_t SSCE_CloseSession(SsceSession session) {
-    return Sessions().erase(session) ? 0 : kSsceBadSession;
+    return Session::Close(session) ? 0 : kSsceBadSession;
 }
 
-int SSCE_OpenSessionCount() { return static_cast<int>(Sessions().size()); }
+int SSCE_OpenSessionCount() { return Session::OpenCount(); }
 
 }  // namespace qf

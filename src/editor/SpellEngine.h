@@ -59,4 +59,22 @@ std::int16_t SSCE_CloseSession(SsceSession session);
 // How many sessions are open: every user of the engine must close what it opened.
 int SSCE_OpenSessionCount();
 
+// A session opened for one task and closed, with whatever is still open in it, when the guard
+// goes out of scope, on every way out.
+class SsceSessionGuard {
+public:
+    SsceSessionGuard() : id_(SSCE_OpenSession()) {}
+    ~SsceSessionGuard() {
+        if (id_ >= 0) SSCE_CloseSession(id_);
+    }
+    SsceSessionGuard(const SsceSessionGuard&) = delete;
+    SsceSessionGuard& operator=(const SsceSessionGuard&) = delete;
+
+    bool Opened() const { return id_ >= 0; }
+    SsceSession Id() const { return id_; }
+
+private:
+    SsceSession id_;
+};
+
 }  // namespace qf

@@ -24,26 +24,44 @@ struct Cursor {
     std::size_t next = 0;
 };
 
-struct Session {
-    std::map<ThesId, std::shared_ptr<const ThesaurusData>> thesauri;
-    ThesId nextId = 1;
+// One open session: its thesauri and what its look-ups handed out; the open sessions are found
+// by their identifiers.
+class Session {
+public:
+    // The lowest free identifier, or kThesBadSession when none is left.
+    static ThesSession Open() {
+        for (ThesSession id = 1; id < INT16_MAX; ++id)
+            if (Table().try_emplace(id).second) return id;
+        return kThesBadSession;
+    }
+    static Session* Find(ThesSession id) {
+        auto it = Table().find(id);
+        return it == Table().end() ? nullptr : &it->second;
+    }
+    static bool Close(ThesSession id) { return Table().erase(id) != 0; }
+    static int OpenCount() { return static_cast<int>(Table().size()); }
+
+    // The thesaurus the look-ups use: the first one opened and still open.
+    const ThesaurusData* Current() const { return thesauri_.empty() ? nullptr : thesauri_.begin()->second.get(); }
+    ThesId AddThesaurus(std::shared_ptr<const ThesaurusData> data) {
+        if (nextId_ == INT16_MAX) return kThesFileNotOpened;
+        const ThesId id = nextId_++;
+        thesauri_.emplace(id, std::move(data));
+        return id;
+    }
+    bool CloseThesaurus(ThesId id) { return thesauri_.erase(id) != 0; }
+
     std::map<std::string, ThesaurusMeaning> categories;  // every name handed out since the last look-up
     Cursor categoryCursor, synonymCursor, suggestionCursor;
+
+private:
+    static std::map<ThesSession, Session>& Table() {
+        static std::map<ThesSession, Session> sessions;
+        return sessions;
+    }
+    std::map<ThesId, std::shared_ptr<const ThesaurusData>> thesauri_;
+    ThesId nextId_ = 1;
 };
-
-std::map<ThesSession, Session>& Sessions() {
-    static std::map<ThesSession, Session> sessions;
-    return sessions;
-}
-
-Session* FindSession(ThesSession id) {
-    auto it = Sessions().find(id);
-    return it == Sessions().end() ? nullptr : &it->second;
-}
-
-const ThesaurusData* Current(const Session& s) {
-    return s.thesauri.empty() ? nullptr : s.thesauri.begin()->second.get();
-}
 
 void CopyOut(const std::string& text, char* buffer, std::int16_t size) {
     if (!buffer || size <= 0) return;
@@ -73,7 +91,7 @@ void SplitName(const std::string& name, std::string& base, std::string& tag) {
 // first meaning of its base word with its part of speech.
 const ThesaurusMeaning* Resolve(Session& s, const std::string& name) {
     if (auto it = s.categories.find(name); it != s.categories.end()) return &it->second;
-    const ThesaurusData* data = Current(s);
+    const ThesaurusData* data = s.Current();
     if (!data) return nullptr;
     std::string base, tag;
     SplitName(name, base, tag);
@@ -103,19 +121,10 @@ std::vector<std::string> NameMeanings(Session& s, std::vector<ThesaurusMeaning> 
 
 }  // namespace
 
-ThesSession ThesDB_OpenSession() {
-    auto& sessions = Sessions();
-    for (ThesSession id = 1; id < INT16_MAX; ++id) {
-        if (!sessions.count(id)) {
-            sessions.emplace(id, Session{});
-            return id;
-        }
-    }
-    return kThesBadSession;
-}
+ThesSession ThesDB_OpenSession() { return Session::Open(); }
 
 ThesId ThesDB_OpenThesaurus(ThesSession session, const char* path) {
-    Session* s = FindSession(session);
+    Session* s = Session::Find(session);
     if (!s) return kThesBadSession;
     if (!path || !*path) return kThesFileNotOpened;
     std::error_code ec;
@@ -132,16 +141,14 @@ ThesId ThesDB_OpenThesaurus(ThesSession session, const char* path) {
     if (!desc->dictionary.empty())
         dictionary = FindHunspellDictionary(desc->dictionary, folder).value_or(std::string());
     auto data = LoadThesaurus(*base, dictionary);
-    if (!data || s->nextId == INT16_MAX) return kThesFileNotOpened;
-    const ThesId id = s->nextId++;
-    s->thesauri.emplace(id, std::move(data));
-    return id;
+    if (!data) return kThesFileNotOpened;
+    return s->AddThesaurus(std::move(data));
 }
 
 std::int16_t ThesDB_GetFirstCategory(ThesSession session, const char* word, char* buffer, std::int16_t size) {
-    Session* s = FindSession(session);
+    Session* s = Session::Find(session);
     if (!s) return kThesBadSession;
-    const ThesaurusData* data = Current(*s);
+    const ThesaurusData* data = s->Current();
     if (!data) return kThesNoThesaurus;
     s->categories.clear();
     s->categoryCursor = {};
@@ -150,16 +157,16 @@ std::int16_t ThesDB_GetFirstCategory(ThesSession session, const char* word, char
 }
 
 std::int16_t ThesDB_GetNextCategory(ThesSession session, char* buffer, std::int16_t size) {
-    Session* s = FindSession(session);
+    Session* s = Session::Find(session);
     if (!s) return kThesBadSession;
     return HandOut(s->categoryCursor, buffer, size);
 }
 
 std::int16_t ThesDB_GetCategoryAntonym(ThesSession session, const char* category, char* buffer,
                                        std::int16_t size) {
-    Session* s = FindSession(session);
+    Session* s = Session::Find(session);
     if (!s) return kThesBadSession;
-    const ThesaurusData* data = Current(*s);
+    const ThesaurusData* data = s->Current();
     if (!data) return kThesNoThesaurus;
     const ThesaurusMeaning* meaning = Resolve(*s, category ? category : "");
     if (!meaning || meaning->antonyms.empty()) return 0;
@@ -206,7 +213,7 @@ std::int16_t ThesDB_SplitCategoryName(const char* category, char* baseWord, std:
 }
 
 std::int16_t ThesDB_GetFirstSynonym(ThesSession session, const char* category, char* buffer, std::int16_t size) {
-    Session* s = FindSession(session);
+    Session* s = Session::Find(session);
     if (!s) return kThesBadSession;
     s->synonymCursor = {};
     if (const ThesaurusMeaning* meaning = Resolve(*s, category ? category : ""))
@@ -215,15 +222,15 @@ std::int16_t ThesDB_GetFirstSynonym(ThesSession session, const char* category, c
 }
 
 std::int16_t ThesDB_GetNextSynonym(ThesSession session, char* buffer, std::int16_t size) {
-    Session* s = FindSession(session);
+    Session* s = Session::Find(session);
     if (!s) return kThesBadSession;
     return HandOut(s->synonymCursor, buffer, size);
 }
 
 std::int16_t ThesDB_GetFirstSuggestion(ThesSession session, const char* word, char* buffer, std::int16_t size) {
-    Session* s = FindSession(session);
+    Session* s = Session::Find(session);
     if (!s) return kThesBadSession;
-    const ThesaurusData* data = Current(*s);
+    const ThesaurusData* data = s->Current();
     if (!data) return kThesNoThesaurus;
     s->suggestionCursor = {};
     s->suggestionCursor.items = data->Suggestions(word ? word : "", kThesMaxSuggestions);
@@ -231,21 +238,21 @@ std::int16_t ThesDB_GetFirstSuggestion(ThesSession session, const char* word, ch
 }
 
 std::int16_t ThesDB_GetNextSuggestion(ThesSession session, char* buffer, std::int16_t size) {
-    Session* s = FindSession(session);
+    Session* s = Session::Find(session);
     if (!s) return kThesBadSession;
     return HandOut(s->suggestionCursor, buffer, size);
 }
 
 std::int16_t ThesDB_CloseThesaurus(ThesSession session, ThesId thesaurus) {
-    Session* s = FindSession(session);
+    Session* s = Session::Find(session);
     if (!s) return kThesBadSession;
-    return s->thesauri.erase(thesaurus) ? 0 : kThesNoThesaurus;
+    return s->CloseThesaurus(thesaurus) ? 0 : kThesNoThesaurus;
 }
 
 std::int16_t ThesDB_CloseSession(ThesSession session) {
-    return Sessions().erase(session) ? 0 : kThesBadSession;
+    return Session::Close(session) ? 0 : kThesBadSession;
 }
 
-int ThesDB_OpenSessionCount() { return static_cast<int>(Sessions().size()); }
+int ThesDB_OpenSessionCount() { return Session::OpenCount(); }
 
 }  // namespace qf

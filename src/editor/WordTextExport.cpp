@@ -47,4 +47,8 @@ Outcome WriteExportFile(const std::string& path, const std::vector<std::string>&
     return Outcome::Done();
 }
 
+FileDialogRequest ExportWordListRequest(const Settings& settings) {
+    return {"Save Word/Clue List", "text (*.txt)|*.txt", "txt", settings.lastExportWordFile, true, true};
+}
+
 }  // namespace qf

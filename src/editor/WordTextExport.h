@@ -35,4 +35,7 @@ void SortAsListBox(std::vector<std::string>& items);
 // file." when it cannot be written (an existing file is then left as it was).
 Outcome WriteExportFile(const std::string& path, const std::vector<std::string>& lines);
 
+// The save dialog of "Save File", starting at the file last exported.
+FileDialogRequest ExportWordListRequest(const Settings& settings);
+
 }  // namespace qf

@@ -61,6 +61,16 @@ std::vector<std::string> ImportLines(std::string_view text) {
     return lines;
 }
 
+FileDialogRequest ImportWordListRequest(const Settings& settings, bool withCrosswords) {
+    FileDialogRequest r;
+    r.title = "Import Word/Clue List";
+    r.filter = withCrosswords ? "text (*.txt)|*.txt|crosswords (*.ipuz *.puz *.xd)|*.ipuz;*.puz;*.xd|all files (*.*)|*.*"
+                              : "text (*.txt)|*.txt|all files (*.*)|*.*";
+    r.defaultExtension = "txt";
+    r.initialPath = settings.lastImportWordFile;
+    return r;
+}
+
 Outcome ReadImportFile(const std::string& path, std::vector<std::string>& lines) {
     const auto bytes = ReadWholeFile(path);
     if (!bytes) return Outcome::Refused(ErrorMessage(kUnableToOpenImportFile));

@@ -8,6 +8,7 @@
 
 #include "base/Outcome.h"
 #include "base/Prompter.h"
+#include "base/Settings.h"
 #include "editor/EditorGrid.h"
 
 namespace qf {
@@ -28,6 +29,10 @@ inline constexpr const char* kImportCharactersReplaced =
 // The entries of a file's text (Windows-1252): each line's first 255 characters, trimmed;
 // empty lines are passed over. Lines end at LF, a CR before it is dropped.
 std::vector<std::string> ImportLines(std::string_view text);
+
+// The open dialog of "Open File", starting at the file last imported; `withCrosswords` offers
+// the crossword files (ipuz, .puz, .xd) beside the text files.
+FileDialogRequest ImportWordListRequest(const Settings& settings, bool withCrosswords);
 
 // Reads the file (UTF-8, or Windows-1252 as it is) into `lines`; refused with "Unable to open
 // import file." when it cannot be read. Done with a warning when UTF-8 characters outside

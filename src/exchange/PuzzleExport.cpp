@@ -2,13 +2,14 @@
 
 #include <algorithm>
 #include <cctype>
+#include <string_view>
 
 #include "base/SaveFile.h"
 #include "exchange/ExchangePuzzle.h"
-#include "exchange/IpuzWriter.h"
-#include "exchange/PuzWriter.h"
+#include "exchange/Ipuz.h"
+#include "exchange/Puz.h"
 #include "exchange/SolvePage.h"
-#include "exchange/XdWriter.h"
+#include "exchange/Xd.h"
 
 namespace qf {
 namespace {
@@ -18,6 +19,21 @@ std::span<const std::uint8_t> Bytes(const std::string& s) {
 }
 
 }  // namespace
+
+std::string SuggestedExportName(const std::string& title) {
+    std::string name;
+    for (char c : title) {
+        const auto u = static_cast<unsigned char>(c);
+        const bool refused = std::string_view("/\\:*?\"<>|").find(c) != std::string_view::npos;
+        name += !refused && u >= ' ' && u < 0x80 ? c : ' ';
+    }
+    while (!name.empty() && (name.back() == ' ' || name.back() == '.')) name.pop_back();
+    return (name.empty() ? std::string("Puzzle") : name) + ".ipuz";
+}
+
+FileDialogRequest ExportPuzzleAsRequest(const std::string& title) {
+    return {"Export Puzzle As", kExchangeFilter, "ipuz", SuggestedExportName(title), true, true};
+}
 
 std::optional<ExchangeFormat> FormatOfFile(const std::string& path) {
     const auto dot = path.rfind('.');

@@ -6,6 +6,7 @@
 #include <string>
 
 #include "base/Outcome.h"
+#include "base/Prompter.h"
 #include "base/Settings.h"
 #include "model/PuzzleRecord.h"
 
@@ -24,6 +25,13 @@ inline constexpr const char* kExportedText = "Puzzle Exported!";
 inline constexpr const char* kExchangeFilter =
     "ipuz Crossword (*.ipuz)|*.ipuz|Across Lite Puzzle (*.puz)|*.puz|xd Crossword (*.xd)|*.xd|"
     "Solving Page (*.html)|*.html";
+
+// The puzzle's title as a file name: characters that file systems refuse, control characters
+// and everything beyond ASCII (the title is Windows-1252) become blanks; blanks and dots at the
+// end are dropped; "Puzzle" when nothing is left. With the ending ".ipuz".
+std::string SuggestedExportName(const std::string& title);
+// The save dialog of "Export Puzzle As", offering the title's name.
+FileDialogRequest ExportPuzzleAsRequest(const std::string& title);
 
 // By the extension, in any case: .ipuz, .puz, .xd, .html or .htm.
 std::optional<ExchangeFormat> FormatOfFile(const std::string& path);

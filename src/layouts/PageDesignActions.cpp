@@ -1,8 +1,9 @@
 // The page designer's actions: kind buttons, the mouse on the page, the left panel, the
 // zoom menu and the reordering commands of the object menu.
 #include <algorithm>
-#include <type_traits>
+#include <variant>
 
+#include "base/Overloaded.h"
 #include "base/TextHelpers.h"
 #include "layouts/PageDesign.h"
 
@@ -235,42 +236,31 @@ PageChange SendToBack(PageDesign& design, int slot) {
 }  // namespace
 
 PageChange ApplyPageAction(PageDesign& design, const PageAction& action) {
+    using R = PageChange;
     PageChange change = std::visit(
-        [&design](const auto& a) -> PageChange {
-            using A = std::decay_t<decltype(a)>;
-            if constexpr (std::is_same_v<A, pages::ClickKind>) {
-                return ClickKind(design, a.kind);
-            } else if constexpr (std::is_same_v<A, pages::MouseDown>) {
+        Overloaded{
+            [&](const pages::ClickKind& a) -> R { return ClickKind(design, a.kind); },
+            [&](const pages::MouseDown& a) -> R {
                 if (a.button == PageMouseButton::Right) {
                     design.rightPress = a.point;
                     return {};
                 }
                 return LeftDown(design, a.point);
-            } else if constexpr (std::is_same_v<A, pages::MouseMove>) {
-                return Move(design, a);
-            } else if constexpr (std::is_same_v<A, pages::MouseUp>) {
+            },
+            [&](const pages::MouseMove& a) -> R { return Move(design, a); },
+            [&](const pages::MouseUp& a) -> R {
                 return a.button == PageMouseButton::Left ? LeftUp(design, a.point) : RightUp(design, a.point);
-            } else if constexpr (std::is_same_v<A, pages::ChooseZoom>) {
-                return ChooseZoom(design, a.zoom);
-            } else if constexpr (std::is_same_v<A, pages::ChoosePaper>) {
-                return ChoosePaper(design, a.name);
-            } else if constexpr (std::is_same_v<A, pages::ChooseOrientation>) {
-                return ChooseOrientation(design, a.portrait);
-            } else if constexpr (std::is_same_v<A, pages::WidthExit>) {
-                return SizeBoxExit(design, true);
-            } else if constexpr (std::is_same_v<A, pages::HeightExit>) {
-                return SizeBoxExit(design, false);
-            } else if constexpr (std::is_same_v<A, pages::SetInches>) {
-                return SetInches(design, a.inches);
-            } else if constexpr (std::is_same_v<A, pages::ChooseObject>) {
-                return ChooseObject(design, a.slot);
-            } else if constexpr (std::is_same_v<A, pages::DeleteObject>) {
-                return DeleteObject(design, a.slot);
-            } else if constexpr (std::is_same_v<A, pages::BringToFront>) {
-                return BringToFront(design, a.slot);
-            } else {
-                return SendToBack(design, a.slot);
-            }
+            },
+            [&](const pages::ChooseZoom& a) -> R { return ChooseZoom(design, a.zoom); },
+            [&](const pages::ChoosePaper& a) -> R { return ChoosePaper(design, a.name); },
+            [&](const pages::ChooseOrientation& a) -> R { return ChooseOrientation(design, a.portrait); },
+            [&](const pages::WidthExit&) -> R { return SizeBoxExit(design, true); },
+            [&](const pages::HeightExit&) -> R { return SizeBoxExit(design, false); },
+            [&](const pages::SetInches& a) -> R { return SetInches(design, a.inches); },
+            [&](const pages::ChooseObject& a) -> R { return ChooseObject(design, a.slot); },
+            [&](const pages::DeleteObject& a) -> R { return DeleteObject(design, a.slot); },
+            [&](const pages::BringToFront& a) -> R { return BringToFront(design, a.slot); },
+            [&](const pages::SendToBack& a) -> R { return SendToBack(design, a.slot); },
         },
         action);
     change.cursor = design.cursor;

@@ -1,6 +1,5 @@
 #include "layouts/PageObjectDialogs.h"
 
-#include <algorithm>
 #include <cmath>
 #include <initializer_list>
 
@@ -19,11 +18,9 @@ bool IsHeading(ObjectKind kind) { return kind == ObjectKind::DownHeader || kind 
 
 // A whole number as the one-digit boxes hold it, within 1..9 (the record's range).
 bool ReadSmallCount(std::string_view text, int& value) {
-    const std::string t = TrimBlanks(text);
-    if (t.empty() || t.size() > 2) return false;
-    for (char c : t)
-        if (c < '0' || c > '9') return false;
-    value = std::stoi(t);
+    const auto n = ParseWholeNumber(text, 2);
+    if (!n) return false;
+    value = static_cast<int>(*n);
     return value >= 1 && value <= 9;
 }
 
@@ -219,23 +216,6 @@ Outcome ApplyNumberFont(PageDesign& design, int slot, const StoredFont& font, bo
     object->numberFont = font;
     object->numbersHorizontal = horizontal ? 1 : 0;
     return Outcome::Done(slot);
-}
-
-FontChoice ChoiceOfFont(const StoredFont& font) {
-    return {font.name.Str(), font.size, font.color, font.bold != 0, font.italic != 0, font.underline != 0,
-            font.strikeOut != 0};
-}
-
-StoredFont FontOfChoice(const FontChoice& choice) {
-    StoredFont font;
-    font.name = choice.name;
-    font.size = static_cast<std::int16_t>(std::clamp(choice.size, 1, 32767));
-    font.color = choice.color;
-    font.bold = choice.bold ? 1 : 0;
-    font.italic = choice.italic ? 1 : 0;
-    font.underline = choice.underline ? 1 : 0;
-    font.strikeOut = choice.strikeOut ? 1 : 0;
-    return font;
 }
 
 bool PictureFileName(const std::string& path) {

@@ -9,6 +9,7 @@
 #include <string_view>
 
 #include "base/Choosers.h"
+#include "layouts/LayoutFonts.h"
 #include "base/Outcome.h"
 #include "base/Prompter.h"
 #include "layouts/PageDesign.h"
@@ -136,10 +137,6 @@ Outcome ApplyAlignment(PageDesign& design, int slot, int alignment);
 // "Text &Font" (the name cut to 30) and "&Clue Number Font" with its orientation.
 Outcome ApplyTextFont(PageDesign& design, int slot, const StoredFont& font);
 Outcome ApplyNumberFont(PageDesign& design, int slot, const StoredFont& font, bool horizontal);
-
-// The font dialog's view of a stored font and back (the name cut to 30, the size to a short).
-FontChoice ChoiceOfFont(const StoredFont& font);
-StoredFont FontOfChoice(const FontChoice& choice);
 
 // The picture files a Bitmap object takes, by extension: BMP, PNG, JPEG (.jpg, .jpeg) and GIF,
 // in any letter case.

@@ -70,13 +70,9 @@ std::optional<double> ParseZoom(std::string_view text) {
 }
 
 std::optional<int> ParsePixelWidth(std::string_view text) {
-    const std::string t = TrimBlanks(std::string(text));
-    if (t.empty() || t.size() > 6) return std::nullopt;
-    if (!std::all_of(t.begin(), t.end(), [](char c) { return std::isdigit(static_cast<unsigned char>(c)); }))
-        return std::nullopt;
-    const int v = std::stoi(t);
-    if (v < 1) return std::nullopt;
-    return v;
+    const auto v = ParseWholeNumber(text, 6);
+    if (!v || *v < 1) return std::nullopt;
+    return static_cast<int>(*v);
 }
 
 }  // namespace qf

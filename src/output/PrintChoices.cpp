@@ -1,9 +1,7 @@
 #include "output/PrintChoices.h"
 
-#include <algorithm>
-#include <cctype>
-
 #include "base/TextHelpers.h"
+#include "layouts/LayoutFonts.h"
 #include "layouts/PageObjects.h"
 #include "output/PuzzleEntries.h"
 
@@ -78,28 +76,12 @@ std::vector<FontListEntry> BuildFontList(const PageLayoutRecord& layout) {
 }
 
 FontChoice FontOf(const PageLayoutRecord& layout, const FontListEntry& entry) {
-    const StoredFont& f = FontIn(layout.objects[static_cast<std::size_t>(entry.slot - 1)], entry.role);
-    FontChoice c;
-    c.name = f.name.Str();
-    c.size = f.size;
-    c.color = f.color;
-    c.bold = f.bold != 0;
-    c.italic = f.italic != 0;
-    c.underline = f.underline != 0;
-    c.strikeOut = f.strikeOut != 0;
-    return c;
+    return ChoiceOfFont(FontIn(layout.objects[static_cast<std::size_t>(entry.slot - 1)], entry.role));
 }
 
-void StoreFont(PageLayoutRecord& layout, const FontListEntry& entry, const FontChoice& c) {
+void StoreFont(PageLayoutRecord& layout, const FontListEntry& entry, const FontChoice& font) {
     if (entry.slot < 1 || entry.slot > kMaxPageObjects) return;
-    StoredFont& f = FontIn(layout.objects[static_cast<std::size_t>(entry.slot - 1)], entry.role);
-    f.name.Set(c.name);
-    f.size = static_cast<std::int16_t>(std::clamp(c.size, 1, 999));
-    f.color = c.color;
-    f.bold = c.bold;
-    f.italic = c.italic;
-    f.underline = c.underline;
-    f.strikeOut = c.strikeOut;
+    StoreChoice(FontIn(layout.objects[static_cast<std::size_t>(entry.slot - 1)], entry.role), font);
 }
 
 std::vector<std::string> PartialAnswerWords(const PuzzleRecord& puzzle) {
@@ -109,13 +91,9 @@ std::vector<std::string> PartialAnswerWords(const PuzzleRecord& puzzle) {
 }
 
 std::optional<int> ParseCopies(std::string_view text) {
-    const std::string t = TrimBlanks(std::string(text));
-    if (t.empty() || t.size() > 9) return std::nullopt;
-    if (!std::all_of(t.begin(), t.end(), [](char c) { return std::isdigit(static_cast<unsigned char>(c)); }))
-        return std::nullopt;
-    const int n = std::stoi(t);
-    if (n < 1) return std::nullopt;
-    return n;
+    const auto n = ParseWholeNumber(text, 9);
+    if (!n || *n < 1) return std::nullopt;
+    return static_cast<int>(*n);
 }
 
 Message InvalidCopiesMessage() { return ErrorMessage(kInvalidCopiesText).Focus(CopiesControls::kCopies); }

@@ -4,12 +4,13 @@
 #include <atomic>
 #include <cmath>
 
+#include "layouts/LayoutFonts.h"
+
 namespace qf {
 
 namespace {
 // Stored widths of borders and outlines are 1 to 9 pixels; a damaged value is held to that.
 constexpr int kMaxOutlineWidth = 9;
-constexpr int kMaxFontSize = 1000;
 std::atomic<bool> fitShortcuts{true};
 }  // namespace
 
@@ -25,20 +26,14 @@ RectIn RenderContext::ObjectRect(const PageObject& o) const {
 
 void RenderContext::SetFont(const StoredFont& font, int size) { surface.SetFont(FontAt(font, size)); }
 
-SurfaceFont RenderContext::FontAt(const StoredFont& font, int size) const {
-    SurfaceFont f;
-    f.name = font.name.Str();
-    f.size = std::clamp(size, 1, kMaxFontSize);
-    f.color = font.color;
-    f.bold = font.bold != 0;
-    f.italic = font.italic != 0;
-    f.underline = font.underline != 0;
-    f.strikeOut = font.strikeOut != 0;
+FontChoice RenderContext::FontAt(const StoredFont& font, int size) const {
+    FontChoice f = ChoiceOfFont(font);
+    f.size = ClampFontSize(size);
     return f;
 }
 
 int RenderContext::SetObjectFont(const PageObject& object) {
-    const int size = std::clamp<int>(object.textFont.size, 1, kMaxFontSize);
+    const int size = ClampFontSize(object.textFont.size);
     SetFont(object.textFont, size);
     return size;
 }
@@ -92,7 +87,7 @@ int RenderContext::RowsAtMost(const StoredFont& font, int size, double height) {
 }
 
 std::string RenderContext::WidestByFloor(const StoredFont& font, int size, const std::vector<std::string>& texts) {
-    const SurfaceFont f = FontAt(font, size);
+    const FontChoice f = FontAt(font, size);
     std::string widest;
     double most = 0;
     for (const std::string& text : texts) {
@@ -119,7 +114,7 @@ double RenderContext::AlignedX(const PageObject& object, const RectIn& rect, dou
 
 int ShrinkToFit(int size, bool makeFit, int floor, const std::function<bool(int)>& fits,
                 const std::function<bool(int)>& cannotFit) {
-    size = std::clamp(size, 1, kMaxFontSize);
+    size = ClampFontSize(size);
     const bool quick = makeFit && cannotFit && fitShortcuts;
     for (;;) {
         const bool passOver = quick && size > floor && cannotFit(size);

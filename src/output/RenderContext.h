@@ -43,7 +43,7 @@ struct RenderContext {
     // Sets the surface font from a stored font at `size` points.
     void SetFont(const StoredFont& font, int size);
     // The surface font SetFont would set.
-    SurfaceFont FontAt(const StoredFont& font, int size) const;
+    FontChoice FontAt(const StoredFont& font, int size) const;
     // The object's text font at its own size; returns that size (at least 1 point).
     int SetObjectFont(const PageObject& object);
 

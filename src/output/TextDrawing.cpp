@@ -97,7 +97,7 @@ void DrawOneLineText(RenderContext& ctx, PageObject& object, int slot, const std
         return s.TextWidth(text) < rect.Width() && s.TextHeight(text) < rect.Height();
     };
     const auto tooLarge = [&](int pt) {
-        const SurfaceFont f = ctx.FontAt(object.textFont, pt);
+        const FontChoice f = ctx.FontAt(object.textFont, pt);
         return s.TextWidthFloor(f, text) >= rect.Width() || s.TextHeightFloor(f, text) >= rect.Height();
     };
     const int size = ShrinkToFit(object.textFont.size, object.makeFit != 0, kOneLineFloor, fits, tooLarge);

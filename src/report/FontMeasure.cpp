@@ -75,7 +75,7 @@ void EnsureGuiApplication() {
     InstallSubstitutions();
 }
 
-QFont MakeQFont(const SurfaceFont& font) {
+QFont MakeQFont(const FontChoice& font) {
     InstallSubstitutions();
     QFont f(AnsiToQString(font.name));
     f.setPointSizeF(font.size > 0 ? font.size : 1);
@@ -94,10 +94,10 @@ struct FontMeasure::Reference {
     std::unique_ptr<QFontMetricsF> metrics;
 };
 
-FontMeasure::FontMeasure() { SetFont(SurfaceFont{}); }
+FontMeasure::FontMeasure() { SetFont(FontChoice{}); }
 FontMeasure::~FontMeasure() = default;
 
-void FontMeasure::SetFont(const SurfaceFont& font) {
+void FontMeasure::SetFont(const FontChoice& font) {
     EnsureGuiApplication();
     metrics_ = std::make_unique<QFontMetricsF>(MakeQFont(font), &ReferenceDevice());
 }
@@ -108,13 +108,13 @@ double FontMeasure::TextWidth(std::string_view ansi) const {
 
 double FontMeasure::TextHeight() const { return (metrics_->ascent() + metrics_->descent()) / kReferenceDpi; }
 
-FontMeasure::Reference& FontMeasure::ReferenceFor(const SurfaceFont& font) {
+FontMeasure::Reference& FontMeasure::ReferenceFor(const FontChoice& font) {
     std::string key = font.name;
     key += {'\0', char('0' + font.bold), char('0' + font.italic), char('0' + font.underline), char('0' + font.strikeOut)};
     auto& slot = references_[key];
     if (!slot) {
         EnsureGuiApplication();
-        SurfaceFont at = font;
+        FontChoice at = font;
         at.size = static_cast<int>(kFloorReferenceSize);
         const QFont qfont = MakeQFont(at);
         const QFontInfo info(qfont);
@@ -127,12 +127,12 @@ FontMeasure::Reference& FontMeasure::ReferenceFor(const SurfaceFont& font) {
     return *slot;
 }
 
-double FontMeasure::HeightFloor(const SurfaceFont& font) {
+double FontMeasure::HeightFloor(const FontChoice& font) {
     const Reference& r = ReferenceFor(font);
     return r.scalable ? ScaledFloor(r.heightPixels, kHeightMarginPixels, font.size) : 0;
 }
 
-double FontMeasure::WidthFloor(const SurfaceFont& font, std::string_view ansi) {
+double FontMeasure::WidthFloor(const FontChoice& font, std::string_view ansi) {
     const Reference& r = ReferenceFor(font);
     if (!r.scalable) return 0;
     const QString text = AnsiToQString(ansi);

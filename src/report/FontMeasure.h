@@ -19,14 +19,14 @@ namespace qf {
 void EnsureGuiApplication();
 
 // The Qt font for a surface font, sized in points.
-QFont MakeQFont(const SurfaceFont& font);
+QFont MakeQFont(const FontChoice& font);
 
 class FontMeasure {
 public:
     FontMeasure();
     ~FontMeasure();
 
-    void SetFont(const SurfaceFont& font);
+    void SetFont(const FontChoice& font);
     double TextWidth(std::string_view ansi) const;
     double TextHeight() const;
     double Ascent() const;
@@ -34,12 +34,12 @@ public:
 
     // Lower bounds of TextHeight and TextWidth in `font`, from one measurement at a reference
     // size per font (see FontMeasure.cpp); 0 for a font that is not smoothly scalable.
-    double HeightFloor(const SurfaceFont& font);
-    double WidthFloor(const SurfaceFont& font, std::string_view ansi);
+    double HeightFloor(const FontChoice& font);
+    double WidthFloor(const FontChoice& font, std::string_view ansi);
 
 private:
     struct Reference;
-    Reference& ReferenceFor(const SurfaceFont& font);
+    Reference& ReferenceFor(const FontChoice& font);
 
     std::unique_ptr<QFontMetricsF> metrics_;
     std::map<std::string, std::unique_ptr<Reference>> references_;  // by font without its size

@@ -44,7 +44,7 @@ std::vector<std::uint8_t> MetafileSurface::Bytes() const {
 
 int MetafileSurface::RecordCount() const { return records_->Count(); }
 
-void MetafileSurface::SetFont(const SurfaceFont& font) {
+void MetafileSurface::SetFont(const FontChoice& font) {
     font_ = font;
     measure_.SetFont(font);
 }

@@ -45,8 +45,8 @@ public:
 
     bool NewPage() override { return false; }
 
-    void SetFont(const SurfaceFont& font) override;
-    const SurfaceFont& Font() const override { return font_; }
+    void SetFont(const FontChoice& font) override;
+    const FontChoice& Font() const override { return font_; }
     double TextWidth(std::string_view text) override { return measure_.TextWidth(text); }
     double TextHeight(std::string_view) override { return measure_.TextHeight(); }
     double Ascent() override { return measure_.Ascent(); }
@@ -74,7 +74,7 @@ private:
 
     std::unique_ptr<MetafileRecords> records_;
     FontMeasure measure_;
-    SurfaceFont font_;
+    FontChoice font_;
     bool transparent_ = true;
     std::int32_t penColor_ = 0;
     std::int32_t brushColor_ = 0xFFFFFF;

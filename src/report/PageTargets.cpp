@@ -39,8 +39,7 @@ bool WriteImageFile(const QImage& image, const std::string& path, const std::str
     return WriteBytes(bytes, path);
 }
 
-QPaintDevice* PagedDeviceTarget::Begin(const PageSetup& page) {
-    // Standard papers go by their Windows code, so a printer picks its own tray for them.
+QPageLayout PaperPageLayout(const PageSetup& page, bool fullPage) {
     const QPageSize::PageSizeId id = page.paperCode ? QPageSize::id(page.paperCode) : QPageSize::Custom;
     const QPageSize size = id != QPageSize::Custom
                                ? QPageSize(id)
@@ -48,7 +47,13 @@ QPaintDevice* PagedDeviceTarget::Begin(const PageSetup& page) {
                                            QPageSize::ExactMatch);
     const auto orientation =
         page.orientation == PageOrientation::Portrait ? QPageLayout::Portrait : QPageLayout::Landscape;
-    if (!device_.setPageLayout(QPageLayout(size, orientation, QMarginsF(0, 0, 0, 0)))) return nullptr;
+    QPageLayout layout(size, orientation, QMarginsF(0, 0, 0, 0));
+    if (fullPage) layout.setMode(QPageLayout::FullPageMode);
+    return layout;
+}
+
+QPaintDevice* PagedDeviceTarget::Begin(const PageSetup& page) {
+    if (!device_.setPageLayout(PaperPageLayout(page, false))) return nullptr;
     return &device_;
 }
 
@@ -137,7 +142,6 @@ PageFileTarget::~PageFileTarget() = default;
 
 QPaintDevice* PageFileTarget::Begin(const PageSetup& page) {
     width_ = page.Width();
-    height_ = page.Height();
     return picture_.get();
 }
 

@@ -10,6 +10,7 @@ class QBuffer;
 class QByteArray;
 class QImage;
 class QPaintDevice;
+class QPageLayout;
 class QPagedPaintDevice;
 class QPdfWriter;
 class QPicture;
@@ -22,6 +23,11 @@ namespace qf {
 // owner and mode, and a failure leaves it as it was. A picture in `format` ("PNG", "BMP",
 // "JPG"; `quality` 0..100 or -1 for the default); false when it could not be encoded or written.
 bool WriteImageFile(const QImage& image, const std::string& path, const std::string& format, int quality = -1);
+
+// The paper as a page layout without margins: a standard paper by its Windows code, so a
+// printer picks its own tray for it, else the custom size. `fullPage` places the page at the
+// paper's corner whatever the device's printable area, as the printer needs it.
+QPageLayout PaperPageLayout(const PageSetup& page, bool fullPage);
 
 class PageTarget {
 public:
@@ -105,14 +111,12 @@ public:
     QPaintDevice* Begin(const PageSetup& page) override;
     const QPicture& Page() const;
     double WidthInches() const { return width_; }
-    double HeightInches() const { return height_; }
     // The device's resolution the page was recorded in (its coordinates are pixels at it).
     double Dpi() const;
 
 private:
     std::unique_ptr<QPicture> picture_;
     double width_ = 0;
-    double height_ = 0;
 };
 
 }  // namespace qf

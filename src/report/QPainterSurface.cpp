@@ -72,7 +72,7 @@ bool QPainterSurface::Finish() {
 
 bool QPainterSurface::NewPage() { return Painter() && target_.NewPage(); }
 
-void QPainterSurface::SetFont(const SurfaceFont& font) {
+void QPainterSurface::SetFont(const FontChoice& font) {
     font_ = font;
     measure_.SetFont(font);
 }

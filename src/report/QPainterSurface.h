@@ -24,14 +24,14 @@ public:
 
     bool NewPage() override;
 
-    void SetFont(const SurfaceFont& font) override;
-    const SurfaceFont& Font() const override { return font_; }
+    void SetFont(const FontChoice& font) override;
+    const FontChoice& Font() const override { return font_; }
     double TextWidth(std::string_view text) override { return measure_.TextWidth(text); }
     double TextHeight(std::string_view) override { return measure_.TextHeight(); }
     double Ascent() override { return measure_.Ascent(); }
     double Descent() override { return measure_.Descent(); }
-    double TextHeightFloor(const SurfaceFont& font, std::string_view) override { return measure_.HeightFloor(font); }
-    double TextWidthFloor(const SurfaceFont& font, std::string_view text) override {
+    double TextHeightFloor(const FontChoice& font, std::string_view) override { return measure_.HeightFloor(font); }
+    double TextWidthFloor(const FontChoice& font, std::string_view text) override {
         return measure_.WidthFloor(font, text);
     }
 
@@ -56,7 +56,7 @@ private:
 
     PageTarget& target_;
     FontMeasure measure_;
-    SurfaceFont font_;
+    FontChoice font_;
     bool transparent_ = true;
     std::int32_t penColor_ = 0;
     std::int32_t brushColor_ = 0xFFFFFF;

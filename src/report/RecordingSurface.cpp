@@ -18,7 +18,7 @@ double RecordingSurface::EmsOf(char c) {
 
 double RecordingSurface::TextWidth(std::string_view text) { return TextWidthFloor(font_, text); }
 
-double RecordingSurface::TextWidthFloor(const SurfaceFont& font, std::string_view text) {
+double RecordingSurface::TextWidthFloor(const FontChoice& font, std::string_view text) {
     double ems = 0;
     for (char c : text) ems += EmsOf(c);
     return ems * (font.size / 72.0);  // as Em() reckons it, to the last bit

@@ -16,7 +16,7 @@ struct SurfaceCall {
     std::string op;             // "Text", "MoveTo", "LineTo", "FillRect", "FillEllipse", "EllipseOutline", "Picture", "NewPage"
     std::vector<double> args;   // coordinates in inches, in the order of the call
     std::string text;           // Text: the text; Picture: the picture's path
-    SurfaceFont font;           // the font at the time of the call
+    FontChoice font;           // the font at the time of the call
     std::int32_t pen = 0;
     std::int32_t brush = 0;
     bool transparent = true;
@@ -33,15 +33,15 @@ public:
         return true;
     }
 
-    void SetFont(const SurfaceFont& font) override { font_ = font; }
-    const SurfaceFont& Font() const override { return font_; }
+    void SetFont(const FontChoice& font) override { font_ = font; }
+    const FontChoice& Font() const override { return font_; }
     double TextWidth(std::string_view text) override;
     double TextHeight(std::string_view) override { return Em(); }
     double Ascent() override { return 0.8 * Em(); }
     double Descent() override { return 0.2 * Em(); }
     // The metric is exact, so its floors are the measures themselves.
-    double TextHeightFloor(const SurfaceFont& font, std::string_view) override { return font.size / 72.0; }
-    double TextWidthFloor(const SurfaceFont& font, std::string_view text) override;
+    double TextHeightFloor(const FontChoice& font, std::string_view) override { return font.size / 72.0; }
+    double TextWidthFloor(const FontChoice& font, std::string_view text) override;
 
     void SetTextTransparent(bool transparent) override { transparent_ = transparent; }
     void TextOut(double x, double y, std::string_view text) override;
@@ -69,7 +69,7 @@ private:
     void Log(const char* op, std::vector<double> args, std::string text = {});
 
     double dpi_;
-    SurfaceFont font_;
+    FontChoice font_;
     bool transparent_ = true;
     std::int32_t pen_ = 0;
     std::int32_t brush_ = 0xFFFFFF;

@@ -7,21 +7,11 @@
 #include <string>
 #include <string_view>
 
+#include "base/FontChoice.h"
+
 namespace qf {
 
 class Picture;
-
-struct SurfaceFont {
-    std::string name = "Arial";  // Windows-1252
-    int size = 10;               // points
-    std::int32_t color = 0;      // 0x00BBGGRR
-    bool bold = false;
-    bool italic = false;
-    bool underline = false;
-    bool strikeOut = false;
-
-    bool operator==(const SurfaceFont&) const = default;
-};
 
 enum class PageOrientation { Portrait, Landscape };
 
@@ -61,8 +51,8 @@ public:
     virtual bool NewPage() = 0;
 
     // Font: set, then measured in inches.
-    virtual void SetFont(const SurfaceFont& font) = 0;
-    virtual const SurfaceFont& Font() const = 0;
+    virtual void SetFont(const FontChoice& font) = 0;
+    virtual const FontChoice& Font() const = 0;
     virtual double TextWidth(std::string_view text) = 0;
     virtual double TextHeight(std::string_view text) = 0;
     virtual double Ascent() = 0;
@@ -71,8 +61,8 @@ public:
     // Lower bounds of TextHeight and TextWidth that `font` would give, found without making it
     // current, so that shrinking to fit can rule out many sizes for the price of a few
     // measurements. 0 when the surface knows no bound.
-    virtual double TextHeightFloor(const SurfaceFont& /*font*/, std::string_view /*text*/) { return 0; }
-    virtual double TextWidthFloor(const SurfaceFont& /*font*/, std::string_view /*text*/) { return 0; }
+    virtual double TextHeightFloor(const FontChoice& /*font*/, std::string_view /*text*/) { return 0; }
+    virtual double TextWidthFloor(const FontChoice& /*font*/, std::string_view /*text*/) { return 0; }
 
     // Text with its baseline at (x, y).
     virtual void SetTextTransparent(bool transparent) = 0;

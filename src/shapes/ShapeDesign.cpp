@@ -3,8 +3,9 @@
 #include <algorithm>
 #include <array>
 #include <limits>
-#include <type_traits>
+#include <variant>
 
+#include "base/Overloaded.h"
 #include "base/TextHelpers.h"
 #include "shapes/ShapeFiles.h"
 
@@ -253,29 +254,21 @@ Outcome CheckWidth(ShapeDesign& design) { return CheckSize(design, true); }
 Outcome CheckHeight(ShapeDesign& design) { return CheckSize(design, false); }
 
 ShapeRepaint ApplyShapeAction(ShapeDesign& design, const ShapeAction& action) {
+    using R = ShapeRepaint;
     ShapeRepaint repaint = std::visit(
-        [&design](const auto& a) -> ShapeRepaint {
-            using A = std::decay_t<decltype(a)>;
-            if constexpr (std::is_same_v<A, shapes::ImgMouseDown>) {
+        Overloaded{
+            [&](const shapes::ImgMouseDown& a) -> R {
                 (a.button == ShapeMouseButton::Left ? design.leftPress : design.rightPress) = a.point;
                 return {};
-            } else if constexpr (std::is_same_v<A, shapes::ImgMouseUp>) {
-                return MouseUp(design, a);
-            } else if constexpr (std::is_same_v<A, shapes::ToggleCell>) {
-                return TestForMatch(design, a.cell);
-            } else if constexpr (std::is_same_v<A, shapes::FillFrom>) {
-                return TestForMatchFill(design, a.cell);
-            } else if constexpr (std::is_same_v<A, shapes::Shift>) {
-                return DoShift(design, a.direction);
-            } else if constexpr (std::is_same_v<A, shapes::Reverse>) {
-                return DoReverse(design);
-            } else if constexpr (std::is_same_v<A, shapes::Undo>) {
-                return DoUndo(design);
-            } else if constexpr (std::is_same_v<A, shapes::WidthEditExit>) {
-                return SizeEditExit(design, true);
-            } else {
-                return SizeEditExit(design, false);
-            }
+            },
+            [&](const shapes::ImgMouseUp& a) -> R { return MouseUp(design, a); },
+            [&](const shapes::ToggleCell& a) -> R { return TestForMatch(design, a.cell); },
+            [&](const shapes::FillFrom& a) -> R { return TestForMatchFill(design, a.cell); },
+            [&](const shapes::Shift& a) -> R { return DoShift(design, a.direction); },
+            [&](const shapes::Reverse&) -> R { return DoReverse(design); },
+            [&](const shapes::Undo&) -> R { return DoUndo(design); },
+            [&](const shapes::WidthEditExit&) -> R { return SizeEditExit(design, true); },
+            [&](const shapes::HeightEditExit&) -> R { return SizeEditExit(design, false); },
         },
         action);
     repaint.undoEnabled = design.undoEnabled;

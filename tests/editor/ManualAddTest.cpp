@@ -1,6 +1,10 @@
 // Words added by hand into a built grid: editable cells, new words, case and renumbering.
 #include <gtest/gtest.h>
 
+#include <string>
+#include <utility>
+#include <vector>
+
 #include "ManualAddFixture.h"
 #include "editor/ManualAdd.h"
 
@@ -100,6 +104,50 @@ TEST(ManualAdd, AddedWordsTakeTheirCaseAndTheNumbersFollowTheStarts) {
     q->wordCount = kMaxWords;
     EXPECT_FALSE(AddNewWord(*q, {3, false, "XA"}, "", WordCase::Upper));
     EXPECT_EQ(q->wordCount, kMaxWords);
+}
+
+// OK: the notice when nothing was typed, the case of the setting, and no word past the 200th,
+// with a warning and no clue asked for the words left out.
+TEST(ManualAdd, OkAddsTheTypedWordsInTheCaseOfTheSettingWhileSlotsLast) {
+    std::vector<std::string> asked;
+    const AskClue ask = [&](const std::string& letters) {
+        asked.push_back(letters);
+        return "Clue of " + letters;
+    };
+    auto p = test::CatAndToe();
+    const ManualAddition none = AddTypedWords(*p, 3, ask);
+    EXPECT_FALSE(none.changed);
+    EXPECT_EQ(none.notice.text, kNoChangesDetected);
+    EXPECT_EQ(none.notice.caption, "Notice");
+    EXPECT_EQ(none.notice.severity, Severity::Information);
+    EXPECT_TRUE(asked.empty());
+
+    const std::pair<int, const char*> rows[] = {{1, "OX"}, {2, "ox"}, {3, "Ox"}, {0, "Ox"}, {7, "Ox"}};
+    for (const auto& [setting, stored] : rows) {
+        p = test::CatAndToe();
+        p->Cell(105) = 'X';  // OX across from the O of TOE
+        const ManualAddition added = AddTypedWords(*p, setting, ask);
+        EXPECT_TRUE(added.changed);
+        EXPECT_TRUE(added.notice.Empty());
+        EXPECT_EQ(p->wordCount, 3);
+        EXPECT_EQ(p->Word(2).Str(), stored) << "setting " << setting;  // across words first
+        EXPECT_EQ(p->Clue(2).Str(), "Clue of OX");
+        EXPECT_EQ(added.origins[1], 0);  // slot 2 is the added word
+    }
+
+    // Room for one more: the first of three new words is added, the others are left out.
+    p = test::CatAndToe();
+    for (int slot = 3; slot < kMaxWords; ++slot) p->Word(slot) = "LEFTOUT";
+    p->wordCount = kMaxWords - 1;
+    p->Cell(2) = 'Y';
+    p->Cell(3) = 'X';
+    asked.clear();
+    const ManualAddition full = AddTypedWords(*p, 1, ask);
+    EXPECT_TRUE(full.changed);
+    EXPECT_EQ(full.notice.text, kTooManyWordsToAdd);
+    EXPECT_EQ(full.notice.severity, Severity::Warning);
+    EXPECT_EQ(asked, std::vector<std::string>{"YX"});
+    EXPECT_EQ(p->wordCount, kMaxWords);
 }
 
 }  // namespace

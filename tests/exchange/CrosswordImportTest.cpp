@@ -10,9 +10,9 @@
 #include <algorithm>
 
 #include "exchange/ExchangeFixtures.h"
-#include "exchange/IpuzWriter.h"
-#include "exchange/PuzWriter.h"
-#include "exchange/XdWriter.h"
+#include "exchange/Ipuz.h"
+#include "exchange/Puz.h"
+#include "exchange/Xd.h"
 #include "support/TempDir.h"
 
 namespace qf {

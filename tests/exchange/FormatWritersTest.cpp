@@ -6,9 +6,9 @@
 #include <gtest/gtest.h>
 
 #include "exchange/ExchangeFixtures.h"
-#include "exchange/IpuzWriter.h"
-#include "exchange/PuzWriter.h"
-#include "exchange/XdWriter.h"
+#include "exchange/Ipuz.h"
+#include "exchange/Puz.h"
+#include "exchange/Xd.h"
 
 namespace qf {
 namespace {

@@ -2,6 +2,9 @@
 
 #include <gtest/gtest.h>
 
+#include <string>
+#include <utility>
+
 #include "exchange/ExchangeFixtures.h"
 #include "output/PrintOptions.h"
 #include "support/TempDir.h"
@@ -18,6 +21,20 @@ TEST(PuzzleExportTest, FormatByExtension) {
     EXPECT_FALSE(FormatOfFile("e.pdf"));
     EXPECT_FALSE(FormatOfFile("folder.puz/file"));
     EXPECT_FALSE(FormatOfFile("noextension"));
+}
+
+TEST(PuzzleExportTest, SuggestedNameIsTheTitleWithoutWhatFileSystemsRefuse) {
+    const std::pair<std::string, std::string> rows[] = {
+        {"Sunday", "Sunday.ipuz"},
+        {"A/B\\C: *?\"<>|", "A B C.ipuz"},   // refused characters, then the trailing blanks dropped
+        {"Tab\there", "Tab here.ipuz"},      // control characters
+        {"Caf\xE9 Noir", "Caf  Noir.ipuz"},  // beyond ASCII: the title is Windows-1252
+        {"Ends. . .", "Ends.ipuz"},
+        {"", "Puzzle.ipuz"},
+        {"...", "Puzzle.ipuz"},
+    };
+    for (const auto& [title, name] : rows) EXPECT_EQ(SuggestedExportName(title), name) << title;
+    EXPECT_EQ(ExportPuzzleAsRequest("Sunday").initialPath, "Sunday.ipuz");
 }
 
 TEST(PuzzleExportTest, WritesEachFormatAndARefusalChangesNothing) {

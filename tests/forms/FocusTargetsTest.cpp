@@ -23,7 +23,7 @@
 #include "layouts/forms/ListPages.h"
 #include "layouts/forms/ObjectDialogs.h"
 #include "model/CreateCheck.h"
-#include "output/ExportDialogs.h"
+#include "output/ExportChoices.h"
 #include "output/PrintChoices.h"
 #include "output/forms/MyBitmapWidth.h"
 #include "output/forms/NumCopies.h"

@@ -553,9 +553,16 @@ TEST(PageDesignDialogs, FontsGoToTheDialogAndBackCut) {
 
     const StoredFont cut = FontOfChoice({std::string(40, 'F'), 70000, 0, true, false, true, false});
     EXPECT_EQ(cut.name.Str(), std::string(30, 'F'));
-    EXPECT_EQ(cut.size, 32767);
+    EXPECT_EQ(cut.size, kMaxFontSize);
     EXPECT_EQ(cut.bold, 1);
     EXPECT_EQ(cut.underline, 1);
+
+    // Written into a stored font, a shorter name leaves the bytes after it as the file had them.
+    StoredFont stored = font;
+    StoreChoice(stored, {"Arial", 0, 0, false, false, false, false});
+    EXPECT_EQ(stored.name.Str(), "Arial");
+    EXPECT_EQ(std::string(stored.name.chars.data() + 5, 11), "ation Serif");
+    EXPECT_EQ(stored.size, 1);
 }
 
 }  // namespace

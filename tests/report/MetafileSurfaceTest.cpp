@@ -61,7 +61,7 @@ std::u16string Utf16At(const std::vector<std::uint8_t>& b, std::size_t at, std::
 // A small drawing on a Letter page: a filled box, a line, an ellipse and two texts.
 void Draw(MetafileSurface& s) {
     s.SelectPaper(1);
-    SurfaceFont f;
+    FontChoice f;
     f.size = 12;
     f.bold = true;
     s.SetFont(f);

@@ -53,7 +53,7 @@ TEST(Surface, PapersByCodeTurnedByTheOrientation) {
 
 TEST(FontMeasure, ArialIsLiberationSansWithItsMetrics) {
     EnsureGuiApplication();
-    SurfaceFont arial;
+    FontChoice arial;
     arial.name = "Arial";
     arial.size = 72;  // one inch: the metrics below are in ems
     EXPECT_EQ(QFontInfo(MakeQFont(arial)).family(), QStringLiteral("Liberation Sans"));
@@ -84,7 +84,7 @@ TEST(QPainterSurface, ImageHasThePageAtThePixelWidth) {
         s.SetPenColor(0x0000FF);  // red in 0x00BBGGRR
         s.MoveTo(3, 5);
         s.LineTo(6, 5);
-        SurfaceFont f;
+        FontChoice f;
         f.size = 48;
         s.SetFont(f);
         s.TextOut(1, 8, "W");
@@ -126,7 +126,7 @@ TEST(QPainterSurface, PdfSvgAndThePageFile) {
         SvgTarget svg(dir.File("page.svg"));
         QPainterSurface s(svg);
         s.SelectPaper(1);
-        s.SetFont(SurfaceFont{});
+        s.SetFont(FontChoice{});
         s.TextOut(1, 1, "Across");
         EXPECT_FALSE(s.NewPage());  // one page only
         EXPECT_TRUE(s.Finish());
@@ -201,15 +201,15 @@ TEST(QPainterSurface, CoordinatesFarOutsideThePageAreHeldToWholePixels) {
 TEST(FontMeasure, FloorsNeverExceedTheMeasuresAtAnySize) {
     EnsureGuiApplication();
     FontMeasure m;
-    std::vector<SurfaceFont> fonts(5);
+    std::vector<FontChoice> fonts(5);
     fonts[1].bold = fonts[1].italic = true;
     fonts[2].name = "Times New Roman";
     fonts[3].name = "Courier New";
     fonts[4].name = "No Such Font";
-    for (const SurfaceFont& base : fonts)
+    for (const FontChoice& base : fonts)
         for (const char* text : {"W", "ABCWjkl", "a clue of several ordinary words", "", "\xC9t\xE9 \x80"}) {
             for (int size = 1; size <= 1000; size += size < 30 ? 1 : 37) {
-                SurfaceFont f = base;
+                FontChoice f = base;
                 f.size = size;
                 m.SetFont(f);
                 EXPECT_LE(m.HeightFloor(f), m.TextHeight()) << f.name << " " << size;
@@ -220,7 +220,7 @@ TEST(FontMeasure, FloorsNeverExceedTheMeasuresAtAnySize) {
             }
         }
     RecordingSurface recording;
-    SurfaceFont f;
+    FontChoice f;
     f.size = 37;
     recording.SetFont(f);
     EXPECT_EQ(recording.TextHeightFloor(f, "x"), recording.TextHeight("x"));
@@ -284,7 +284,7 @@ TEST(Picture, LoadsBmpAndRefusesOthers) {
 
 TEST(RecordingSurface, LogsCallsWithTheStateOfTheMoment) {
     RecordingSurface s(300);
-    SurfaceFont f;
+    FontChoice f;
     f.size = 36;  // half an inch to the em
     s.SetFont(f);
     EXPECT_DOUBLE_EQ(s.TextWidth("W9i"), 0.5 * (1.0 + 0.5 + 0.25));

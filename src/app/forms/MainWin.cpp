@@ -129,10 +129,7 @@ void TMainWin::DoCaption() { setWindowTitle("Quernfold 98 (" + displayName_ + ")
 
 void TMainWin::EnableDisable() {
     const bool selected = collection_.Lists().SelectedPuzzle() != nullptr;
-    for (const char* name : kOnePuzzleCommands) {
-        const bool built = std::find(built_.begin(), built_.end(), name) != built_.end();
-        Action(name)->setEnabled(built && selected);
-    }
+    for (const char* name : kOnePuzzleCommands) Action(name)->setEnabled(selected);
 }
 
 void TMainWin::ShowLists() {

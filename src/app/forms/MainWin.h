@@ -66,7 +66,11 @@ private:
     void BuildClient();
     void BuildMenus();
     QAction* AddCommand(QMenu* menu, const char* name, const char* caption, const char* shortcut,
-                        void (TMainWin::*handler)());
+                        const std::function<void()>& handler);
+    QAction* AddCommand(QMenu* menu, const char* name, const char* caption, const char* shortcut,
+                        void (TMainWin::*handler)()) {
+        return AddCommand(menu, name, caption, shortcut, [this, handler] { (this->*handler)(); });
+    }
     void AddSpeedButton(const char* name, const char* actionName, const char* hint, const char* picture, int left);
     void BuildOptionsMenu(QMenu* options);
     void BuildLanguageMenus(QMenu* options);
@@ -155,7 +159,6 @@ private:
     QListWidget* puzzleBox_ = nullptr;
     std::vector<QWidget*> components_;  // the client's controls in the order they were made
     std::map<std::string, QAction*> actions_;
-    std::vector<std::string> built_;    // commands whose windows exist (the others stay disabled)
     std::array<QAction*, 5> lastFiles_{};
     QAction* lastFilesSeparator_ = nullptr;
 };

@@ -7,7 +7,7 @@
 #include "app/forms/MainWin.h"
 #include "base/forms/FormMessages.h"
 #include "base/forms/QtText.h"
-#include "collections/CollectionDialogs.h"
+#include "collections/CollectionFileChoices.h"
 #include "collections/OldVersions.h"
 #include "collections/forms/ExportPuzzles.h"
 #include "collections/forms/ImportPuzzles.h"
@@ -32,7 +32,7 @@ void TMainWin::SetMenuLastFiles() {
 
 void TMainWin::NewGroupClick() {
     RunCommand(*context_.prompter, [&] {
-        const std::string chosen = context_.fileChooser->Choose(NewGroupDialog(context_.state.settings.lastGroup));
+        const std::string chosen = context_.fileChooser->Choose(NewGroupRequest(context_.state.settings.lastGroup));
         if (chosen.empty()) return;
         NewGroupFile(context_.state.settings, chosen);
         OpenedCollection();
@@ -46,7 +46,7 @@ void TMainWin::NewGroupClick() {
 
 void TMainWin::OpenGroupClick() {
     RunCommand(*context_.prompter, [&] {
-        const std::string chosen = context_.fileChooser->Choose(OpenGroupDialog(context_.state.settings.lastGroup));
+        const std::string chosen = context_.fileChooser->Choose(OpenGroupRequest(context_.state.settings.lastGroup));
         if (chosen.empty()) {
             EnableDisable();
             return;

@@ -9,17 +9,6 @@
 #include "exchange/PuzzleExport.h"
 
 namespace qf {
-namespace {
-
-// The puzzle's title as a file name: characters that file systems refuse become blanks.
-std::string SuggestedName(const std::string& title) {
-    std::string name;
-    for (char c : title) name += std::string("/\\:*?\"<>|").find(c) == std::string::npos && c >= ' ' ? c : ' ';
-    while (!name.empty() && (name.back() == ' ' || name.back() == '.')) name.pop_back();
-    return (name.empty() ? std::string("Puzzle") : name) + ".ipuz";
-}
-
-}  // namespace
 
 void TMainWin::ExportPuzzleAsClick() {
     RunCommand(*context_.prompter, [&] {
@@ -33,14 +22,7 @@ void TMainWin::ExportPuzzleAsClick() {
             ShowOutcome(*this, *context_.prompter, o);
             return;
         }
-        FileDialogRequest request;
-        request.title = "Export Puzzle As";
-        request.filter = kExchangeFilter;
-        request.defaultExtension = "ipuz";
-        request.initialPath = SuggestedName(record->title.Str());
-        request.save = true;
-        request.confirmOverwrite = true;
-        const std::string chosen = context_.fileChooser->Choose(request);
+        const std::string chosen = context_.fileChooser->Choose(ExportPuzzleAsRequest(record->title.Str()));
         if (chosen.empty()) return;
         const auto format = FormatOfFile(chosen);
         if (!format) {

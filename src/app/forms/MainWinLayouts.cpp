@@ -36,7 +36,7 @@ std::function<bool(PageLayoutRecord&)> TMainWin::LayoutChooser(ListPagesMode mod
 
 void TMainWin::PageLayoutClick() {
     RunCommand(*context_.prompter,
-               [&] { (void)TListPages::Run(ChooserInputs(context_, collection_, ListPagesMode::Manage), this); });
+               [&] { TListPages::Run(ChooserInputs(context_, collection_, ListPagesMode::Manage), this); });
 }
 
 }  // namespace qf

@@ -75,16 +75,11 @@ void TMainWin::BuildClient() {
 }
 
 QAction* TMainWin::AddCommand(QMenu* menu, const char* name, const char* caption, const char* shortcut,
-                              void (TMainWin::*handler)()) {
+                              const std::function<void()>& handler) {
     QAction* action = menu->addAction(caption);
     action->setObjectName(name);
     if (shortcut) action->setShortcut(QKeySequence(shortcut));
-    if (handler) {
-        connect(action, &QAction::triggered, this, handler);
-        built_.push_back(name);
-    } else {
-        action->setEnabled(false);  // its window comes later
-    }
+    connect(action, &QAction::triggered, this, handler);
     actions_[name] = action;
     return action;
 }

@@ -68,16 +68,10 @@ void TMainWin::BuildOptionsMenu(QMenu* options) {
     options->addSeparator();
     BuildLanguageMenus(options);
     options->addSeparator();
-    AddCommand(options, "MenuLabelFont", "&Label Font", "Shift+F8", nullptr);
-    AddCommand(options, "MenuEditFont", "E&dit Font", "Shift+F9", nullptr);
-    AddCommand(options, "MenuButtonFont", "B&utton Font", "Shift+F10", nullptr);
-    for (const auto& [name, kind] : {std::pair{"MenuLabelFont", InterfaceFontKind::Label},
-                                     std::pair{"MenuEditFont", InterfaceFontKind::Edit},
-                                     std::pair{"MenuButtonFont", InterfaceFontKind::Button}}) {
-        Action(name)->setEnabled(true);
-        built_.push_back(name);
-        connect(Action(name), &QAction::triggered, this, [this, k = kind] { ChooseInterfaceFont(k); });
-    }
+    using Kind = InterfaceFontKind;
+    AddCommand(options, "MenuLabelFont", "&Label Font", "Shift+F8", [this] { ChooseInterfaceFont(Kind::Label); });
+    AddCommand(options, "MenuEditFont", "E&dit Font", "Shift+F9", [this] { ChooseInterfaceFont(Kind::Edit); });
+    AddCommand(options, "MenuButtonFont", "B&utton Font", "Shift+F10", [this] { ChooseInterfaceFont(Kind::Button); });
 }
 
 void TMainWin::BuildLanguageMenus(QMenu* options) {

@@ -40,7 +40,7 @@ void TMainWin::MakeNewPuzzle() {
     RunCommand(*context_.prompter, [&] {
         StartNewPuzzle(*working_, context_.state.LayoutsLibrary(), context_.state.settings.defaultPage);
         isNewPuzzle_ = true;
-        (void)TWordList::Run(EditorInputs(kCaptionCreateNew), this);
+        TWordList::Run(EditorInputs(kCaptionCreateNew), this);
     });
 }
 
@@ -67,7 +67,7 @@ void TMainWin::ModifyPuzzle() {
     RunCommand(*context_.prompter, [&] {
         if (!ReadSelectedPuzzle()) return;
         isNewPuzzle_ = false;
-        (void)TWordList::Run(EditorInputs(kCaptionModify), this);
+        TWordList::Run(EditorInputs(kCaptionModify), this);
     });
 }
 
@@ -76,7 +76,7 @@ void TMainWin::CopyPuzzle() {
         if (!ReadSelectedPuzzle()) return;
         isNewPuzzle_ = true;
         StartCopyOfPuzzle(*working_);
-        (void)TWordList::Run(EditorInputs(kCaptionCreateCopy), this);
+        TWordList::Run(EditorInputs(kCaptionCreateCopy), this);
     });
 }
 

@@ -34,14 +34,14 @@ void TMainWin::EditUserList(UserListMode mode) {
     UserListTarget target{mode,
                           context_.state.UserWordList(mode == UserListMode::Include ? lists.include : lists.exclude),
                           lists.languageName, lists.code};
-    RunCommand(*context_.prompter, [&] { (void)TMyEditBox::Run(context_.Look(), target, *context_.prompter, this); });
+    RunCommand(*context_.prompter, [&] { TMyEditBox::Run(context_.Look(), target, *context_.prompter, this); });
 }
 
 void TMainWin::AddDictClick() { EditUserList(UserListMode::Include); }
 
 void TMainWin::ExcludeDictClick() { EditUserList(UserListMode::Exclude); }
 
-void TMainWin::IntCharsClick() { (void)TDoIntChars::Run(context_.Look(), context_.state.settings.intKeys, this); }
+void TMainWin::IntCharsClick() { TDoIntChars::Run(context_.Look(), context_.state.settings.intKeys, this); }
 
 // AddWords: letters typed into the selected puzzle's grid; the dialog saves the puzzle itself.
 void TMainWin::PuzzleWordsClick() {
@@ -49,9 +49,9 @@ void TMainWin::PuzzleWordsClick() {
         if (!ReadSelectedPuzzle()) return;
         isNewPuzzle_ = false;
         const PuzzleRecord copy = *working_;
-        (void)TManualAdd::Run({context_.Look(), 1, copy, *working_, editRecordIndex_, collection_,
-                               context_.state.settings, *context_.prompter, {}},
-                              this);
+        TManualAdd::Run({context_.Look(), 1, copy, *working_, editRecordIndex_, collection_, context_.state.settings,
+                         *context_.prompter, {}},
+                        this);
     });
 }
 

@@ -7,7 +7,7 @@
 #include <QVBoxLayout>
 
 #include "base/forms/FormMessages.h"
-#include "collections/CollectionDialogs.h"
+#include "collections/CollectionFileChoices.h"
 #include "collections/CollectionOperations.h"
 #include "collections/forms/TitleList.h"
 
@@ -92,7 +92,7 @@ void TExportPuzzles::SaveFileClick() {
         return;
     }
     failure_.Guard(*this, [&] {
-        const std::string target = chooser_.Choose(ExportPuzzlesDialog(settings_));
+        const std::string target = chooser_.Choose(ExportPuzzlesRequest(settings_));
         if (!target.empty()) {
             settings_.lastExportPuzzleFile = target;
             result_ = ExportPuzzles(openPath_, SlotsInListOrder(listing_, selected), target);

@@ -59,11 +59,9 @@ std::array<std::string, kIntKeyCount> TDoIntChars::Keys() const {
     return keys;
 }
 
-bool TDoIntChars::Run(const FormLook& look, std::array<std::string, kIntKeyCount>& keys, QWidget* parent) {
+void TDoIntChars::Run(const FormLook& look, std::array<std::string, kIntKeyCount>& keys, QWidget* parent) {
     TDoIntChars dialog(look, keys, parent);
-    if (dialog.exec() != QDialog::Accepted) return false;
-    keys = dialog.Keys();
-    return true;
+    if (dialog.exec() == QDialog::Accepted) keys = dialog.Keys();
 }
 
 }  // namespace qf

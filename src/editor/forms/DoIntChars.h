@@ -19,7 +19,7 @@ public:
     // The settings as the lists show them now.
     std::array<std::string, kIntKeyCount> Keys() const;
     // Shows the dialog; "&Ok" writes the twelve settings, "&Cancel" leaves them.
-    static bool Run(const FormLook& look, std::array<std::string, kIntKeyCount>& keys, QWidget* parent = nullptr);
+    static void Run(const FormLook& look, std::array<std::string, kIntKeyCount>& keys, QWidget* parent = nullptr);
 
 private:
     std::array<QComboBox*, kIntKeyCount> lists_{};

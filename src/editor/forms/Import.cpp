@@ -107,13 +107,7 @@ void TImport::SepCharChange(const QString& text) {
 }
 
 void TImport::OpenFileClick() {
-    FileDialogRequest request;
-    request.title = "Import Word/Clue List";
-    request.filter = readCrossword_ ? "text (*.txt)|*.txt|crosswords (*.ipuz *.puz *.xd)|*.ipuz;*.puz;*.xd|all files (*.*)|*.*"
-                                    : "text (*.txt)|*.txt|all files (*.*)|*.*";
-    request.defaultExtension = "txt";
-    request.initialPath = settings_.lastImportWordFile;
-    const std::string path = chooser_.Choose(request);
+    const std::string path = chooser_.Choose(ImportWordListRequest(settings_, static_cast<bool>(readCrossword_)));
     if (path.empty()) return;
     settings_.lastImportWordFile = path;
     if (ReadCrossword(path)) return;

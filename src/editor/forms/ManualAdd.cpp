@@ -235,32 +235,18 @@ void TManualAdd::RejectClick() {
 }
 
 void TManualAdd::OkButtonClick() {
-    const std::vector<NewWord> found = FindNewWords(*edited_);
-    if (found.empty()) {
-        in_.prompter.Inform(InfoMessage(kNoChangesDetected, kCaptionNotice));
+    const ManualAddition added = AddTypedWords(*edited_, in_.settings.caseSensitivity, [&](const std::string& letters) {
+        if (in_.askClue) return in_.askClue(letters);
+        TAddAClue ask(Look(), letters, in_.settings, this);
+        return ask.Ask();
+    });
+    if (!added.changed) {
+        in_.prompter.Inform(added.notice);
         reject();
         return;
     }
-    SlotOrigins origins = IdentityOrigins();
-    for (const NewWord& word : found) {
-        // No slot beyond the 200th: the rest of the new words are left out, and said so once.
-        if (!RoomForWord(*edited_)) {
-            in_.prompter.Inform(WarningMessage(kTooManyWordsToAdd));
-            break;
-        }
-        std::string clue;
-        if (in_.askClue) {
-            clue = in_.askClue(word.letters);
-        } else {
-            TAddAClue ask(Look(), word.letters, in_.settings, this);
-            clue = ask.Ask();
-        }
-        const int caseSetting = in_.settings.caseSensitivity;
-        const WordCase wordCase = caseSetting == 1 ? WordCase::Upper : caseSetting == 2 ? WordCase::Lower : WordCase::FirstCapital;
-        (void)AddNewWord(*edited_, word, clue, wordCase, &origins);
-    }
-    RenumberWords(*edited_, &origins);
-    if (in_.origins) *in_.origins = origins;
+    if (!added.notice.Empty()) in_.prompter.Inform(added.notice);
+    if (in_.origins) *in_.origins = added.origins;
     in_.working = *edited_;
     RunCommand(in_.prompter, [&] {
         const Outcome written = WritePuzzle(in_.collection.Path(), in_.editRecordIndex, in_.working);

@@ -94,9 +94,9 @@ void TMyEditBox::OkClick() {
     accept();
 }
 
-bool TMyEditBox::Run(const FormLook& look, UserListTarget target, Prompter& prompter, QWidget* parent) {
+void TMyEditBox::Run(const FormLook& look, UserListTarget target, Prompter& prompter, QWidget* parent) {
     TMyEditBox dialog(look, std::move(target), prompter, parent);
-    return dialog.exec() == QDialog::Accepted;
+    dialog.exec();
 }
 
 }  // namespace qf

@@ -28,8 +28,8 @@ public:
     TMyEditBox(const FormLook& look, UserListTarget target, Prompter& prompter, QWidget* parent = nullptr);
 
     const std::vector<std::string>& Words() const { return words_; }
-    // Shows the dialog; true when the list file was written.
-    static bool Run(const FormLook& look, UserListTarget target, Prompter& prompter, QWidget* parent = nullptr);
+    // Shows the dialog.
+    static void Run(const FormLook& look, UserListTarget target, Prompter& prompter, QWidget* parent = nullptr);
 
 private:
     void ShowWords(int select);

@@ -133,14 +133,7 @@ void TMyExport::SaveFileClick() {
         ShowMessage(*this, prompter_, ErrorMessage(kNoWordsSelectedForOutput));
         return;
     }
-    FileDialogRequest request;
-    request.title = "Save Word/Clue List";
-    request.filter = "text (*.txt)|*.txt";
-    request.defaultExtension = "txt";
-    request.initialPath = settings_.lastExportWordFile;
-    request.save = true;
-    request.confirmOverwrite = true;
-    const std::string path = chooser_.Choose(request);
+    const std::string path = chooser_.Choose(ExportWordListRequest(settings_));
     if (path.empty()) return;
     settings_.lastExportWordFile = path;
     RunCommand(prompter_, [&] {
@@ -153,10 +146,10 @@ void TMyExport::SaveFileClick() {
     });
 }
 
-bool TMyExport::Run(const FormLook& look, const EditorGrid& grid, bool isNewPuzzle, Settings& settings,
+void TMyExport::Run(const FormLook& look, const EditorGrid& grid, bool isNewPuzzle, Settings& settings,
                     Prompter& prompter, FileChooser& chooser, QWidget* parent) {
     TMyExport dialog(look, grid, isNewPuzzle, settings, prompter, chooser, parent);
-    return dialog.exec() == QDialog::Accepted;
+    dialog.exec();
 }
 
 }  // namespace qf

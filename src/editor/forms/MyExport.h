@@ -24,8 +24,8 @@ public:
     TMyExport(const FormLook& look, const EditorGrid& grid, bool isNewPuzzle, Settings& settings,
               Prompter& prompter, FileChooser& chooser, QWidget* parent = nullptr);
 
-    // Shows the dialog; true when a file was written.
-    static bool Run(const FormLook& look, const EditorGrid& grid, bool isNewPuzzle, Settings& settings,
+    // Shows the dialog.
+    static void Run(const FormLook& look, const EditorGrid& grid, bool isNewPuzzle, Settings& settings,
                     Prompter& prompter, FileChooser& chooser, QWidget* parent = nullptr);
 
 protected:

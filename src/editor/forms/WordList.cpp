@@ -340,10 +340,9 @@ void TWordList::ChangeLayoutClick() {
 
 void TWordList::DrawPageBox() { pageBox_->SetLayout(in_.working.layout); }
 
-Outcome TWordList::Run(WordListInputs inputs, QWidget* parent) {
+void TWordList::Run(WordListInputs inputs, QWidget* parent) {
     TWordList editor(std::move(inputs), parent);
     editor.exec();
-    return editor.Result();
 }
 
 }  // namespace qf

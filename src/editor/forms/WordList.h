@@ -55,8 +55,8 @@ public:
     explicit TWordList(WordListInputs inputs, QWidget* parent = nullptr);
     ~TWordList() override;
 
-    // Shows the editor modally; Done when a puzzle was written into the collection.
-    static Outcome Run(WordListInputs inputs, QWidget* parent = nullptr);
+    // Shows the editor modally.
+    static void Run(WordListInputs inputs, QWidget* parent = nullptr);
 
     // The grid and texts as typed (rows 1..200 at [0..199]).
     EditorGrid Grid() const;

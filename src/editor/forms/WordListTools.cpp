@@ -45,7 +45,7 @@ void TWordList::ImportClueClick() {
 }
 
 void TWordList::ExportClueClick() {
-    (void)TMyExport::Run(Look(), Grid(), in_.isNewPuzzle, in_.settings, in_.prompter, in_.fileChooser, this);
+    TMyExport::Run(Look(), Grid(), in_.isNewPuzzle, in_.settings, in_.prompter, in_.fileChooser, this);
 }
 
 void TWordList::SpellClueClick() {
@@ -108,7 +108,7 @@ void TWordList::AddWordsButtonClick() {
     SetGrid(RowsAfterAddition(Grid(), in_.working, origins));
 }
 
-void TWordList::IntCharButtonClick() { (void)TDoIntChars::Run(Look(), in_.settings.intKeys, this); }
+void TWordList::IntCharButtonClick() { TDoIntChars::Run(Look(), in_.settings.intKeys, this); }
 
 void TWordList::IntKeyClick(int key) { (void)SendAltCode(in_.settings.intKeys[static_cast<std::size_t>(key)]); }
 

@@ -10,7 +10,7 @@
 
 #include "base/forms/FormMessages.h"
 #include "base/forms/QtText.h"
-#include "layouts/LayoutDialogs.h"
+#include "layouts/LayoutTransfer.h"
 #include "layouts/forms/DoPages.h"
 #include "layouts/forms/PageBox.h"
 #include "output/LayoutThumbnail.h"

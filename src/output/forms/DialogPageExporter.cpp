@@ -4,7 +4,7 @@
 #include <QCursor>
 
 #include "base/TextHelpers.h"
-#include "output/ExportDialogs.h"
+#include "output/ExportChoices.h"
 #include "output/HtmlExport.h"
 #include "output/MetafileExport.h"
 #include "output/PagePictures.h"
@@ -32,7 +32,7 @@ Outcome DialogPageExporter::SavePicture(const ExportPage& page, bool jpeg) {
     const auto width = widthDialog_.Ask(jpeg ? TMyBitmapWidth::Form::Jpeg : TMyBitmapWidth::Form::Bitmap, settings_);
     if (!width) return Outcome::Cancelled();
     const ExportFormat format = jpeg ? ExportFormat::Jpeg : ExportFormat::Bmp;
-    const std::string path = chooser_.Choose(ExportFileDialog(format, settings_));
+    const std::string path = chooser_.Choose(ExportFileRequest(format, settings_));
     if (path.empty()) return Outcome::Cancelled();
     RememberExportFile(format, path, settings_);
     const PictureOptions options{jpeg ? PictureKind::Jpeg : PictureKind::Bitmap, PixelFormatOf(settings_.pixelFormat),
@@ -62,21 +62,21 @@ Outcome DialogPageExporter::WriteMetafile(const ExportPage& page, bool enhanced,
 }
 
 Outcome DialogPageExporter::SaveEnhancedMetafile(const ExportPage& page) {
-    const std::string path = chooser_.Choose(ExportFileDialog(ExportFormat::Emf, settings_));
+    const std::string path = chooser_.Choose(ExportFileRequest(ExportFormat::Emf, settings_));
     if (path.empty()) return Outcome::Cancelled();
     RememberExportFile(ExportFormat::Emf, path, settings_);
     return WriteMetafile(page, true, path);
 }
 
 Outcome DialogPageExporter::SaveWindowsMetafile(const ExportPage& page) {
-    const std::string path = chooser_.Choose(ExportFileDialog(ExportFormat::Wmf, settings_));
+    const std::string path = chooser_.Choose(ExportFileRequest(ExportFormat::Wmf, settings_));
     if (path.empty()) return Outcome::Cancelled();
     RememberExportFile(ExportFormat::Wmf, path, settings_);
     return WriteMetafile(page, false, path);
 }
 
 Outcome DialogPageExporter::SaveMetafile(const ExportPage& page) {
-    FileDialogRequest request = ExportFileDialog(ExportFormat::Emf, settings_);
+    FileDialogRequest request = ExportFileRequest(ExportFormat::Emf, settings_);
     request.filter = "Enhanced Metafile (*.EMF)|*.EMF|Metafile (*.WMF)|*.WMF";
     const std::string path = chooser_.Choose(request);
     if (path.empty()) return Outcome::Cancelled();
@@ -90,7 +90,7 @@ Outcome DialogPageExporter::SaveHtml(const ExportPage& page) {
         widthDialog_.SetLook(look_);
         const auto width = widthDialog_.Ask(TMyBitmapWidth::Form::Jpeg, settings_);
         if (!width) return Outcome::Cancelled();
-        const std::string path = chooser_.Choose(ExportFileDialog(ExportFormat::Html, settings_));
+        const std::string path = chooser_.Choose(ExportFileRequest(ExportFormat::Html, settings_));
         if (path.empty()) return Outcome::Cancelled();
         RememberExportFile(ExportFormat::Html, path, settings_);
         StoreHtmlPage(html, settings_);

@@ -8,7 +8,7 @@
 
 #include "base/forms/FormMessages.h"
 #include "base/forms/QtText.h"
-#include "output/ExportDialogs.h"
+#include "output/ExportChoices.h"
 
 namespace qf {
 

@@ -11,13 +11,13 @@
 #include <QToolBar>
 #include <QVBoxLayout>
 #include <cmath>
-#include <filesystem>
 
 #include "base/Directories.h"
 #include "base/forms/FormMessages.h"
 #include "base/forms/QtText.h"
 #include "base/forms/WindowGeometry.h"
 #include "base/forms/WindowKeys.h"
+#include "output/ExportChoices.h"
 #include "output/PrintChoices.h"
 #include "output/forms/NumCopies.h"
 #include "output/forms/PageView.h"
@@ -258,27 +258,8 @@ void TMyPreview::PrintMultipleCopies() {
 }
 
 void TMyPreview::SaveAsPdf() {
-    FileDialogRequest request;
-    request.title = "Save as PDF";
-    request.filter = "pdf (*.pdf)|*.pdf";
-    request.defaultExtension = "pdf";
-    // Offered beside the text exports, named after the puzzle.
-    std::string name = in_.page.puzzle.title.Str();
-    for (char& c : name)
-        if (c == '/' || c == '\\') c = ' ';
-    // Until a list is exported the setting names the working folder itself, not a file in it:
-    // its parent was offered. A name without a folder is offered in the working folder.
-    const std::string& last = in_.settings.lastExportTextFile;
-    const auto slash = last.rfind('/');
-    std::error_code error;
-    const std::string folder = !last.empty() && std::filesystem::is_directory(last, error) ? JoinPath(last, "")
-                               : slash != std::string::npos                              ? last.substr(0, slash + 1)
-                               : in_.workingDir.empty()                                  ? std::string()
-                                                                                         : JoinPath(in_.workingDir, "");
-    request.initialPath = folder + (name.empty() ? "Puzzle" : name) + ".pdf";
-    request.save = true;
-    request.confirmOverwrite = true;
-    const std::string path = in_.chooser.Choose(request);
+    const std::string path =
+        in_.chooser.Choose(PdfExportRequest(in_.settings, in_.page.puzzle.title.Str(), in_.workingDir));
     if (path.empty()) return;
     if (!WritePagePdf(Page(), path)) in_.prompter.Inform(ErrorMessage(kUnableToCreatePdfText));
 }

@@ -57,8 +57,6 @@ public:
     const PrintOptions& Options() const { return options_; }
     const PrintHeadings& Headings() const { return headings_; }
     const std::vector<FontListEntry>& FontList() const { return fontList_; }
-    // What the last rendering left (warnings, fitted sizes).
-    const RenderResult& LastRendering() const { return rendering_; }
 
     static void Run(MyReportInputs inputs, QWidget* parent = nullptr);
 

@@ -1,7 +1,6 @@
 #include "output/forms/PagePrinter.h"
 
 #include <QPageLayout>
-#include <QPageSize>
 #include <QPainter>
 #include <QPicture>
 #include <QPrintDialog>
@@ -16,21 +15,6 @@ namespace {
 
 // A printer that makes copies itself is asked for at most this many in one job.
 constexpr int kMostPrinterCopies = 999;
-
-QPageLayout LayoutFor(const PageSetup& setup) {
-    const QPageSize::PageSizeId id = setup.paperCode ? QPageSize::id(setup.paperCode) : QPageSize::Custom;
-    const QPageSize size = id != QPageSize::Custom
-                               ? QPageSize(id)
-                               : QPageSize(QSizeF(setup.paper.width, setup.paper.height), QPageSize::Inch, QString(),
-                                           QPageSize::ExactMatch);
-    const auto orientation =
-        setup.orientation == PageOrientation::Portrait ? QPageLayout::Portrait : QPageLayout::Landscape;
-    // The page places everything itself from the paper's corner: no margins, whatever the
-    // printer's printable area.
-    QPageLayout layout(size, orientation, QMarginsF(0, 0, 0, 0));
-    layout.setMode(QPageLayout::FullPageMode);
-    return layout;
-}
 
 }  // namespace
 
@@ -54,7 +38,8 @@ int QtPagePrinter::CopiesItCanMake() {
 bool QtPagePrinter::Print(const PrintedPage& page, int copies) {
     if (copies < 1 || !(page.pictureDpi > 0)) return false;
     printer_->setFullPage(true);
-    if (!printer_->setPageLayout(LayoutFor(page.setup))) return false;
+    // The page places everything itself from the paper's corner, whatever the printable area.
+    if (!printer_->setPageLayout(PaperPageLayout(page.setup, true))) return false;
     const bool itself = printer_->supportsMultipleCopies();
     printer_->setCopyCount(itself ? copies : 1);
     printer_->setDocName(kReportTitle);

@@ -11,7 +11,7 @@
 #include "base/TextHelpers.h"
 #include "base/forms/FormMessages.h"
 #include "base/forms/QtText.h"
-#include "shapes/ShapeDialogs.h"
+#include "shapes/ShapeTransfer.h"
 #include "shapes/ShapeFiles.h"
 #include "shapes/forms/DoShapes.h"
 #include "shapes/forms/ShapeCanvas.h"

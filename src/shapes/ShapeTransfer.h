@@ -11,8 +11,8 @@
 
 namespace qf {
 
-FileDialogRequest ExportShapeDialog(const Settings& settings);
-FileDialogRequest ImportShapeDialog(const Settings& settings);
+FileDialogRequest ExportShapeRequest(const Settings& settings);
+FileDialogRequest ImportShapeRequest(const Settings& settings);
 
 // ExportLayout of the shape lists: "Puzzle Shape Exported!" (caption "OK") when written.
 Outcome ExportShapeCommand(Settings& settings, FileChooser& chooser, const std::string& libraryPath,

@@ -1,6 +1,8 @@
-#include "exchange/XdWriter.h"
+#include "exchange/Xd.h"
 
+#include <cctype>
 #include <map>
+#include <sstream>
 
 #include "base/Ansi.h"
 
@@ -58,6 +60,33 @@ std::string XdText(const ExchangePuzzle& p) {
     Clues(out, p.down, 'D');
     if (const std::string notes = p.Notes(); !notes.empty()) out += "\n\n" + AnsiToUtf8(notes) + "\n";
     return out;
+}
+
+Outcome ParseXd(std::span<const std::uint8_t> bytes, std::vector<ImportedEntry>& out) {
+    const std::string text(reinterpret_cast<const char*>(bytes.data()), bytes.size());
+    if (!IsValidUtf8(text)) return RefuseCrossword("it is not an xd text file");
+    std::vector<ImportedEntry> across, down;
+    std::istringstream lines(text);
+    std::string line;
+    while (std::getline(lines, line)) {
+        if (!line.empty() && line.back() == '\r') line.pop_back();
+        const auto start = line.find_first_not_of(" \t");
+        if (start == std::string::npos || (line[start] != 'A' && line[start] != 'D')) continue;
+        std::size_t k = start + 1;
+        while (k < line.size() && std::isdigit(static_cast<unsigned char>(line[k]))) ++k;
+        if (k == start + 1 || k + 1 >= line.size() || line[k] != '.' || line[k + 1] != ' ') continue;
+        const auto tilde = line.rfind(" ~ ");
+        if (tilde == std::string::npos || tilde < k + 1) return RefuseCrossword("a clue has no answer");
+        const std::string clue = line.substr(k + 2, tilde > k + 2 ? tilde - k - 2 : 0);
+        const std::string answer = line.substr(tilde + 3);
+        if (answer.find_first_not_of(' ') == std::string::npos) return RefuseCrossword("a clue has no answer");
+        (line[start] == 'A' ? across : down).push_back(MakeImportedEntry(Utf8ToAnsi(answer), Utf8ToAnsi(clue)));
+        if (across.size() + down.size() > kMaxImportedEntries) return RefuseCrossword("it has too many clues");
+    }
+    across.insert(across.end(), down.begin(), down.end());
+    if (across.empty()) return RefuseCrossword("it has no clues");
+    out = std::move(across);
+    return Outcome::Done();
 }
 
 }  // namespace qf

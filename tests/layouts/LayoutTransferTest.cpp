@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "layouts/LayoutDialogs.h"
+#include "layouts/LayoutTransfer.h"
 #include "layouts/LayoutLibrary.h"
 #include "layouts/PageObjects.h"
 #include "support/Scripted.h"
@@ -11,7 +11,7 @@ namespace {
 
 using Chooser = test::ScriptedChooser;
 
-TEST(LayoutDialogs, ExportAndImportKeepTheLastFileNames) {
+TEST(LayoutTransfer, ExportAndImportKeepTheLastFileNames) {
     test::TempDir dir;
     const std::string lib = dir.File("QFFPAGE.DAT");
     PageLayoutRecord layout;
@@ -47,7 +47,7 @@ TEST(LayoutDialogs, ExportAndImportKeepTheLastFileNames) {
 namespace qf {
 namespace {
 
-TEST(LayoutDialogs, TheDeleteQuestionQuotesTheEntry) {
+TEST(LayoutTransfer, TheDeleteQuestionQuotesTheEntry) {
     const Message question = DeleteLayoutQuestion("Letter Classic (Letter)  <<DEFAULT>>");
     EXPECT_EQ(question.text, "Are you sure you want to delete \"Letter Classic (Letter)  <<DEFAULT>>\"?");
     EXPECT_EQ(question.caption, "Delete?");

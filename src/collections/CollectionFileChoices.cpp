@@ -1,21 +1,21 @@
-#include "collections/CollectionDialogs.h"
+#include "collections/CollectionFileChoices.h"
 
 namespace qf {
 
-FileDialogRequest NewGroupDialog(const std::string& openPath) {
+FileDialogRequest NewGroupRequest(const std::string& openPath) {
     return {"Create New Puzzle Group", kCollectionFilter, "QF3", openPath, true, true};
 }
 
-FileDialogRequest OpenGroupDialog(const std::string& openPath) {
+FileDialogRequest OpenGroupRequest(const std::string& openPath) {
     return {"Open Puzzle Group", kCollectionFilter, "QF3", openPath, false, false};
 }
 
-FileDialogRequest ImportPuzzlesDialog(const Settings& settings) {
+FileDialogRequest ImportPuzzlesRequest(const Settings& settings) {
     return {"Import Puzzles", "QFOLD Files (*.QF3)|*.QF3|16 bit QFOLD Files (*.QFD)|*.QFD", "QF3",
             settings.lastImportPuzzleFile, false, false};
 }
 
-FileDialogRequest ExportPuzzlesDialog(const Settings& settings) {
+FileDialogRequest ExportPuzzlesRequest(const Settings& settings) {
     return {"Save Crossword Puzzles", kCollectionFilter, "QF3", settings.lastExportPuzzleFile, true, true};
 }
 
@@ -29,7 +29,7 @@ Outcome CheckOpenGroupChoice(const std::string& chosen) {
 }
 
 Outcome ChooseImportFile(Settings& settings, FileChooser& chooser, const std::string& openPath, ImportChoice& choice) {
-    choice.path = chooser.Choose(ImportPuzzlesDialog(settings));
+    choice.path = chooser.Choose(ImportPuzzlesRequest(settings));
     if (choice.path.empty()) return Outcome::Cancelled();
     settings.lastImportPuzzleFile = choice.path;
     return CheckImportChoice(choice.path, openPath, choice.kind);

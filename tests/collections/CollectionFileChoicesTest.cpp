@@ -1,12 +1,12 @@
 #include <gtest/gtest.h>
 
-#include "collections/CollectionDialogs.h"
+#include "collections/CollectionFileChoices.h"
 #include "collections/CollectionFixtures.h"
 
 namespace qf {
 namespace {
 
-TEST(CollectionDialogs, ImportChoiceIsStoredEvenWhenRefused) {
+TEST(CollectionFileChoices, ImportChoiceIsStoredEvenWhenRefused) {
     Settings settings;
     settings.lastImportPuzzleFile = "/home/me/last.QF3";
     test::ScriptedChooser chooser({"/home/me/words.txt", "/home/me/OPEN.qf3", "/home/me/old.Qfd", ""});
@@ -33,15 +33,15 @@ TEST(CollectionDialogs, ImportChoiceIsStoredEvenWhenRefused) {
     EXPECT_EQ(settings.lastImportPuzzleFile, "/home/me/old.Qfd");  // a cancel keeps the last choice
 }
 
-TEST(CollectionDialogs, GroupDialogsAndTheOpenCheck) {
-    const FileDialogRequest create = NewGroupDialog("/x/A.QF3");
+TEST(CollectionFileChoices, GroupDialogsAndTheOpenCheck) {
+    const FileDialogRequest create = NewGroupRequest("/x/A.QF3");
     EXPECT_EQ(create.title, "Create New Puzzle Group");
     EXPECT_TRUE(create.save && create.confirmOverwrite);
-    EXPECT_EQ(OpenGroupDialog("/x/A.QF3").title, "Open Puzzle Group");
+    EXPECT_EQ(OpenGroupRequest("/x/A.QF3").title, "Open Puzzle Group");
     Settings settings;
     settings.lastExportPuzzleFile = "/x/out.QF3";
-    EXPECT_EQ(ExportPuzzlesDialog(settings).title, "Save Crossword Puzzles");
-    EXPECT_EQ(ExportPuzzlesDialog(settings).initialPath, "/x/out.QF3");
+    EXPECT_EQ(ExportPuzzlesRequest(settings).title, "Save Crossword Puzzles");
+    EXPECT_EQ(ExportPuzzlesRequest(settings).initialPath, "/x/out.QF3");
 
     EXPECT_TRUE(CheckOpenGroupChoice("/x/puzzles.qf3").IsDone());
     const Outcome m = CheckOpenGroupChoice("/x.QF3/puzzles");

@@ -1,12 +1,12 @@
 // The rules of the exports' small dialogs: widths, qualities and the file dialogs.
 #include <gtest/gtest.h>
 
-#include "output/ExportDialogs.h"
+#include "output/ExportChoices.h"
 
 namespace qf::test {
 namespace {
 
-TEST(ExportDialogs, PixelWidthIsAWholeNumberOfAtLeastOne) {
+TEST(ExportChoices, PixelWidthIsAWholeNumberOfAtLeastOne) {
     int width = 640;
     for (const char* bad : {"0", "12a", "", "   ", "-5", "1.5", "+7"}) {
         const Outcome o = CheckPixelWidth(bad, width);
@@ -22,7 +22,7 @@ TEST(ExportDialogs, PixelWidthIsAWholeNumberOfAtLeastOne) {
     EXPECT_EQ(width, 9999);
 }
 
-TEST(ExportDialogs, JpegFactorFromOneToAHundred) {
+TEST(ExportChoices, JpegFactorFromOneToAHundred) {
     int quality = 50;
     for (const char* bad : {"0", "101", "abc", "", "5 0"}) {
         const Outcome o = CheckJpegFactor(bad, quality);
@@ -37,7 +37,7 @@ TEST(ExportDialogs, JpegFactorFromOneToAHundred) {
     EXPECT_EQ(quality, 1);
 }
 
-TEST(ExportDialogs, EachFormatHasItsDialogAndRemembersItsFile) {
+TEST(ExportChoices, EachFormatHasItsDialogAndRemembersItsFile) {
     Settings s;
     s.lastExportWmfFile = "/w/a.WMF";
     s.lastExportEmfFile = "/w/b.EMF";
@@ -55,7 +55,7 @@ TEST(ExportDialogs, EachFormatHasItsDialogAndRemembersItsFile) {
         {ExportFormat::Html, "Save HTML Document", "html (*.htm)|*.htm", "htm", "/w/e.htm"},
     };
     for (const Expected& e : cases) {
-        const FileDialogRequest r = ExportFileDialog(e.format, s);
+        const FileDialogRequest r = ExportFileRequest(e.format, s);
         EXPECT_EQ(r.title, e.title);
         EXPECT_EQ(r.filter, e.filter);
         EXPECT_EQ(r.defaultExtension, e.extension);

@@ -1,20 +1,20 @@
-#include "shapes/ShapeDialogs.h"
+#include "shapes/ShapeTransfer.h"
 
 #include "shapes/ShapeFiles.h"
 
 namespace qf {
 
-FileDialogRequest ExportShapeDialog(const Settings& settings) {
+FileDialogRequest ExportShapeRequest(const Settings& settings) {
     return {"Export Puzzle Shape", "Puzzle Shape (*.LAY)|*.LAY", "LAY", settings.lastExportShapeFile, true, true};
 }
 
-FileDialogRequest ImportShapeDialog(const Settings& settings) {
+FileDialogRequest ImportShapeRequest(const Settings& settings) {
     return {"Import Puzzle Shape", "Puzzle Shapes (*.LAY)|*.LAY", "LAY", settings.lastImportShapeFile, false, false};
 }
 
 Outcome ExportShapeCommand(Settings& settings, FileChooser& chooser, const std::string& libraryPath,
                            std::int64_t index, ShapeRecord& current) {
-    const std::string target = chooser.Choose(ExportShapeDialog(settings));
+    const std::string target = chooser.Choose(ExportShapeRequest(settings));
     if (target.empty()) return Outcome::Cancelled();
     settings.lastExportShapeFile = target;
     return ExportShape(libraryPath, index, target, current);
@@ -22,7 +22,7 @@ Outcome ExportShapeCommand(Settings& settings, FileChooser& chooser, const std::
 
 Outcome ImportShapeCommand(Settings& settings, FileChooser& chooser, const std::string& libraryPath,
                            ShapeRecord& current) {
-    const std::string source = chooser.Choose(ImportShapeDialog(settings));
+    const std::string source = chooser.Choose(ImportShapeRequest(settings));
     if (source.empty()) return Outcome::Cancelled();
     settings.lastImportShapeFile = source;
     return ImportShape(source, libraryPath, current);

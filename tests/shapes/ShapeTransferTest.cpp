@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "shapes/ShapeDialogs.h"
+#include "shapes/ShapeTransfer.h"
 #include "shapes/ShapeFiles.h"
 #include "support/Scripted.h"
 #include "support/TempDir.h"
@@ -10,7 +10,7 @@ namespace {
 
 using Chooser = test::ScriptedChooser;
 
-TEST(ShapeDialogs, ExportAndImportKeepTheLastFileNames) {
+TEST(ShapeTransfer, ExportAndImportKeepTheLastFileNames) {
     test::TempDir dir;
     const std::string lib = dir.File("QFFLAY.DAT");
     ShapeRecord star;

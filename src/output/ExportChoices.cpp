@@ -1,8 +1,9 @@
-#include "output/ExportDialogs.h"
+#include "output/ExportChoices.h"
 
-#include <algorithm>
-#include <cctype>
+#include <filesystem>
+#include <system_error>
 
+#include "base/Directories.h"
 #include "base/TextHelpers.h"
 
 namespace qf {
@@ -20,17 +21,12 @@ auto& LastFile(ExportFormat format, S& s) {
     return s.lastExportHtmlFile;
 }
 
-// A whole number of digits only, blanks trimmed, short enough not to overflow.
-std::optional<long> WholeNumber(const std::string& text) {
-    const std::string t = TrimBlanks(text);
-    if (t.empty() || t.size() > 9 || !std::all_of(t.begin(), t.end(), [](char c) { return std::isdigit(static_cast<unsigned char>(c)); }))
-        return std::nullopt;
-    return std::stol(t);
-}
+// The width and the factor take up to nine digits.
+constexpr std::size_t kNumberDigits = 9;
 
 }  // namespace
 
-FileDialogRequest ExportFileDialog(ExportFormat format, const Settings& settings) {
+FileDialogRequest ExportFileRequest(ExportFormat format, const Settings& settings) {
     const std::string& last = LastFile(format, settings);
     switch (format) {
     case ExportFormat::Wmf: return {"Save Puzzle As MetaFile", "Metafile (*.WMF)|*.WMF", "WMF", last, true, true};
@@ -47,15 +43,31 @@ void RememberExportFile(ExportFormat format, const std::string& path, Settings& 
     LastFile(format, settings) = path;
 }
 
+FileDialogRequest PdfExportRequest(const Settings& settings, const std::string& title, const std::string& workingDir) {
+    std::string name = title;
+    for (char& c : name)
+        if (c == '/' || c == '\\') c = ' ';
+    // Until a list is exported the setting names the working folder itself, not a file in it:
+    // its parent was offered. A name without a folder is offered in the working folder.
+    const std::string& last = settings.lastExportTextFile;
+    const auto slash = last.rfind('/');
+    std::error_code error;
+    const std::string folder = !last.empty() && std::filesystem::is_directory(last, error) ? JoinPath(last, "")
+                               : slash != std::string::npos                              ? last.substr(0, slash + 1)
+                               : workingDir.empty()                                      ? std::string()
+                                                                                         : JoinPath(workingDir, "");
+    return {"Save as PDF", "pdf (*.pdf)|*.pdf", "pdf", folder + (name.empty() ? "Puzzle" : name) + ".pdf", true, true};
+}
+
 Outcome CheckPixelWidth(const std::string& text, int& width) {
-    const auto n = WholeNumber(text);
+    const auto n = ParseWholeNumber(text, kNumberDigits);
     if (!n || *n < 1) return Outcome::Refused(ErrorMessage(kInvalidWidthText).Focus(PixelWidthControls::kWidth));
     width = static_cast<int>(*n);
     return Outcome::Done();
 }
 
 Outcome CheckJpegFactor(const std::string& text, int& quality) {
-    const auto n = WholeNumber(text);
+    const auto n = ParseWholeNumber(text, kNumberDigits);
     if (!n || *n < 1 || *n > 100) return Outcome::Refused(ErrorMessage(kInvalidFactorText).Focus(JpegFactorControls::kFactor));
     quality = static_cast<int>(*n);
     return Outcome::Done();

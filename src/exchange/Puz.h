@@ -1,12 +1,13 @@
 #pragma once
-// The binary crossword format of the popular solving programs (.puz, version 1.3): a header
-// with its checksums, the solution and an empty solving grid, then the title, author,
-// copyright, the clues and the notes as NUL-ended Windows-1252 strings.
+// The binary crossword format of the popular solving programs (.puz, version 1.3), written and
+// read: a header with its checksums, the solution and an empty solving grid, then the title,
+// author, copyright, the clues and the notes as NUL-ended Windows-1252 strings.
 #include <cstdint>
 #include <span>
 #include <vector>
 
 #include "exchange/ExchangePuzzle.h"
+#include "exchange/ImportedEntry.h"
 
 namespace qf {
 
@@ -17,5 +18,9 @@ std::uint16_t PuzChecksum(std::span<const std::uint8_t> bytes, std::uint16_t sum
 // number order, the across clue of a number before its down clue. The puzzle must be
 // numbered like its grid (NumberedLikeItsGrid), as this format numbers the grid itself.
 std::vector<std::uint8_t> PuzBytes(const ExchangePuzzle& puzzle);
+
+// The across entries and then the down entries, each in number order. Refused when the file is
+// not a sound .puz file: cut short, locked, its checksums wrong or its clues not fitting its grid.
+Outcome ParsePuz(std::span<const std::uint8_t> bytes, std::vector<ImportedEntry>& out);
 
 }  // namespace qf

@@ -1,5 +1,6 @@
-#include "exchange/PuzWriter.h"
+#include "exchange/Puz.h"
 
+#include <algorithm>
 #include <string>
 
 namespace qf {
@@ -107,6 +108,64 @@ std::vector<std::uint8_t> PuzBytes(const ExchangePuzzle& p) {
     for (const std::string& clue : clues) appendString(clue);
     appendString(notes);
     return b;
+}
+
+Outcome ParsePuz(std::span<const std::uint8_t> b, std::vector<ImportedEntry>& out) {
+    if (b.size() < 0x34 || std::string(reinterpret_cast<const char*>(b.data()) + 2, 12) != std::string("ACROSS&DOWN\0", 12))
+        return RefuseCrossword("it is not an Across Lite file");
+    auto shortAt = [&](std::size_t at) { return static_cast<std::uint16_t>(b[at] | (b[at + 1] << 8)); };
+    const int width = b[0x2C], height = b[0x2D];
+    const int clueCount = shortAt(0x2E);
+    const auto cells = static_cast<std::size_t>(width * height);
+    if (width < 1 || height < 1 || b.size() < 0x34 + 2 * cells) return RefuseCrossword("its grid is cut short");
+    if (shortAt(0x32) != 0) return RefuseCrossword("its answers are locked");
+    if (PuzChecksum(b.subspan(0x2C, 8)) != shortAt(0x0E)) return RefuseCrossword("its checksums do not match");
+
+    const auto solution = b.subspan(0x34, cells), state = b.subspan(0x34 + cells, cells);
+    std::vector<std::string> strings;
+    std::size_t at = 0x34 + 2 * cells;
+    while (strings.size() < static_cast<std::size_t>(3 + clueCount + 1)) {
+        std::size_t end = at;
+        while (end < b.size() && b[end] != 0) ++end;
+        if (end >= b.size()) return RefuseCrossword("its clues are cut short");
+        strings.emplace_back(reinterpret_cast<const char*>(b.data()) + at, end - at);
+        at = end + 1;
+    }
+    // The whole file's checksum, with the notes counted as newer files count them or not at all.
+    auto textSum = [&](std::uint16_t sum, bool withNotes) {
+        auto withNul = [&](const std::string& s) {
+            if (!s.empty()) sum = PuzChecksum(std::span(reinterpret_cast<const std::uint8_t*>(s.c_str()), s.size() + 1), sum);
+        };
+        withNul(strings[0]);
+        withNul(strings[1]);
+        withNul(strings[2]);
+        for (int i = 0; i < clueCount; ++i) {
+            const std::string& clue = strings[static_cast<std::size_t>(3 + i)];
+            sum = PuzChecksum(std::span(reinterpret_cast<const std::uint8_t*>(clue.data()), clue.size()), sum);
+        }
+        if (withNotes) withNul(strings.back());
+        return sum;
+    };
+    const std::uint16_t boards = PuzChecksum(state, PuzChecksum(solution, shortAt(0x0E)));
+    if (textSum(boards, true) != shortAt(0x00) && textSum(boards, false) != shortAt(0x00))
+        return RefuseCrossword("its checksums do not match");
+
+    std::vector<bool> white(cells);
+    for (std::size_t k = 0; k < cells; ++k) white[k] = solution[k] != '.' && solution[k] != ':';
+    std::vector<GridRun> runs = GridRuns(width, height, white);
+    if (static_cast<int>(runs.size()) != clueCount) return RefuseCrossword("its clues do not fit its grid");
+    // Stored in number order, the across clue before the down clue of the same number.
+    std::stable_sort(runs.begin(), runs.end(), [](const GridRun& x, const GridRun& y) { return x.number < y.number; });
+    std::vector<ImportedEntry> across, down;
+    for (std::size_t i = 0; i < runs.size(); ++i) {
+        std::string word;
+        for (int k : runs[i].cells) word += static_cast<char>(solution[static_cast<std::size_t>(k)]);
+        (runs[i].across ? across : down).push_back(MakeImportedEntry(word, strings[3 + i]));
+    }
+    across.insert(across.end(), down.begin(), down.end());
+    if (across.empty()) return RefuseCrossword("it has no clues");
+    out = std::move(across);
+    return Outcome::Done();
 }
 
 }  // namespace qf

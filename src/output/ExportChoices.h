@@ -17,8 +17,13 @@ inline constexpr const char* kInvalidWidthText = "Invalid width specified.  Plea
 inline constexpr const char* kInvalidFactorText = "Invalid factor entered.  Factor must be between 1 and 100";
 inline constexpr int kWidthDigits = 4;
 
-FileDialogRequest ExportFileDialog(ExportFormat format, const Settings& settings);
+FileDialogRequest ExportFileRequest(ExportFormat format, const Settings& settings);
 void RememberExportFile(ExportFormat format, const std::string& path, Settings& settings);
+
+// The preview's "Save as PDF", offered beside the text exports and named after the puzzle
+// (slashes made blanks; "Puzzle" for no title): in the folder of "Last Export Text File", or
+// in that folder itself while it names one, else in `workingDir`.
+FileDialogRequest PdfExportRequest(const Settings& settings, const std::string& title, const std::string& workingDir);
 
 // The picture width dialog's and the JPEG factor dialog's controls that their messages focus.
 struct PixelWidthControls {

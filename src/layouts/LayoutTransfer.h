@@ -13,8 +13,8 @@ namespace qf {
 // The question before a layout is deleted: Are you sure you want to delete "ENTRY"? ("Delete?").
 Message DeleteLayoutQuestion(const std::string& entryText);
 
-FileDialogRequest ExportLayoutDialog(const Settings& settings);
-FileDialogRequest ImportLayoutDialog(const Settings& settings);
+FileDialogRequest ExportLayoutRequest(const Settings& settings);
+FileDialogRequest ImportLayoutRequest(const Settings& settings);
 
 // "Page Layout Exported!" (caption "OK") when written.
 Outcome ExportLayoutCommand(Settings& settings, FileChooser& chooser, const std::string& libraryPath,

@@ -14,10 +14,10 @@ inline constexpr const char* kCollectionFilter = "QFOLD Files (*.QF3)|*.QF3";
 inline constexpr const char* kFirstPuzzleQuestion =
     "Would you like to create your first puzzle now for this new puzzle collection?";  // "New Puzzle"
 
-FileDialogRequest NewGroupDialog(const std::string& openPath);
-FileDialogRequest OpenGroupDialog(const std::string& openPath);
-FileDialogRequest ImportPuzzlesDialog(const Settings& settings);
-FileDialogRequest ExportPuzzlesDialog(const Settings& settings);
+FileDialogRequest NewGroupRequest(const std::string& openPath);
+FileDialogRequest OpenGroupRequest(const std::string& openPath);
+FileDialogRequest ImportPuzzlesRequest(const Settings& settings);
+FileDialogRequest ExportPuzzlesRequest(const Settings& settings);
 
 // Open Puzzle Group: a chosen file whose extension is not "QF3" (any case) is refused.
 Outcome CheckOpenGroupChoice(const std::string& chosen);
