@@ -1,0 +1,183 @@
+// Every control that a message of the core names for the focus is a control of its window: the
+// names each window's core declares (its `kAll`) are looked up in the window built for real.
+// A control renamed on one side only fails here, instead of a message quietly focusing nothing.
+#include <QtTest>
+#include <functional>
+#include <memory>
+#include <span>
+
+#include "collections/CollectionFixtures.h"
+#include "collections/CollectionOperations.h"
+#include "collections/forms/ExportPuzzles.h"
+#include "collections/forms/ExtractAPuzzle.h"
+#include "collections/forms/ImportPuzzles.h"
+#include "editor/WordTextImport.h"
+#include "editor/forms/Import.h"
+#include "editor/forms/MyExport.h"
+#include "support/forms/EditorFixture.h"
+#include "support/forms/FormFixture.h"
+#include "layouts/LayoutLibrary.h"
+#include "layouts/PageDesign.h"
+#include "layouts/PageObjectDialogs.h"
+#include "layouts/forms/DoPages.h"
+#include "layouts/forms/ListPages.h"
+#include "layouts/forms/ObjectDialogs.h"
+#include "model/CreateCheck.h"
+#include "output/ExportChoices.h"
+#include "output/PrintChoices.h"
+#include "output/forms/MyBitmapWidth.h"
+#include "output/forms/NumCopies.h"
+#include "output/forms/TheJPegFactor.h"
+#include "shapes/ShapeDesign.h"
+#include "shapes/forms/DoShapes.h"
+
+namespace qf {
+namespace {
+
+// A layout of the shipped library opened for change, and the slot of its first object of `kind`.
+struct OpenedLayout {
+    explicit OpenedLayout(test::FormFixture& f) {
+        const std::string library = f.context.state.LayoutsLibrary();
+        const auto entries = ListLayouts(library, 0);
+        if (entries.empty()) qFatal("no shipped layouts");
+        PageLayoutRecord layout;
+        if (!ReadLayout(library, entries.front().position, layout).IsDone()) qFatal("layout not read");
+        (void)OpenPageDesign(design, PageDesignMode::Modify, &layout, entries.front().position, PageZoom::Medium,
+                             design.labels);
+    }
+    int SlotOf(ObjectKind kind) const {
+        for (int slot = 0; slot < design.layout.UsedObjects(); ++slot)
+            if (design.Object(slot).Kind() == kind) return slot;
+        qFatal("the shipped layout has no object of the kind asked for");
+    }
+    PageDesign design;
+};
+
+// What a window is built on and must outlive it.
+struct Keep {
+    std::unique_ptr<Editor> editor;
+    std::unique_ptr<OpenedLayout> layout;
+    OpenedLayout& Layout(test::FormFixture& f) {
+        layout = std::make_unique<OpenedLayout>(f);
+        return *layout;
+    }
+};
+
+using Window = std::function<std::unique_ptr<QWidget>(test::FormFixture&, Keep&)>;
+
+void Row(const char* name, Window window, std::span<const ControlName> names) {
+    QStringList list;
+    for (const ControlName& n : names) list << n.text;
+    QTest::newRow(name) << window << list;
+}
+
+}  // namespace
+}  // namespace qf
+
+Q_DECLARE_METATYPE(qf::Window)
+
+namespace qf {
+
+class FocusTargetsTest : public QObject {
+    Q_OBJECT
+private slots:
+    void EveryNamedFocusIsAControlOfItsWindow_data() {
+        QTest::addColumn<Window>("window");
+        QTest::addColumn<QStringList>("names");
+        Row("word list editor", [](test::FormFixture& f, Keep& keep) -> std::unique_ptr<QWidget> {
+            keep.editor = std::make_unique<Editor>(f, false);
+            return std::make_unique<TWordList>(*keep.editor->inputs);
+        }, WordListControls::kAll);
+        Row("text import", [](test::FormFixture& f, Keep&) -> std::unique_ptr<QWidget> {
+            return std::make_unique<TImport>(f.context.Look(), EditorGrid{}, f.context.state.settings, *f.prompter,
+                                             *f.chooser);
+        }, TextImportControls::kAll);
+        Row("text export", [](test::FormFixture& f, Keep&) -> std::unique_ptr<QWidget> {
+            return std::make_unique<TMyExport>(f.context.Look(), EditorGrid{}, false, f.context.state.settings,
+                                               *f.prompter, *f.chooser);
+        }, TextImportControls::kAll);
+        Row("picture width", [](test::FormFixture& f, Keep&) -> std::unique_ptr<QWidget> {
+            return std::make_unique<TMyBitmapWidth>(f.context.Look(), *f.prompter);
+        }, PixelWidthControls::kAll);
+        Row("jpeg factor", [](test::FormFixture& f, Keep&) -> std::unique_ptr<QWidget> {
+            return std::make_unique<TTheJPegFactor>(f.context.Look(), 75, *f.prompter);
+        }, JpegFactorControls::kAll);
+        Row("copies", [](test::FormFixture& f, Keep&) -> std::unique_ptr<QWidget> {
+            return std::make_unique<TNumCopies>(f.context.Look(), *f.prompter);
+        }, CopiesControls::kAll);
+        Row("shape creator", [](test::FormFixture& f, Keep&) -> std::unique_ptr<QWidget> {
+            ProgramContext& c = f.context;
+            return std::make_unique<TDoShapes>(
+                DoShapesInputs{c.Look(), ShapeDesignMode::New, {}, -1, c.state.ShapesLibrary(), *c.prompter});
+        }, ShapeCreatorControls::kAll);
+        Row("page creator", [](test::FormFixture& f, Keep&) -> std::unique_ptr<QWidget> {
+            ProgramContext& c = f.context;
+            return std::make_unique<TDoPages>(DoPagesInputs{c.Look(), PageDesignMode::New, nullptr, -1,
+                                                            c.state.settings, c.state.LayoutsLibrary(),
+                                                            c.state.dirs.program, *c.prompter, *c.fileChooser,
+                                                            *c.fontChooser, *c.colorChooser});
+        }, PageCreatorControls::kAll);
+        Row("layout list", [](test::FormFixture& f, Keep&) -> std::unique_ptr<QWidget> {
+            ProgramContext& c = f.context;
+            return std::make_unique<TListPages>(ListPagesInputs{c.Look(), ListPagesMode::Manage, c.state.settings,
+                                                                c.state.LayoutsLibrary(), c.state.dirs.program,
+                                                                *c.prompter, *c.fileChooser, *c.fontChooser,
+                                                                *c.colorChooser, {}});
+        }, LayoutListControls::kAll);
+        Row("import puzzles", [](test::FormFixture& f, Keep&) -> std::unique_ptr<QWidget> {
+            const std::string chosen = f.dir.File("OTHER.QF3");
+            test::WriteCollection(chosen, {{"Zoo", "Zebras"}});
+            return std::make_unique<TImportPuzzles>(f.context.Look(), chosen, f.dir.File("OPEN.QF3"), *f.prompter);
+        }, TitlePickControls::kAll);
+        Row("export puzzles", [](test::FormFixture& f, Keep&) -> std::unique_ptr<QWidget> {
+            const std::string open = f.dir.File("OPEN.QF3");
+            test::WriteCollection(open, {{"Sea", "Crabs"}});
+            return std::make_unique<TExportPuzzles>(f.context.Look(), open, f.context.state.settings, *f.chooser,
+                                                    *f.prompter);
+        }, TitlePickControls::kAll);
+        Row("extract a puzzle", [](test::FormFixture& f, Keep&) -> std::unique_ptr<QWidget> {
+            const std::string open = f.dir.File("OPEN.QF3");
+            test::WriteCollection(open, {{"Sea", "Crabs"}});
+            return std::make_unique<TExtractAPuzzle>(f.context.Look(), open, f.context.state.LayoutsLibrary(),
+                                                     *f.prompter);
+        }, TitlePickControls::kAll);
+        // The object dialogs edit a layout of the shipped library.
+        Row("size and position", [](test::FormFixture& f, Keep& keep) -> std::unique_ptr<QWidget> {
+            OpenedLayout& l = keep.Layout(f);
+            return std::make_unique<TSizeLocation>(f.context.Look(), l.design, l.SlotOf(ObjectKind::Title),
+                                                   *f.prompter);
+        }, SizeLocationControls::kAll);
+        Row("object properties", [](test::FormFixture& f, Keep& keep) -> std::unique_ptr<QWidget> {
+            OpenedLayout& l = keep.Layout(f);
+            return std::make_unique<TObjectProp>(f.context.Look(), l.design, l.SlotOf(ObjectKind::AcrossClues),
+                                                 *f.prompter);
+        }, ObjectPropertiesControls::kAll);
+        Row("puzzle properties", [](test::FormFixture& f, Keep& keep) -> std::unique_ptr<QWidget> {
+            OpenedLayout& l = keep.Layout(f);
+            return std::make_unique<TObjectProp2>(f.context.Look(), l.design, l.SlotOf(ObjectKind::Puzzle),
+                                                  *f.prompter, *f.context.colorChooser);
+        }, PuzzlePropertiesControls::kAll);
+        Row("border", [](test::FormFixture& f, Keep& keep) -> std::unique_ptr<QWidget> {
+            OpenedLayout& l = keep.Layout(f);
+            return std::make_unique<TObjectBorders>(f.context.Look(), l.design, l.SlotOf(ObjectKind::Title),
+                                                    *f.prompter, *f.context.colorChooser);
+        }, BorderControls::kAll);
+    }
+
+    void EveryNamedFocusIsAControlOfItsWindow() {
+        QFETCH(Window, window);
+        QFETCH(QStringList, names);
+        test::FormFixture f;
+        f.CopyShipped("QFFLAY.DAT");
+        f.CopyShipped("QFFPAGE.DAT");
+        Keep keep;
+        const std::unique_ptr<QWidget> w = window(f, keep);
+        for (const QString& name : names)
+            QVERIFY2(w->findChild<QWidget*>(name), qPrintable("no control named " + name));
+    }
+};
+
+}  // namespace qf
+
+QTEST_MAIN(qf::FocusTargetsTest)
+#include "FocusTargetsTest.moc"

@@ -1,0 +1,158 @@
+// The road of a new puzzle from the main window: New, the word list, Create with a run of 20
+// attempts, the second best fit chosen and saved; the puzzle is then listed, selected and
+// stored with that candidate's grid. Then Modify changes its clues and saves it in place.
+#include <QAction>
+#include <QApplication>
+#include <QComboBox>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTableWidget>
+#include <QTimer>
+#include <QtTest>
+
+#include "app/forms/MainWin.h"
+#include "collections/CollectionFile.h"
+#include "collections/CollectionFixtures.h"
+#include "support/forms/FormFixture.h"
+#include "model/forms/PuzzlePicture.h"
+
+namespace qf {
+namespace {
+
+const char* const kFruit[][2] = {
+    {"APPLE", "It keeps the doctor away"}, {"BANANA", "Long and yellow"},   {"CHERRY", "Small, red, with a stone"},
+    {"GRAPE", "Grows in bunches"},         {"LEMON", "Sour and yellow"},     {"MANGO", "Tropical, orange inside"},
+    {"ORANGE", "A colour and a fruit"},    {"PEACH", "Fuzzy skin"},          {"PEAR", "Shaped like a bell"},
+    {"PLUM", "Dried, it is a prune"},
+};
+
+// Runs `step` on the modal window called `name` once it shows; the step returns false to be
+// called again on the next poll (to wait for the window's own work).
+void WhenShows(const QString& name, std::function<bool(QWidget&)> step) {
+    auto* timer = new QTimer;
+    timer->setInterval(10);
+    QObject::connect(timer, &QTimer::timeout, [timer, name, step] {
+        QWidget* modal = QApplication::activeModalWidget();
+        if (!modal || !modal->isVisible() || modal->objectName() != name) return;
+        if (!step(*modal)) return;
+        timer->stop();
+        timer->deleteLater();
+    });
+    timer->start();
+}
+
+void Type(QTableWidget* grid, int row, int column, const char* text) {
+    grid->setCurrentCell(row, column);
+    grid->item(row, column)->setText(text);
+}
+
+struct Road {
+    test::FormFixture f{{Answer::Yes}};
+    std::string path = f.dir.File("SET.QF3");
+    std::unique_ptr<TMainWin> window;
+    std::unique_ptr<PuzzleRecord> chosen = std::make_unique<PuzzleRecord>();
+    bool progressShown = false;
+
+    Road() {
+        test::WriteCollection(path, {{"Birds", "Owls"}});
+        f.context.state.settings.lastGroup = path;
+        f.context.state.currentShape = test::Square(15, "");
+        window = std::make_unique<TMainWin>(f.context);
+        window->show();
+    }
+
+    // New, ten words with their clues, Create with 20 attempts, the second best fit saved.
+    void MakeFruitBowl() {
+        test::WhenDialogShows([this](QWidget& editor) {
+            test::Control<QLineEdit>(editor, "Title")->setText("Fruit Bowl");
+            test::Control<QComboBox>(editor, "Category")->setEditText("Fruit");
+            auto* grid = test::Control<QTableWidget>(editor, "WordsCluesGrid");
+            for (int i = 0; i < 10; ++i) {
+                Type(grid, i, 2, kFruit[i][0]);
+                Type(grid, i, 3, kFruit[i][1]);
+            }
+            test::Control<QLineEdit>(editor, "Attempts")->setText("20");
+            WhenShows("CreationAttempts", [this](QWidget& progress) {
+                progressShown = true;
+                auto* ok = test::Control<QPushButton>(progress, "Cancel");
+                if (ok->text() != "&Ok") return false;  // still running
+                ok->click();
+                return true;
+            });
+            WhenShows("CreatedPuzzle", [this](QWidget& candidates) {
+                QTest::mouseClick(test::Control<TPuzzleImage>(candidates, "PuzzImage2"), Qt::LeftButton);
+                *chosen = f.context.state.lastRun.Candidate(2);
+                test::Control<QPushButton>(candidates, "Save")->click();
+                return true;
+            });
+            test::Control<QPushButton>(editor, "CreateIt")->click();
+        });
+        window->Action("MenuNew")->trigger();
+    }
+};
+
+}  // namespace
+
+class MakingAPuzzleTest : public QObject {
+    Q_OBJECT
+private slots:
+    void ANewPuzzleIsCreatedChosenAndStored() {
+        Road road;
+        road.MakeFruitBowl();
+        QVERIFY(road.progressShown);
+        QVERIFY(road.f.context.state.lastRun.scores[1] > 0);
+        QCOMPARE(road.f.context.state.settings.attempts, 20);
+        QVERIFY(QApplication::activeModalWidget() == nullptr);  // the editor closed with the form
+
+        QCOMPARE(CountSlots(road.path).value_or(0), 2);  // appended
+        PuzzleRecord stored;
+        QVERIFY(ReadPuzzle(road.path, 1, stored).IsDone());
+        QCOMPARE(stored.title.Str(), std::string("Fruit Bowl"));
+        QCOMPARE(stored.category.Str(), std::string("Fruit"));
+        QCOMPARE(stored.generated, std::uint8_t(1));
+        QVERIFY(stored.grid == road.chosen->grid);
+        QCOMPARE(stored.width, road.chosen->width);
+        QCOMPARE(stored.wordCount, road.chosen->wordCount);
+        QCOMPARE(int(stored.wordCount), road.f.context.state.lastRun.scores[1]);
+
+        const PuzzleLists& lists = road.window->Collection().Lists();
+        QCOMPARE(QString::fromStdString(lists.SelectedCategory()->text), QString("Fruit"));
+        QCOMPARE(QString::fromStdString(lists.SelectedPuzzle()->text), QString("Fruit Bowl"));
+        QCOMPARE(lists.SelectedPuzzle()->value, 1);
+    }
+
+    void ItsCluesAreThenModifiedAndSavedInPlace() {
+        Road road;
+        road.MakeFruitBowl();
+        QCOMPARE(CountSlots(road.path).value_or(0), 2);
+        PuzzleRecord made;
+        QVERIFY(ReadPuzzle(road.path, 1, made).IsDone());
+
+        test::WhenDialogShows([](QWidget& editor) {
+            QCOMPARE(editor.windowTitle(), QString("Modify Existing Puzzle"));
+            auto* grid = test::Control<QTableWidget>(editor, "WordsCluesGrid");
+            Type(grid, 0, 3, "The first clue, rewritten");
+            Type(grid, 1, 3, "The second clue, rewritten");
+            test::Control<QPushButton>(editor, "SaveButton")->click();
+        });
+        road.window->Action("MenuModify")->trigger();
+
+        QCOMPARE(CountSlots(road.path).value_or(0), 2);  // in place
+        PuzzleRecord saved;
+        QVERIFY(ReadPuzzle(road.path, 1, saved).IsDone());
+        QCOMPARE(saved.Clue(1).Str(), std::string("The first clue, rewritten"));
+        QCOMPARE(saved.Clue(2).Str(), std::string("The second clue, rewritten"));
+        QCOMPARE(saved.Word(1).Str(), made.Word(1).Str());
+        QCOMPARE(saved.Clue(3).Str(), made.Clue(3).Str());
+        QVERIFY(saved.grid == made.grid);
+        QCOMPARE(saved.generated, std::uint8_t(1));
+        QCOMPARE(QString::fromStdString(road.window->Collection().Lists().SelectedPuzzle()->text),
+                 QString("Fruit Bowl"));
+    }
+};
+
+}  // namespace qf
+
+QTEST_MAIN(qf::MakingAPuzzleTest)
+#include "MakingAPuzzleTest.moc"
+#include "support/SquareShape.h"
