@@ -3,10 +3,10 @@
 #include <QFile>
 #include <QHBoxLayout>
 #include <QLabel>
-#include <QPushButton>
 #include <QVBoxLayout>
 
 #include "app/forms/ProgramPicture.h"
+#include "base/forms/FormControls.h"
 
 namespace qf {
 
@@ -47,19 +47,10 @@ TAboutBox::TAboutBox(const FormLook& look, const std::vector<FileLocation>& file
     filesLabel->setTextInteractionFlags(Qt::TextSelectableByMouse);
     filesLabel->setVisible(!files.empty());
 
-    auto* ok = new QPushButton("&Ok");
-    ok->setObjectName("OkButton");
-    ok->setDefault(true);
-    connect(ok, &QPushButton::clicked, this, &QDialog::accept);
-    auto* buttons = new QHBoxLayout;
-    buttons->addStretch();
-    buttons->addWidget(ok);
-    buttons->addStretch();
-
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(top, 1);
     layout->addWidget(filesLabel);
-    layout->addLayout(buttons);
+    layout->addLayout(OkRow(*this));
     SetDesignSize(QSize(300, 160));
 }
 

@@ -9,6 +9,7 @@
 
 #include "app/Tips.h"
 #include "app/forms/ProgramPicture.h"
+#include "base/forms/FormControls.h"
 #include "base/forms/QtText.h"
 #include "model/RandomSource.h"
 
@@ -57,12 +58,8 @@ TTipOfDay::TTipOfDay(const FormLook& look, bool showTips, std::uint64_t seed, QW
     showTips_ = new QCheckBox("&Show Tips at Startup");
     showTips_->setObjectName("ShowTipsBox");
     showTips_->setChecked(showTips);
-    auto* next = new QPushButton("&Next Tip");
-    next->setObjectName("NextTipButton");
-    next->setAutoDefault(false);
-    auto* close = new QPushButton("&Close");
-    close->setObjectName("CloseButton");
-    close->setDefault(true);
+    QPushButton* next = NamedButton("NextTipButton", "&Next Tip", FocusEnter::Passes);
+    QPushButton* close = DefaultButton("CloseButton", "&Close");
     connect(next, &QPushButton::clicked, this, &TTipOfDay::NextTipClick);
     connect(close, &QPushButton::clicked, this, &QDialog::accept);
 

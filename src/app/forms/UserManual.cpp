@@ -1,10 +1,10 @@
 #include "app/forms/UserManual.h"
 
-#include <QHBoxLayout>
 #include <QLabel>
 #include <QPushButton>
 #include <QVBoxLayout>
 
+#include "base/forms/FormControls.h"
 #include "base/forms/FormMessages.h"
 
 namespace qf {
@@ -17,14 +17,6 @@ constexpr const char* kPdfNotice =
     "The manual is also provided as a PDF document.  It opens in the PDF reader your desktop uses by default; "
     "free PDF readers are available for every system.";
 
-QLabel* MakeNotice(const char* name, const char* text) {
-    auto* label = new QLabel(text);
-    label->setObjectName(name);
-    label->setTextFormat(Qt::PlainText);
-    label->setWordWrap(true);
-    return label;
-}
-
 }  // namespace
 
 TUserManual::TUserManual(const FormLook& look, const Directories& dirs, DocumentOpener& opener, Prompter& prompter,
@@ -33,32 +25,19 @@ TUserManual::TUserManual(const FormLook& look, const Directories& dirs, Document
     setObjectName("UserManual");
     setWindowTitle("User Manual Notice");
 
-    auto* word = new QPushButton("View in &Word");
-    word->setObjectName("ViewWordButton");
-    word->setDefault(true);
-    auto* pdf = new QPushButton("View in &Acrobat");
-    pdf->setObjectName("ViewPdfButton");
-    pdf->setAutoDefault(false);
-    auto* cancel = new QPushButton("&Cancel");
-    cancel->setObjectName("CancelButton");
-    cancel->setAutoDefault(false);
+    QPushButton* word = DefaultButton("ViewWordButton", "View in &Word");
+    QPushButton* pdf = NamedButton("ViewPdfButton", "View in &Acrobat", FocusEnter::Passes);
+    QPushButton* cancel = NamedButton("CancelButton", "&Cancel", FocusEnter::Passes);
     connect(word, &QPushButton::clicked, this, [this] { View(ManualFormat::WordProcessor); });
     connect(pdf, &QPushButton::clicked, this, [this] { View(ManualFormat::Pdf); });
     connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
 
-    auto* buttons = new QHBoxLayout;
-    buttons->addStretch();
-    buttons->addWidget(word);
-    buttons->addWidget(pdf);
-    buttons->addWidget(cancel);
-    buttons->addStretch();
-
     auto* layout = new QVBoxLayout(this);
-    layout->addWidget(MakeNotice("NoticeLabel", kNotice));
+    layout->addWidget(NoticeLabel("NoticeLabel", kNotice));
     layout->addSpacing(8);
-    layout->addWidget(MakeNotice("PdfNoticeLabel", kPdfNotice));
+    layout->addWidget(NoticeLabel("PdfNoticeLabel", kPdfNotice));
     layout->addStretch();
-    layout->addLayout(buttons);
+    layout->addLayout(ButtonRow({word, pdf, cancel}, RowAlign::Centre));
     SetDesignSize(QSize(420, 200));
 }
 

@@ -1,13 +1,12 @@
 #include "app/forms/WordLetters.h"
 
 #include <QCheckBox>
-#include <QDialogButtonBox>
 #include <QGridLayout>
 #include <QLabel>
 #include <QLineEdit>
-#include <QPushButton>
 #include <QVBoxLayout>
 
+#include "base/forms/FormControls.h"
 #include "base/forms/FormMessages.h"
 #include "base/forms/QtText.h"
 
@@ -54,19 +53,10 @@ TWordLetters::TWordLetters(const FormLook& look, const WordSeparators& start, Pr
     grid->setColumnStretch(2, 1);
     connect(otherChar_, &QLineEdit::textChanged, this, &TWordLetters::OtherCharChanged);
 
-    auto* ok = new QPushButton("&Ok");
-    ok->setObjectName("OkButton");
-    ok->setDefault(true);
-    connect(ok, &QPushButton::clicked, this, &QDialog::accept);
-    auto* buttons = new QHBoxLayout;
-    buttons->addStretch();
-    buttons->addWidget(ok);
-    buttons->addStretch();
-
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(explanation);
     layout->addLayout(grid);
-    layout->addLayout(buttons);
+    layout->addLayout(OkRow(*this));
     SetDesignSize(QSize(380, 250));
 }
 

@@ -19,6 +19,8 @@
 #include <QTextBrowser>
 #include <QVBoxLayout>
 
+#include "base/forms/FormControls.h"
+
 namespace qf {
 namespace {
 
@@ -86,17 +88,9 @@ THelpWindow::THelpWindow(std::unique_ptr<QHelpEngine> engine, const QString& col
 THelpWindow::~THelpWindow() = default;
 
 void THelpWindow::BuildWidgets() {
-    auto* back = new QPushButton("&Back");
-    back->setObjectName("BackButton");
-    auto* forward = new QPushButton("&Forward");
-    forward->setObjectName("ForwardButton");
-    auto* home = new QPushButton("&Contents");
-    home->setObjectName("ContentsButton");
-    auto* buttons = new QHBoxLayout;
-    buttons->addWidget(back);
-    buttons->addWidget(forward);
-    buttons->addWidget(home);
-    buttons->addStretch();
+    QPushButton* back = NamedButton("BackButton", "&Back");
+    QPushButton* forward = NamedButton("ForwardButton", "&Forward");
+    QPushButton* home = NamedButton("ContentsButton", "&Contents");
 
     QHelpContentWidget* contents = engine_->contentWidget();
     contents->setObjectName("HelpContents");
@@ -108,9 +102,7 @@ void THelpWindow::BuildWidgets() {
     auto* indexPage = new QWidget;
     auto* indexLayout = new QVBoxLayout(indexPage);
     indexLayout->setContentsMargins(4, 4, 4, 4);
-    auto* lookForLabel = new QLabel("&Look for:");
-    lookForLabel->setBuddy(lookFor_);
-    indexLayout->addWidget(lookForLabel);
+    indexLayout->addWidget(BuddyLabel("&Look for:", lookFor_));
     indexLayout->addWidget(lookFor_);
     indexLayout->addWidget(index);
 
@@ -128,7 +120,7 @@ void THelpWindow::BuildWidgets() {
     splitter->setSizes({270, 630});
 
     auto* layout = new QVBoxLayout(this);
-    layout->addLayout(buttons);
+    layout->addLayout(ButtonRow({back, forward, home}, RowAlign::Left));
     layout->addWidget(splitter, 1);
 
     back->setEnabled(false);

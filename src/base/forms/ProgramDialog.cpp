@@ -1,7 +1,5 @@
 #include "base/forms/ProgramDialog.h"
 
-#include <QHBoxLayout>
-#include <QPushButton>
 #include <QShowEvent>
 #include <utility>
 
@@ -53,24 +51,6 @@ void ProgramDialog::showEvent(QShowEvent* event) {
         Place();
     }
     QDialog::showEvent(event);
-}
-
-QHBoxLayout* ProgramDialog::OkCancelRow(std::function<void()> onOk) {
-    auto* ok = new QPushButton("&Ok");
-    ok->setObjectName("OkButton");
-    ok->setDefault(true);
-    if (onOk)
-        connect(ok, &QPushButton::clicked, this, std::move(onOk));
-    else
-        connect(ok, &QPushButton::clicked, this, &QDialog::accept);
-    auto* cancel = new QPushButton("&Cancel");
-    cancel->setObjectName("CancelButton");
-    connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
-    auto* buttons = new QHBoxLayout;
-    buttons->addStretch();
-    buttons->addWidget(ok);
-    buttons->addWidget(cancel);
-    return buttons;
 }
 
 }  // namespace qf

@@ -13,15 +13,12 @@
 // applies the result through the core. Controls are named (objectName) as the core's messages
 // name them for the focus.
 #include <QDialog>
-#include <functional>
 #include <QFont>
 #include <QPointer>
 #include <QSize>
 #include <vector>
 
 #include "base/FormGeometry.h"
-
-class QHBoxLayout;
 
 namespace qf {
 
@@ -48,9 +45,6 @@ protected:
     void KeepDesignFonts() { applyFonts_ = false; }
     // The size at scale 1 when it is not the dialog's size hint.
     void SetDesignSize(QSize size) { designSize_ = size; }
-    // The "&Ok" (the default button) and "&Cancel" buttons at the right of a row: Ok runs
-    // `onOk`, or accepts the dialog when none is given; Cancel rejects it.
-    QHBoxLayout* OkCancelRow(std::function<void()> onOk = {});
 
     void showEvent(QShowEvent* event) override;
 

@@ -5,48 +5,32 @@
 // save dialog answered.
 #include <string>
 
-#include "base/Outcome.h"
-#include "base/Prompter.h"
 #include "base/Settings.h"
-#include "base/forms/ProgramDialog.h"
-#include "collections/CollectionListing.h"
-#include "collections/forms/HeldFailure.h"
-
-class QListWidget;
-class QPushButton;
+#include "collections/forms/TitlePicker.h"
 
 namespace qf {
 
-class TExportPuzzles : public ProgramDialog {
+class TExportPuzzles : public TTitlePicker {
     Q_OBJECT
 public:
     // Lists `openPath`; a read error of the listing throws IoError.
     TExportPuzzles(const FormLook& look, const std::string& openPath, Settings& settings, FileChooser& chooser,
                    Prompter& prompter, QWidget* parent = nullptr);
 
-    // Done once the file was written; Refused when it could not be (the message was shown);
-    // Cancelled when the save dialog was cancelled or the dialog left by "&Exit".
-    const Outcome& Result() const { return result_; }
+    // Result(): Done once the file was written; Refused when it could not be (the message was
+    // shown); Cancelled when the save dialog was cancelled or the dialog left by "&Exit".
 
     // Shows the dialog modally. An input/output error of the export is thrown from here.
     static Outcome Run(const FormLook& look, const std::string& openPath, Settings& settings, FileChooser& chooser,
                        Prompter& prompter, QWidget* parent = nullptr);
 
-private:
-    void SelectAllClick();
-    void ClearAllClick();
-    void PuzzleListClick();
-    void SaveFileClick();
+protected:
+    void Act(const std::vector<std::int64_t>& picked) override;
 
+private:
     std::string openPath_;
     Settings& settings_;
     FileChooser& chooser_;
-    Prompter& prompter_;
-    CollectionListing listing_;
-    Outcome result_ = Outcome::Cancelled();
-    HeldFailure failure_;
-    QListWidget* list_ = nullptr;
-    QPushButton* saveFile_ = nullptr;
 };
 
 }  // namespace qf

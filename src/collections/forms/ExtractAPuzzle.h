@@ -4,42 +4,29 @@
 // (the layout chooser) adds the new layout to its list at the position handed back.
 #include <string>
 
-#include "base/Outcome.h"
-#include "base/Prompter.h"
-#include "base/forms/ProgramDialog.h"
-#include "collections/CollectionListing.h"
-#include "collections/forms/HeldFailure.h"
-
-class QListWidget;
-class QPushButton;
+#include "collections/forms/TitlePicker.h"
 
 namespace qf {
 
-class TExtractAPuzzle : public ProgramDialog {
+class TExtractAPuzzle : public TTitlePicker {
     Q_OBJECT
 public:
     // Lists `openPath` and selects its first row; a read error of the listing throws IoError.
     TExtractAPuzzle(const FormLook& look, const std::string& openPath, const std::string& layoutsLibrary,
                     Prompter& prompter, QWidget* parent = nullptr);
 
-    // Done with the index of the new layout in the library; Cancelled otherwise.
-    const Outcome& Result() const { return result_; }
+    // Result(): Done with the index of the new layout in the library; Cancelled otherwise.
 
     // Shows the dialog modally. An input/output error of the extraction is thrown from here.
     static Outcome Run(const FormLook& look, const std::string& openPath, const std::string& layoutsLibrary,
                        Prompter& prompter, QWidget* parent = nullptr);
 
-private:
-    void PuzzleListClick();
-    void ExtractButtonClick();
+protected:
+    void Act(const std::vector<std::int64_t>& picked) override;
 
+private:
     std::string openPath_;
     std::string layoutsLibrary_;
-    Prompter& prompter_;
-    Outcome result_ = Outcome::Cancelled();
-    HeldFailure failure_;
-    QListWidget* list_ = nullptr;
-    QPushButton* extract_ = nullptr;
 };
 
 }  // namespace qf

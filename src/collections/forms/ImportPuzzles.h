@@ -4,18 +4,11 @@
 // of the list (alphabetical by title); the caller then reloads the lists with the reselection.
 #include <string>
 
-#include "base/Outcome.h"
-#include "base/Prompter.h"
-#include "base/forms/ProgramDialog.h"
-#include "collections/CollectionListing.h"
-#include "collections/forms/HeldFailure.h"
-
-class QListWidget;
-class QPushButton;
+#include "collections/forms/TitlePicker.h"
 
 namespace qf {
 
-class TImportPuzzles : public ProgramDialog {
+class TImportPuzzles : public TTitlePicker {
     Q_OBJECT
 public:
     // Lists `chosenPath` (a file that cannot be opened lists nothing). A read error of the
@@ -23,28 +16,19 @@ public:
     TImportPuzzles(const FormLook& look, const std::string& chosenPath, const std::string& openPath,
                    Prompter& prompter, QWidget* parent = nullptr);
 
-    // Done once puzzles were appended; Refused when the files could not be opened (the message
-    // was shown); Cancelled otherwise.
-    const Outcome& Result() const { return result_; }
+    // Result(): Done once puzzles were appended; Refused when the files could not be opened
+    // (the message was shown); Cancelled otherwise.
 
     // Shows the dialog modally. An input/output error of the import is thrown from here.
     static Outcome Run(const FormLook& look, const std::string& chosenPath, const std::string& openPath,
                        Prompter& prompter, QWidget* parent = nullptr);
 
-private:
-    void SelectAllClick();
-    void ClearAllClick();
-    void PuzzleListClick();
-    void OkButtonClick();
+protected:
+    void Act(const std::vector<std::int64_t>& picked) override;
 
+private:
     std::string chosenPath_;
     std::string openPath_;
-    Prompter& prompter_;
-    CollectionListing listing_;
-    Outcome result_ = Outcome::Cancelled();
-    HeldFailure failure_;
-    QListWidget* list_ = nullptr;
-    QPushButton* ok_ = nullptr;
 };
 
 }  // namespace qf

@@ -1,12 +1,11 @@
 #include "editor/forms/ChooseLanguage.h"
 
-#include <QHBoxLayout>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QShowEvent>
 #include <QVBoxLayout>
 
-#include "editor/SpellLanguages.h"
+#include "base/forms/FormControls.h"
 #include "editor/forms/WordToolControls.h"
 
 namespace qf {
@@ -24,15 +23,8 @@ TLanguageChooser::TLanguageChooser(const FormLook& look, const char* caption, co
         languages_.push_back(radio);
         layout->addWidget(radio);
     }
-    auto* ok = ToolButton("OkButton", "&Ok");
-    ok->setDefault(true);
-    auto* cancel = ToolButton("CancelButton", "&Cancel");
-    connect(ok, &QPushButton::clicked, this, &QDialog::accept);
-    connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
-    auto* buttons = new QHBoxLayout;
-    buttons->addWidget(ok);
-    buttons->addWidget(cancel);
-    layout->addLayout(buttons);
+    const OkCancel buttons = OkCancelButtons(*this, {}, kEnterPasses);
+    layout->addLayout(ButtonRow({buttons.ok, buttons.cancel}, RowAlign::Spread));
 }
 
 void TLanguageChooser::showEvent(QShowEvent* event) {
@@ -50,28 +42,6 @@ std::optional<int> TLanguageChooser::Choose() {
     for (std::size_t i = 0; i < languages_.size(); ++i)
         if (languages_[i]->isChecked()) return static_cast<int>(i) + 1;
     return 0;
-}
-
-namespace {
-std::vector<const char*> SpellCaptions() {
-    std::vector<const char*> captions;
-    for (const SpellLanguage& language : SpellLanguages()) captions.push_back(language.caption);
-    return captions;
-}
-}  // namespace
-
-TChooseSpellCheck::TChooseSpellCheck(const FormLook& look, const std::vector<bool>& available, Settings& settings,
-                                     QWidget* parent)
-    : TLanguageChooser(look, "Spell Check", SpellCaptions(), available, settings.userDictionary, parent) {
-    setObjectName("ChooseSpellCheck");
-    SetDesignSize(QSize(220, 290));
-}
-
-TChooseThesCheck::TChooseThesCheck(const FormLook& look, const std::vector<bool>& available, Settings& settings,
-                                   QWidget* parent)
-    : TLanguageChooser(look, "Thesaurus", {"&American", "&British"}, available, settings.userThesaurus, parent) {
-    setObjectName("ChooseThesCheck");
-    SetDesignSize(QSize(220, 140));
 }
 
 }  // namespace qf

@@ -1,12 +1,11 @@
 #pragma once
-// The language dialogs shown at use time when the settings say "choose": TChooseSpellCheck
-// ("Spell Check", eight spelling languages) and TChooseThesCheck ("Thesaurus", two thesaurus
-// languages). The language last picked is preselected; a click stores it in its setting at once;
-// unavailable languages are disabled.
+// TLanguageChooser: the dialog that asks for a language at use time when the settings say
+// "choose" (TChooseSpellCheck, TChooseThesCheck). The language last picked is preselected; a
+// click stores it in its setting at once; unavailable languages are disabled.
+#include <cstdint>
 #include <optional>
 #include <vector>
 
-#include "base/Settings.h"
 #include "base/forms/ProgramDialog.h"
 
 class QRadioButton;
@@ -29,20 +28,6 @@ protected:
 private:
     std::int32_t& lastPicked_;
     std::vector<QRadioButton*> languages_;
-};
-
-class TChooseSpellCheck : public TLanguageChooser {
-    Q_OBJECT
-public:
-    TChooseSpellCheck(const FormLook& look, const std::vector<bool>& available, Settings& settings,
-                      QWidget* parent = nullptr);
-};
-
-class TChooseThesCheck : public TLanguageChooser {
-    Q_OBJECT
-public:
-    TChooseThesCheck(const FormLook& look, const std::vector<bool>& available, Settings& settings,
-                     QWidget* parent = nullptr);
 };
 
 }  // namespace qf

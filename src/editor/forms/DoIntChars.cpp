@@ -2,13 +2,12 @@
 
 #include <QComboBox>
 #include <QGridLayout>
-#include <QHBoxLayout>
 #include <QLabel>
 #include <QPushButton>
 #include <QVBoxLayout>
 
+#include "base/forms/FormControls.h"
 #include "base/forms/QtText.h"
-#include "editor/forms/WordToolControls.h"
 
 namespace qf {
 
@@ -30,26 +29,17 @@ TDoIntChars::TDoIntChars(const FormLook& look, const std::array<std::string, kIn
         for (int code = kFirstIntCode; code <= kLastIntCode; ++code)
             list->addItem(FromAnsi(std::string(1, static_cast<char>(code))), code);
         list->setCurrentIndex(IntKeyCode(keys[static_cast<std::size_t>(k)]) - kFirstIntCode);
-        auto* label = new QLabel(QString("F%1").arg(k + 1));
-        label->setBuddy(list);
+        QLabel* label = BuddyLabel(QString("F%1").arg(k + 1), list);
         const int row = k % 6, column = (k / 6) * 2;
         grid->addWidget(label, row, column);
         grid->addWidget(list, row, column + 1);
         lists_[static_cast<std::size_t>(k)] = list;
     }
-    auto* ok = ToolButton("OkButton", "&Ok");
-    ok->setDefault(true);
-    auto* cancel = ToolButton("CancelButton", "&Cancel");
-    connect(ok, &QPushButton::clicked, this, &QDialog::accept);
-    connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
-    auto* buttons = new QHBoxLayout;
-    buttons->addStretch();
-    buttons->addWidget(ok);
-    buttons->addWidget(cancel);
+    const OkCancel buttons = OkCancelButtons(*this, {}, kEnterPasses);
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(explanation);
     layout->addLayout(grid);
-    layout->addLayout(buttons);
+    layout->addLayout(ButtonRow({buttons.ok, buttons.cancel}));
     SetDesignSize(QSize(330, 300));
 }
 

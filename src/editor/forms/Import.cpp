@@ -1,6 +1,5 @@
 #include "editor/forms/Import.h"
 
-#include <QGridLayout>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
@@ -8,8 +7,8 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QShowEvent>
-#include <QVBoxLayout>
 
+#include "base/forms/FormControls.h"
 #include "base/forms/FormMessages.h"
 #include "base/forms/QtText.h"
 #include "editor/WordTextExport.h"
@@ -32,34 +31,19 @@ TImport::TImport(const FormLook& look, const EditorGrid& grid, Settings& setting
     kinds_[1] = ToolRadio("AsClues", "As &Clues");
     kinds_[2] = ToolRadio("AsWordsAndClues", "&As Words and Clues");
     sepChar_ = SeparatorEdit(settings.sepChar);
-    sepLabel_ = new QLabel("Separator Char");
-    sepLabel_->setBuddy(sepChar_);
+    sepLabel_ = SeparatorLabel(sepChar_);
 
-    auto* open = ToolButton("OpenFile", "&Open File");
-    auto* all = ToolButton("SelectAll", "Select &All");
-    auto* clear = ToolButton("Clear", "C&lear");
-    auto* ok = ToolButton("OkButton", "&Ok");
-    auto* cancel = ToolButton("CancelButton", "&Cancel");
-    auto* help = ToolButton("HelpButton", "&Help");
+    QPushButton* open = NamedButton("OpenFile", "&Open File", FocusEnter::Passes);
+    QPushButton* all = NamedButton("SelectAll", "Select &All", FocusEnter::Passes);
+    QPushButton* clear = NamedButton("Clear", "C&lear", FocusEnter::Passes);
+    const OkCancel ends = OkCancelButtons(*this, [this] { OkClick(); }, kColumnKeys);
+    QPushButton* help = NamedButton("HelpButton", "&Help", FocusEnter::Passes);
 
-    auto* side = new QVBoxLayout;
-    side->addWidget(open);
-    side->addWidget(all);
-    side->addWidget(clear);
-    side->addSpacing(8);
-    for (QRadioButton* kind : kinds_) side->addWidget(kind);
-    auto* sepRow = new QHBoxLayout;
-    sepRow->addWidget(sepLabel_);
-    sepRow->addWidget(sepChar_);
-    sepRow->addStretch();
-    side->addLayout(sepRow);
-    side->addStretch();
-    side->addWidget(ok);
-    side->addWidget(cancel);
-    side->addWidget(help);
     auto* layout = new QHBoxLayout(this);
     layout->addWidget(list_, 1);
-    layout->addLayout(side);
+    layout->addLayout(SideColumn(
+        {open, all, clear, Gap{8}, kinds_[0], kinds_[1], kinds_[2], SeparatorRow(sepLabel_, sepChar_)},
+        {ends.ok, ends.cancel, help}));
 
     connect(open, &QPushButton::clicked, this, &TImport::OpenFileClick);
     connect(all, &QPushButton::clicked, this, [this] { SelectAllItems(*list_, true); });
@@ -67,8 +51,6 @@ TImport::TImport(const FormLook& look, const EditorGrid& grid, Settings& setting
     for (int k = 0; k < 3; ++k)
         connect(kinds_[k], &QRadioButton::clicked, this, [this, k] { KindClick(static_cast<WordTextKind>(k + 1)); });
     connect(sepChar_, &QLineEdit::textChanged, this, &TImport::SepCharChange);
-    connect(ok, &QPushButton::clicked, this, &TImport::OkClick);
-    connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
     connect(help, &QPushButton::clicked, this, &QDialog::reject);
     SetDesignSize(QSize(520, 340));
 }

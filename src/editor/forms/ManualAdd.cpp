@@ -10,6 +10,7 @@
 #include <QVBoxLayout>
 
 #include "base/TextHelpers.h"
+#include "base/forms/FormControls.h"
 #include "base/forms/FormMessages.h"
 #include "base/forms/QtText.h"
 #include "collections/CollectionFile.h"
@@ -26,10 +27,8 @@ TAddAClue::TAddAClue(const FormLook& look, const std::string& word, Settings& se
     theClue_ = new QLineEdit;
     theClue_->setObjectName("TheClue");
     theClue_->setMaxLength(kClueCapacity);
-    auto* clueLabel = new QLabel("Clue:");
-    clueLabel->setBuddy(theClue_);
-    auto* ok = ToolButton("OkButton", "&Ok");
-    ok->setDefault(true);
+    QLabel* clueLabel = BuddyLabel("Clue:", theClue_);
+    QPushButton* ok = DefaultButton("OkButton", "&Ok", FocusEnter::Passes);
     connect(ok, &QPushButton::clicked, this, &QDialog::accept);
     auto* cases = new QHBoxLayout;
     const std::pair<const char*, const char*> kCases[] = {
@@ -131,26 +130,16 @@ TManualAdd::TManualAdd(ManualAddInputs inputs, QWidget* parent)
     theLetter_ = new QLineEdit(image_);
     theLetter_->setObjectName("TheLetter");
     theLetter_->setMaxLength(1);
-    accept_ = ToolButton("AcceptButton", "&Accept");
-    reject_ = ToolButton("RejectButton", "&Reject");
-    auto* ok = ToolButton("OkButton", "&Ok");
-    auto* cancel = ToolButton("CancelButton", "&Cancel");
-    accept_->setDefault(true);
+    accept_ = DefaultButton("AcceptButton", "&Accept", FocusEnter::Passes);
+    reject_ = NamedButton("RejectButton", "&Reject", FocusEnter::Passes);
+    const OkCancel ends = OkCancelButtons(*this, [this] { OkButtonClick(); }, kColumnKeys);
     HideLetter();
-    auto* side = new QVBoxLayout;
-    side->addWidget(accept_);
-    side->addWidget(reject_);
-    side->addStretch();
-    side->addWidget(ok);
-    side->addWidget(cancel);
     auto* layout = new QHBoxLayout(this);
     layout->addWidget(image_, 1);
-    layout->addLayout(side);
+    layout->addLayout(SideColumn({accept_, reject_}, {ends.ok, ends.cancel}));
     connect(accept_, &QPushButton::clicked, this, &TManualAdd::AcceptClick);
     connect(reject_, &QPushButton::clicked, this, &TManualAdd::RejectClick);
     connect(theLetter_, &QLineEdit::returnPressed, this, &TManualAdd::AcceptClick);
-    connect(ok, &QPushButton::clicked, this, &TManualAdd::OkButtonClick);
-    connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
     SetDesignSize(QSize(500, 400));
 }
 

@@ -7,10 +7,10 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
+#include "base/forms/FormControls.h"
 #include "base/forms/FormMessages.h"
 #include "base/forms/QtText.h"
 #include "editor/WordTextExport.h"
-#include "editor/forms/WordToolControls.h"
 
 namespace qf {
 
@@ -19,29 +19,21 @@ TMyEditBox::TMyEditBox(const FormLook& look, UserListTarget target, Prompter& pr
     setObjectName("MyEditBox");
     setWindowTitle("Dictionary Maintenance");
     KeepDesignFonts();
-    auto* heading = new QLabel(FromAnsi(MaintenanceHeading(target_.mode, target_.languageName)));
-    heading->setObjectName("Heading");
+    QLabel* heading = NamedLabel("Heading", FromAnsi(MaintenanceHeading(target_.mode, target_.languageName)));
     heading->setWordWrap(true);
     edit_ = new QLineEdit;
     edit_->setObjectName("Edit1");
     list_ = new QListWidget;
     list_->setObjectName("ListBox1");
-    auto* add = ToolButton("AddButton", "&Add");
-    auto* remove = ToolButton("DeleteButton", "&Delete");
-    auto* ok = ToolButton("OkButton", "&Ok");
-    auto* cancel = ToolButton("CancelButton", "&Cancel");
-    auto* side = new QVBoxLayout;
-    side->addWidget(add);
-    side->addWidget(remove);
-    side->addStretch();
-    side->addWidget(ok);
-    side->addWidget(cancel);
+    QPushButton* add = NamedButton("AddButton", "&Add", FocusEnter::Passes);
+    QPushButton* remove = NamedButton("DeleteButton", "&Delete", FocusEnter::Passes);
+    const OkCancel ends = OkCancelButtons(*this, [this] { OkClick(); }, kColumnKeys);
     auto* words = new QVBoxLayout;
     words->addWidget(edit_);
     words->addWidget(list_, 1);
     auto* middle = new QHBoxLayout;
     middle->addLayout(words, 1);
-    middle->addLayout(side);
+    middle->addLayout(SideColumn({add, remove}, {ends.ok, ends.cancel}));
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(heading);
     layout->addLayout(middle, 1);
@@ -49,8 +41,6 @@ TMyEditBox::TMyEditBox(const FormLook& look, UserListTarget target, Prompter& pr
     connect(add, &QPushButton::clicked, this, &TMyEditBox::AddClick);
     connect(edit_, &QLineEdit::returnPressed, this, &TMyEditBox::AddClick);
     connect(remove, &QPushButton::clicked, this, &TMyEditBox::DeleteClick);
-    connect(ok, &QPushButton::clicked, this, &TMyEditBox::OkClick);
-    connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
 
     words_ = LoadUserWordList(target_.path);
     SortAsListBox(words_);

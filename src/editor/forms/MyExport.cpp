@@ -7,8 +7,8 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QShowEvent>
-#include <QVBoxLayout>
 
+#include "base/forms/FormControls.h"
 #include "base/forms/FormMessages.h"
 #include "base/forms/QtText.h"
 #include "editor/forms/WordToolControls.h"
@@ -30,31 +30,18 @@ TMyExport::TMyExport(const FormLook& look, const EditorGrid& grid, bool isNewPuz
     kinds_[1] = ToolRadio("AsClues", "&Clues");
     kinds_[2] = ToolRadio("AsWordsAndClues", "Words &And Clues");
     sepChar_ = SeparatorEdit(settings.sepChar);
-    sepLabel_ = new QLabel("Separator Char");
-    sepLabel_->setBuddy(sepChar_);
-    auto* all = ToolButton("SelectAll", "&Select All");
-    auto* clear = ToolButton("Clear", "C&lear");
-    auto* used = ToolButton("SelectUsed", "Select &Used");
-    saveFile_ = ToolButton("SaveFile", "Save &File");
-    auto* exitButton = ToolButton("ExitButton", "&Exit");
+    sepLabel_ = SeparatorLabel(sepChar_);
+    QPushButton* all = NamedButton("SelectAll", "&Select All", FocusEnter::Passes);
+    QPushButton* clear = NamedButton("Clear", "C&lear", FocusEnter::Passes);
+    QPushButton* used = NamedButton("SelectUsed", "Select &Used", FocusEnter::Passes);
+    saveFile_ = NamedButton("SaveFile", "Save &File", FocusEnter::Passes);
+    QPushButton* exitButton = NamedButton("ExitButton", "&Exit", FocusEnter::Passes);
 
-    auto* side = new QVBoxLayout;
-    for (QRadioButton* kind : kinds_) side->addWidget(kind);
-    auto* sepRow = new QHBoxLayout;
-    sepRow->addWidget(sepLabel_);
-    sepRow->addWidget(sepChar_);
-    sepRow->addStretch();
-    side->addLayout(sepRow);
-    side->addSpacing(8);
-    side->addWidget(all);
-    side->addWidget(clear);
-    side->addWidget(used);
-    side->addStretch();
-    side->addWidget(saveFile_);
-    side->addWidget(exitButton);
     auto* layout = new QHBoxLayout(this);
     layout->addWidget(list_, 1);
-    layout->addLayout(side);
+    layout->addLayout(SideColumn(
+        {kinds_[0], kinds_[1], kinds_[2], SeparatorRow(sepLabel_, sepChar_), Gap{8}, all, clear, used},
+        {saveFile_, exitButton}));
 
     for (int k = 0; k < 3; ++k)
         connect(kinds_[k], &QRadioButton::clicked, this, [this, k] { KindClick(static_cast<WordTextKind>(k + 1)); });

@@ -9,9 +9,9 @@
 #include <QVBoxLayout>
 
 #include "base/TextHelpers.h"
+#include "base/forms/FormControls.h"
 #include "base/forms/FormMessages.h"
 #include "base/forms/QtText.h"
-#include "editor/forms/WordToolControls.h"
 
 namespace qf {
 
@@ -27,21 +27,20 @@ TSpellSuggestions::TSpellSuggestions(const FormLook& look, Prompter& prompter, Q
     list_ = new QListWidget;
     list_->setObjectName("SuggestBox");
 
-    auto* buttons = new QVBoxLayout;
     const std::pair<const char*, const char*> kButtons[] = {
         {"ReplaceButton", "&Replace"}, {"ReplaceAllButton", "Replace A&ll"}, {"IgnoreButton", "&Ignore"},
         {"IgnoreAllButton", "Ig&nore All"}, {"AddButton", "&Add"}, {"SuggestButton", "&Suggest"},
         {"AbortButton", "A&bort"},
     };
-    for (const auto& [name, caption] : kButtons) buttons->addWidget(ToolButton(name, caption));
-    buttons->addStretch();
+    std::vector<ColumnItem> buttons;
+    for (const auto& [name, caption] : kButtons) buttons.push_back(NamedButton(name, caption, FocusEnter::Passes));
     auto* words = new QVBoxLayout;
     words->addWidget(notice_);
     words->addWidget(theWord_);
     words->addWidget(list_, 1);
     auto* layout = new QHBoxLayout(this);
     layout->addLayout(words, 1);
-    layout->addLayout(buttons);
+    layout->addLayout(SideColumn(buttons));
 
     auto button = [this](const char* name) { return findChild<QPushButton*>(name); };
     connect(button("ReplaceButton"), &QPushButton::clicked, this, [this] { ReplaceClick(SuggestionAction::Replace); });

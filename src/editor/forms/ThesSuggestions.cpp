@@ -1,7 +1,6 @@
 #include "editor/forms/ThesSuggestions.h"
 
 #include <QApplication>
-#include <QGridLayout>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
@@ -11,10 +10,10 @@
 #include <QVBoxLayout>
 
 #include "base/TextHelpers.h"
+#include "base/forms/FormControls.h"
 #include "base/forms/FormMessages.h"
 #include "base/forms/QtText.h"
 #include "editor/SpellCheck.h"
-#include "editor/forms/WordToolControls.h"
 
 namespace qf {
 namespace {
@@ -27,9 +26,7 @@ QListWidget* NamedList(const char* name) {
 
 QVBoxLayout* Labelled(const char* caption, QListWidget* list) {
     auto* column = new QVBoxLayout;
-    auto* label = new QLabel(caption);
-    label->setBuddy(list);
-    column->addWidget(label);
+    column->addWidget(BuddyLabel(caption, list));
     column->addWidget(list, 1);
     return column;
 }
@@ -46,20 +43,13 @@ TThes2Sugs::TThes2Sugs(const FormLook& look, const std::string& word, const std:
     shown->setObjectName("TheWord");
     list_ = NamedList("SuggestBox");
     for (const std::string& s : suggestions_) list_->addItem(FromAnsi(s));
-    auto* ok = ToolButton("OkButton", "&Ok");
-    ok->setDefault(true);
-    auto* cancel = ToolButton("CancelButton", "&Cancel");
-    connect(ok, &QPushButton::clicked, this, &QDialog::accept);
-    connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
+    const OkCancel buttons = OkCancelButtons(*this, {}, kEnterPasses);
     connect(list_, &QListWidget::itemDoubleClicked, this, &QDialog::accept);
-    auto* buttons = new QHBoxLayout;
-    buttons->addWidget(ok);
-    buttons->addWidget(cancel);
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(label);
     layout->addWidget(shown);
     layout->addWidget(list_, 1);
-    layout->addLayout(buttons);
+    layout->addLayout(ButtonRow({buttons.ok, buttons.cancel}, RowAlign::Spread));
     SetDesignSize(QSize(240, 260));
 }
 
@@ -81,11 +71,10 @@ TThesSuggestions::TThesSuggestions(const FormLook& look, const std::string& thes
     catBox_ = NamedList("CatBox");
     antBox_ = NamedList("AntBox");
     defBox_ = NamedList("DefBox");
-    auto* lookUp = ToolButton("LookUpButton", "&Look Up");
-    lookUp->setDefault(true);
-    auto* suggest = ToolButton("SuggestButton", "&Suggest");
-    accept_ = ToolButton("AcceptButton", "&Accept");
-    auto* abort = ToolButton("AbortButton", "A&bort");
+    QPushButton* lookUp = DefaultButton("LookUpButton", "&Look Up", FocusEnter::Passes);
+    QPushButton* suggest = NamedButton("SuggestButton", "&Suggest", FocusEnter::Passes);
+    accept_ = NamedButton("AcceptButton", "&Accept", FocusEnter::Passes);
+    QPushButton* abort = NamedButton("AbortButton", "A&bort", FocusEnter::Passes);
 
     auto* top = new QHBoxLayout;
     top->addWidget(theWord_, 1);
@@ -96,15 +85,10 @@ TThesSuggestions::TThesSuggestions(const FormLook& look, const std::string& thes
     auto* lists = new QHBoxLayout;
     lists->addLayout(left, 1);
     lists->addLayout(Labelled("Synonyms", defBox_), 1);
-    auto* buttons = new QHBoxLayout;
-    buttons->addStretch();
-    buttons->addWidget(suggest);
-    buttons->addWidget(accept_);
-    buttons->addWidget(abort);
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(top);
     layout->addLayout(lists, 1);
-    layout->addLayout(buttons);
+    layout->addLayout(ButtonRow({suggest, accept_, abort}));
 
     connect(lookUp, &QPushButton::clicked, this, &TThesSuggestions::LookUpWord);
     connect(suggest, &QPushButton::clicked, this, &TThesSuggestions::SuggestClick);

@@ -14,6 +14,7 @@
 #include <QTableWidget>
 #include <QVBoxLayout>
 
+#include "base/forms/FormControls.h"
 #include "base/forms/FormMessages.h"
 #include "base/forms/QtText.h"
 #include "collections/CollectionFile.h"
@@ -30,19 +31,6 @@ constexpr int kColumnWidths[] = {24, 12, 100, 368};
 constexpr int kGridWidth = 528;
 constexpr int kRowHeight = 18;
 constexpr int kShapePicture = 148;
-
-QPushButton* Button(const char* name, const char* caption) {
-    auto* button = new QPushButton(caption);
-    button->setObjectName(name);
-    button->setAutoDefault(false);
-    return button;
-}
-
-QLabel* Label(const char* text, QWidget* buddy) {
-    auto* label = new QLabel(text);
-    label->setBuddy(buddy);
-    return label;
-}
 
 QTableWidgetItem* FixedItem(const QString& text) {
     auto* item = new QTableWidgetItem(text);
@@ -75,85 +63,13 @@ void TWordList::ScaleChosen(double scale) {
 }
 
 void TWordList::BuildControls() {
-    const double scale = Look().scale;
-    title_ = new QLineEdit;
-    title_->setObjectName(WordListControls::kTitle.text);
-    title_->setMaxLength(kTitleCapacity);
-    category_ = new QComboBox;
-    category_->setObjectName(WordListControls::kCategory.text);
-    category_->setEditable(true);
-    category_->setInsertPolicy(QComboBox::NoInsert);
-    // The categories are offered, never put in place of what is typed ("Bir" stays "Bir", and
-    // "birds" is not turned into "Birds").
-    category_->completer()->setCompletionMode(QCompleter::PopupCompletion);
-    category_->completer()->setCaseSensitivity(Qt::CaseSensitive);
-
-    grid_ = new TWordGrid(kEditorRows, 4);
-    grid_->setObjectName(WordListControls::kGrid.text);
-    grid_->setHorizontalHeaderLabels({"Cnt", "U", "Word", "Clue"});
-    grid_->verticalHeader()->hide();
-    grid_->setItemDelegate(new WordGridDelegate(grid_));
-    grid_->setSelectionMode(QAbstractItemView::SingleSelection);
-    grid_->setEditTriggers(QAbstractItemView::AllEditTriggers);
-    grid_->setTabKeyNavigation(true);
-    grid_->horizontalHeader()->setSectionResizeMode(QHeaderView::Fixed);
-    grid_->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
-    grid_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    ScaleChosen(scale);
-
-    bonus_ = new QLineEdit;
-    bonus_->setObjectName("BonusQuest");
-    bonus_->setMaxLength(kBonusTypingLimit);
-    attempts_ = new QLineEdit("999");
-    attempts_->setObjectName(WordListControls::kAttempts.text);
-    attempts_->setMaxLength(kAttemptsTypingLimit);
-    attempts_->setFixedWidth(attempts_->fontMetrics().horizontalAdvance("99999") + 12);
-    shrink_ = new QCheckBox("Shrin&k");
-    shrink_->setObjectName("AutoShrink");
-    quick_ = new QCheckBox("&Quick Create");
-    quick_->setObjectName("QuickCreate");
-    // Both options are settings, written at once.
-    connect(shrink_, &QCheckBox::toggled, this, [this](bool on) { in_.settings.shrink = on; });
-    connect(quick_, &QCheckBox::toggled, this, [this](bool on) { in_.settings.quickBuild = on; });
-
-    auto* top = new QGridLayout;
-    top->addWidget(Label("&Title", title_), 0, 0);
-    top->addWidget(title_, 0, 1);
-    top->addWidget(Label("Cate&gory", category_), 0, 2);
-    top->addWidget(category_, 0, 3);
-    top->setColumnStretch(1, 3);
-    top->setColumnStretch(3, 2);
-
-    auto* commands = new QVBoxLayout;
-    const std::pair<const char*, const char*> kButtons[] = {
-        {"CreateIt", "&Create"},       {"SaveButton", "Sa&ve"},      {"Cancel", "E&xit"},
-        {"DeleteClue", "De&lete"},     {"DeleteAllClue", "Delete &All"}, {"ImportClue", "&Import"},
-        {"ExportClue", "&Export"},     {"SpellClue", "&Spell Check"}, {"Thes", "&Thesaurus"},
-        {"AddWordsButton", "Add &Words"}, {"IntCharButton", "International Characters"},
-    };
-    for (const auto& [name, caption] : kButtons) commands->addWidget(Button(name, caption));
-    commands->addStretch();
-
+    QGridLayout* top = TitleRow();
+    BuildGrid();
     auto* middle = new QHBoxLayout;
     middle->addWidget(grid_, 1);
-    middle->addLayout(commands);
-
-    auto* bonusRow = new QHBoxLayout;
-    bonusRow->addWidget(Label("&Bonus Question", bonus_));
-    bonusRow->addWidget(bonus_, 1);
-
-    auto* options = new QHBoxLayout;
-    options->addWidget(Label("Attem&pts", attempts_));
-    options->addWidget(attempts_);
-    options->addWidget(shrink_);
-    options->addWidget(quick_);
-    options->addStretch();
-    auto* changeLayout = Button("ChangeLayout", "Change La&yout");
-    options->addWidget(changeLayout);
-    pageBox_ = new TPageBox;
-    pageBox_->setObjectName("Img");
-    pageBox_->setFixedSize(60, 78);
-    options->addWidget(pageBox_);
+    middle->addLayout(CommandColumn());
+    QHBoxLayout* bonusRow = BonusRow();
+    QHBoxLayout* options = OptionsRow();
 
     // The shape list: the editor changing a puzzle lists the puzzle's own shape too.
     shapes_ = new TShapePanel(ShapePanelInputs{
@@ -173,10 +89,102 @@ void TWordList::BuildControls() {
     connect(findChild<QPushButton*>("Cancel"), &QPushButton::clicked, this, &TWordList::reject);
     connect(findChild<QPushButton*>("DeleteClue"), &QPushButton::clicked, this, &TWordList::DeleteClueClick);
     connect(findChild<QPushButton*>("DeleteAllClue"), &QPushButton::clicked, this, &TWordList::DeleteAllClueClick);
-    connect(changeLayout, &QPushButton::clicked, this, &TWordList::ChangeLayoutClick);
     ConnectWordTools();
-    changeLayout->setEnabled(static_cast<bool>(in_.chooseLayout));
     SetDesignSize(QSize(720, 560));
+}
+
+// The title and the category.
+QGridLayout* TWordList::TitleRow() {
+    title_ = new QLineEdit;
+    title_->setObjectName(WordListControls::kTitle.text);
+    title_->setMaxLength(kTitleCapacity);
+    category_ = new QComboBox;
+    category_->setObjectName(WordListControls::kCategory.text);
+    category_->setEditable(true);
+    category_->setInsertPolicy(QComboBox::NoInsert);
+    // The categories are offered, never put in place of what is typed ("Bir" stays "Bir", and
+    // "birds" is not turned into "Birds").
+    category_->completer()->setCompletionMode(QCompleter::PopupCompletion);
+    category_->completer()->setCaseSensitivity(Qt::CaseSensitive);
+
+    auto* top = new QGridLayout;
+    top->addWidget(BuddyLabel("&Title", title_), 0, 0);
+    top->addWidget(title_, 0, 1);
+    top->addWidget(BuddyLabel("Cate&gory", category_), 0, 2);
+    top->addWidget(category_, 0, 3);
+    top->setColumnStretch(1, 3);
+    top->setColumnStretch(3, 2);
+    return top;
+}
+
+// The grid of words and clues, at the scale the editor opens at.
+void TWordList::BuildGrid() {
+    grid_ = new TWordGrid(kEditorRows, 4);
+    grid_->setObjectName(WordListControls::kGrid.text);
+    grid_->setHorizontalHeaderLabels({"Cnt", "U", "Word", "Clue"});
+    grid_->verticalHeader()->hide();
+    grid_->setItemDelegate(new WordGridDelegate(grid_));
+    grid_->setSelectionMode(QAbstractItemView::SingleSelection);
+    grid_->setEditTriggers(QAbstractItemView::AllEditTriggers);
+    grid_->setTabKeyNavigation(true);
+    grid_->horizontalHeader()->setSectionResizeMode(QHeaderView::Fixed);
+    grid_->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
+    grid_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    ScaleChosen(Look().scale);
+}
+
+// The editor's commands, beside the grid.
+QVBoxLayout* TWordList::CommandColumn() {
+    const std::pair<const char*, const char*> kButtons[] = {
+        {"CreateIt", "&Create"},       {"SaveButton", "Sa&ve"},      {"Cancel", "E&xit"},
+        {"DeleteClue", "De&lete"},     {"DeleteAllClue", "Delete &All"}, {"ImportClue", "&Import"},
+        {"ExportClue", "&Export"},     {"SpellClue", "&Spell Check"}, {"Thes", "&Thesaurus"},
+        {"AddWordsButton", "Add &Words"}, {"IntCharButton", "International Characters"},
+    };
+    std::vector<ColumnItem> buttons;
+    for (const auto& [name, caption] : kButtons) buttons.push_back(NamedButton(name, caption, FocusEnter::Passes));
+    return SideColumn(buttons);
+}
+
+QHBoxLayout* TWordList::BonusRow() {
+    bonus_ = new QLineEdit;
+    bonus_->setObjectName("BonusQuest");
+    bonus_->setMaxLength(kBonusTypingLimit);
+    auto* bonusRow = new QHBoxLayout;
+    bonusRow->addWidget(BuddyLabel("&Bonus Question", bonus_));
+    bonusRow->addWidget(bonus_, 1);
+    return bonusRow;
+}
+
+// The run's options, the page layout and its picture.
+QHBoxLayout* TWordList::OptionsRow() {
+    attempts_ = new QLineEdit("999");
+    attempts_->setObjectName(WordListControls::kAttempts.text);
+    attempts_->setMaxLength(kAttemptsTypingLimit);
+    attempts_->setFixedWidth(attempts_->fontMetrics().horizontalAdvance("99999") + 12);
+    shrink_ = new QCheckBox("Shrin&k");
+    shrink_->setObjectName("AutoShrink");
+    quick_ = new QCheckBox("&Quick Create");
+    quick_->setObjectName("QuickCreate");
+    // Both options are settings, written at once.
+    connect(shrink_, &QCheckBox::toggled, this, [this](bool on) { in_.settings.shrink = on; });
+    connect(quick_, &QCheckBox::toggled, this, [this](bool on) { in_.settings.quickBuild = on; });
+
+    auto* options = new QHBoxLayout;
+    options->addWidget(BuddyLabel("Attem&pts", attempts_));
+    options->addWidget(attempts_);
+    options->addWidget(shrink_);
+    options->addWidget(quick_);
+    options->addStretch();
+    QPushButton* changeLayout = NamedButton("ChangeLayout", "Change La&yout", FocusEnter::Passes);
+    connect(changeLayout, &QPushButton::clicked, this, &TWordList::ChangeLayoutClick);
+    changeLayout->setEnabled(static_cast<bool>(in_.chooseLayout));
+    options->addWidget(changeLayout);
+    pageBox_ = new TPageBox;
+    pageBox_->setObjectName("Img");
+    pageBox_->setFixedSize(60, 78);
+    options->addWidget(pageBox_);
+    return options;
 }
 
 // FormShow's filling: the grid, the categories of the main window, the texts, the options,

@@ -19,9 +19,12 @@
 
 class QCheckBox;
 class QComboBox;
+class QGridLayout;
+class QHBoxLayout;
 class QLineEdit;
 class QPushButton;
 class QTableWidget;
+class QVBoxLayout;
 
 namespace qf {
 
@@ -75,7 +78,13 @@ protected:
     void ScaleChosen(double scale) override;
 
 private:
+    // The controls, built by their rows.
     void BuildControls();
+    QGridLayout* TitleRow();
+    void BuildGrid();
+    QVBoxLayout* CommandColumn();
+    QHBoxLayout* BonusRow();
+    QHBoxLayout* OptionsRow();
     void FillFromRecord();
     void SetValues();
     void CreateItClick();

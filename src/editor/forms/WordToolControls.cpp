@@ -1,22 +1,16 @@
 #include "editor/forms/WordToolControls.h"
 
+#include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
-#include <QPushButton>
 #include <QRadioButton>
 
+#include "base/forms/FormControls.h"
 #include "base/forms/QtText.h"
 #include "editor/WordTextImport.h"
 
 namespace qf {
-
-QPushButton* ToolButton(const char* name, const char* caption) {
-    auto* button = new QPushButton(caption);
-    button->setObjectName(name);
-    button->setAutoDefault(false);
-    return button;
-}
 
 QRadioButton* ToolRadio(const char* name, const char* caption) {
     auto* radio = new QRadioButton(caption);
@@ -44,6 +38,16 @@ QLineEdit* SeparatorEdit(char current) {
     edit->setFixedWidth(edit->fontMetrics().horizontalAdvance("WW") + 16);
     edit->setText(FromAnsi(std::string(1, current)));
     return edit;
+}
+
+QLabel* SeparatorLabel(QLineEdit* edit) { return BuddyLabel("Separator Char", edit); }
+
+QHBoxLayout* SeparatorRow(QLabel* label, QLineEdit* edit) {
+    auto* row = new QHBoxLayout;
+    row->addWidget(label);
+    row->addWidget(edit);
+    row->addStretch();
+    return row;
 }
 
 void ShowSeparator(QLabel& label, QLineEdit& edit, bool shown) {

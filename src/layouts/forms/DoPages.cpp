@@ -17,6 +17,7 @@
 #include <initializer_list>
 #include <tuple>
 
+#include "base/forms/FormControls.h"
 #include "base/forms/FormMessages.h"
 #include "base/forms/HelpWindow.h"
 #include "base/forms/QtText.h"
@@ -70,6 +71,31 @@ TDoPages::TDoPages(DoPagesInputs inputs, QWidget* parent) : ProgramDialog(inputs
 TDoPages::~TDoPages() = default;
 
 void TDoPages::BuildPanel() {
+    BuildPageControls();
+    QWidget* custom = CustomSizeBox();
+    QGroupBox* crossword =
+        KindGroup("Crossword Objects", {ObjectKind::Title, ObjectKind::Puzzle, ObjectKind::DownHeader,
+                                        ObjectKind::AcrossHeader, ObjectKind::AcrossClues, ObjectKind::DownClues,
+                                        ObjectKind::WordList, ObjectKind::BonusQuestion, ObjectKind::CombinedClues});
+    QGroupBox* others =
+        KindGroup("  Other   Objects", {ObjectKind::Text, ObjectKind::Bitmap, ObjectKind::Rectangle, ObjectKind::Circle});
+
+    QPushButton* save = NamedButton("SaveButton", "&Save", FocusEnter::Passes);
+    QPushButton* cancel = NamedButton("CancelButton", "&Cancel", FocusEnter::Passes);
+    connect(save, &QPushButton::clicked, this, &TDoPages::SaveClick);
+    connect(cancel, &QPushButton::clicked, this, &TDoPages::reject);
+
+    QVBoxLayout* panel = SideColumn({BuddyLabel("Name", name_), name_, BuddyLabel("Paper Size", paper_), paper_,
+                                     portrait_, landscape_, custom, crossword, others},
+                                    {ButtonRow({save, cancel}, RowAlign::Spread)});
+    BuildCanvas();
+    auto* layout = new QHBoxLayout(this);
+    layout->addLayout(panel);
+    layout->addWidget(scroll_, 1);
+}
+
+// The layout's name, the paper and its orientation.
+void TDoPages::BuildPageControls() {
     name_ = new QLineEdit(FromAnsi(design_.nameText));
     name_->setObjectName("NameEdit");
     name_->setMaxLength(kLayoutNameLimit);
@@ -87,7 +113,10 @@ void TDoPages::BuildPanel() {
     landscape_->setObjectName("LandscapeButton");
     connect(portrait_, &QRadioButton::clicked, this, [this] { Apply(pages::ChooseOrientation{true}); });
     connect(landscape_, &QRadioButton::clicked, this, [this] { Apply(pages::ChooseOrientation{false}); });
+}
 
+// The width and height of a custom paper, and their unit.
+QWidget* TDoPages::CustomSizeBox() {
     width_ = new QLineEdit;
     width_->setObjectName(PageCreatorControls::kWidth.text);
     width_->setMaxLength(kPageSizeBoxLimit);
@@ -104,82 +133,41 @@ void TDoPages::BuildPanel() {
     customBox_ = new QWidget;
     auto* custom = new QGridLayout(customBox_);
     custom->setContentsMargins(0, 0, 0, 0);
-    auto* widthLabel = new QLabel("Width");
-    widthLabel->setBuddy(width_);
-    auto* heightLabel = new QLabel("Height");
-    heightLabel->setBuddy(height_);
-    custom->addWidget(widthLabel, 0, 0);
+    custom->addWidget(BuddyLabel("Width", width_), 0, 0);
     custom->addWidget(width_, 0, 1);
-    custom->addWidget(heightLabel, 1, 0);
+    custom->addWidget(BuddyLabel("Height", height_), 1, 0);
     custom->addWidget(height_, 1, 1);
     custom->addWidget(inches_, 2, 0, 1, 2);
+    return customBox_;
+}
 
+// A group of the buttons that place an object of each kind.
+QGroupBox* TDoPages::KindGroup(const char* caption, std::initializer_list<ObjectKind> kinds) {
     // A pressed kind button is green; a disabled one (a kind the page holds once already) is
     // greyed but stays legible: dark text on light grey, not white on grey.
     const QString look = "QPushButton:checked { background-color: rgb(0, 160, 0); }"
                          "QPushButton:disabled { color: rgb(72, 72, 72); background-color: rgb(226, 226, 226);"
                          " border: 1px solid rgb(160, 160, 160); padding: 3px; }";
-    const auto kindGroup = [&](const char* caption, std::initializer_list<ObjectKind> kinds) {
-        auto* group = new QGroupBox(caption);
-        auto* column = new QVBoxLayout(group);
-        column->setSpacing(2);
-        for (ObjectKind kind : kinds) {
-            auto* button = new QPushButton(KindButtonCaption(kind));
-            button->setObjectName(KindButtonName(kind));
-            button->setCheckable(true);
-            button->setAutoDefault(false);
-            button->setStyleSheet(look);
-            connect(button, &QPushButton::clicked, this, [this, kind] { Apply(pages::ClickKind{kind}); });
-            kindButtons_[static_cast<std::size_t>(kind)] = button;
-            column->addWidget(button);
-        }
-        return group;
-    };
-    auto* crossword = kindGroup("Crossword Objects", {ObjectKind::Title, ObjectKind::Puzzle, ObjectKind::DownHeader,
-                                                      ObjectKind::AcrossHeader, ObjectKind::AcrossClues,
-                                                      ObjectKind::DownClues, ObjectKind::WordList,
-                                                      ObjectKind::BonusQuestion, ObjectKind::CombinedClues});
-    auto* others = kindGroup("  Other   Objects",
-                             {ObjectKind::Text, ObjectKind::Bitmap, ObjectKind::Rectangle, ObjectKind::Circle});
+    auto* group = new QGroupBox(caption);
+    auto* column = new QVBoxLayout(group);
+    column->setSpacing(2);
+    for (ObjectKind kind : kinds) {
+        QPushButton* button = NamedButton(KindButtonName(kind), KindButtonCaption(kind), FocusEnter::Passes);
+        button->setCheckable(true);
+        button->setStyleSheet(look);
+        connect(button, &QPushButton::clicked, this, [this, kind] { Apply(pages::ClickKind{kind}); });
+        kindButtons_[static_cast<std::size_t>(kind)] = button;
+        column->addWidget(button);
+    }
+    return group;
+}
 
-    auto* save = new QPushButton("&Save");
-    save->setObjectName("SaveButton");
-    save->setAutoDefault(false);
-    auto* cancel = new QPushButton("&Cancel");
-    cancel->setObjectName("CancelButton");
-    cancel->setAutoDefault(false);
-    connect(save, &QPushButton::clicked, this, &TDoPages::SaveClick);
-    connect(cancel, &QPushButton::clicked, this, &TDoPages::reject);
-
-    auto* panel = new QVBoxLayout;
-    auto* nameLabel = new QLabel("Name");
-    nameLabel->setBuddy(name_);
-    auto* paperLabel = new QLabel("Paper Size");
-    paperLabel->setBuddy(paper_);
-    panel->addWidget(nameLabel);
-    panel->addWidget(name_);
-    panel->addWidget(paperLabel);
-    panel->addWidget(paper_);
-    panel->addWidget(portrait_);
-    panel->addWidget(landscape_);
-    panel->addWidget(customBox_);
-    panel->addWidget(crossword);
-    panel->addWidget(others);
-    panel->addStretch();
-    auto* buttons = new QHBoxLayout;
-    buttons->addWidget(save);
-    buttons->addWidget(cancel);
-    panel->addLayout(buttons);
-
+void TDoPages::BuildCanvas() {
     canvas_ = new TPageCanvas(design_, [this](const PageAction& action) { Apply(action); });
     scroll_ = new QScrollArea;
     scroll_->setObjectName("PageArea");
     scroll_->setWidget(canvas_);
     scroll_->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-
-    auto* layout = new QHBoxLayout(this);
-    layout->addLayout(panel);
-    layout->addWidget(scroll_, 1);
 }
 
 void TDoPages::BuildMenus() {

@@ -4,6 +4,7 @@
 // appended for a new layout or a copy, written back at its position for a modified one.
 #include <array>
 #include <cstdint>
+#include <initializer_list>
 #include <memory>
 #include <string>
 #include <vector>
@@ -18,6 +19,7 @@
 class QAction;
 class QCheckBox;
 class QComboBox;
+class QGroupBox;
 class QLineEdit;
 class QMenu;
 class QPushButton;
@@ -64,7 +66,12 @@ protected:
     bool ConfirmLeave() override;
 
 private:
+    // The panel beside the page, built by its groups, and the page.
     void BuildPanel();
+    void BuildPageControls();
+    QWidget* CustomSizeBox();
+    QGroupBox* KindGroup(const char* caption, std::initializer_list<ObjectKind> kinds);
+    void BuildCanvas();
     void BuildMenus();
     void BuildObjectMenu();
     void Apply(const PageAction& action);

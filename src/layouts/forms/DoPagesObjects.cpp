@@ -6,8 +6,15 @@
 #include "base/Ansi.h"
 #include "base/forms/FormMessages.h"
 #include "layouts/forms/DoPages.h"
-#include "layouts/forms/ObjectDialogs.h"
+#include "layouts/forms/ClueChange.h"
+#include "layouts/forms/NumberClueFont.h"
+#include "layouts/forms/ObjectBorders.h"
+#include "layouts/forms/ObjectFill.h"
+#include "layouts/forms/ObjectProp.h"
+#include "layouts/forms/ObjectProp2.h"
 #include "layouts/forms/PageCanvas.h"
+#include "layouts/forms/SizeLocation.h"
+#include "layouts/forms/TextInput.h"
 
 namespace qf {
 

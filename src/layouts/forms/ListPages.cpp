@@ -8,6 +8,7 @@
 #include <QShowEvent>
 #include <QVBoxLayout>
 
+#include "base/forms/FormControls.h"
 #include "base/forms/FormMessages.h"
 #include "base/forms/QtText.h"
 #include "layouts/LayoutTransfer.h"
@@ -17,15 +18,6 @@
 
 namespace qf {
 namespace {
-
-QPushButton* AddButton(QWidget* form, QGridLayout* grid, int row, int column, const char* name,
-                       const char* caption) {
-    auto* button = new QPushButton(caption, form);
-    button->setObjectName(name);
-    button->setAutoDefault(false);
-    grid->addWidget(button, row, column);
-    return button;
-}
 
 // The colour legend under the thumbnail.
 QGridLayout* Legend() {
@@ -58,25 +50,30 @@ TListPages::TListPages(ListPagesInputs inputs, QWidget* parent)
     setObjectName("ListPages");
     setWindowTitle("Puzzle Page Layouts");
 
-    auto* heading = new QLabel("Page Layouts");
     list_ = new QListWidget;
     list_->setObjectName(LayoutListControls::kList.text);
     list_->setSelectionMode(QAbstractItemView::SingleSelection);
-    heading->setBuddy(list_);
+    QLabel* heading = BuddyLabel("Page Layouts", list_);
     pageBox_ = new TPageBox;
     pageBox_->setFixedSize(130, 168);
 
+    // The buttons are the dialog's own from the start: they come first in the tab order.
     auto* buttons = new QGridLayout;
-    auto* select = AddButton(this, buttons, 0, 0, "SelectButton", "&Select");
-    auto* exit = AddButton(this, buttons, 0, 1, "ExitButton", "E&xit");
-    auto* importButton = AddButton(this, buttons, 1, 0, "ImportButton", "&Import");
-    auto* exportButton = AddButton(this, buttons, 1, 1, "ExportButton", "&Export");
-    auto* modify = AddButton(this, buttons, 2, 0, "ModifyButton", "&Modify");
-    auto* copy = AddButton(this, buttons, 2, 1, "CopyButton", "&Copy");
-    auto* erase = AddButton(this, buttons, 3, 0, "DeleteButton", "&Delete");
-    auto* newButton = AddButton(this, buttons, 3, 1, "NewButton", "&New");
-    auto* setDefault = AddButton(this, buttons, 4, 0, "DefaultButton", "Set De&fault");
-    auto* extract = AddButton(this, buttons, 4, 1, "ExtractButton", "Ex&tract");
+    const auto add = [&](int row, int column, const char* name, const char* caption) {
+        QPushButton* button = NamedButton(name, caption, FocusEnter::Passes, this);
+        buttons->addWidget(button, row, column);
+        return button;
+    };
+    QPushButton* select = add(0, 0, "SelectButton", "&Select");
+    QPushButton* exit = add(0, 1, "ExitButton", "E&xit");
+    QPushButton* importButton = add(1, 0, "ImportButton", "&Import");
+    QPushButton* exportButton = add(1, 1, "ExportButton", "&Export");
+    QPushButton* modify = add(2, 0, "ModifyButton", "&Modify");
+    QPushButton* copy = add(2, 1, "CopyButton", "&Copy");
+    QPushButton* erase = add(3, 0, "DeleteButton", "&Delete");
+    QPushButton* newButton = add(3, 1, "NewButton", "&New");
+    QPushButton* setDefault = add(4, 0, "DefaultButton", "Set De&fault");
+    QPushButton* extract = add(4, 1, "ExtractButton", "Ex&tract");
 
     connect(list_, &QListWidget::currentRowChanged, this, [this] { DrawSelected(); });
     connect(list_, &QListWidget::itemSelectionChanged, this, &TListPages::EnableButtons);

@@ -3,7 +3,9 @@
 #include <QPushButton>
 #include <QShowEvent>
 
+#include "base/forms/FormControls.h"
 #include "base/forms/QtText.h"
+#include "model/forms/PuzzleImage.h"
 #include "model/forms/PuzzlePicture.h"
 
 namespace qf {
@@ -24,8 +26,7 @@ TBlowItUp::TBlowItUp(const FormLook& look, const PuzzleRecord& candidate, const 
     image_ = new TPuzzleImage(QSize(side, side), this);
     image_->setObjectName("PuzzImage1");
     image_->move(Scaled(4, scale), Scaled(4, scale));
-    auto* exit = new QPushButton("E&xit", this);
-    exit->setObjectName("ExitButton");
+    QPushButton* exit = NamedButton("ExitButton", "E&xit", FocusEnter::Takes, this);
     exit->setGeometry(Scaled(427, scale), Scaled(388, scale), Scaled(80, scale), Scaled(25, scale));
     connect(exit, &QPushButton::clicked, this, &QDialog::accept);
     SetDesignSize(kClientSize);

@@ -7,10 +7,12 @@
 #include <QShowEvent>
 #include <algorithm>
 
+#include "base/forms/FormControls.h"
 #include "base/forms/FormMessages.h"
 #include "base/forms/QtText.h"
 #include "model/CandidateChoice.h"
 #include "model/forms/BlowItUp.h"
+#include "model/forms/PuzzleImage.h"
 #include "model/forms/PuzzlePicture.h"
 
 namespace qf {
@@ -76,11 +78,9 @@ TCreatedPuzzle::TCreatedPuzzle(CreatedPuzzleInputs inputs, QWidget* parent)
     excluded_->setObjectName("ExcludedWords");
     at(excluded_, kListLeft, 225, kListWidth, 150);
 
-    auto* save = new QPushButton("&Save Puzzle", this);
-    save->setObjectName("Save");
+    QPushButton* save = NamedButton("Save", "&Save Puzzle", FocusEnter::Takes, this);
     at(save, kListLeft, 386, 80, 25);
-    auto* cancel = new QPushButton("&Cancel", this);
-    cancel->setObjectName("Cancel");
+    QPushButton* cancel = NamedButton("Cancel", "&Cancel", FocusEnter::Takes, this);
     at(cancel, kListLeft + 84, 386, 80, 25);
     connect(save, &QPushButton::clicked, this, &TCreatedPuzzle::SaveClick);
     connect(cancel, &QPushButton::clicked, this, &QDialog::reject);

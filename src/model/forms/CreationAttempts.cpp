@@ -6,6 +6,8 @@
 #include <QShowEvent>
 #include <QTimer>
 
+#include "base/forms/FormControls.h"
+
 namespace qf {
 namespace {
 
@@ -22,8 +24,7 @@ TCreationAttempts::TCreationAttempts(const FormLook& look, const PuzzleRecord& w
     setObjectName("CreationAttempts");
     setWindowTitle("Building Puzzles");
     const double scale = look.scale;
-    button_ = new QPushButton("&Abort", this);
-    button_->setObjectName("Cancel");
+    button_ = NamedButton("Cancel", "&Abort", FocusEnter::Takes, this);
     button_->setGeometry(Scaled(125, scale), Scaled(76, scale), Scaled(80, scale), Scaled(21, scale));
     connect(button_, &QPushButton::clicked, this, &TCreationAttempts::CancelClick);
     SetDesignSize(kClientSize);

@@ -2,7 +2,6 @@
 
 #include <QApplication>
 #include <QFontMetrics>
-#include <QMouseEvent>
 #include <QPainter>
 #include <QPalette>
 #include <algorithm>
@@ -22,16 +21,16 @@ QFont LetterFont(int size) {
     return font;
 }
 
+bool HoldsLetter(std::uint8_t cell) { return cell != kCellOutside && cell != kCellBlank; }
+
+}  // namespace
+
 QImage ScreenImage(QSize size) {
     QImage image(size, QImage::Format_RGB32);
     image.setDotsPerMeterX(kDotsPerMeter);
     image.setDotsPerMeterY(kDotsPerMeter);
     return image;
 }
-
-bool HoldsLetter(std::uint8_t cell) { return cell != kCellOutside && cell != kCellBlank; }
-
-}  // namespace
 
 QColor ButtonFace() { return QApplication::palette().color(QPalette::Active, QPalette::Button); }
 
@@ -94,26 +93,6 @@ void DrawAPuzzle(QImage& image, const PuzzleRecord& record, int score, const Sha
             p.drawText(x, y + metrics.ascent(), letter);
         }
     }
-}
-
-TPuzzleImage::TPuzzleImage(QSize size, QWidget* parent) : QWidget(parent), image_(ScreenImage(size)) {
-    image_.fill(ButtonFace());
-    setFixedSize(size);
-}
-
-void TPuzzleImage::paintEvent(QPaintEvent*) {
-    QPainter p(this);
-    p.drawImage(0, 0, image_);
-}
-
-void TPuzzleImage::mousePressEvent(QMouseEvent* event) {
-    if (event->button() == Qt::LeftButton) emit Clicked();
-    QWidget::mousePressEvent(event);
-}
-
-void TPuzzleImage::mouseDoubleClickEvent(QMouseEvent* event) {
-    if (event->button() == Qt::LeftButton) emit DoubleClicked();
-    QWidget::mouseDoubleClickEvent(event);
 }
 
 }  // namespace qf

@@ -2,9 +2,9 @@
 
 #include <QHBoxLayout>
 #include <QLineEdit>
-#include <QPushButton>
 #include <QVBoxLayout>
 
+#include "base/forms/FormControls.h"
 #include "base/forms/QtText.h"
 #include "output/PrintChoices.h"
 
@@ -19,7 +19,7 @@ TBonusQuestion::TBonusQuestion(const FormLook& look, const std::string& question
     box_->setMaxLength(static_cast<int>(kBonusQuestionBoxCapacity));
     box_->setText(FromAnsi(question));
 
-    QHBoxLayout* buttons = OkCancelRow();
+    QHBoxLayout* buttons = OkCancelRow(*this);
 
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(box_);

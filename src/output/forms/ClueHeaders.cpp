@@ -4,9 +4,9 @@
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
-#include <QPushButton>
 #include <QVBoxLayout>
 
+#include "base/forms/FormControls.h"
 #include "base/forms/QtText.h"
 
 namespace qf {
@@ -34,7 +34,7 @@ TClueHeaders::TClueHeaders(const FormLook& look, ClueHeadersMode mode, const Pri
     grid->addWidget(new QLabel("Down Header"), 1, 0);
     grid->addWidget(down_, 1, 1);
 
-    QHBoxLayout* buttons = OkCancelRow();
+    QHBoxLayout* buttons = OkCancelRow(*this);
 
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(grid);

@@ -5,6 +5,8 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
+#include "base/forms/FormControls.h"
+
 namespace qf {
 
 TDoMeta::TDoMeta(const FormLook& look, QWidget* parent) : ProgramDialog(look, parent) {
@@ -13,18 +15,13 @@ TDoMeta::TDoMeta(const FormLook& look, QWidget* parent) : ProgramDialog(look, pa
     status_ = new QLabel(kCreatingMetafileText);
     status_->setObjectName("StatusLabel");
     status_->setAlignment(Qt::AlignCenter);
-    ok_ = new QPushButton("&Ok");
-    ok_->setObjectName("OkButton");
+    ok_ = NamedButton("OkButton", "&Ok");
     ok_->setVisible(false);
     ok_->setEnabled(false);
     connect(ok_, &QPushButton::clicked, this, &QDialog::accept);
-    auto* buttons = new QHBoxLayout;
-    buttons->addStretch();
-    buttons->addWidget(ok_);
-    buttons->addStretch();
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(status_);
-    layout->addLayout(buttons);
+    layout->addLayout(ButtonRow({ok_}, RowAlign::Centre));
     SetDesignSize(QSize(300, 100));
 }
 

@@ -6,6 +6,7 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
+#include "base/forms/FormControls.h"
 #include "base/forms/FormMessages.h"
 #include "base/forms/QtText.h"
 #include "output/ExportChoices.h"
@@ -15,31 +16,22 @@ namespace qf {
 TMyBitmapWidth::TMyBitmapWidth(const FormLook& look, Prompter& prompter, QWidget* parent)
     : ProgramDialog(look, parent), prompter_(prompter) {
     setObjectName("MyBitmapWidth");
-    label_ = new QLabel;
-    label_->setObjectName("WidthLabel");
     width_ = new QLineEdit;
     width_->setObjectName(PixelWidthControls::kWidth.text);
     width_->setMaxLength(kWidthDigits);
-    label_->setBuddy(width_);
+    label_ = NamedLabel("WidthLabel", QString(), width_);  // its text names the picture's kind when asked
 
-    create_ = new QPushButton;
-    create_->setObjectName("CreateButton");
-    create_->setDefault(true);
+    create_ = DefaultButton("CreateButton", QString());  // named for the picture's kind when asked
     connect(create_, &QPushButton::clicked, this, &TMyBitmapWidth::CreateClick);
-    auto* cancel = new QPushButton("&Cancel");
-    cancel->setObjectName("CancelButton");
+    QPushButton* cancel = NamedButton("CancelButton", "&Cancel");
     connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
 
     auto* row = new QHBoxLayout;
     row->addWidget(label_);
     row->addWidget(width_);
-    auto* buttons = new QHBoxLayout;
-    buttons->addStretch();
-    buttons->addWidget(create_);
-    buttons->addWidget(cancel);
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(row);
-    layout->addLayout(buttons);
+    layout->addLayout(ButtonRow({create_, cancel}));
     SetDesignSize(QSize(280, 100));
 }
 

@@ -12,6 +12,7 @@
 #include <QTextCursor>
 #include <QVBoxLayout>
 
+#include "base/forms/FormControls.h"
 #include "base/forms/FormMessages.h"
 #include "base/TextHelpers.h"
 #include "base/forms/QtText.h"
@@ -49,11 +50,10 @@ TMyHtml::TMyHtml(const FormLook& look, const HtmlPage& start, Prompter& prompter
     big.setBold(true);
     heading->setFont(big);
 
-    auto* titleLabel = new QLabel("Web Page Title");
     title_ = new QLineEdit(FromAnsi(start.title));
     title_->setObjectName("TitleEdit");
     title_->setMaxLength(static_cast<int>(kWebTitleCapacity));
-    titleLabel->setBuddy(title_);
+    QLabel* titleLabel = BuddyLabel("Web Page Title", title_);
 
     auto* upper = StyleBox("UpperRule", "Horizontal Line", start.upperRule, page_.upperRule);
     auto* lower = StyleBox("LowerRule", "Horizontal Line", start.lowerRule, page_.lowerRule);
@@ -63,17 +63,10 @@ TMyHtml::TMyHtml(const FormLook& look, const HtmlPage& start, Prompter& prompter
     placeholder->setFrameShape(QFrame::Box);
     placeholder->setMinimumHeight(40);
 
-    auto* saveButton = new QPushButton("&Save HTML");
-    saveButton->setObjectName("SaveButton");
-    saveButton->setDefault(true);
+    QPushButton* saveButton = DefaultButton("SaveButton", "&Save HTML");
     connect(saveButton, &QPushButton::clicked, this, &TMyHtml::SaveClick);
-    auto* cancel = new QPushButton("&Cancel");
-    cancel->setObjectName("CancelButton");
+    QPushButton* cancel = NamedButton("CancelButton", "&Cancel");
     connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
-    auto* buttons = new QHBoxLayout;
-    buttons->addStretch();
-    buttons->addWidget(saveButton);
-    buttons->addWidget(cancel);
 
     auto* titleRow = new QHBoxLayout;
     titleRow->addWidget(titleLabel);
@@ -88,7 +81,7 @@ TMyHtml::TMyHtml(const FormLook& look, const HtmlPage& start, Prompter& prompter
     layout->addWidget(lower);
     layout->addWidget(MakeBlock(2, "FirstFooter", "First Footer Lines"));
     layout->addWidget(MakeBlock(3, "SecondFooter", "Second Footer Lines"));
-    layout->addLayout(buttons);
+    layout->addLayout(ButtonRow({saveButton, cancel}));
     SetDesignSize(QSize(560, 620));
 }
 
@@ -127,8 +120,7 @@ QWidget* TMyHtml::MakeBlock(std::size_t index, const char* name, const char* cap
     connect(b.size, &QComboBox::currentIndexChanged, b.size, [&line](int i) {
         if (i >= 0) line.fontSize = i + 1;
     });
-    auto* sizeLabel = new QLabel("Font Size");
-    sizeLabel->setBuddy(b.size);
+    QLabel* sizeLabel = BuddyLabel("Font Size", b.size);
     grid->addWidget(label, 0, 0, 1, 5);
     grid->addWidget(b.text, 1, 0, 1, 5);
     grid->addWidget(b.bold, 2, 0);

@@ -12,6 +12,7 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
+#include "base/forms/FormControls.h"
 #include "base/forms/FormMessages.h"
 #include "base/forms/HelpWindow.h"
 #include "base/forms/InterfaceFonts.h"
@@ -31,12 +32,6 @@ namespace {
 
 constexpr const char* kHelpKeyword = "Report Window";
 constexpr int kThumbnailSide = 150;
-
-QPushButton* Button(const char* name, const char* caption) {
-    auto* b = new QPushButton(caption);
-    b->setObjectName(name);
-    return b;
-}
 
 }  // namespace
 
@@ -62,6 +57,38 @@ QCheckBox* TMyReport::PartBox(const char* name, const char* caption, bool PrintO
 }
 
 void TMyReport::BuildControls() {
+    QMenuBar* bar = BuildMenuBar();
+    QGroupBox* parts = PartsGroup();
+    QGroupBox* answers = AnswersGroup();
+    QGroupBox* overrides = OverridesGroup();
+    BuildFontMenu();
+
+    thumbnail_ = new QLabel;
+    thumbnail_->setObjectName("LayoutImage");
+    thumbnail_->setFixedSize(kThumbnailSide, kThumbnailSide);
+
+    QPushButton* view = DefaultButton("ViewPrint", "&View/Print");
+    QPushButton* exitButton = NamedButton("ExitButton", "E&xit");
+    connect(view, &QPushButton::clicked, this, &TMyReport::ViewPrintClick);
+    connect(exitButton, &QPushButton::clicked, this, &QDialog::accept);
+
+    auto* right = new QVBoxLayout;
+    right->addWidget(overrides);
+    right->addWidget(thumbnail_, 0, Qt::AlignHCenter);
+    right->addStretch();
+    auto* left = new QVBoxLayout;
+    left->addWidget(parts);
+    left->addWidget(answers);
+    auto* columns = new QHBoxLayout;
+    columns->addLayout(left);
+    columns->addLayout(right);
+    auto* layout = new QVBoxLayout(this);
+    layout->setMenuBar(bar);
+    layout->addLayout(columns);
+    layout->addLayout(ButtonRow({view, exitButton}));
+}
+
+QMenuBar* TMyReport::BuildMenuBar() {
     auto* bar = new QMenuBar(this);
     QMenu* file = bar->addMenu("&File");
     file->addAction("&View/Print", this, &TMyReport::ViewPrintClick)->setObjectName("MenuViewPrint");
@@ -69,7 +96,10 @@ void TMyReport::BuildControls() {
     file->addSeparator();
     file->addAction("E&xit", this, &QDialog::accept)->setObjectName("MenuExit");
     bar->addAction("&Help", this, &TMyReport::HelpClick)->setObjectName("MenuHelp");
+    return bar;
+}
 
+QGroupBox* TMyReport::PartsGroup() {
     auto* parts = new QGroupBox("Parts To Print");
     auto* partsLayout = new QVBoxLayout(parts);
     partsLayout->addWidget(PartBox("PrintTitle", "Puzzle &Title", &PrintOptions::printTitle));
@@ -83,14 +113,17 @@ void TMyReport::BuildControls() {
     noPlace_->setWordWrap(true);
     noPlace_->setStyleSheet("color: rgb(160, 0, 0);");
     partsLayout->addWidget(noPlace_);
+    return parts;
+}
 
+QGroupBox* TMyReport::AnswersGroup() {
     auto* answers = new QGroupBox("Answer Key Options");
     auto* answersLayout = new QGridLayout(answers);
     answerKey_ = new QCheckBox("&Answer Key");
     answerKey_->setObjectName("AnswerKey");
     partialAnswer_ = new QCheckBox("&Partial Answers");
     partialAnswer_->setObjectName("PartialAnswer");
-    select_ = Button("SelectButton", "&Select");
+    select_ = NamedButton("SelectButton", "&Select");
     partialLetters_ = new QCheckBox("Pa&rtial Letters");
     partialLetters_->setObjectName("PartialLetters");
     letters_ = new QLineEdit;
@@ -98,7 +131,7 @@ void TMyReport::BuildControls() {
     letters_->setMaxLength(static_cast<int>(kLettersCapacity));
     skeleton_ = new QCheckBox("&Skeleton Puzzle");
     skeleton_->setObjectName("Skeleton");
-    auto* boxColor = Button("BoxColorButton", "&Filled Box Color");
+    QPushButton* boxColor = NamedButton("BoxColorButton", "&Filled Box Color");
     swatch_ = new QLabel;
     swatch_->setObjectName("BoxColorSwatch");
     swatch_->setFixedSize(24, 24);
@@ -126,20 +159,27 @@ void TMyReport::BuildControls() {
     connect(skeleton_, &QCheckBox::toggled, this, &TMyReport::SkeletonClick);
     connect(boxColor, &QPushButton::clicked, this, &TMyReport::BoxColorClick);
     connect(select_, &QPushButton::clicked, this, &TMyReport::SelectClick);
+    return answers;
+}
 
+QGroupBox* TMyReport::OverridesGroup() {
     auto* overrides = new QGroupBox("Puzzle Overrides");
     auto* overridesLayout = new QVBoxLayout(overrides);
-    auto* changeLayout = Button("ChangeLayout", "Change Page &Layout");
+    QPushButton* changeLayout = NamedButton("ChangeLayout", "Change Page &Layout");
     changeLayout->setEnabled(static_cast<bool>(in_.chooseLayout));  // the chooser comes with the layouts window
-    changeFonts_ = Button("ChangeFonts", "Change &Fonts");
-    auto* changeHeaders = Button("ChangeHeaders", "Change Clue &Headers");
-    auto* changeBonus = Button("ChangeBonus", "Change Bon&us Question");
+    changeFonts_ = NamedButton("ChangeFonts", "Change &Fonts");
+    QPushButton* changeHeaders = NamedButton("ChangeHeaders", "Change Clue &Headers");
+    QPushButton* changeBonus = NamedButton("ChangeBonus", "Change Bon&us Question");
     for (QPushButton* b : {changeLayout, changeFonts_, changeHeaders, changeBonus}) overridesLayout->addWidget(b);
     connect(changeLayout, &QPushButton::clicked, this, &TMyReport::ChangeLayoutClick);
     connect(changeFonts_, &QPushButton::clicked, this, &TMyReport::ChangeFontsClick);
     connect(changeHeaders, &QPushButton::clicked, this, &TMyReport::ClueHeadersClick);
     connect(changeBonus, &QPushButton::clicked, this, &TMyReport::BonusQuestionClick);
+    return overrides;
+}
 
+// The fonts of the layout, offered by "Change &Fonts".
+void TMyReport::BuildFontMenu() {
     fontMenu_ = new QMenu(this);
     fontMenu_->setObjectName("FontList");
     for (int i = 0; i < kMaxFontEntries; ++i) {
@@ -148,35 +188,6 @@ void TMyReport::BuildControls() {
         entry->setVisible(false);
         connect(entry, &QAction::triggered, this, [this, i] { FontEntryClick(i); });
     }
-
-    thumbnail_ = new QLabel;
-    thumbnail_->setObjectName("LayoutImage");
-    thumbnail_->setFixedSize(kThumbnailSide, kThumbnailSide);
-
-    auto* view = Button("ViewPrint", "&View/Print");
-    view->setDefault(true);
-    auto* exitButton = Button("ExitButton", "E&xit");
-    connect(view, &QPushButton::clicked, this, &TMyReport::ViewPrintClick);
-    connect(exitButton, &QPushButton::clicked, this, &QDialog::accept);
-
-    auto* right = new QVBoxLayout;
-    right->addWidget(overrides);
-    right->addWidget(thumbnail_, 0, Qt::AlignHCenter);
-    right->addStretch();
-    auto* left = new QVBoxLayout;
-    left->addWidget(parts);
-    left->addWidget(answers);
-    auto* columns = new QHBoxLayout;
-    columns->addLayout(left);
-    columns->addLayout(right);
-    auto* buttons = new QHBoxLayout;
-    buttons->addStretch();
-    buttons->addWidget(view);
-    buttons->addWidget(exitButton);
-    auto* layout = new QVBoxLayout(this);
-    layout->setMenuBar(bar);
-    layout->addLayout(columns);
-    layout->addLayout(buttons);
 }
 
 void TMyReport::showEvent(QShowEvent* event) {

@@ -18,9 +18,11 @@
 #include "output/RenderResult.h"
 
 class QCheckBox;
+class QGroupBox;
 class QLabel;
 class QLineEdit;
 class QMenu;
+class QMenuBar;
 class QPushButton;
 
 namespace qf {
@@ -64,7 +66,13 @@ protected:
     void showEvent(QShowEvent* event) override;
 
 private:
+    // The controls, built by their group boxes.
     void BuildControls();
+    QMenuBar* BuildMenuBar();
+    QGroupBox* PartsGroup();
+    QGroupBox* AnswersGroup();
+    QGroupBox* OverridesGroup();
+    void BuildFontMenu();
     QCheckBox* PartBox(const char* name, const char* caption, bool PrintOptions::*field);
     void FormShow();
     void Derive();

@@ -3,9 +3,9 @@
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
-#include <QPushButton>
 #include <QVBoxLayout>
 
+#include "base/forms/FormControls.h"
 #include "base/forms/FormMessages.h"
 #include "base/forms/QtText.h"
 #include "output/PrintChoices.h"
@@ -23,7 +23,7 @@ TNumCopies::TNumCopies(const FormLook& look, Prompter& prompter, QWidget* parent
     row->addWidget(new QLabel("Copies To Print"));
     row->addWidget(box_);
 
-    QHBoxLayout* buttons = OkCancelRow([this] { OkButtonClick(); });
+    QHBoxLayout* buttons = OkCancelRow(*this, [this] { OkButtonClick(); });
 
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(row);

@@ -3,9 +3,9 @@
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QListWidget>
-#include <QPushButton>
 #include <QVBoxLayout>
 
+#include "base/forms/FormControls.h"
 #include "base/forms/QtText.h"
 
 namespace qf {
@@ -25,7 +25,7 @@ TPartialAnswerList::TPartialAnswerList(const FormLook& look, const std::vector<s
         item->setSelected(start[i]);
     }
 
-    QHBoxLayout* buttons = OkCancelRow();
+    QHBoxLayout* buttons = OkCancelRow(*this);
 
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(text);

@@ -7,6 +7,7 @@
 #include <QTimer>
 #include <QVBoxLayout>
 
+#include "base/forms/FormControls.h"
 #include "base/forms/QtText.h"
 #include "output/ReportRun.h"
 
@@ -23,18 +24,13 @@ TReportForm::TReportForm(const FormLook& look, Surface& surface, PageRenderer& r
     status_->setObjectName("Status");
     status_->setAlignment(Qt::AlignCenter);
     status_->setMinimumHeight(60);
-    button_ = new QPushButton("Cancel");
-    button_->setObjectName("BitBtn1");
+    button_ = NamedButton("BitBtn1", "Cancel");
     connect(button_, &QPushButton::clicked, this, &TReportForm::BitBtn1Click);
 
-    auto* buttons = new QHBoxLayout;
-    buttons->addStretch();
-    buttons->addWidget(button_);
-    buttons->addStretch();
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(heading, 0, Qt::AlignHCenter);
     layout->addWidget(status_);
-    layout->addLayout(buttons);
+    layout->addLayout(ButtonRow({button_}, RowAlign::Centre));
     SetDesignSize(QSize(260, 150));
 }
 

@@ -3,9 +3,9 @@
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
-#include <QPushButton>
 #include <QVBoxLayout>
 
+#include "base/forms/FormControls.h"
 #include "base/forms/FormMessages.h"
 #include "base/forms/QtText.h"
 #include "output/ExportChoices.h"
@@ -23,35 +23,21 @@ TTheJPegFactor::TTheJPegFactor(const FormLook& look, int quality, Prompter& prom
     : ProgramDialog(look, parent), prompter_(prompter), quality_(quality) {
     setObjectName("TheJPegFactor");
     setWindowTitle("JPEG Factor");
-    auto* label = new QLabel("JPEG Compression/Quality Factor (Range: 1 - 100)");
-    label->setObjectName("FactorLabel");
     factor_ = new QLineEdit(QString::number(quality));
     factor_->setObjectName(JpegFactorControls::kFactor.text);
     factor_->setMaxLength(3);
-    label->setBuddy(factor_);
+    QLabel* label = NamedLabel("FactorLabel", "JPEG Compression/Quality Factor (Range: 1 - 100)", factor_);
     auto* note = new QLabel(kNote);
     note->setObjectName("Note");
     note->setWordWrap(true);
 
-    auto* ok = new QPushButton("&Ok");
-    ok->setObjectName("OkButton");
-    ok->setDefault(true);
-    connect(ok, &QPushButton::clicked, this, &TTheJPegFactor::OkClick);
-    auto* cancel = new QPushButton("&Cancel");
-    cancel->setObjectName("CancelButton");
-    connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
-
     auto* row = new QHBoxLayout;
     row->addWidget(label);
     row->addWidget(factor_);
-    auto* buttons = new QHBoxLayout;
-    buttons->addStretch();
-    buttons->addWidget(ok);
-    buttons->addWidget(cancel);
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(row);
     layout->addWidget(note);
-    layout->addLayout(buttons);
+    layout->addLayout(OkCancelRow(*this, [this] { OkClick(); }));
     SetDesignSize(QSize(380, 160));
 }
 

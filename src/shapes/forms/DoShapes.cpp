@@ -11,6 +11,7 @@
 #include <QVBoxLayout>
 #include <optional>
 
+#include "base/forms/FormControls.h"
 #include "base/forms/FormMessages.h"
 #include "base/forms/QtText.h"
 #include "shapes/forms/ShapeCanvas.h"
@@ -18,26 +19,6 @@
 
 namespace qf {
 namespace {
-
-QPushButton* Button(const char* name, const QString& caption) {
-    auto* button = new QPushButton(caption);
-    button->setObjectName(name);
-    button->setAutoDefault(false);
-    return button;
-}
-
-QPushButton* Arrow(QWidget& form, const char* name, QStyle::StandardPixmap picture) {
-    QPushButton* button = Button(name, QString());
-    button->setIcon(form.style()->standardIcon(picture));
-    return button;
-}
-
-QLabel* Label(const char* name, const char* text, QWidget* buddy = nullptr) {
-    auto* label = new QLabel(text);
-    label->setObjectName(name);
-    if (buddy) label->setBuddy(buddy);
-    return label;
-}
 
 // The name edit takes 30 characters from the keyboard, yet keeps a longer name it was given
 // (a copy's name may have grown by its number): typing that would lengthen a text past the
@@ -86,6 +67,24 @@ bool TDoShapes::ConfirmLeave() {
 }
 
 void TDoShapes::BuildControls() {
+    BuildCanvas();
+    QPushButton* save = NamedButton("SaveButton", "&Save", FocusEnter::Passes);
+    connect(save, &QPushButton::clicked, this, &TDoShapes::SaveButtonClick);
+    QPushButton* cancel = NamedButton("CancelButton", "&Cancel", FocusEnter::Passes);
+    connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
+
+    QVBoxLayout* side = SideColumn({NameAndSize(), Gap{12}, NamedLabel("ShiftLabel", "Shift Grid"), ShiftArrows(),
+                                    Gap{12}, NamedLabel("AdjustLabel", "Adjust Grid"), AdjustButtons(), Gap{12},
+                                    NamedLabel("ToggleNote", "Left Click To Toggle"),
+                                    NamedLabel("FillNote", "Right Click To Fill")},
+                                   {ButtonRow({save, cancel}, RowAlign::Spread)});
+    auto* layout = new QHBoxLayout(this);
+    layout->addWidget(img_, 0, Qt::AlignTop);
+    layout->addLayout(side);
+    SetDesignSize(QSize(660, 425));
+}
+
+void TDoShapes::BuildCanvas() {
     img_ = new TShapeCanvas(ShapeCreatorControls::kShape.text, QSize(design_.pictureWidth, design_.pictureHeight));
     connect(img_, &TShapeCanvas::Pressed, this, [this](Qt::MouseButton button, QPoint at) {
         if (const auto b = MouseButtonOf(button)) Apply(shapes::ImgMouseDown{*b, {at.x(), at.y()}});
@@ -93,7 +92,10 @@ void TDoShapes::BuildControls() {
     connect(img_, &TShapeCanvas::Released, this, [this](Qt::MouseButton button, QPoint at) {
         if (const auto b = MouseButtonOf(button)) Apply(shapes::ImgMouseUp{*b, {at.x(), at.y()}});
     });
+}
 
+// The name, the width and the height.
+QGridLayout* TDoShapes::NameAndSize() {
     titleEdit_ = new QLineEdit;
     titleEdit_->setObjectName("Title");
     widthEdit_ = new QLineEdit;
@@ -111,14 +113,18 @@ void TDoShapes::BuildControls() {
     connect(heightEdit_, &QLineEdit::textChanged, this, [this](const QString& t) { design_.heightText = ToAnsi(t); });
 
     auto* edits = new QGridLayout;
-    edits->addWidget(Label("TitleLabel", "&Name", titleEdit_), 0, 0);
+    edits->addWidget(NamedLabel("TitleLabel", "&Name", titleEdit_), 0, 0);
     edits->addWidget(titleEdit_, 0, 1, 1, 3);
-    edits->addWidget(Label("WidthLabel", "&Width", widthEdit_), 1, 0);
+    edits->addWidget(NamedLabel("WidthLabel", "&Width", widthEdit_), 1, 0);
     edits->addWidget(widthEdit_, 1, 1);
-    edits->addWidget(Label("HeightLabel", "&Height", heightEdit_), 1, 2);
+    edits->addWidget(NamedLabel("HeightLabel", "&Height", heightEdit_), 1, 2);
     edits->addWidget(heightEdit_, 1, 3);
     edits->setColumnStretch(4, 1);
+    return edits;
+}
 
+// The four arrows that shift the drawing a cell.
+QGridLayout* TDoShapes::ShiftArrows() {
     struct Shift {
         const char* name;
         QStyle::StandardPixmap picture;
@@ -133,45 +139,23 @@ void TDoShapes::BuildControls() {
     };
     auto* arrows = new QGridLayout;
     for (const Shift& s : kShifts) {
-        QPushButton* button = Arrow(*this, s.name, s.picture);
+        QPushButton* button = NamedButton(s.name, QString(), FocusEnter::Passes);
+        button->setIcon(style()->standardIcon(s.picture));
         connect(button, &QPushButton::clicked, this, [this, d = s.direction] { Apply(shapes::Shift{d}); });
         arrows->addWidget(button, s.row, s.column);
     }
+    return arrows;
+}
 
-    auto* reverse = Button("ReverseButton", "&Reverse");
+QHBoxLayout* TDoShapes::AdjustButtons() {
+    QPushButton* reverse = NamedButton("ReverseButton", "&Reverse", FocusEnter::Passes);
     connect(reverse, &QPushButton::clicked, this, [this] { Apply(shapes::Reverse{}); });
-    undo_ = Button("UndoButton", "&Undo");
+    undo_ = NamedButton("UndoButton", "&Undo", FocusEnter::Passes);
     connect(undo_, &QPushButton::clicked, this, [this] { Apply(shapes::Undo{}); });
     auto* adjust = new QHBoxLayout;
     adjust->addWidget(reverse);
     adjust->addWidget(undo_);
-
-    auto* save = Button("SaveButton", "&Save");
-    connect(save, &QPushButton::clicked, this, &TDoShapes::SaveButtonClick);
-    auto* cancel = Button("CancelButton", "&Cancel");
-    connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
-    auto* closing = new QHBoxLayout;
-    closing->addWidget(save);
-    closing->addWidget(cancel);
-
-    auto* side = new QVBoxLayout;
-    side->addLayout(edits);
-    side->addSpacing(12);
-    side->addWidget(Label("ShiftLabel", "Shift Grid"));
-    side->addLayout(arrows);
-    side->addSpacing(12);
-    side->addWidget(Label("AdjustLabel", "Adjust Grid"));
-    side->addLayout(adjust);
-    side->addSpacing(12);
-    side->addWidget(Label("ToggleNote", "Left Click To Toggle"));
-    side->addWidget(Label("FillNote", "Right Click To Fill"));
-    side->addStretch();
-    side->addLayout(closing);
-
-    auto* layout = new QHBoxLayout(this);
-    layout->addWidget(img_, 0, Qt::AlignTop);
-    layout->addLayout(side);
-    SetDesignSize(QSize(660, 425));
+    return adjust;
 }
 
 void TDoShapes::FillEdits() {

@@ -10,6 +10,8 @@
 #include "base/forms/ProgramDialog.h"
 #include "shapes/ShapeDesign.h"
 
+class QGridLayout;
+class QHBoxLayout;
 class QLineEdit;
 class QPushButton;
 
@@ -44,7 +46,12 @@ protected:
     bool ConfirmLeave() override;
 
 private:
+    // The controls, built by their groups.
     void BuildControls();
+    void BuildCanvas();
+    QGridLayout* NameAndSize();
+    QGridLayout* ShiftArrows();
+    QHBoxLayout* AdjustButtons();
     void FillEdits();
     void Apply(const ShapeAction& action);
     void DrawGrid();

@@ -5,6 +5,7 @@
 #include <QShowEvent>
 #include <QVBoxLayout>
 
+#include "base/forms/FormControls.h"
 #include "shapes/forms/ShapePanel.h"
 
 namespace qf {
@@ -19,17 +20,12 @@ TSelectShapes::TSelectShapes(SelectShapesInputs inputs, QWidget* parent) : Progr
     panel_ = new TShapePanel(ShapePanelInputs{inputs.look, ShapeListOwner::Manager, inputs.settings,
                                               inputs.currentShape, inputs.prompter, inputs.fileChooser,
                                               inputs.shapesLibrary, kManagerPicture, {}});
-    auto* exit = new QPushButton("E&xit");
-    exit->setObjectName("ExitButton");
-    exit->setAutoDefault(false);
+    QPushButton* exit = NamedButton("ExitButton", "E&xit", FocusEnter::Passes);
     connect(exit, &QPushButton::clicked, this, &QDialog::accept);  // ExitButtonClick
 
-    auto* bottom = new QHBoxLayout;
-    bottom->addStretch();
-    bottom->addWidget(exit);
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(panel_, 1);
-    layout->addLayout(bottom);
+    layout->addLayout(ButtonRow({exit}));
     SetDesignSize(QSize(560, 290));
 }
 

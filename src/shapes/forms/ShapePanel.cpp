@@ -9,6 +9,7 @@
 #include <QVBoxLayout>
 
 #include "base/TextHelpers.h"
+#include "base/forms/FormControls.h"
 #include "base/forms/FormMessages.h"
 #include "base/forms/QtText.h"
 #include "shapes/ShapeTransfer.h"
@@ -22,13 +23,6 @@ namespace {
 
 constexpr int kValueRole = Qt::UserRole;
 constexpr std::size_t kShapeNameCapacity = 50;
-
-QPushButton* Button(const char* name, const char* caption) {
-    auto* button = new QPushButton(caption);
-    button->setObjectName(name);
-    button->setAutoDefault(false);
-    return button;
-}
 
 }  // namespace
 
@@ -53,19 +47,18 @@ TShapePanel::TShapePanel(ShapePanelInputs inputs, QWidget* parent) : QWidget(par
         {"ImportShape", "Im&port", &TShapePanel::ImportShapeClick},
         {"ExportShape", "Expo&rt", &TShapePanel::ExportShapeClick},
     };
-    auto* buttons = new QVBoxLayout;
+    std::vector<ColumnItem> buttons;
     for (const Command& c : kCommands) {
-        QPushButton* button = Button(c.name, c.caption);
+        QPushButton* button = NamedButton(c.name, c.caption, FocusEnter::Passes);
         connect(button, &QPushButton::clicked, this, c.handler);
-        buttons->addWidget(button);
+        buttons.push_back(button);
     }
-    buttons->addStretch();
 
     auto* layout = new QHBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->addWidget(box_, 1);
     layout->addWidget(picture_, 0, Qt::AlignTop);
-    layout->addLayout(buttons);
+    layout->addLayout(SideColumn(buttons));
     // The buttons are found once the layout has made them children.
     copy_ = findChild<QPushButton*>("CopyShape");
     modify_ = findChild<QPushButton*>("ModifyShape");

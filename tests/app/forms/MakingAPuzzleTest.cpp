@@ -14,7 +14,7 @@
 #include "collections/CollectionFile.h"
 #include "collections/CollectionFixtures.h"
 #include "support/forms/FormFixture.h"
-#include "model/forms/PuzzlePicture.h"
+#include "model/forms/PuzzleImage.h"
 
 namespace qf {
 namespace {

@@ -11,6 +11,7 @@
 #include "support/forms/FormFixture.h"
 #include "model/forms/BlowItUp.h"
 #include "model/forms/CreatedPuzzle.h"
+#include "model/forms/PuzzleImage.h"
 #include "model/forms/PuzzlePicture.h"
 
 namespace qf {
