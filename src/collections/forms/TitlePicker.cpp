@@ -8,6 +8,7 @@
 #include <utility>
 
 #include "base/forms/FormMessages.h"
+#include "collections/CollectionOperations.h"
 #include "collections/forms/TitleList.h"
 
 namespace qf {
