@@ -7,6 +7,7 @@
 #include <QPushButton>
 #include <QTableWidget>
 #include <QTimer>
+#include <memory>
 #include <QtTest>
 
 #include "collections/CollectionFile.h"
@@ -64,18 +65,20 @@ struct Editor {
 };
 
 // Closes the next modal window called `name` with its button `button`, noting that it showed.
-void CloseWhenShown(const QString& name, const char* button, bool& shown) {
-    auto* timer = new QTimer;
+// The watch ends with the returned timer, so a window that never showed leaves nothing behind
+// that still points at `shown`.
+[[nodiscard]] std::unique_ptr<QTimer> CloseWhenShown(const QString& name, const char* button, bool& shown) {
+    auto timer = std::make_unique<QTimer>();
     timer->setInterval(10);
-    QObject::connect(timer, &QTimer::timeout, [timer, name, button, &shown] {
+    QObject::connect(timer.get(), &QTimer::timeout, [t = timer.get(), name, button, &shown] {
         QWidget* modal = QApplication::activeModalWidget();
         if (!modal || modal->objectName() != name) return;
         shown = true;
-        timer->stop();
-        timer->deleteLater();
+        t->stop();
         test::Control<QPushButton>(*modal, button)->click();
     });
     timer->start();
+    return timer;
 }
 
 QString Said(const test::FormFixture& f) { return QString::fromStdString(f.prompter->said.back().text); }
@@ -160,8 +163,8 @@ private slots:
         e.Row(2, "METEOR");
         e.attempts->setText("1");
         bool progress = false, candidates = false;
-        CloseWhenShown("CreationAttempts", "Cancel", progress);
-        CloseWhenShown("CreatedPuzzle", "Cancel", candidates);
+        const auto watch1 = CloseWhenShown("CreationAttempts", "Cancel", progress);
+        const auto watch2 = CloseWhenShown("CreatedPuzzle", "Cancel", candidates);
         e.Create();
         QVERIFY(candidates);
         QVERIFY(!progress);
@@ -187,7 +190,7 @@ private slots:
         e.Row(2, "METEOR");
         e.attempts->setText("1");
         bool candidates = false;
-        CloseWhenShown("CreatedPuzzle", "Save", candidates);
+        const auto watch3 = CloseWhenShown("CreatedPuzzle", "Save", candidates);
         e.Create();
         QVERIFY(candidates);
         QCOMPARE(Said(f), QString("Unable to save puzzle."));
