@@ -14,6 +14,7 @@
 #include "collections/CollectionFile.h"
 #include "collections/CollectionFixtures.h"
 #include "support/forms/FormFixture.h"
+#include "support/SquareShape.h"
 #include "model/forms/PuzzleImage.h"
 
 namespace qf {
@@ -155,4 +156,3 @@ private slots:
 
 QTEST_MAIN(qf::MakingAPuzzleTest)
 #include "MakingAPuzzleTest.moc"
-#include "support/SquareShape.h"

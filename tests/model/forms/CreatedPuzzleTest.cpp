@@ -9,6 +9,7 @@
 
 #include "base/ByteCodec.h"
 #include "support/forms/FormFixture.h"
+#include "support/SquareShape.h"
 #include "model/forms/BlowItUp.h"
 #include "model/forms/CreatedPuzzle.h"
 #include "model/forms/PuzzleImage.h"
@@ -221,4 +222,3 @@ private slots:
 
 QTEST_MAIN(qf::CreatedPuzzleTest)
 #include "CreatedPuzzleTest.moc"
-#include "support/SquareShape.h"

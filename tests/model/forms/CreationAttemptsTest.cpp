@@ -9,6 +9,7 @@
 #include "base/ByteCodec.h"
 #include "collections/CollectionFile.h"
 #include "support/forms/FormFixture.h"
+#include "support/SquareShape.h"
 #include "model/CreateCheck.h"
 #include "shapes/ShapeFiles.h"
 #include "support/TempDir.h"
@@ -206,4 +207,3 @@ private slots:
 
 QTEST_MAIN(qf::CreationAttemptsTest)
 #include "CreationAttemptsTest.moc"
-#include "support/SquareShape.h"

@@ -13,6 +13,7 @@
 
 #include "base/Directories.h"
 #include "support/forms/FormFixture.h"
+#include "support/TempDir.h"
 #include "support/forms/PreviewFixture.h"
 #include "support/forms/PrintFixtures.h"
 #include "output/PageRenderer.h"
@@ -244,4 +245,3 @@ private slots:
 
 QTEST_MAIN(qf::MyPreviewTest)
 #include "MyPreviewTest.moc"
-#include "support/TempDir.h"
