@@ -7,5 +7,8 @@ template <typename... Cases>
 struct Overloaded : Cases... {
     using Cases::operator()...;
 };
+// Spelled out for compilers without deduction from aggregate initialisation (clang before 17).
+template <typename... Cases>
+Overloaded(Cases...) -> Overloaded<Cases...>;
 
 }  // namespace qf
