@@ -14,6 +14,7 @@
 #include "collections/CollectionFile.h"
 #include "collections/CollectionFixtures.h"
 #include "support/forms/FormFixture.h"
+#include "support/forms/Keyboard.h"
 #include "support/SquareShape.h"
 #include "model/forms/PuzzleImage.h"
 
@@ -47,6 +48,13 @@ void Type(QTableWidget* grid, int row, int column, const char* text) {
     grid->item(row, column)->setText(text);
 }
 
+// A box's text replaced as a user does: clicked, everything selected with Ctrl+A, typed over.
+void Retype(QWidget* box, const char* text) {
+    QTest::mouseClick(box, Qt::LeftButton);
+    QTest::keyClick(test::Focused(), Qt::Key_A, Qt::ControlModifier);
+    QTest::keyClicks(test::Focused(), text);
+}
+
 struct Road {
     test::FormFixture f{{Answer::Yes}};
     std::string path = f.dir.File("SET.QF3");
@@ -65,14 +73,14 @@ struct Road {
     // New, ten words with their clues, Create with 20 attempts, the second best fit saved.
     void MakeFruitBowl() {
         test::WhenDialogShows([this](QWidget& editor) {
-            test::Control<QLineEdit>(editor, "Title")->setText("Fruit Bowl");
-            test::Control<QComboBox>(editor, "Category")->setEditText("Fruit");
+            Retype(test::Control<QLineEdit>(editor, "Title"), "Fruit Bowl");
+            Retype(test::Control<QComboBox>(editor, "Category")->lineEdit(), "Fruit");
             auto* grid = test::Control<QTableWidget>(editor, "WordsCluesGrid");
             for (int i = 0; i < 10; ++i) {
                 Type(grid, i, 2, kFruit[i][0]);
                 Type(grid, i, 3, kFruit[i][1]);
             }
-            test::Control<QLineEdit>(editor, "Attempts")->setText("20");
+            Retype(test::Control<QLineEdit>(editor, "Attempts"), "20");
             WhenShows("CreationAttempts", [this](QWidget& progress) {
                 progressShown = true;
                 auto* ok = test::Control<QPushButton>(progress, "Cancel");
