@@ -2,6 +2,8 @@
 #include <algorithm>
 #include <array>
 #include <set>
+#include <string>
+#include <vector>
 
 #include "base/TextHelpers.h"
 #include "output/GridLetters.h"
@@ -12,8 +14,9 @@ namespace {
 
 std::string Digit(int d) { return std::string(1, static_cast<char>('0' + d)); }
 
-void DrawNumbers(RenderContext& ctx, const PageObject& object, const GridGeometry& g) {
+NumberCorners DrawNumbers(RenderContext& ctx, const PageObject& object, const GridGeometry& g) {
     Surface& s = ctx.surface;
+    NumberCorners corners{};
     s.SetTextTransparent(true);
     ctx.SetFont(object.numberFont, object.numberFont.size);
     const double a = s.LineHeight() - s.Descent();
@@ -29,28 +32,37 @@ void DrawNumbers(RenderContext& ctx, const PageObject& object, const GridGeometr
         const RectIn cell = g.Cell(row, column);
         const double x = cell.left + halfNine;
         const int n = e.number;
-        if (object.numbersHorizontal || n < 10) {
-            s.TextOut(x, cell.top + a, std::to_string(n));
-        } else if (n < 100) {
-            s.TextOut(x, cell.top + a, Digit(n / 10));
-            s.TextOut(x, cell.top + 2 * a, Digit(n % 10));
-        } else {
-            // Stored numbers are int16; beyond 999 the leading digits share the top line.
-            s.TextOut(x, cell.top + a, std::to_string(n / 100));
-            s.TextOut(x, cell.top + 2 * a, Digit(n / 10 % 10));
-            s.TextOut(x, cell.top + 3 * a, Digit(n % 10));
+        std::vector<std::string> lines;
+        if (object.numbersHorizontal || n < 10) lines = {std::to_string(n)};
+        else if (n < 100) lines = {Digit(n / 10), Digit(n % 10)};
+        else lines = {std::to_string(n / 100), Digit(n / 10 % 10), Digit(n % 10)};  // int16: beyond 999 the
+                                                                                    // leading digits share a line
+        NumberCorner& corner = corners[static_cast<std::size_t>(e.startCell - 1)];
+        for (std::size_t k = 0; k < lines.size(); ++k) {
+            s.TextOut(x, cell.top + static_cast<double>(k + 1) * a, lines[k]);
+            corner.right = std::max(corner.right, halfNine + s.TextWidth(lines[k]));
         }
+        corner.bottom = std::max(corner.bottom, static_cast<double>(lines.size()) * a);
     }
+    return corners;
 }
 
-void DrawLetters(RenderContext& ctx, const GridGeometry& g, const GridLetterLayer& letters) {
+void DrawLetters(RenderContext& ctx, const PageObject& object, const GridGeometry& g, const NumberCorners& numbers,
+                 const GridLetterLayer& letters) {
     Surface& s = ctx.surface;
+    const int size = s.Font().size;
     for (int row = 1; row <= g.height; ++row)
         for (int column = 1; column <= g.width; ++column) {
             const char c = letters[static_cast<std::size_t>(CellIndex(row, column) - 1)];
             if (c == 0) continue;
             const std::string text(1, c);
             const RectIn cell = g.Cell(row, column);
+            const NumberCorner& number = numbers[static_cast<std::size_t>(CellIndex(row, column) - 1)];
+            if (const auto spot = ClearOfNumber(ctx, object.textFont, size, cell, g.cell, number, text)) {
+                s.TextOut(spot->left, spot->baseline, text);
+                if (s.Font().size != size) ctx.SetFont(object.textFont, size);
+                continue;
+            }
             const double x = cell.left + (g.cell - s.TextWidth(text)) / 2;
             const double y = cell.bottom - s.Descent() - (g.cell - s.TextHeight(text)) / 2;
             s.TextOut(x, y, text);
@@ -103,7 +115,7 @@ void DrawGrid(RenderContext& ctx, PageObject& object, int slot) {
             if (IsLetterCell(cellAt(row, column)))
                 for (int k = 0; k < lineWidth; ++k) ctx.FrameRect(ctx.GrowByPixels(g.Cell(row, column), -k));
 
-    DrawNumbers(ctx, object, g);
+    const NumberCorners numbers = DrawNumbers(ctx, object, g);
 
     // The letter font shrinks until a "W" is narrower than a cell, but not below 4 points.
     const auto fits = [&](int pt) {
@@ -116,7 +128,7 @@ void DrawGrid(RenderContext& ctx, PageObject& object, int slot) {
     ctx.result.fittedFontSize[static_cast<std::size_t>(slot - 1)] = s.Font().size;
     s.SetTextTransparent(true);
 
-    for (const GridLetterLayer& layer : GridLetterLayers(ctx, width, height)) DrawLetters(ctx, g, layer);
+    for (const GridLetterLayer& layer : GridLetterLayers(ctx, width, height)) DrawLetters(ctx, object, g, numbers, layer);
 }
 
 }  // namespace qf

@@ -32,6 +32,32 @@ GridGeometry PlaceGrid(const RectIn& rect, int width, int height) {
     return g;
 }
 
+std::optional<LetterSpot> ClearOfNumber(RenderContext& ctx, const StoredFont& font, int size, const RectIn& cell,
+                                        double side, const NumberCorner& number, const std::string& text) {
+    if (number.right <= 0) return std::nullopt;
+    Surface& s = ctx.surface;
+    // A capital's ink stands about 0.72 em above its baseline; the text box is taller.
+    const auto capHeight = [&] { return s.Font().size / 100.0; };
+    const auto centredBaseline = [&] { return cell.top + (side + s.Ascent() - s.Descent()) / 2; };
+    const auto centredLeft = [&](double width) { return cell.left + (side - width) / 2; };
+    double width = s.TextWidth(text);
+    if (centredLeft(width) >= cell.left + number.right || centredBaseline() - capHeight() >= cell.top + number.bottom)
+        return std::nullopt;
+    // Right of the digits, or below them, whichever keeps the letter larger; a small gap keeps
+    // it off the digits and as far off the cell's sides.
+    const double gap = side / 16;
+    for (int pt = size;; --pt) {
+        if (pt != s.Font().size) ctx.SetFont(font, pt);
+        width = s.TextWidth(text);
+        const double roomRight = side - number.right - 2 * gap;
+        if (width <= roomRight)
+            return LetterSpot{cell.left + number.right + gap + (roomRight - width) / 2, centredBaseline()};
+        const double roomBelow = side - number.bottom - gap;  // digits and capitals have no descent
+        if ((capHeight() <= roomBelow && width <= side - 2 * gap) || pt <= kLetterFloor)
+            return LetterSpot{centredLeft(width), cell.top + number.bottom + gap / 2 + (roomBelow + capHeight()) / 2};
+    }
+}
+
 std::vector<GridLetterLayer> GridLetterLayers(const RenderContext& ctx, int width, int height) {
     std::vector<GridLetterLayer> layers;
     const PrintOptions& o = ctx.options;

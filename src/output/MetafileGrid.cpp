@@ -49,8 +49,9 @@ void DrawSquares(RenderContext& ctx, const PageObject& object, const GridGeometr
                 for (int k = 0; k < lineWidth; ++k) ctx.FrameRect(ctx.GrowByPixels(g.Cell(row, column), -k));
 }
 
-void DrawNumbers(RenderContext& ctx, const PageObject& object, const GridGeometry& g) {
+NumberCorners DrawNumbers(RenderContext& ctx, const PageObject& object, const GridGeometry& g) {
     Surface& s = ctx.surface;
+    NumberCorners corners{};
     ctx.SetFont(object.numberFont, object.numberFont.size);
     const double halfNine = s.TextWidth("9") / 2;
     std::set<std::pair<int, int>> drawn;
@@ -61,8 +62,10 @@ void DrawNumbers(RenderContext& ctx, const PageObject& object, const GridGeometr
         if (row > g.height || column > g.width) continue;
         const RectIn cell = g.Cell(row, column);
         const std::string number = std::to_string(e.number);
+        NumberCorner& corner = corners[static_cast<std::size_t>(e.startCell - 1)];
         if (object.numbersHorizontal || e.number < 10) {
             s.TextOutTop(cell.left + halfNine, cell.top, number);
+            corner = {std::max(corner.right, halfNine + s.TextWidth(number)), std::max(corner.bottom, s.TextHeight(number))};
             continue;
         }
         // Stacked digits one text height apart; beyond 999 the leading digits share the top line.
@@ -73,18 +76,29 @@ void DrawNumbers(RenderContext& ctx, const PageObject& object, const GridGeometr
         for (const std::string& d : digits) {
             s.TextOutTop(cell.left + halfNine, top, d);
             top += s.TextHeight(d);
+            corner.right = std::max(corner.right, halfNine + s.TextWidth(d));
         }
+        corner.bottom = std::max(corner.bottom, top - cell.top);
     }
+    return corners;
 }
 
-void DrawLetters(RenderContext& ctx, const GridGeometry& g, const GridLetterLayer& letters) {
+void DrawLetters(RenderContext& ctx, const PageObject& object, const GridGeometry& g, const NumberCorners& numbers,
+                 const GridLetterLayer& letters) {
     Surface& s = ctx.surface;
+    const int size = s.Font().size;
     for (int row = 1; row <= g.height; ++row)
         for (int column = 1; column <= g.width; ++column) {
             const char c = letters[static_cast<std::size_t>(CellIndex(row, column) - 1)];
             if (c == 0) continue;
             const std::string text(1, c);
             const RectIn cell = g.Cell(row, column);
+            const NumberCorner& number = numbers[static_cast<std::size_t>(CellIndex(row, column) - 1)];
+            if (const auto spot = ClearOfNumber(ctx, object.textFont, size, cell, g.cell, number, text)) {
+                s.TextOut(spot->left, spot->baseline, text);
+                if (s.Font().size != size) ctx.SetFont(object.textFont, size);
+                continue;
+            }
             s.TextOutTop(cell.left + (g.cell - s.TextWidth(text)) / 2, cell.top + (g.cell - s.TextHeight(text)) / 2,
                          text);
         }
@@ -100,10 +114,10 @@ void DrawMetafileGrid(RenderContext& ctx, const PageObject& object, int slot, co
     const GridGeometry g = PlaceGrid(ctx.ObjectRect(object), width, height);
     DrawSquares(ctx, object, g);
     ctx.surface.SetTextTransparent(true);
-    DrawNumbers(ctx, object, g);
+    const NumberCorners numbers = DrawNumbers(ctx, object, g);
     ctx.SetFont(object.textFont, FittedSize(page, object, slot));
 
-    for (const GridLetterLayer& layer : GridLetterLayers(ctx, width, height)) DrawLetters(ctx, g, layer);
+    for (const GridLetterLayer& layer : GridLetterLayers(ctx, width, height)) DrawLetters(ctx, object, g, numbers, layer);
 }
 
 }  // namespace qf

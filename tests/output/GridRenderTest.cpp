@@ -4,6 +4,10 @@
 #include <algorithm>
 #include <cctype>
 
+#include <array>
+#include <cmath>
+
+#include "output/MetafileExport.h"
 #include "output/RenderFixtures.h"
 
 namespace qf::test {
@@ -298,6 +302,68 @@ TEST(GridRender, LetterFontShrinksToTheCellDownToFourPoints) {
     layout.objects[0].rect = {0, 0, 12, 12};  // cells of 1/120 inch: the floor
     EXPECT_EQ(Render(s, p, layout).fittedFontSize[0], 4);
     EXPECT_EQ(layout.objects[0].fittedFontSize, 4);
+}
+
+// Where a large number and a large letter share a cell, the letter moves right of the digits
+// or below them (smaller if it must): no letter's ink touches a digit's, on the page and in the
+// metafile, with horizontal and stacked numbers of one to three digits.
+TEST(GridRender, AnswerLettersKeepClearOfTheirCellsNumbers) {
+    PuzzleRecord p = MakePuzzle({"WM.", "M.W", ".WM"});  // the widest letters in every cell
+    p.wordCount = 3;
+    p.number[0] = 7;
+    p.number[1] = 23;
+    p.number[2] = 105;
+    struct Row {
+        bool horizontal;
+        int numberSize;
+    };
+    for (const Row row : {Row{false, 24}, Row{true, 24}, Row{false, 18}, Row{true, 30}, Row{true, 12}}) {
+        SCOPED_TRACE(testing::Message() << "horizontal " << row.horizontal << ", numbers of " << row.numberSize << " pt");
+        PageLayoutRecord layout = LetterLayout();
+        PageObject& grid = AddObject(layout, ObjectKind::Puzzle, 48, 48, 192, 192);  // cells of 1 inch
+        grid.numberFont.size = static_cast<std::int16_t>(row.numberSize);
+        grid.textFont.size = 72;  // fitted down to the cell: W just under an inch
+        grid.numbersHorizontal = row.horizontal ? 1 : 0;
+        PrintOptions o;
+        o.answerKey = true;
+        RecordingSurface page;
+        const RenderResult result = Render(page, p, layout, o);
+        const RecordingSurface metafile = [&] {
+            RecordingSurface s;
+            DrawMetafilePage(s, ExportPage{p, layout, o, PrintHeadings{"Across", "Down"}, result});
+            return s;
+        }();
+        for (const RecordingSurface* s : std::array<const RecordingSurface*, 2>{&page, &metafile}) {
+            struct Ink {
+                double left, top, right, bottom;
+            };
+            std::vector<Ink> digits, letters;
+            for (const SurfaceCall& c : s->Texts()) {
+                const double em = c.font.size / 72.0;
+                const double width = RecordingSurface::EmsOf(c.text[0]) * em;
+                // A capital's ink rises about 0.72 em; digits are measured by their whole ascent.
+                const double rise = std::isdigit(static_cast<unsigned char>(c.text[0])) ? 0.8 * em : 0.72 * em;
+                Ink ink{c.args[0], c.args[1] - rise, c.args[0] + width * static_cast<double>(c.text.size()), c.args[1]};
+                if (std::isdigit(static_cast<unsigned char>(c.text[0]))) {
+                    digits.push_back(ink);
+                } else {
+                    letters.push_back(ink);
+                    EXPECT_GE(c.font.size, 4);  // the letters' floor
+                }
+            }
+            ASSERT_EQ(letters.size(), 6u);
+            ASSERT_FALSE(digits.empty());
+            for (const Ink& l : letters) {
+                // Inside its own cell of 1 inch.
+                EXPECT_GE(l.left, std::floor(l.left));
+                EXPECT_LE(l.right, std::floor(l.left) + 1 + 1e-9);
+                for (const Ink& d : digits) {
+                    const bool apart = l.right <= d.left || d.right <= l.left || l.bottom <= d.top || d.bottom <= l.top;
+                    EXPECT_TRUE(apart) << "letter at " << l.left << "," << l.top << " digit at " << d.left << "," << d.top;
+                }
+            }
+        }
+    }
 }
 
 TEST(GridRender, DamagedRecordStaysInsideTheGrid) {
