@@ -112,8 +112,8 @@ void TMainWin::ImportPuzzleClick() {
 
 void TMainWin::ExportPuzzleClick() {
     RunCommand(*context_.prompter, [&] {
-        (void)TExportPuzzles::Run(context_.Look(), collection_.Path(), context_.state.settings,
-                                  *context_.fileChooser, *context_.prompter, this);
+        TExportPuzzles::Run(context_.Look(), collection_.Path(), context_.state.settings, *context_.fileChooser,
+                            *context_.prompter, this);
     });
 }
 

@@ -9,7 +9,7 @@
 namespace qf {
 
 void TMainWin::UserManualClick() {
-    (void)TUserManual::Run(context_.Look(), context_.state.dirs, *context_.documentOpener, *context_.prompter, this);
+    TUserManual::Run(context_.Look(), context_.state.dirs, *context_.documentOpener, *context_.prompter, this);
 }
 
 void TMainWin::ReviewTipsClick() {

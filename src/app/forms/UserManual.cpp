@@ -47,11 +47,10 @@ void TUserManual::View(ManualFormat format) {
     accept();  // opened or missing, the notice has done its part
 }
 
-Outcome TUserManual::Run(const FormLook& look, const Directories& dirs, DocumentOpener& opener, Prompter& prompter,
-                         QWidget* parent) {
+void TUserManual::Run(const FormLook& look, const Directories& dirs, DocumentOpener& opener, Prompter& prompter,
+                      QWidget* parent) {
     TUserManual dialog(look, dirs, opener, prompter, parent);
     dialog.exec();
-    return dialog.Result();
 }
 
 }  // namespace qf

@@ -18,8 +18,9 @@ public:
     // shown); Cancelled by "&Cancel" or closing.
     const Outcome& Result() const { return result_; }
 
-    static Outcome Run(const FormLook& look, const Directories& dirs, DocumentOpener& opener, Prompter& prompter,
-                       QWidget* parent = nullptr);
+    // Shows the notice modally. It shows its own outcome, so the caller has nothing to act on.
+    static void Run(const FormLook& look, const Directories& dirs, DocumentOpener& opener, Prompter& prompter,
+                    QWidget* parent = nullptr);
 
 private:
     void View(ManualFormat format);

@@ -36,10 +36,10 @@ void TExportPuzzles::Act(const std::vector<std::int64_t>& picked) {
     accept();
 }
 
-Outcome TExportPuzzles::Run(const FormLook& look, const std::string& openPath, Settings& settings,
-                            FileChooser& chooser, Prompter& prompter, QWidget* parent) {
+void TExportPuzzles::Run(const FormLook& look, const std::string& openPath, Settings& settings, FileChooser& chooser,
+                         Prompter& prompter, QWidget* parent) {
     TExportPuzzles dialog(look, openPath, settings, chooser, prompter, parent);
-    return dialog.RunModal();
+    dialog.RunModal();
 }
 
 }  // namespace qf

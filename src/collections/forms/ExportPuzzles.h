@@ -20,8 +20,9 @@ public:
     // Result(): Done once the file was written; Refused when it could not be (the message was
     // shown); Cancelled when the save dialog was cancelled or the dialog left by "&Exit".
 
-    // Shows the dialog modally. An input/output error of the export is thrown from here.
-    static Outcome Run(const FormLook& look, const std::string& openPath, Settings& settings, FileChooser& chooser,
+    // Shows the dialog modally. It shows its own outcome, so the caller has nothing to act on;
+    // an input/output error of the export is thrown from here.
+    static void Run(const FormLook& look, const std::string& openPath, Settings& settings, FileChooser& chooser,
                        Prompter& prompter, QWidget* parent = nullptr);
 
 protected:

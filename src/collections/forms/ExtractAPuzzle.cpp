@@ -37,7 +37,8 @@ void TExtractAPuzzle::Act(const std::vector<std::int64_t>& picked) {
 Outcome TExtractAPuzzle::Run(const FormLook& look, const std::string& openPath, const std::string& layoutsLibrary,
                              Prompter& prompter, QWidget* parent) {
     TExtractAPuzzle dialog(look, openPath, layoutsLibrary, prompter, parent);
-    return dialog.RunModal();
+    dialog.RunModal();
+    return dialog.Result();
 }
 
 }  // namespace qf

@@ -35,7 +35,8 @@ void TImportPuzzles::Act(const std::vector<std::int64_t>& picked) {
 Outcome TImportPuzzles::Run(const FormLook& look, const std::string& chosenPath, const std::string& openPath,
                             Prompter& prompter, QWidget* parent) {
     TImportPuzzles dialog(look, chosenPath, openPath, prompter, parent);
-    return dialog.RunModal();
+    dialog.RunModal();
+    return dialog.Result();
 }
 
 }  // namespace qf

@@ -92,10 +92,9 @@ void TTitlePicker::ActionClick() {
     failure_.Guard(*this, [&] { Act(picked); });
 }
 
-Outcome TTitlePicker::RunModal() {
+void TTitlePicker::RunModal() {
     exec();
     failure_.ThrowIfHeld();
-    return result_;
 }
 
 }  // namespace qf

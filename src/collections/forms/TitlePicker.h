@@ -52,8 +52,8 @@ protected:
     // The action on the picked slots, in the order of the list; guarded by the held failure.
     virtual void Act(const std::vector<std::int64_t>& picked) = 0;
 
-    // exec(), then the held input/output error is thrown; the result otherwise.
-    Outcome RunModal();
+    // exec(), then the held input/output error is thrown; Result() holds the outcome otherwise.
+    void RunModal();
 
     const CollectionListing& Listing() const { return listing_; }
 

@@ -69,8 +69,11 @@ void TWordList::DoSpellCheck(int language) {
     options.userDir = in_.tools.userDir;
     EditorGrid grid = Grid();
     TSpellSuggestions dialog(Look(), in_.prompter, this);
-    RunCommand(in_.prompter, [&] { (void)qf::DoSpellCheck(grid, options, dialog, in_.prompter); });
-    SetGrid(grid);
+    // The check reports its own outcome. A refused one (no lexicons) changed nothing; any other,
+    // even one cut short by a file error, keeps the replacements the user accepted.
+    bool refused = false;
+    RunCommand(in_.prompter, [&] { refused = qf::DoSpellCheck(grid, options, dialog, in_.prompter).IsRefused(); });
+    if (!refused) SetGrid(grid);
 }
 
 void TWordList::ThesClick() {

@@ -68,7 +68,7 @@ void TDoPages::ChangeText() {
 void TDoPages::TextFont() {
     const int slot = design_.selected;
     if (const auto chosen = in_.fontChooser.Choose(ChoiceOfFont(design_.Object(slot).textFont)))
-        (void)ApplyTextFont(design_, slot, FontOfChoice(*chosen));
+        ShowOutcome(*this, in_.prompter, ApplyTextFont(design_, slot, FontOfChoice(*chosen)));
 }
 
 void TDoPages::ClueNumberFont() {

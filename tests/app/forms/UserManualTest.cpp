@@ -4,6 +4,8 @@
 #include <QPushButton>
 #include <QtTest>
 
+#include <functional>
+
 #include "app/forms/UserManual.h"
 #include "support/forms/FormFixture.h"
 
@@ -11,6 +13,17 @@ namespace qf {
 namespace {
 
 using test::RecordingOpener;
+
+// Runs the notice as the Help menu does; `keys` end it. Returns the notice's result.
+Outcome RunNotice(test::FormFixture& f, RecordingOpener& opener, const std::function<void(QWidget&)>& keys) {
+    Outcome result = Outcome::Cancelled();
+    test::WhenDialogShows([&](QWidget& dialog) {
+        keys(dialog);
+        result = qobject_cast<TUserManual*>(&dialog)->Result();
+    });
+    TUserManual::Run(f.context.Look(), f.context.state.dirs, opener, *f.prompter);
+    return result;
+}
 
 }  // namespace
 
@@ -40,12 +53,12 @@ private slots:
     void MissingManualsAreReportedAndTheDialogCloses() {
         test::FormFixture f;
         RecordingOpener opener;
-        test::WhenDialogShows([](QWidget& dialog) {
-            QTest::mouseClick(test::Control<QPushButton>(dialog, "ViewWordButton"), Qt::LeftButton);
-        });
-        QVERIFY(TUserManual::Run(f.context.Look(), f.context.state.dirs, opener, *f.prompter).IsRefused());
-        test::WhenDialogShows([](QWidget& dialog) { QTest::keyClick(&dialog, Qt::Key_A, Qt::AltModifier); });
-        QVERIFY(TUserManual::Run(f.context.Look(), f.context.state.dirs, opener, *f.prompter).IsRefused());
+        QVERIFY(RunNotice(f, opener, [](QWidget& dialog) {
+                    QTest::mouseClick(test::Control<QPushButton>(dialog, "ViewWordButton"), Qt::LeftButton);
+                }).IsRefused());
+        QVERIFY(RunNotice(f, opener, [](QWidget& dialog) {
+                    QTest::keyClick(&dialog, Qt::Key_A, Qt::AltModifier);
+                }).IsRefused());
 
         QCOMPARE(f.prompter->said.size(), size_t(2));
         QCOMPARE(QString::fromStdString(f.prompter->said[0].text),
@@ -68,8 +81,7 @@ private slots:
         QTest::mouseClick(test::Control<QPushButton>(pdf, "ViewPdfButton"), Qt::LeftButton);
         QVERIFY(!pdf.isVisible());
         QVERIFY(pdf.Result().IsDone());
-        test::WhenDialogShows([](QWidget& dialog) { QTest::keyClick(&dialog, Qt::Key_Return); });
-        QVERIFY(TUserManual::Run(f.context.Look(), f.context.state.dirs, opener, *f.prompter).IsDone());
+        QVERIFY(RunNotice(f, opener, [](QWidget& dialog) { QTest::keyClick(&dialog, Qt::Key_Return); }).IsDone());
         QCOMPARE(opener.opened, (std::vector<std::string>{f.context.state.dirs.program + "/QFOLD.PDF",
                                                           f.context.state.dirs.program + "/QFOLD.DOC"}));
         QVERIFY(f.prompter->said.empty());

@@ -5,6 +5,8 @@
 #include <QPushButton>
 #include <QtTest>
 
+#include <functional>
+
 #include "base/FileUtil.h"
 #include "collections/CollectionFixtures.h"
 #include "collections/forms/ExportPuzzles.h"
@@ -17,6 +19,18 @@ void ClickRow(QListWidget& list, const QString& text) {
     const QList<QListWidgetItem*> found = list.findItems(text, Qt::MatchExactly);
     QVERIFY(found.size() == 1);
     QTest::mouseClick(list.viewport(), Qt::LeftButton, {}, list.visualItemRect(found[0]).center());
+}
+
+// Runs the dialog as the main window does; `steps` end it. Returns the dialog's result.
+Outcome RunExport(test::FormFixture& f, const std::string& open, Settings& settings, FileChooser& chooser,
+                  const std::function<void(QWidget&)>& steps) {
+    Outcome result = Outcome::Cancelled();
+    test::WhenDialogShows([&](QWidget& dialog) {
+        steps(dialog);
+        result = qobject_cast<TExportPuzzles*>(&dialog)->Result();
+    });
+    TExportPuzzles::Run(f.context.Look(), open, settings, chooser, *f.prompter);
+    return result;
 }
 
 }  // namespace
@@ -118,11 +132,10 @@ private slots:
         test::ScriptedChooser chooser({same});
         Settings& settings = f.context.state.settings;
 
-        test::WhenDialogShows([](QWidget& dialog) {
-            QTest::mouseClick(test::Control<QPushButton>(dialog, "SelectAllButton"), Qt::LeftButton);
-            QTest::mouseClick(test::Control<QPushButton>(dialog, "SaveFileButton"), Qt::LeftButton);
-        });
-        QVERIFY(TExportPuzzles::Run(f.context.Look(), open, settings, chooser, *f.prompter).IsRefused());
+        QVERIFY(RunExport(f, open, settings, chooser, [](QWidget& dialog) {
+                    QTest::mouseClick(test::Control<QPushButton>(dialog, "SelectAllButton"), Qt::LeftButton);
+                    QTest::mouseClick(test::Control<QPushButton>(dialog, "SaveFileButton"), Qt::LeftButton);
+                }).IsRefused());
         QCOMPARE(f.prompter->said.size(), size_t(1));
         QCOMPARE(QString::fromStdString(f.prompter->said[0].text),
                  QString("Export File cannot be the same as the currently open file."));
@@ -138,12 +151,10 @@ private slots:
         const std::string target = f.dir.File("missing-folder/NEW.QF3");
         test::ScriptedChooser chooser({target});
 
-        test::WhenDialogShows([](QWidget& dialog) {
-            QTest::mouseClick(test::Control<QPushButton>(dialog, "SelectAllButton"), Qt::LeftButton);
-            QTest::keyClick(&dialog, Qt::Key_Return);  // "Save &File" is the default button
-        });
-        QVERIFY(TExportPuzzles::Run(f.context.Look(), open, f.context.state.settings, chooser, *f.prompter)
-                    .IsRefused());
+        QVERIFY(RunExport(f, open, f.context.state.settings, chooser, [](QWidget& dialog) {
+                    QTest::mouseClick(test::Control<QPushButton>(dialog, "SelectAllButton"), Qt::LeftButton);
+                    QTest::keyClick(&dialog, Qt::Key_Return);  // "Save &File" is the default button
+                }).IsRefused());
         QCOMPARE(f.prompter->said.size(), size_t(1));
         QCOMPARE(QString::fromStdString(f.prompter->said[0].text), QString("Unable to export puzzles."));
         QCOMPARE(QString::fromStdString(f.prompter->said[0].caption), QString("Error"));
