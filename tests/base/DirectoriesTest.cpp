@@ -56,7 +56,7 @@ TEST(DirectoriesTest, OneRuleForPortableAndInstalledPrograms) {
         {"build folder", bin, "", ann, false, bin, bin, "/start", "/start"},
         {"variable set", bin, "/opt/qf", ann, false, "/opt/qf", "/opt/qf", "/start", "/start"},
     };
-    for (const Row& r : rows) {
+    const auto expect = [](const Row& r) {
         SCOPED_TRACE(r.what);
         const Directories d = DirectoriesFor(r.exeDir, "../share/quernfold", r.override, "/start", r.env);
         EXPECT_EQ(d.installed, r.installed);
@@ -64,8 +64,10 @@ TEST(DirectoriesTest, OneRuleForPortableAndInstalledPrograms) {
         EXPECT_EQ(d.UserFolder(), r.user);
         EXPECT_EQ(d.SettingsFolder(), r.config);
         EXPECT_EQ(d.working, r.working);
-        EXPECT_EQ(d.MadeCollection("OLDPUZZ.QF3"), JoinPath(r.program, "OLDPUZZ.QF3"));
-    }
+        return d;
+    };
+    for (const Row& r : rows)
+        EXPECT_EQ(expect(r).MadeCollection("OLDPUZZ.QF3"), JoinPath(r.program, "OLDPUZZ.QF3")) << r.what;
 
     fs::create_directories(data);
     rows = {
@@ -79,15 +81,7 @@ TEST(DirectoriesTest, OneRuleForPortableAndInstalledPrograms) {
          "/root/.local/share/quernfold", "/root/.config/quernfold", "/root/Documents/Quernfold"},
         {"installed tree with the variable set", bin, "/opt/qf", ann, false, "/opt/qf", "/opt/qf", "/start", "/start"},
     };
-    for (const Row& r : rows) {
-        SCOPED_TRACE(r.what);
-        const Directories d = DirectoriesFor(r.exeDir, "../share/quernfold", r.override, "/start", r.env);
-        EXPECT_EQ(d.installed, r.installed);
-        EXPECT_EQ(d.program, r.program);
-        EXPECT_EQ(d.UserFolder(), r.user);
-        EXPECT_EQ(d.SettingsFolder(), r.config);
-        EXPECT_EQ(d.working, r.working);
-    }
+    for (const Row& r : rows) expect(r);
     // The installed program's converted puzzles go to the collections' folder, made for them.
     test::TempDir home;
     const Directories d = DirectoriesFor(bin, "../share/quernfold", "", "/start", {home.Path(), "", "", ""});

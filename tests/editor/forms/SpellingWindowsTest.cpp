@@ -14,6 +14,7 @@
 #include "editor/forms/ChooseLanguage.h"
 #include "editor/forms/DoIntChars.h"
 #include "editor/forms/MyEditBox.h"
+#include "support/forms/Keyboard.h"
 #include "support/forms/WordToolsFixture.h"
 
 namespace qf {
@@ -21,7 +22,19 @@ namespace {
 
 QTableWidget* GridOf(QWidget& editor) { return test::Control<QTableWidget>(editor, "WordsCluesGrid"); }
 
-void SetCell(QTableWidget* grid, int row, int column, const QString& text) { grid->item(row, column)->setText(text); }
+// The word list editor open on the fixture's three owls, with the lexicons of this machine.
+struct OpenEditor {
+    explicit OpenEditor(test::FormFixture& f, bool isNew) : e(f, isNew, true), editor(*e.inputs) {
+        if (!test::ShowActive(editor)) qFatal("the editor did not become active");
+    }
+    // Types into a cell as a user does: a click on it, the text, Tab.
+    void Type(int row, int column, const QString& text) {
+        test::Walk(editor, QString("<click:%1,%2>|%3|<Tab>").arg(row).arg(column).arg(text));
+    }
+    test::EditorOnDisk e;
+    TWordList editor;
+    QTableWidget* grid = GridOf(editor);
+};
 
 // Picks `suggestion` in the suggestions dialog (or types it as the word) and presses `button`.
 void Press(QWidget& dialog, const char* button, const QString& suggestion = {}) {
@@ -57,14 +70,13 @@ private slots:
     // asking; the notice names the language.
     void SuggestionsReplaceAndIgnoreAll() {
         test::FormFixture f;
-        test::EditorOnDisk e(f, true, true);
+        OpenEditor o(f, true);
         f.context.state.settings.dictionary = 1;
-        TWordList editor(*e.inputs);
-        editor.show();
-        auto* grid = GridOf(editor);
-        SetCell(grid, 0, 3, "A brid that hoots");
-        SetCell(grid, 1, 3, "Sparow owl, not a brid");
-        SetCell(grid, 2, 3, "Sparow again");
+        TWordList& editor = o.editor;
+        QTableWidget* grid = o.grid;
+        o.Type(0, 3, "A brid that hoots");
+        o.Type(1, 3, "Sparow owl, not a brid");
+        o.Type(2, 3, "Sparow again");
         QStringList seen;
         EachShowing({
             [&](QWidget& d) {
@@ -101,22 +113,16 @@ private slots:
     void AnAddedWordIsAcceptedNextTime() {
         test::FormFixture f;
         {
-            test::EditorOnDisk e(f, true, true);
-            TWordList editor(*e.inputs);
-            editor.show();
-            SetCell(GridOf(editor), 0, 3, "Quernfold");
+            OpenEditor o(f, true);
+            o.Type(0, 3, "Quernfold");
             EachShowing({[](QWidget& d) { Press(d, "AddButton"); }});
-            test::Control<QPushButton>(editor, "SpellClue")->click();
+            test::Control<QPushButton>(o.editor, "SpellClue")->click();
             QCOMPARE(f.prompter->said.back().text, std::string("Spell checking complete."));
         }
         QVERIFY(LoadUserWordList(f.dir.File("IncEngl.tlx")) == std::vector<std::string>{"Quernfold"});
-        test::EditorOnDisk again(f, true, true);
-        TWordList editor(*again.inputs);
-        editor.show();
-        SetCell(GridOf(editor), 0, 3, "Quernfold");
-        SetCell(GridOf(editor), 1, 3, "clue BARN");
-        SetCell(GridOf(editor), 2, 3, "clue SNOWY");
-        test::Control<QPushButton>(editor, "SpellClue")->click();  // no dialog may show
+        OpenEditor again(f, true);
+        again.Type(0, 3, "Quernfold");
+        test::Control<QPushButton>(again.editor, "SpellClue")->click();  // no dialog may show
         QCOMPARE(f.prompter->said.back().text, std::string("All words were found in the dictionary."));
     }
 
@@ -124,12 +130,11 @@ private slots:
     // language (the suggestions speak of it) and keeps 9.
     void TheLanguageIsChosenAtCheckTime() {
         test::FormFixture f;
-        test::EditorOnDisk e(f, true, true);
+        OpenEditor o(f, true);
         f.context.state.settings.dictionary = 9;
         f.context.state.settings.userDictionary = 2;
-        TWordList editor(*e.inputs);
-        editor.show();
-        SetCell(GridOf(editor), 0, 3, "colour brid");
+        TWordList& editor = o.editor;
+        o.Type(0, 3, "colour brid");
         EachShowing({[](QWidget& d) {
             QCOMPARE(d.windowTitle(), QString("Spell Check"));
             QVERIFY(test::Control<QRadioButton>(d, "Language2")->isChecked());
@@ -156,12 +161,9 @@ private slots:
     // words were looked up; Abort changes nothing.
     void TheThesaurusReplacesTheCluOfItsRow() {
         test::FormFixture f;
-        test::EditorOnDisk e(f, false, true);
-        f.context.state.settings.thesaurus = 1;
-        TWordList editor(*e.inputs);
-        editor.show();
-        auto* grid = GridOf(editor);
-        grid->item(1, 2)->setText("bright");
+        OpenEditor o(f, false);
+        auto& [e, editor, grid] = o;
+        grid->item(1, 2)->setText("bright");  // words of a stored puzzle cannot be typed
         grid->setCurrentCell(1, 3);
         EachShowing({[](QWidget& d) {
             QCOMPARE(d.windowTitle(), QString("Thesaurus Lookup"));
@@ -195,12 +197,9 @@ private slots:
 
     void ThesaurusMessages() {
         test::FormFixture f;
-        test::EditorOnDisk e(f, false, true);
-        f.context.state.settings.thesaurus = 1;
-        TWordList editor(*e.inputs);
-        editor.show();
-        auto* grid = GridOf(editor);
-        grid->item(0, 2)->setText("");
+        OpenEditor o(f, false);
+        auto& [e, editor, grid] = o;
+        grid->item(0, 2)->setText("");  // words of a stored puzzle cannot be typed
         grid->setCurrentCell(0, 3);
         EachShowing({[&](QWidget& d) {
             // An empty word is not in the thesaurus; Suggest has nothing for it either.

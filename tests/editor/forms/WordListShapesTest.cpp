@@ -54,36 +54,37 @@ struct Editor {
 class WordListShapesTest : public QObject {
     Q_OBJECT
 private slots:
+    // A new puzzle starts at the shape last used (one beyond the library: the first item, which
+    // is then remembered); a click on another shape makes it the one.
     void ANewPuzzleStartsAtTheLastShapeAndAClickSetsIt() {
-        test::FormFixture f;
-        ThreeShapes(f);
-        f.context.state.settings.lastShape = 2;
-        Editor e(f, true);
-        TWordList editor(*e.inputs);
-        editor.show();
-        auto* box = test::Control<QListWidget>(editor, "ShapeBox");
-        QVERIFY(box->isEnabled());
-        QCOMPARE(box->count(), 3);
-        QCOMPARE(box->currentItem()->text(), QString("21x21 Circle"));
-        QCOMPARE(f.context.state.currentShape.name.Str(), std::string("Circle"));
-        QCOMPARE(test::Control<TShapeCanvas>(editor, "LayoutImage")->size(), QSize(148, 148));
-        for (const char* name : kShapeButtons) QVERIFY(test::Control<QPushButton>(editor, name)->isEnabled());
+        struct Row {
+            int last;
+            const char* shown;
+            const char* shape;
+            int remembered;
+        };
+        for (const Row row : {Row{2, "21x21 Circle", "Circle", 2}, Row{7, "15x12 Star", "Star", 1}}) {
+            test::FormFixture f;
+            ThreeShapes(f);
+            f.context.state.settings.lastShape = row.last;
+            Editor e(f, true);
+            TWordList editor(*e.inputs);
+            editor.show();
+            auto* box = test::Control<QListWidget>(editor, "ShapeBox");
+            QVERIFY(box->isEnabled());
+            QCOMPARE(box->count(), 3);
+            QCOMPARE(box->currentItem()->text(), QString(row.shown));
+            QCOMPARE(f.context.state.settings.lastShape, row.remembered);
+            QCOMPARE(f.context.state.currentShape.name.Str(), std::string(row.shape));
+            QCOMPARE(test::Control<TShapeCanvas>(editor, "LayoutImage")->size(), QSize(148, 148));
+            for (const char* name : kShapeButtons) QVERIFY(test::Control<QPushButton>(editor, name)->isEnabled());
 
-        box->setCurrentRow(2);  // 9x9 Square, record 0
-        QCOMPARE(f.context.state.settings.lastShape, 0);
-        QCOMPARE(f.context.state.currentShape.name.Str(), std::string("Square"));
-        QVERIFY(f.prompter->said.empty());
-    }
-
-    void ALastShapeBeyondTheLibraryStartsAtTheFirstItem() {
-        test::FormFixture f;
-        ThreeShapes(f);
-        f.context.state.settings.lastShape = 7;
-        Editor e(f, true);
-        TWordList editor(*e.inputs);
-        editor.show();
-        QCOMPARE(test::Control<QListWidget>(editor, "ShapeBox")->currentItem()->text(), QString("15x12 Star"));
-        QCOMPARE(f.context.state.settings.lastShape, 1);
+            QTest::mouseClick(box->viewport(), Qt::LeftButton, {}, box->visualItemRect(box->item(2)).center());
+            QCOMPARE(box->currentItem()->text(), QString("9x9 Square"));  // record 0
+            QCOMPARE(f.context.state.settings.lastShape, 0);
+            QCOMPARE(f.context.state.currentShape.name.Str(), std::string("Square"));
+            QVERIFY(f.prompter->said.empty());
+        }
     }
 
     void AModifiedPuzzleKeepsItsOwnShapeAndLocksTheList() {

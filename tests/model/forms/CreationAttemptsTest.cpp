@@ -55,6 +55,27 @@ RunOptions Attempts(int limit) {
     return options;
 }
 
+// A progress form on its own run: the shape, the working record made for it, the results
+// the form fills, and spies on its two signals.
+struct ProgressForm {
+    using MakeList = std::unique_ptr<PuzzleRecord> (*)(const ShapeRecord&);
+    ProgressForm(test::FormFixture& f, ShapeRecord s, MakeList list, const RunOptions& options = Attempts(999))
+        : ProgressForm(f, s, list(s), options) {}
+    ProgressForm(test::FormFixture& f, ShapeRecord s, std::unique_ptr<PuzzleRecord> list, const RunOptions& options)
+        : shape(std::move(s)),
+          working(std::move(list)),
+          form(f.context.Look(), *working, shape, options, results),
+          progressed(&form, &TCreationAttempts::Progressed),
+          ended(&form, &TCreationAttempts::RunEnded) {}
+
+    ShapeRecord shape;
+    std::unique_ptr<PuzzleRecord> working;
+    RunResults results;
+    TCreationAttempts form;
+    QSignalSpy progressed;
+    QSignalSpy ended;
+};
+
 }  // namespace
 
 class CreationAttemptsTest : public QObject {
@@ -62,13 +83,9 @@ class CreationAttemptsTest : public QObject {
 private slots:
     void AbortMidRunKeepsTheCandidatesSoFarAndTheWorkingRecord() {
         test::FormFixture f;
-        const ShapeRecord shape = test::Square(20, "");
-        const auto working = LongList(shape);
+        ProgressForm run(f, test::Square(20, ""), LongList);
+        auto& [shape, working, results, form, progressed, ended] = run;
         const std::vector<std::uint8_t> before = EncodeRecord(*working);
-        RunResults results;
-        TCreationAttempts form(f.context.Look(), *working, shape, Attempts(999), results);
-        QSignalSpy progressed(&form, &TCreationAttempts::Progressed);
-        QSignalSpy ended(&form, &TCreationAttempts::RunEnded);
         form.show();
         QCOMPARE(form.windowTitle(), QString("Building Puzzles"));
         auto* button = test::Control<QPushButton>(form, "Cancel");
@@ -99,12 +116,8 @@ private slots:
 
     void TheWindowIsServedThroughoutALongRunAndAbortIsTaken() {
         test::FormFixture f;
-        const ShapeRecord shape = test::Square(25, "");
-        const auto working = LongList(shape);
-        RunResults results;
-        TCreationAttempts form(f.context.Look(), *working, shape, Attempts(999), results);
-        QSignalSpy progressed(&form, &TCreationAttempts::Progressed);
-        QSignalSpy ended(&form, &TCreationAttempts::RunEnded);
+        ProgressForm run(f, test::Square(25, ""), LongList);
+        auto& [shape, working, results, form, progressed, ended] = run;
         // A timer of the window's thread: it fires only while the event loop is being served.
         int ticksWhileRunning = 0;
         QTimer timer;
@@ -125,11 +138,8 @@ private slots:
 
     void EscapeAbortsARunningFormAndClosesAnEndedOne() {
         test::FormFixture f;
-        const ShapeRecord shape = test::Square(12, "");
-        const auto working = ShortList(shape);
-        RunResults results;
-        TCreationAttempts form(f.context.Look(), *working, shape, Attempts(999), results);
-        QSignalSpy ended(&form, &TCreationAttempts::RunEnded);
+        ProgressForm run(f, test::Square(12, ""), ShortList);
+        auto& [shape, working, results, form, progressed, ended] = run;
         form.show();
         QTest::keyClick(&form, Qt::Key_Escape);  // before the first attempt has ended
         QVERIFY(form.isVisible());
@@ -143,13 +153,11 @@ private slots:
 
     void FourCompleteGridsEndTheRunAtTheLimit() {
         test::FormFixture f;
-        const ShapeRecord shape = test::Square(12, "");
-        const auto working = ShortList(shape);
-        RunResults again;
-        TCreationAttempts second(f.context.Look(), *working, shape, Attempts(999), again);
-        QSignalSpy secondEnded(&second, &TCreationAttempts::RunEnded);
+        ProgressForm run(f, test::Square(12, ""), ShortList);
+        RunResults& again = run.results;
+        TCreationAttempts& second = run.form;
         second.show();
-        QTRY_COMPARE_WITH_TIMEOUT(secondEnded.count(), 1, 60000);
+        QTRY_COMPARE_WITH_TIMEOUT(run.ended.count(), 1, 60000);
         QVERIFY(!again.aborted);
         QCOMPARE(again.scores[3], 3);  // four grids with all three words
         QVERIFY(again.attemptsMade < 20);
@@ -189,11 +197,10 @@ private slots:
         QVERIFY(CheckCreate(entries, shape, *working).Ok());
         RunOptions options = Attempts(200);
         options.seed = 5;
-        RunResults results;
-        TCreationAttempts form(f.context.Look(), *working, shape, options, results);
-        QSignalSpy ended(&form, &TCreationAttempts::RunEnded);
-        form.show();
-        QTRY_COMPARE_WITH_TIMEOUT(ended.count(), 1, 60000);
+        ProgressForm run(f, shape, std::move(working), options);
+        const RunResults& results = run.results;
+        run.form.show();
+        QTRY_COMPARE_WITH_TIMEOUT(run.ended.count(), 1, 60000);
         for (int n = 1; n <= 4; ++n) {
             auto stored = std::make_unique<PuzzleRecord>();
             QVERIFY(ReadPuzzle(f.dir.File("out.QF3"), n - 1, *stored).IsDone());
