@@ -17,6 +17,7 @@ PACKAGES=(
   clang libclang-rt-14-dev
   desktop-file-utils appstream shared-mime-info xdg-utils libfile-mimeinfo-perl man-db dpkg-dev lintian
   chromium strace
+  wordnet-base wordnet-dev
 )
 # Node.js runs the checks of the exported puzzles and of the solving page (tests/exchange/js).
 command -v npm >/dev/null || PACKAGES+=(nodejs npm)
