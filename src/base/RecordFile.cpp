@@ -8,6 +8,7 @@
 #include <fcntl.h>
 #include <sys/file.h>
 #include <sys/stat.h>
+#include <sys/uio.h>
 #include <unistd.h>
 
 #include "base/FileNotices.h"
@@ -206,6 +207,22 @@ void RecordFile::Read(std::int64_t index, std::span<std::uint8_t> out, std::size
     // The record must lie wholly in the file, so a partial trailing record reads as an error.
     if (index >= Count()) throw IoError("read beyond end of file", path_);
     ReadExactly(fd_, out.data(), out.size(), Offset(index, recordSize_) + static_cast<off_t>(offsetInRecord), path_);
+}
+
+void RecordFile::WillRead(std::int64_t first, std::int64_t count, std::size_t offsetInRecord,
+                          std::size_t length) const {
+    const std::int64_t end = std::min(first + count, Count());
+    for (std::int64_t k = std::max<std::int64_t>(first, 0); k < end; ++k)
+        (void)::posix_fadvise(fd_, Offset(k, recordSize_) + static_cast<off_t>(offsetInRecord),
+                              static_cast<off_t>(length), POSIX_FADV_WILLNEED);
+}
+
+bool RecordFile::InMemory(std::int64_t index, std::size_t offsetInRecord, std::size_t length) const {
+    if (index < 0 || index >= Count() || offsetInRecord + length > recordSize_) return false;
+    std::vector<std::uint8_t> probe(length);
+    iovec part{probe.data(), length};
+    const off_t at = Offset(index, recordSize_) + static_cast<off_t>(offsetInRecord);
+    return ::preadv2(fd_, &part, 1, at, RWF_NOWAIT) == static_cast<ssize_t>(length);
 }
 
 void RecordFile::Close() {

@@ -74,6 +74,12 @@ public:
     // Reads `out.size()` bytes (at most one record) from record `index` at `offsetInRecord`.
     // A short read (past the end, or into a partial record) throws IoError.
     void Read(std::int64_t index, std::span<std::uint8_t> out, std::size_t offsetInRecord = 0) const;
+    // Tells the system that `length` bytes at `offsetInRecord` of records first .. first+count-1
+    // will be read soon, so a cold disk serves them together instead of one after another. Only a
+    // hint: records past the end are left out and nothing is reported.
+    void WillRead(std::int64_t first, std::int64_t count, std::size_t offsetInRecord, std::size_t length) const;
+    // Whether those bytes of a record are in the page cache, so reading them waits for no disk.
+    bool InMemory(std::int64_t index, std::size_t offsetInRecord, std::size_t length) const;
     // Closes; a failure throws IoError.
     void Close();
 

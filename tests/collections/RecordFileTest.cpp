@@ -40,6 +40,23 @@ TEST(RecordFile, ModesCountsAndShortReads) {
     EXPECT_THROW(f->Read(2, rec), IoError);
 }
 
+// The read-ahead hints never read past the whole records, and what was just read is in memory.
+TEST(RecordFile, HintsStayInsideTheWholeRecords) {
+    TempDir dir;
+    const std::string path = dir.File("R.DAT");
+    test::WriteBytes(path, {1, 2, 3, 4, 5, 6, 7, 8, 9});  // two records and a partial one
+    auto f = RecordFile::Open(path, 4, RecordFile::Mode::Read);
+    ASSERT_TRUE(f.has_value());
+    f->WillRead(-5, 100, 0, 4);
+    f->WillRead(7, 3, 1, 2);
+    std::uint8_t rec[4];
+    f->Read(1, rec);
+    EXPECT_TRUE(f->InMemory(1, 0, 4));
+    EXPECT_FALSE(f->InMemory(2, 0, 1));   // the partial record is no record
+    EXPECT_FALSE(f->InMemory(-1, 0, 1));
+    EXPECT_FALSE(f->InMemory(0, 3, 2));   // past the record's end
+}
+
 TEST(RecordFile, RemovingARecordKeepsThePermissionsAndLeavesNoTemporaryFile) {
     TempDir dir;
     const std::string path = dir.File("R.DAT");
