@@ -57,7 +57,10 @@ QPaintDevice* PagedDeviceTarget::Begin(const PageSetup& page) {
     return &device_;
 }
 
-bool PagedDeviceTarget::NewPage() { return device_.newPage(); }
+bool PagedDeviceTarget::NewPage(const PageSetup& page) {
+    // The next page takes the layout set now; the same paper for every page of a print.
+    return device_.setPageLayout(PaperPageLayout(page, false)) && device_.newPage();
+}
 
 ImageTarget::ImageTarget(int pixelWidth, std::string path, std::string format, int quality)
     : pixelWidth_(pixelWidth), path_(std::move(path)), format_(std::move(format)), quality_(quality) {}
@@ -103,13 +106,13 @@ QPaintDevice* PdfTarget::Begin(const PageSetup& page) {
     return paged.Begin(page);
 }
 
-bool PdfTarget::NewPage() { return writer_ && writer_->newPage(); }
+bool PdfTarget::NewPage(const PageSetup& page) { return writer_ && PagedDeviceTarget(*writer_).NewPage(page); }
 
 bool PdfTarget::Finish() {
     if (!writer_) return false;
     writer_.reset();  // ends the document
     buffer_->close();
-    return WriteBytes(*bytes_, path_);
+    return !discarded_ && WriteBytes(*bytes_, path_);
 }
 
 SvgTarget::SvgTarget(std::string path, int dpi)

@@ -34,8 +34,8 @@ public:
     virtual ~PageTarget() = default;
     // The device for the page; nullptr when it cannot be made.
     virtual QPaintDevice* Begin(const PageSetup& page) = 0;
-    // Starts another page while painting; false for a device of one page.
-    virtual bool NewPage() { return false; }
+    // Starts another page, of the paper `page`, while painting; false for a device of one page.
+    virtual bool NewPage(const PageSetup& /*page*/) { return false; }
     // Called after painting has ended; false when the result could not be written.
     virtual bool Finish() { return true; }
 };
@@ -64,24 +64,27 @@ class PagedDeviceTarget : public PageTarget {
 public:
     explicit PagedDeviceTarget(QPagedPaintDevice& device) : device_(device) {}
     QPaintDevice* Begin(const PageSetup& page) override;
-    bool NewPage() override;
+    bool NewPage(const PageSetup& page) override;
 
 private:
     QPagedPaintDevice& device_;
 };
 
-// A PDF file of one page of the paper's size.
+// A PDF file of the paper's size, of one page or more.
 class PdfTarget : public PageTarget {
 public:
     explicit PdfTarget(std::string path, int dpi = 600);
     ~PdfTarget() override;
     QPaintDevice* Begin(const PageSetup& page) override;
-    bool NewPage() override;
+    bool NewPage(const PageSetup& page) override;
     bool Finish() override;
+    // What was drawn is not to be written: Finish then writes nothing and answers false.
+    void Discard() { discarded_ = true; }
 
 private:
     std::string path_;
     int dpi_;
+    bool discarded_ = false;
     std::unique_ptr<QByteArray> bytes_;
     std::unique_ptr<QBuffer> buffer_;
     std::unique_ptr<QPdfWriter> writer_;

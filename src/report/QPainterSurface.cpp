@@ -70,7 +70,7 @@ bool QPainterSurface::Finish() {
     return true;  // finished before
 }
 
-bool QPainterSurface::NewPage() { return Painter() && target_.NewPage(); }
+bool QPainterSurface::NewPage() { return Painter() && target_.NewPage(Setup()); }
 
 void QPainterSurface::SetFont(const FontChoice& font) {
     font_ = font;

@@ -47,7 +47,8 @@ public:
     double PageHeight() const { return setup_.Height(); }
     const PageSetup& Setup() const { return setup_; }
 
-    // Ends the page and starts the next one of the same paper; false when the device has one page only.
+    // Ends the page and starts the next one, of the paper and orientation now set; false when the
+    // device has one page only.
     virtual bool NewPage() = 0;
 
     // Font: set, then measured in inches.

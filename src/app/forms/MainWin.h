@@ -95,6 +95,7 @@ private:
 
     // Printing (MainWinPrint.cpp).
     void PrintPuzzle();
+    void PrintBookletClick();
     void PrinterSetupClick();
     void ClueHeadersClick();
     PagePrinter& Printer();

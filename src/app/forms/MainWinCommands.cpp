@@ -9,6 +9,7 @@
 #include "base/forms/QtText.h"
 #include "collections/CollectionFileChoices.h"
 #include "collections/OldVersions.h"
+#include "app/forms/MakeBooklet.h"
 #include "collections/forms/ExportPuzzles.h"
 #include "collections/forms/ImportPuzzles.h"
 
@@ -107,6 +108,13 @@ void TMainWin::ImportPuzzleClick() {
         const Outcome imported =
             TImportPuzzles::Run(context_.Look(), choice.path, collection_.Path(), *context_.prompter, this);
         if (imported.IsDone()) collection_.Added();
+    });
+}
+
+void TMainWin::PrintBookletClick() {
+    RunCommand(*context_.prompter, [&] {
+        TMakeBooklet::Run(context_.Look(), collection_.Path(), context_.state.settings, *context_.fileChooser,
+                          *context_.prompter, this);
     });
 }
 

@@ -118,6 +118,7 @@ void TMainWin::BuildMenus() {
     AddCommand(file, "MenuExportAs", "Export Puzzle &As...", nullptr, &TMainWin::ExportPuzzleAsClick);
     file->addSeparator();
     AddCommand(file, "MenuPrint", "&Print Puzzle", "Ctrl+P", &TMainWin::PrintPuzzle);
+    AddCommand(file, "MenuBooklet", "Print &Booklet...", "Ctrl+Shift+P", &TMainWin::PrintBookletClick);
     AddCommand(file, "MenuPrintSetup", "Printer &Setup", "Ctrl+S", &TMainWin::PrinterSetupClick);
     file->addSeparator();
     AddCommand(file, "MenuExit", "E&xit", "Ctrl+X", &TMainWin::ExitClick);

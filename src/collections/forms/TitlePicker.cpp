@@ -52,6 +52,7 @@ TTitlePicker::TTitlePicker(const FormLook& look, const TitlePickerShape& shape, 
     auto* listColumn = new QVBoxLayout;
     listColumn->addWidget(heading);
     listColumn->addWidget(list_, 1);
+    listColumn_ = listColumn;
 
     if (!fileName.isEmpty()) {
         // A long path breaks at its separators rather than widen the dialog.
@@ -70,6 +71,8 @@ TTitlePicker::TTitlePicker(const FormLook& look, const TitlePickerShape& shape, 
     SetDesignSize(shape.designSize);
     list_->setFocus();
 }
+
+void TTitlePicker::AddUnderList(QLayout* controls) { listColumn_->addLayout(controls); }
 
 void TTitlePicker::SelectAllClick() {
     list_->selectAll();

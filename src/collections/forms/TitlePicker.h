@@ -17,8 +17,10 @@
 #include "collections/CollectionListing.h"
 #include "collections/forms/HeldFailure.h"
 
+class QLayout;
 class QListWidget;
 class QPushButton;
+class QVBoxLayout;
 
 namespace qf {
 
@@ -56,6 +58,8 @@ protected:
     void RunModal();
 
     const CollectionListing& Listing() const { return listing_; }
+    // Places a dialog's own controls under the list.
+    void AddUnderList(QLayout* controls);
 
     Prompter& prompter_;
     Outcome result_ = Outcome::Cancelled();
@@ -71,6 +75,7 @@ private:
     HeldFailure failure_;
     QListWidget* list_ = nullptr;
     QPushButton* action_ = nullptr;
+    QVBoxLayout* listColumn_ = nullptr;
 };
 
 }  // namespace qf
