@@ -18,6 +18,7 @@ PACKAGES=(
   desktop-file-utils appstream shared-mime-info xdg-utils libfile-mimeinfo-perl man-db dpkg-dev lintian
   chromium strace
   wordnet-base wordnet-dev
+  cups cups-client cups-bsd printer-driver-cups-pdf
 )
 # Node.js runs the checks of the exported puzzles and of the solving page (tests/exchange/js).
 command -v npm >/dev/null || PACKAGES+=(nodejs npm)

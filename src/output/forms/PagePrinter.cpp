@@ -4,6 +4,7 @@
 #include <QPainter>
 #include <QPicture>
 #include <QPrintDialog>
+#include <QPrinterInfo>
 #include <QPrinter>
 #include <cmath>
 
@@ -37,6 +38,10 @@ int QtPagePrinter::CopiesItCanMake() {
 
 bool QtPagePrinter::Print(const PrintedPage& page, int copies) {
     if (copies < 1 || !(page.pictureDpi > 0)) return false;
+    // A stopped queue would take the job and hold it without a word: it is not printing.
+    if (printer_->outputFileName().isEmpty() &&
+        QPrinterInfo::printerInfo(printer_->printerName()).state() == QPrinter::Error)
+        return false;
     printer_->setFullPage(true);
     // The page places everything itself from the paper's corner, whatever the printable area.
     if (!printer_->setPageLayout(PaperPageLayout(page.setup, true))) return false;

@@ -27,7 +27,8 @@ public:
     virtual bool Busy() = 0;
     // How many copies the printer makes of one job by itself (1 when it cannot).
     virtual int CopiesItCanMake() = 0;
-    // One print job of the page, `copies` copies made by the printer; false when it failed.
+    // One print job of the page, `copies` copies made by the printer; false when it failed or the
+    // printer's queue is stopped.
     virtual bool Print(const PrintedPage& page, int copies) = 0;
     // The printer setup dialog; what is chosen applies to the next jobs.
     virtual void Setup(QWidget* parent) = 0;

@@ -15,13 +15,17 @@ namespace qf {
 
 // A rendered page and the preview over it.
 struct Preview {
-    explicit Preview(test::FormFixture& f, PageExporter* exporter = nullptr) : puzzle(test::PrintablePuzzle()) {
+    // Prints on `to` when given (a real printer), else on the recording one.
+    explicit Preview(test::FormFixture& f, PageExporter* exporter = nullptr, PagePrinter* to = nullptr,
+                     bool answerKey = false)
+        : puzzle(test::PrintablePuzzle()) {
+        options.answerKey = answerKey;
         QPainterSurface surface(pageFile);
         rendering = RenderPage(surface, *puzzle, puzzle->layout, options, headings);
         if (!surface.Finish()) qFatal("page not recorded");
         auto& c = f.context;
         window = std::make_unique<TMyPreview>(PreviewInputs{c.Look(), c.state.settings, *c.prompter, *c.fileChooser,
-                                                            printer, exporter, {}, pageFile.Page(), pageFile.Dpi(),
+                                                            to ? *to : printer, exporter, {}, pageFile.Page(), pageFile.Dpi(),
                                                             surface.Setup(),
                                                             ExportPage{*puzzle, puzzle->layout, options, headings, rendering},
                                                             c.state.dirs.working});
