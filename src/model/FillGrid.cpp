@@ -121,6 +121,28 @@ long FillGrid::Rebuild(const std::vector<Placement>& order) {
     return tests;
 }
 
+int FillGrid::Waste(const Placement& p) const {
+    const int length = words_.lengths[p.slot];
+    const int step = p.across ? 1 : kGridSide;
+    int waste = 0;
+    const auto freeCell = [&](int k, bool inLine) {
+        if (k < 1 || k > kGridCells || !inLine) return 0;
+        const auto i = static_cast<std::size_t>(k - 1);
+        const int row = RowOf(k), c = ColumnOf(k);
+        return row <= height_ && c <= width_ && shape_.cells[i] != 0 && cells_[i] == kBlank ? 1 : 0;
+    };
+    for (int t = 0; t < length; ++t) {
+        const int k = p.start + t * step;
+        if (cells_[static_cast<std::size_t>(k - 1)] != kBlank) continue;
+        if (p.across) {
+            waste += freeCell(k - kGridSide, true) + freeCell(k + kGridSide, true);
+        } else {
+            waste += freeCell(k - 1, ColumnOf(k) != 1) + freeCell(k + 1, ColumnOf(k) != kGridSide);
+        }
+    }
+    return waste;
+}
+
 long FillGrid::CrossingPlaces(int slot, std::vector<Candidate>& out) {
     out.clear();
     const auto& w = words_.letters[static_cast<std::size_t>(slot)];

@@ -49,6 +49,10 @@ public:
     // Every place of `slot` in the empty grid, for the first word.
     long EmptyPlaces(int slot, std::vector<Candidate>& out);
 
+    // Blank usable cells beside the new letters of `p` (not along it): the room it takes from
+    // words to come.
+    int Waste(const Placement& p) const;
+
     const std::vector<Placement>& Order() const { return order_; }
     bool IsPlaced(int slot) const { return placed_[static_cast<std::size_t>(slot)] != 0; }
     int PlacedCount() const { return static_cast<int>(order_.size()); }
@@ -57,8 +61,10 @@ public:
     // Words laid across at cell k (bit 1) and down (bit 2).
     std::uint8_t Directions(int k) const { return directions_[static_cast<std::size_t>(k - 1)]; }
 
-private:
     bool InBounds(const Placement& p) const;
+    bool Usable(int k) const { return shape_.cells[static_cast<std::size_t>(k - 1)] != 0; }
+
+private:
 
     const FillWords& words_;
     const ShapeRecord& shape_;

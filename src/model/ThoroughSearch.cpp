@@ -31,6 +31,7 @@ public:
     long steps = 0;
 
     FillGrid& Grid() { return grid_; }
+    bool Chance(double p) { return p > 0 && Unit(random_) < p; }
 
     // Lays every word left out that finds a crossing place, hardest first, in up to three
     // sweeps (a word laid late may give an earlier one its crossing).
@@ -54,9 +55,10 @@ public:
                 steps += grid_.CrossingPlaces(slot, candidates_);
                 if (candidates_.empty()) continue;
                 const FillGrid::Candidate* chosen = nullptr;
-                double bestScore = -1;
+                double bestScore = -1e9;
                 for (const auto& c : candidates_) {
-                    const double score = c.crossings + 0.9 * Unit(random_);
+                    // Most crossings, then least room taken from the words to come, then chance.
+                    const double score = c.crossings - 0.3 * grid_.Waste(c.place) + 0.9 * Unit(random_);
                     if (score > bestScore) {
                         bestScore = score;
                         chosen = &c;
@@ -102,7 +104,115 @@ public:
         return kept;
     }
 
+    // Makes room for a word left out: among the places where it meets a letter of its own, the
+    // one that clashes with the fewest words (at most three, sparing a word it crosses), and the
+    // order of `current` without those words and with it laid last. Empty when there is none.
+    std::vector<Placement> Eject(const FillState& current) {
+        const auto& order = current.order;
+        std::vector<int> left;
+        for (int slot = 0; slot < words_.count; ++slot) {
+            if (std::none_of(order.begin(), order.end(), [&](const Placement& p) { return p.slot == slot; })) left.push_back(slot);
+        }
+        if (left.empty() || order.empty()) return {};
+        const int slot = left[static_cast<std::size_t>(Below(random_, static_cast<int>(left.size())))];
+        // Which words lie on each cell, across and down (index into `order`, -1 for none).
+        owner_.fill(-1);
+        for (std::size_t i = 0; i < order.size(); ++i) {
+            const Placement& p = order[i];
+            for (int t = 0; t < words_.lengths[p.slot]; ++t)
+                owner_[static_cast<std::size_t>(2 * (p.start + t * (p.across ? 1 : kGridSide) - 1) + (p.across ? 0 : 1))] = static_cast<std::int16_t>(i);
+        }
+        const auto& cells = current.cells;
+        const auto& w = words_.letters[static_cast<std::size_t>(slot)];
+        const int length = words_.lengths[static_cast<std::size_t>(slot)];
+        std::vector<int> bestClash;
+        Placement bestPlace{};
+        double bestScore = 1e9;
+        std::vector<int> clash;
+        for (int k = 1; k <= kGridCells; ++k) {
+            const std::uint8_t letter = cells[static_cast<std::size_t>(k - 1)];
+            if (letter == kCellBlank) continue;
+            for (int t = 0; t < length; ++t) {
+                if (w[static_cast<std::size_t>(t)] != letter) continue;
+                for (const bool across : {true, false}) {
+                    if (across && (k - 1) % kGridSide - t < 0) continue;  // the start would leave the row
+                    if (owner_[static_cast<std::size_t>(2 * (k - 1) + (across ? 0 : 1))] >= 0) continue;  // lies that way already
+                    const int step = across ? 1 : kGridSide;
+                    const int s = k - t * step;
+                    const Placement p{static_cast<std::uint8_t>(slot), across, static_cast<std::int16_t>(s)};
+                    ++steps;
+                    if (!Clashes(p, cells, clash)) continue;
+                    const int crossing = owner_[static_cast<std::size_t>(2 * (k - 1) + (across ? 1 : 0))];
+                    if (clash.empty() || clash.size() > 3 || std::find(clash.begin(), clash.end(), crossing) != clash.end())
+                        continue;
+                    const double score = static_cast<double>(clash.size()) + Unit(random_);
+                    if (score < bestScore) {
+                        bestScore = score;
+                        bestClash = clash;
+                        bestPlace = p;
+                    }
+                }
+            }
+        }
+        if (bestClash.empty()) return {};
+        std::vector<Placement> kept;
+        for (std::size_t i = 0; i < order.size(); ++i) {
+            if (std::find(bestClash.begin(), bestClash.end(), static_cast<int>(i)) == bestClash.end()) kept.push_back(order[i]);
+        }
+        kept.push_back(bestPlace);
+        return kept;
+    }
+
 private:
+    // The words (indexes into the order) that keep `p` from passing its test; false when the
+    // place is outside the shape or its bounds.
+    bool Clashes(const Placement& p, const std::array<std::uint8_t, kGridCells>& cells, std::vector<int>& clash) const {
+        clash.clear();
+        if (!grid_.InBounds(p)) return false;
+        const auto add = [&](int k) {
+            for (int d = 0; d < 2; ++d) {
+                const int o = owner_[static_cast<std::size_t>(2 * (k - 1) + d)];
+                if (o >= 0 && std::find(clash.begin(), clash.end(), o) == clash.end()) clash.push_back(o);
+            }
+        };
+        const auto letterAt = [&](int k) { return cells[static_cast<std::size_t>(k - 1)] != kCellBlank; };
+        const auto& w = words_.letters[p.slot];
+        const int length = words_.lengths[p.slot];
+        const int step = p.across ? 1 : kGridSide;
+        const int first = p.start, last = p.start + (length - 1) * step;
+        const int column = (first - 1) % kGridSide + 1;
+        if (p.across) {
+            if (column != 1 && letterAt(first - 1)) add(first - 1);
+            if ((last - 1) % kGridSide + 1 != kGridSide && letterAt(last + 1)) add(last + 1);
+        } else {
+            if (first > kGridSide && letterAt(first - kGridSide)) add(first - kGridSide);
+            if (last <= kGridCells - kGridSide && letterAt(last + kGridSide)) add(last + kGridSide);
+        }
+        for (int t = 0; t < length; ++t) {
+            const int k = p.start + t * step;
+            if (!grid_.Usable(k)) return false;
+            const std::uint8_t here = cells[static_cast<std::size_t>(k - 1)];
+            if (here != kCellBlank) {
+                const int same = owner_[static_cast<std::size_t>(2 * (k - 1) + (p.across ? 0 : 1))];
+                if (here != w[static_cast<std::size_t>(t)]) {
+                    add(k);
+                } else if (same >= 0 && std::find(clash.begin(), clash.end(), same) == clash.end()) {
+                    clash.push_back(same);  // would lie along a word the same way
+                }
+                continue;
+            }
+            if (p.across) {
+                if (k > kGridSide && letterAt(k - kGridSide)) add(k - kGridSide);
+                if (k <= kGridCells - kGridSide && letterAt(k + kGridSide)) add(k + kGridSide);
+            } else {
+                if (column != 1 && letterAt(k - 1)) add(k - 1);
+                if (column != kGridSide && letterAt(k + 1)) add(k + 1);
+            }
+        }
+        return true;
+    }
+
+    std::array<std::int16_t, 2 * kGridCells> owner_{};
     const FillWords& words_;
     const std::vector<double>& difficulty_;
     FillGrid grid_;
@@ -145,7 +255,11 @@ ChainResult RunChain(const FillWords& words, const std::vector<double>& difficul
             result.stopped = true;
             break;
         }
-        chain->steps += chain->Grid().Rebuild(chain->Ruin(current));
+        // Mostly room made for one word left out; else words taken out around a cell or at random.
+        std::vector<Placement> next;
+        if (chain->Chance(0.8)) next = chain->Eject(current);
+        if (next.empty()) next = chain->Ruin(current);
+        chain->steps += chain->Grid().Rebuild(next);
         chain->Recreate();
         if (chain->Grid().PlacedCount() >= current.count) {
             current = StateOf(chain->Grid());

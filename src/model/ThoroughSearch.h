@@ -1,10 +1,11 @@
 #pragma once
 // One chain of a thorough fill: a ruin-and-recreate search over partial grids. Each step of the
-// chain takes some words out of its grid (those around a cell, or a few at random), lays the
-// grid again and then lays every word left out that it can, hardest first, each at the place
-// that crosses most; the new grid is kept when it holds at least as many words. The chain
-// counts the position tests it makes and stops when it has spent its budget, so what it finds
-// depends only on its start, its random stream and its budget.
+// chain takes some words out of its grid (mostly the few that stand in the way of one word left
+// out, which is then laid there; else those around a cell, or a few at random), lays the grid
+// again and then lays every word left out that it can, hardest first, each at the place that
+// crosses most and takes least room; the new grid is kept when it holds at least as many words.
+// The chain counts the position tests it makes and stops when it has spent its budget, so what
+// it finds depends only on its start, its random stream and its budget.
 #include <atomic>
 #include <cstdint>
 #include <functional>
