@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <memory>
+#include <string>
 
 #include "base/TextHelpers.h"
 #include "model/CreateCheck.h"
@@ -28,6 +29,20 @@ ShapeSuggestion SuggestShape(const PuzzleRecord& working, const ShapeRecord& cur
         for (char c : working.Word(i).Str()) length += c != ' ' ? 1 : 0;
         letters += length;
         longest = std::max(longest, length);
+    }
+    // A word that shares no letter with any other can cross none of them in any shape.
+    std::vector<std::string> wordLetters;
+    for (int i = 1; i <= total; ++i) {
+        std::string letters = UpperLetters(working.Word(i).Str());
+        std::erase(letters, ' ');
+        wordLetters.push_back(letters);
+    }
+    for (std::size_t i = 0; i < wordLetters.size() && total > 1; ++i) {
+        bool shares = false;
+        for (std::size_t j = 0; j < wordLetters.size() && !shares; ++j) {
+            shares = j != i && wordLetters[i].find_first_of(wordLetters[j]) != std::string::npos;
+        }
+        if (!shares) return suggestion;
     }
     const int currentCells = UsableCells(current);
     std::vector<int> order;

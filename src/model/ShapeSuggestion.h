@@ -3,7 +3,8 @@
 // them all. Larger means more usable cells; the shapes are tried smallest first (library order
 // among equals), each with a thorough fill of the same run options and budget, and a shape too
 // small for any list of these words (a cell holds at most two letters) or with a run of cells
-// shorter than the longest word is passed over without a fill.
+// shorter than the longest word is passed over without a fill. A list with a word that shares
+// no letter with the others fits no shape: nothing is tried.
 #include <vector>
 
 #include "model/ThoroughFill.h"

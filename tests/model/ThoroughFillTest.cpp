@@ -212,6 +212,13 @@ TEST(ShapeSuggestion, TheSuggestedShapeHoldsEveryWord) {
     const ShapeSuggestion none = SuggestShape(working, small, {RectangleShape(7, 7), RectangleShape(9, 9)}, run, options);
     EXPECT_EQ(none.index, -1);
     EXPECT_EQ(none.tried, 0);
+    // A word that shares no letter with the others fits no shape: nothing is tried.
+    auto lonely = words;
+    lonely.back() = "\xbf\xbf\xbf";
+    PuzzleRecord hopeless = WordRecord(lonely, small);
+    const ShapeSuggestion never = SuggestShape(hopeless, small, library, run, options);
+    EXPECT_EQ(never.index, -1);
+    EXPECT_EQ(never.tried, 0);
 }
 
 }  // namespace
