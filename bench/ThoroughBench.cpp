@@ -3,11 +3,12 @@
 // shape suggested for the lists that do not fit. A plain program: it prints the table of
 // README.md. `--steps` measures the steps per second instead.
 //
-//   ThoroughBench [--lists N] [--only WORDS/SHAPE] [--wordlists DIR] [--steps] [--suggest]
+//   ThoroughBench [--lists N] [--only WORDS/SHAPE] [--wordlists DIR] [--steps] [--suggest] [--detail] [--seconds S]
 #include <algorithm>
 #include <chrono>
 #include <ctime>
 #include <cstdio>
+#include <cstdlib>
 #include <cstring>
 #include <filesystem>
 #include <fstream>
@@ -148,6 +149,8 @@ struct Args {
     fs::path wordlists;
     bool steps = false;
     bool suggest = false;
+    bool detail = false;  // a line per list on standard error
+    double seconds = 1;   // the thorough fill's budget
 };
 
 void RunTable(const Args& args, const Library& lib, const std::vector<Cell>& cells, const std::vector<ShapeRecord>& library) {
@@ -172,7 +175,7 @@ void RunTable(const Args& args, const Library& lib, const std::vector<Cell>& cel
             RunResults results;
             ThoroughReport report;
             ThoroughOptions thorough;
-            thorough.steps = ThoroughBudget(getenv("QF_SECONDS") ? atof(getenv("QF_SECONDS")) : 1.0);
+            thorough.steps = ThoroughBudget(args.seconds);
             const auto t0 = Clock::now();
             ThoroughFill(working, cell.shape, run, thorough, results, report);
             seconds += std::chrono::duration<double>(Clock::now() - t0).count();
@@ -185,6 +188,12 @@ void RunTable(const Args& args, const Library& lib, const std::vector<Cell>& cel
             allTh += t == n ? 1 : 0;
             fewer += t < d ? 1 : 0;
             rejected += OracleAccepts(working, cell.shape, run, results, report) ? 0 : 1;
+            if (args.detail) {
+                std::string left;
+                for (const auto& w : report.blocking) left += " " + w;
+                std::fprintf(stderr, "%d/%s list %zu: run %d, thorough %d, steps %lld; left out:%s\n", n, name.c_str(), i + 1,
+                             d, t, static_cast<long long>(report.steps), left.c_str());
+            }
             int letters = 0;
             for (const auto& w : lists[i]) letters += static_cast<int>(w.size());
             sumDemand += static_cast<double>(letters - (n - 1)) / usable;
@@ -261,8 +270,10 @@ int main(int argc, char** argv) {
         else if (a == "--wordlists" && i + 1 < argc) args.wordlists = argv[++i];
         else if (a == "--steps") args.steps = true;
         else if (a == "--suggest") args.suggest = true;
+        else if (a == "--detail") args.detail = true;
+        else if (a == "--seconds" && i + 1 < argc) args.seconds = std::atof(argv[++i]);
         else {
-            std::fprintf(stderr, "usage: ThoroughBench [--lists N] [--only WORDS/SHAPE] [--wordlists DIR] [--steps] [--suggest]\n");
+            std::fprintf(stderr, "usage: ThoroughBench [--lists N] [--only WORDS/SHAPE] [--wordlists DIR] [--steps] [--suggest] [--detail] [--seconds S]\n");
             return 2;
         }
     }

@@ -20,8 +20,10 @@
 
 namespace qf {
 
-// Steps of one second on the 2-core development machine, both cores searching: measured with
-// `ThoroughBench --steps` (bench/README.md), which runs the 60-word lists in the 25 x 25 square.
+// Steps of one second on the 2-core development machine, both cores searching. Measured with
+// `ThoroughBench --steps` (bench/README.md): 120-word lists in the 25 x 25 square, which never
+// complete, ran 10.4 million steps per second of processor time (the machine shared with other
+// builds, load about 5); two cores make 20 million.
 inline constexpr std::int64_t kThoroughStepsPerSecond = 20000000;
 inline constexpr int kThoroughChains = 8;  // per round; fixed so results never depend on threads
 inline constexpr int kThoroughRounds = 4;
