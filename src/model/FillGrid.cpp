@@ -38,7 +38,7 @@ void FillGrid::Clear() {
     placed_.fill(0);
 }
 
-bool FillGrid::InBounds(const Placement& p) const {
+bool FillGrid::InBounds(const WordPlacement& p) const {
     const int length = words_.lengths[p.slot];
     if (length == 0 || p.start < 1 || p.start > kGridCells) return false;
     const int row = RowOf(p.start), c = ColumnOf(p.start);
@@ -46,7 +46,7 @@ bool FillGrid::InBounds(const Placement& p) const {
     return c <= width_ && row + length - 1 <= height_;
 }
 
-int FillGrid::Test(const Placement& p) const {
+int FillGrid::Test(const WordPlacement& p) const {
     if (!InBounds(p)) return -1;
     const auto& w = words_.letters[p.slot];
     const int length = words_.lengths[p.slot];
@@ -82,7 +82,7 @@ int FillGrid::Test(const Placement& p) const {
     return crossings;
 }
 
-void FillGrid::Place(const Placement& p) {
+void FillGrid::Place(const WordPlacement& p) {
     const auto& w = words_.letters[p.slot];
     const int length = words_.lengths[p.slot];
     const int step = p.across ? 1 : kGridSide;
@@ -98,15 +98,15 @@ void FillGrid::Place(const Placement& p) {
     order_.push_back(p);
 }
 
-long FillGrid::Rebuild(const std::vector<Placement>& order) {
+long FillGrid::Rebuild(const std::vector<WordPlacement>& order) {
     Clear();
     long tests = 0;
-    std::vector<Placement> waiting = order;
+    std::vector<WordPlacement> waiting = order;
     bool laid = true;
     while (laid && !waiting.empty()) {
         laid = false;
         std::size_t kept = 0;
-        for (const Placement& p : waiting) {
+        for (const WordPlacement& p : waiting) {
             ++tests;
             const int crossings = Test(p);
             if (crossings >= (order_.empty() ? 0 : 1)) {
@@ -121,7 +121,7 @@ long FillGrid::Rebuild(const std::vector<Placement>& order) {
     return tests;
 }
 
-int FillGrid::Waste(const Placement& p) const {
+int FillGrid::Waste(const WordPlacement& p) const {
     const int length = words_.lengths[p.slot];
     const int step = p.across ? 1 : kGridSide;
     int waste = 0;
@@ -167,7 +167,7 @@ long FillGrid::CrossingPlaces(int slot, std::vector<Candidate>& out) {
             auto& mark = seen_[static_cast<std::size_t>((across ? 0 : kGridCells) + s - 1)];
             if (mark == stamp_) continue;
             mark = stamp_;
-            const Placement p{static_cast<std::uint8_t>(slot), across, static_cast<std::int16_t>(s)};
+            const WordPlacement p{static_cast<std::uint8_t>(slot), across, static_cast<std::int16_t>(s)};
             ++tests;
             const int crossings = Test(p);
             if (crossings >= 1) out.push_back({p, crossings});
@@ -182,7 +182,7 @@ long FillGrid::EmptyPlaces(int slot, std::vector<Candidate>& out) {
     for (int row = 1; row <= height_; ++row) {
         for (int c = 1; c <= width_; ++c) {
             for (const bool across : {true, false}) {
-                const Placement p{static_cast<std::uint8_t>(slot), across, static_cast<std::int16_t>(CellIndex(row, c))};
+                const WordPlacement p{static_cast<std::uint8_t>(slot), across, static_cast<std::int16_t>(CellIndex(row, c))};
                 ++tests;
                 if (Test(p) == 0) out.push_back({p, 0});
             }

@@ -12,7 +12,7 @@
 
 namespace qf {
 
-struct Placement {
+struct WordPlacement {
     std::uint8_t slot = 0;  // 0-based, in the attempt's longest-first order
     bool across = true;
     std::int16_t start = 0;  // cell index k, 1..2500
@@ -32,17 +32,17 @@ public:
 
     void Clear();
     // Crossings of `p` against the grid as it is, or -1 when a test fails.
-    int Test(const Placement& p) const;
-    void Place(const Placement& p);
+    int Test(const WordPlacement& p) const;
+    void Place(const WordPlacement& p);
     // Lays `order` again from a blank grid: the first at any place, each later one only while it
     // still crosses a word laid before it; the others are left out. Sweeps the order until
     // nothing more can be laid. Returns the tests made.
-    long Rebuild(const std::vector<Placement>& order);
+    long Rebuild(const std::vector<WordPlacement>& order);
 
     // The places of `slot` that cross the grid's words, with their crossings; returns the tests
     // made (the search's steps).
     struct Candidate {
-        Placement place;
+        WordPlacement place;
         int crossings = 0;
     };
     long CrossingPlaces(int slot, std::vector<Candidate>& out);
@@ -51,9 +51,9 @@ public:
 
     // Blank usable cells beside the new letters of `p` (not along it): the room it takes from
     // words to come.
-    int Waste(const Placement& p) const;
+    int Waste(const WordPlacement& p) const;
 
-    const std::vector<Placement>& Order() const { return order_; }
+    const std::vector<WordPlacement>& Order() const { return order_; }
     bool IsPlaced(int slot) const { return placed_[static_cast<std::size_t>(slot)] != 0; }
     int PlacedCount() const { return static_cast<int>(order_.size()); }
     const std::array<std::uint8_t, kGridCells>& Cells() const { return cells_; }  // cell k at [k - 1]
@@ -61,7 +61,7 @@ public:
     // Words laid across at cell k (bit 1) and down (bit 2).
     std::uint8_t Directions(int k) const { return directions_[static_cast<std::size_t>(k - 1)]; }
 
-    bool InBounds(const Placement& p) const;
+    bool InBounds(const WordPlacement& p) const;
     bool Usable(int k) const { return shape_.cells[static_cast<std::size_t>(k - 1)] != 0; }
 
 private:
@@ -72,7 +72,7 @@ private:
     std::array<std::uint8_t, kGridCells> cells_{};
     std::array<std::uint8_t, kGridCells> directions_{};
     std::vector<int> occupied_;  // cells holding a letter, in the order they were filled
-    std::vector<Placement> order_;
+    std::vector<WordPlacement> order_;
     std::array<std::uint8_t, kMaxWords> placed_{};
     std::array<std::uint32_t, 2 * kGridCells> seen_{};  // dedup stamps of start positions
     std::uint32_t stamp_ = 0;

@@ -38,7 +38,7 @@ FillState StartOf(const RunResults& results, int n, const PuzzleRecord& working,
     AttemptRandom random(results.seed, results.attemptNumbers[static_cast<std::size_t>(n - 1)]);
     const int placed = builder->ConstructGrid(*replay, shape, {false, results.options.quickCreate}, random);
     std::vector<std::uint8_t> taken(static_cast<std::size_t>(words.count), 0);
-    std::vector<Placement> places;
+    std::vector<WordPlacement> places;
     for (int i = 0; i < placed; ++i) {
         for (int slot = 0; slot < words.count; ++slot) {
             const auto s = static_cast<std::size_t>(slot), j = static_cast<std::size_t>(i);
@@ -49,7 +49,7 @@ FillState StartOf(const RunResults& results, int n, const PuzzleRecord& working,
             break;
         }
     }
-    std::sort(places.begin(), places.end(), [](const Placement& a, const Placement& b) { return a.slot < b.slot; });
+    std::sort(places.begin(), places.end(), [](const WordPlacement& a, const WordPlacement& b) { return a.slot < b.slot; });
     FillGrid grid(words, shape, working.UsedWidth(), working.UsedHeight());
     grid.Rebuild(places);
     return StateOf(grid);
@@ -67,7 +67,7 @@ Finished FinishState(const FillState& state, const PuzzleRecord& sorted, const F
     out.record = std::make_unique<PuzzleRecord>(sorted);
     PuzzleRecord& r = *out.record;
     r.grid.fill(kCellBlank);
-    for (const Placement& p : state.order) {
+    for (const WordPlacement& p : state.order) {
         const int length = words.lengths[p.slot];
         for (int t = 0; t < length; ++t)
             r.Cell(p.start + t * (p.across ? 1 : kGridSide)) = words.letters[p.slot][static_cast<std::size_t>(t)];
@@ -100,6 +100,10 @@ void Merge(std::vector<FillState>& pool, std::vector<FillState> found) {
 
 }  // namespace
 
+std::string BestSoFarText(const ThoroughProgress& progress) {
+    return "Best so far: " + std::to_string(progress.bestCount) + " of " + std::to_string(progress.totalWords);
+}
+
 std::int64_t ThoroughBudget(double seconds) {
     const double steps = seconds * static_cast<double>(kThoroughStepsPerSecond);
     if (!(steps >= 1)) return 1;
@@ -109,8 +113,9 @@ std::int64_t ThoroughBudget(double seconds) {
 
 void ThoroughFill(PuzzleRecord& working, const ShapeRecord& shape, const RunOptions& runOptions,
                   const ThoroughOptions& options, RunResults& results, ThoroughReport& report,
-                  const ThoroughProgressCallback& progress, const std::atomic<bool>* abort) {
-    BuildPuzzles(working, shape, runOptions, results, {}, abort);
+                  const ThoroughProgressCallback& progress, const std::atomic<bool>* abort,
+                  const ProgressCallback& runProgress) {
+    BuildPuzzles(working, shape, runOptions, results, runProgress, abort);
     report = ThoroughReport{};
     report.describedBest = results.scores[0];
     results.searchGrids.fill(nullptr);
@@ -184,7 +189,7 @@ void ThoroughFill(PuzzleRecord& working, const ShapeRecord& shape, const RunOpti
 
     std::vector<Finished> kept;
     std::vector<int> keptNumbers;
-    std::vector<std::vector<Placement>> keptOrders;
+    std::vector<std::vector<WordPlacement>> keptOrders;
     const ConstructionOptions construction{runOptions.shrink, runOptions.quickCreate};
     for (const Entry& e : entries) {
         if (kept.size() == kCandidateCount) break;
@@ -199,7 +204,7 @@ void ThoroughFill(PuzzleRecord& working, const ShapeRecord& shape, const RunOpti
         if (std::any_of(kept.begin(), kept.end(), [&](const Finished& k) { return SameGrid(*k.record, *f.record); }))
             continue;
         keptNumbers.push_back(e.described > 0 ? results.attemptNumbers[static_cast<std::size_t>(e.described - 1)] : 0);
-        keptOrders.push_back(e.described > 0 ? std::vector<Placement>{} : e.state->order);
+        keptOrders.push_back(e.described > 0 ? std::vector<WordPlacement>{} : e.state->order);
         kept.push_back(std::move(f));
     }
     results.scores.fill(0);

@@ -52,15 +52,20 @@ struct ThoroughReport {
     std::vector<std::string> blocking;
     // How each kept candidate's words were laid (slots in the attempt's longest-first order);
     // empty for a grid kept from the run.
-    std::array<std::vector<Placement>, kCandidateCount> orders;
+    std::array<std::vector<WordPlacement>, kCandidateCount> orders;
 };
 
 // Runs the generation run of `runOptions` and then the search; `results` holds the four best
 // as a run leaves them (a search grid has attempt number 0 and its grid before finishing, for
 // the reasons of its left-out words). `working` is left as it was. `abort` and the clock cap
 // end the search early (the report says so).
+// `runProgress` gets the run's own progress, as BuildPuzzles reports it.
 void ThoroughFill(PuzzleRecord& working, const ShapeRecord& shape, const RunOptions& runOptions,
                   const ThoroughOptions& options, RunResults& results, ThoroughReport& report,
-                  const ThoroughProgressCallback& progress = {}, const std::atomic<bool>* abort = nullptr);
+                  const ThoroughProgressCallback& progress = {}, const std::atomic<bool>* abort = nullptr,
+                  const ProgressCallback& runProgress = {});
+
+// The progress form's second line during the search: "Best so far: 52 of 60".
+std::string BestSoFarText(const ThoroughProgress& progress);
 
 }  // namespace qf

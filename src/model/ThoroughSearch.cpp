@@ -73,20 +73,20 @@ public:
 
     // The order of `current` without some of its words: those with a cell near a random cell of
     // the grid, or a few taken at random. At least one word stays.
-    std::vector<Placement> Ruin(const FillState& current) {
+    std::vector<WordPlacement> Ruin(const FillState& current) {
         const auto& order = current.order;
         const int n = static_cast<int>(order.size());
-        std::vector<Placement> kept;
+        std::vector<WordPlacement> kept;
         if (n <= 1) return order;
         std::vector<std::uint8_t> drop(static_cast<std::size_t>(n), 0);
         if (Below(random_, 2) == 0) {
-            const Placement& p = order[static_cast<std::size_t>(Below(random_, n))];
+            const WordPlacement& p = order[static_cast<std::size_t>(Below(random_, n))];
             const int t = Below(random_, words_.lengths[p.slot]);
             const int centre = p.start + t * (p.across ? 1 : kGridSide);
             const int row = (centre - 1) / kGridSide, column = (centre - 1) % kGridSide;
             const int radius = 1 + Below(random_, 3);
             for (int i = 0; i < n; ++i) {
-                const Placement& q = order[static_cast<std::size_t>(i)];
+                const WordPlacement& q = order[static_cast<std::size_t>(i)];
                 for (int u = 0; u < words_.lengths[q.slot] && !drop[static_cast<std::size_t>(i)]; ++u) {
                     const int k = q.start + u * (q.across ? 1 : kGridSide);
                     const int r = (k - 1) / kGridSide, c = (k - 1) % kGridSide;
@@ -107,18 +107,18 @@ public:
     // Makes room for a word left out: among the places where it meets a letter of its own, the
     // one that clashes with the fewest words (at most three, sparing a word it crosses), and the
     // order of `current` without those words and with it laid last. Empty when there is none.
-    std::vector<Placement> Eject(const FillState& current) {
+    std::vector<WordPlacement> Eject(const FillState& current) {
         const auto& order = current.order;
         std::vector<int> left;
         for (int slot = 0; slot < words_.count; ++slot) {
-            if (std::none_of(order.begin(), order.end(), [&](const Placement& p) { return p.slot == slot; })) left.push_back(slot);
+            if (std::none_of(order.begin(), order.end(), [&](const WordPlacement& p) { return p.slot == slot; })) left.push_back(slot);
         }
         if (left.empty() || order.empty()) return {};
         const int slot = left[static_cast<std::size_t>(Below(random_, static_cast<int>(left.size())))];
         // Which words lie on each cell, across and down (index into `order`, -1 for none).
         owner_.fill(-1);
         for (std::size_t i = 0; i < order.size(); ++i) {
-            const Placement& p = order[i];
+            const WordPlacement& p = order[i];
             for (int t = 0; t < words_.lengths[p.slot]; ++t)
                 owner_[static_cast<std::size_t>(2 * (p.start + t * (p.across ? 1 : kGridSide) - 1) + (p.across ? 0 : 1))] = static_cast<std::int16_t>(i);
         }
@@ -126,7 +126,7 @@ public:
         const auto& w = words_.letters[static_cast<std::size_t>(slot)];
         const int length = words_.lengths[static_cast<std::size_t>(slot)];
         std::vector<int> bestClash;
-        Placement bestPlace{};
+        WordPlacement bestPlace{};
         double bestScore = 1e9;
         std::vector<int> clash;
         for (int k = 1; k <= kGridCells; ++k) {
@@ -139,7 +139,7 @@ public:
                     if (owner_[static_cast<std::size_t>(2 * (k - 1) + (across ? 0 : 1))] >= 0) continue;  // lies that way already
                     const int step = across ? 1 : kGridSide;
                     const int s = k - t * step;
-                    const Placement p{static_cast<std::uint8_t>(slot), across, static_cast<std::int16_t>(s)};
+                    const WordPlacement p{static_cast<std::uint8_t>(slot), across, static_cast<std::int16_t>(s)};
                     ++steps;
                     if (!Clashes(p, cells, clash)) continue;
                     const int crossing = owner_[static_cast<std::size_t>(2 * (k - 1) + (across ? 1 : 0))];
@@ -155,7 +155,7 @@ public:
             }
         }
         if (bestClash.empty()) return {};
-        std::vector<Placement> kept;
+        std::vector<WordPlacement> kept;
         for (std::size_t i = 0; i < order.size(); ++i) {
             if (std::find(bestClash.begin(), bestClash.end(), static_cast<int>(i)) == bestClash.end()) kept.push_back(order[i]);
         }
@@ -166,7 +166,7 @@ public:
 private:
     // The words (indexes into the order) that keep `p` from passing its test; false when the
     // place is outside the shape or its bounds.
-    bool Clashes(const Placement& p, const std::array<std::uint8_t, kGridCells>& cells, std::vector<int>& clash) const {
+    bool Clashes(const WordPlacement& p, const std::array<std::uint8_t, kGridCells>& cells, std::vector<int>& clash) const {
         clash.clear();
         if (!grid_.InBounds(p)) return false;
         const auto add = [&](int k) {
@@ -256,7 +256,7 @@ ChainResult RunChain(const FillWords& words, const std::vector<double>& difficul
             break;
         }
         // Mostly room made for one word left out; else words taken out around a cell or at random.
-        std::vector<Placement> next;
+        std::vector<WordPlacement> next;
         if (chain->Chance(0.8)) next = chain->Eject(current);
         if (next.empty()) next = chain->Ruin(current);
         chain->steps += chain->Grid().Rebuild(next);

@@ -17,7 +17,7 @@
 namespace qf {
 
 struct FillState {
-    std::vector<Placement> order;  // the words in the order they were laid
+    std::vector<WordPlacement> order;  // the words in the order they were laid
     int count = 0;
     std::array<std::uint8_t, kGridCells> cells{};  // the grid they make, to tell grids apart
 };

@@ -64,7 +64,7 @@ int CheckedByReference(const Fill& f, const ShapeRecord& shape, const RunOptions
         const auto& order = f.report.orders[static_cast<std::size_t>(n - 1)];
         if (order.empty()) continue;
         std::vector<ReferencePlacement> places;
-        for (const Placement& p : order) places.push_back({p.slot + 1, p.start, p.across});
+        for (const WordPlacement& p : order) places.push_back({p.slot + 1, p.start, p.across});
         auto replay = std::make_unique<PuzzleRecord>(*f.working);
         PlacedFlags placed{};
         SCOPED_TRACE("candidate " + std::to_string(n));
