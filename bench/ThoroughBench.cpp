@@ -127,7 +127,7 @@ bool OracleAccepts(const PuzzleRecord& working, const ShapeRecord& shape, const 
         const auto& order = report.orders[static_cast<std::size_t>(n - 1)];
         if (order.empty()) continue;
         std::vector<test::ReferencePlacement> places;
-        for (const Placement& p : order) places.push_back({p.slot + 1, p.start, p.across});
+        for (const WordPlacement& p : order) places.push_back({p.slot + 1, p.start, p.across});
         auto replay = std::make_unique<PuzzleRecord>(working);
         PlacedFlags placed{};
         const int score = test::ReferenceReplayPlacements(*replay, shape, {options.shrink, options.quickCreate}, places, placed);
