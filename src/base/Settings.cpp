@@ -79,6 +79,7 @@ void VisitKeys(Self& s, V& v) {
     const char* create = "Create Options";
     v.Bool(create, "Shrink", s.shrink);
     v.Bool(create, "Quick Build", s.quickBuild);
+    v.Bool(create, "Thorough Fill", s.thoroughFill);
     v.Int(create, "Attempts", s.attempts);
     v.Char(create, "Sep Char", s.sepChar, ':');
     v.Int(create, "Import Option", s.importOption);

@@ -56,6 +56,7 @@ struct Settings {
     // Create Options
     bool shrink = false;
     bool quickBuild = false;
+    bool thoroughFill = false;  // a thorough fill after the attempts
     std::int32_t attempts = 1;
     char sepChar = ':';
     std::int32_t importOption = 1;

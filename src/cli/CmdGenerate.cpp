@@ -1,6 +1,7 @@
 // generate: Create and a generation run from a word list file, then Save of one candidate
 // into a collection, as the word list editor and the candidate form do.
 #include <charconv>
+#include <string>
 #include <filesystem>
 #include <ostream>
 
@@ -14,6 +15,8 @@
 #include "model/CreateCheck.h"
 #include "model/ExclusionReasons.h"
 #include "model/GenerationRun.h"
+#include "model/ShapeSuggestion.h"
+#include "model/ThoroughFill.h"
 #include "shapes/ShapeFiles.h"
 
 namespace qf::cli {
@@ -22,20 +25,72 @@ namespace {
 constexpr const char* kUsage =
     "  quernfold-cli generate --words FILE --shape FILE.LAY|INDEX --collection FILE.QF3\n"
     "        [--title T] [--category C] [--bonus Q] [--attempts N] [--shrink] [--quick]\n"
-    "        [--seed S] [--sep C] [--pick K]\n"
+    "        [--seed S] [--sep C] [--pick K] [--thorough [--budget SECONDS]]\n"
     "      Builds a puzzle from a word list (one entry a line: word, separator, clue; default\n"
     "      separator \":\"; UTF-8 or Windows-1252) inside a shape (a .LAY file, or a record index\n"
     "      of the shapes library QFFLAY.DAT), prints the kept candidates, each with the words it\n"
     "      left out and why, and appends candidate K (default 1, the best fit) to the collection.\n"
     "      Attempts default to 1; title and category to the word file's name and \"General\".\n"
     "      The same --seed gives the same puzzle. A word file ending in .ipuz, .puz or .xd is a\n"
-    "      crossword made elsewhere: its answers and clues are taken.\n";
+    "      crossword made elsewhere: its answers and clues are taken.\n"
+    "      --thorough goes on after the attempts with a search that lays more words in the same\n"
+    "      shape (SECONDS of search on a 2-core machine, default 1, counted in steps, so the same\n"
+    "      --seed and budget give the same puzzle anywhere); when words are still left out, it\n"
+    "      names them and the first larger shape of the shapes library that holds them all.\n";
 
 template <typename T>
 bool ParseNumber(const std::string& text, T& value) {
     if (text.empty() || text.find_first_not_of("0123456789") != std::string::npos) return false;
     const auto [end, ec] = std::from_chars(text.data(), text.data() + text.size(), value);
     return ec == std::errc() && end == text.data() + text.size();
+}
+
+// Seconds as typed: digits with an optional fraction, from 0.001 to 3600.
+bool ParseSeconds(const std::string& text, double& seconds) {
+    const auto dot = text.find('.');
+    const std::string whole = text.substr(0, dot), fraction = dot == std::string::npos ? "" : text.substr(dot + 1);
+    if (whole.empty() || whole.find_first_not_of("0123456789") != std::string::npos || whole.size() > 4) return false;
+    if (dot != std::string::npos && (fraction.empty() || fraction.find_first_not_of("0123456789") != std::string::npos))
+        return false;
+    seconds = std::stod("0" + whole + (fraction.empty() ? "" : "." + fraction.substr(0, 6)));
+    return seconds >= 0.001 && seconds <= 3600;
+}
+
+// The library's shapes in file order, with their record indexes.
+std::vector<ShapeRecord> LibraryShapes(const std::string& libraryPath, std::vector<std::int64_t>& indexes) {
+    std::vector<ShapeRecord> shapes;
+    const auto entries = ListShapes(libraryPath);
+    if (!entries) return shapes;
+    for (const ShapeEntry& e : *entries) {
+        ShapeRecord shape;
+        if (!ReadShape(libraryPath, e.index, shape).IsDone()) continue;
+        shapes.push_back(shape);
+        indexes.push_back(e.index);
+    }
+    return shapes;
+}
+
+// What the search added, what still stops a complete grid and the larger shape for it.
+void PrintThorough(CliContext& ctx, const RunResults& results, const ThoroughReport& report,
+                   const PuzzleRecord& working, const ShapeRecord& shape, const RunOptions& run,
+                   const ThoroughOptions& thorough) {
+    const int total = working.UsedWords();
+    ctx.Line("Thorough fill: " + std::to_string(results.scores[0]) + " of " + std::to_string(total) +
+             " words (the attempts alone: " + std::to_string(report.describedBest) + ")");
+    if (report.blocking.empty()) return;
+    std::string names;
+    for (const std::string& word : report.blocking) names += (names.empty() ? "" : ", ") + word;
+    ctx.Line("Words that stop a complete grid: " + names);
+    std::vector<std::int64_t> indexes;
+    const std::vector<ShapeRecord> library = LibraryShapes(ctx.state.ShapesLibrary(), indexes);
+    const ShapeSuggestion suggestion = SuggestShape(working, shape, library, run, thorough);
+    if (suggestion.index < 0) {
+        ctx.Line("No larger shape of the shapes library holds them all.");
+    } else {
+        const auto i = static_cast<std::size_t>(suggestion.index);
+        ctx.Line("A larger shape that holds them all: " + ShapeListText(library[i]) + " (--shape " +
+                 std::to_string(indexes[i]) + ")");
+    }
 }
 
 // Each kept candidate with its score, and under it every word it left out and why.
@@ -87,6 +142,8 @@ int Generate(CliContext& ctx, Args& args) {
     const auto pickText = args.Option("--pick");
     const bool shrink = args.Flag("--shrink");
     const bool quick = args.Flag("--quick");
+    const bool thorough = args.Flag("--thorough");
+    const auto budgetText = args.Option("--budget");
     if (int rc = RequireEmpty(ctx, args, kUsage); rc != kExitOk) return rc;
     if (!wordsPath || !shapeSpec || !collection) return ctx.Usage(kUsage);
 
@@ -98,6 +155,11 @@ int Generate(CliContext& ctx, Args& args) {
     int pick = 1;
     if (pickText && (!ParseNumber(*pickText, pick) || pick < 1 || pick > kCandidateCount)) {
         ctx.err << "quernfold-cli: --pick takes 1, 2, 3 or 4\n";
+        return ctx.Usage(kUsage);
+    }
+    double budget = 1;
+    if (budgetText && (!thorough || !ParseSeconds(*budgetText, budget))) {
+        ctx.err << "quernfold-cli: --budget goes with --thorough and takes seconds from 0.001 to 3600\n";
         return ctx.Usage(kUsage);
     }
     const std::string separator = sepText ? Utf8ToAnsi(*sepText) : ":";
@@ -128,9 +190,19 @@ int Generate(CliContext& ctx, Args& args) {
     options.quickCreate = quick;
     if (seedText) options.seed = seed;
     RunResults& results = ctx.state.lastRun;
-    BuildPuzzles(working, shape, options, results);
+    ThoroughOptions search;
+    search.steps = ThoroughBudget(budget);
+    ThoroughReport report;
+    if (thorough) {
+        // One seed for the run and for the shapes tried for a suggestion.
+        if (!options.seed) options.seed = ClockSeed();
+        ThoroughFill(working, shape, options, search, results, report);
+    } else {
+        BuildPuzzles(working, shape, options, results);
+    }
     const int totalWords = working.wordCount;
     PrintCandidates(ctx, results, working, shape);
+    if (thorough) PrintThorough(ctx, results, report, working, shape, options, search);
 
     if (Outcome o = ChooseCandidate(results, pick, totalWords, ctx.GetPrompter(), working); !o.IsDone())
         return ctx.Fail(o);

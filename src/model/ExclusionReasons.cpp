@@ -107,21 +107,29 @@ std::vector<Exclusion> ExplainExclusions(const RunResults& results, int n, const
     for (int t = 0; t < total; ++t) {
         if (results.placed[n - 1][t] != 1) out.push_back({candidate.words[t].Str(), ExclusionKind::Unknown, {}});
     }
-    if (out.empty() || results.attemptNumbers[n - 1] < 1) return out;
+    if (out.empty()) return out;
 
-    // The attempt again, from its own random stream, stopping to look before the finishing steps.
-    auto replay = std::make_unique<PuzzleRecord>(start);
-    auto builder = std::make_unique<GridBuilder>();
     auto grid = std::make_unique<UnfinishedGrid>();
-    builder->KeepUnfinished(grid.get());
-    AttemptRandom random(results.seed, results.attemptNumbers[n - 1]);
-    builder->ConstructGrid(*replay, shape, results.options, random);
-    if (replay->grid != candidate.grid || replay->wordCount != candidate.wordCount) return out;
+    bool quickCreate = results.options.quickCreate;
+    if (results.attemptNumbers[n - 1] >= 1) {
+        // The attempt again, from its own random stream, stopping to look before the finishing steps.
+        auto replay = std::make_unique<PuzzleRecord>(start);
+        auto builder = std::make_unique<GridBuilder>();
+        builder->KeepUnfinished(grid.get());
+        AttemptRandom random(results.seed, results.attemptNumbers[n - 1]);
+        builder->ConstructGrid(*replay, shape, results.options, random);
+        if (replay->grid != candidate.grid || replay->wordCount != candidate.wordCount) return out;
+    } else if (results.searchGrids[n - 1]) {
+        *grid = *results.searchGrids[n - 1];  // a thorough fill's grid: no passes to stop early
+        quickCreate = false;
+    } else {
+        return out;
+    }
 
     const int width = start.UsedWidth(), height = start.UsedHeight();
     const int longest = LongestRun(shape, width, height);
     for (Exclusion& e : out) {
-        e.kind = WhyLeftOut(e.word, *grid, shape, width, height, results.options.quickCreate);
+        e.kind = WhyLeftOut(e.word, *grid, shape, width, height, quickCreate);
         e.reason = ExclusionText(e.kind, longest);
     }
     return out;

@@ -32,8 +32,9 @@ bool HasCrossingPlace(std::string_view word, const UnfinishedGrid& grid, const S
 
 // The words candidate n (1..4) left out, in slot order, each with its reason. `start` is the
 // record the run started from (the working record, which the run leaves as it found it) and
-// `shape` the run's shape; the candidate's attempt is replayed from the run seed. When the
-// replay does not give the candidate again the reasons are left empty.
+// `shape` the run's shape; the candidate's attempt is replayed from the run seed, and a grid
+// of a thorough fill (attempt number 0) is judged on the grid the search left. When the replay
+// does not give the candidate again the reasons are left empty.
 std::vector<Exclusion> ExplainExclusions(const RunResults& results, int n, const PuzzleRecord& start,
                                          const ShapeRecord& shape);
 

@@ -44,6 +44,9 @@ struct RunResults {
     std::unique_ptr<std::array<PuzzleRecord, kCandidateCount>> candidates;
     std::array<PlacedFlags, kCandidateCount> placed{};
     std::array<int, kCandidateCount> attemptNumbers{};  // which attempt each candidate came from
+    // A candidate of a thorough fill has attempt number 0 and no attempt to replay: its grid as
+    // the search left it, before finishing, for the reasons of its left-out words.
+    std::array<std::shared_ptr<const UnfinishedGrid>, kCandidateCount> searchGrids{};
     int attemptCounter = 0;  // as the run left it (the limit after an early end)
     int attemptsMade = 0;    // attempts actually run
     bool aborted = false;

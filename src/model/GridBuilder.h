@@ -43,6 +43,13 @@ public:
     // The next attempts also copy their grid into `out` before finishing (null: no copy).
     void KeepUnfinished(UnfinishedGrid* out) { unfinished_ = out; }
 
+    // Finishes a grid whose words were placed elsewhere (a thorough fill) exactly as an attempt
+    // finishes its own: `record` holds the words longest first, as an attempt orders them, the
+    // letters in its grid (blank elsewhere) and StartCell, LetterCount and IsAcross of the
+    // placed slots; `firstAcross` says how the first word placed lies. Returns the new WordCount.
+    int FinishPlaced(PuzzleRecord& record, const ShapeRecord& shape, const ConstructionOptions& options,
+                     const PlacedFlags& placed, bool firstAcross);
+
     // Tries the word of `slot` in one direction under the current least crossing count; on
     // success writes its letters and sets its StartCell, LetterCount and IsAcross.
     bool PlaceAcross(int slot);

@@ -23,6 +23,20 @@ bool HoldsLetter(std::uint8_t cell) { return cell != kCellOutside && cell != kBl
 
 }  // namespace
 
+int GridBuilder::FinishPlaced(PuzzleRecord& record, const ShapeRecord& shape, const ConstructionOptions& options,
+                              const PlacedFlags& placed, bool firstAcross) {
+    rec_ = &record;
+    shape_ = &shape;
+    options_ = options;
+    wordCount_ = record.UsedWords();
+    width_ = record.UsedWidth();
+    height_ = record.UsedHeight();
+    placed_ = placed;
+    firstAcross_ = firstAcross;
+    Finish();
+    return record.wordCount;
+}
+
 void GridBuilder::Finish() {
     if (options_.shrink) ShrinkBottomRight();
     ConvertCells();

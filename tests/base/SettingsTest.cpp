@@ -84,7 +84,7 @@ TEST(Settings, ReadingRulesForBooleansIntegersAndCharacters) {
                                 "[Misc]\nShow Tips=yEs\nBackground Bitmap=Y\nWindow Size=1024x\n"
                                 "Dictionary=  -3\nThesaurus=-2b\n"
                                 "[HTML]\nBold First Header=1\nItalic First Header=True\nCenter First Header=\n"
-                                "[Create Options]\nAttempts=\nSep Char=\nShrink=YES\nQuick Build=yes please\n"
+                                "[Create Options]\nAttempts=\nSep Char=\nShrink=YES\nQuick Build=yes please\nThorough Fill=Yes\n"
                                 "Import Option=2\n"
                                 "[Reports]\nWord Sep Char=\nBox Color=255\n"
                                 "[Edit Font]\nBold=Yes\nColor=16711680\nFont Name=Courier New\n");
@@ -100,6 +100,9 @@ TEST(Settings, ReadingRulesForBooleansIntegersAndCharacters) {
     EXPECT_EQ(s.sepChar, ':');
     EXPECT_TRUE(s.shrink);
     EXPECT_FALSE(s.quickBuild);
+    EXPECT_TRUE(s.thoroughFill);
+    const test::TempDir fresh;
+    EXPECT_FALSE(LoadSettings(In(fresh)).thoroughFill) << "off unless set";
     EXPECT_EQ(s.importOption, 2);
     EXPECT_EQ(s.wordSepChar, ' ');
     EXPECT_EQ(s.boxColor, 255);
@@ -146,11 +149,11 @@ TEST(Settings, SaveWritesEveryKeyInSectionOrderAndReadsBackTheSame) {
         ASSERT_NE(found, std::string::npos) << section;
         at = found;
     }
-    // One line per key: 27 Misc, 23 HTML, 20 Create Options, 6 Page Layout, 29 Reports (with "Mark
-    // Answer Key", off by default), 3 x 4 fonts.
+    // One line per key: 27 Misc, 23 HTML, 21 Create Options (with "Thorough Fill", off by
+    // default), 6 Page Layout, 29 Reports (with "Mark Answer Key", off by default), 3 x 4 fonts.
     std::size_t keys = 0;
     for (std::size_t p = text.find('='); p != std::string::npos; p = text.find('=', p + 1)) ++keys;
-    EXPECT_EQ(keys, 27u + 23u + 20u + 6u + 29u + 12u);
+    EXPECT_EQ(keys, 27u + 23u + 21u + 6u + 29u + 12u);
 
     const Settings back = LoadSettings(In(dir));
     EXPECT_EQ(DumpSettings(back), DumpSettings(s));

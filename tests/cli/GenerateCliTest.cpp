@@ -185,5 +185,69 @@ TEST(GenerateCli, WrongCommandLinesAreUsageErrors) {
     }
 }
 
+TEST(GenerateCli, ThoroughNamesWhatStopsACompleteGridAndTheShapeThatHoldsIt) {
+    TempDir dir;
+    WriteShapeFile(dir.File("square.lay"), test::Square(12));
+    WriteFile(dir.File("list.txt"), "LANTERN:a lamp\nCANDLE:wax light\nGARDEN:plot\nFUZZY:blurred\n");
+    const std::vector<std::string> args{"--yes", "generate", "--words", "list.txt", "--shape", "square.lay",
+                                        "--collection", "out.QF3", "--seed", "3", "--thorough", "--budget", "0.01"};
+    CliResult r = RunCli(args, dir.Path());
+    ASSERT_EQ(r.exitCode, 0) << r.err;
+    EXPECT_NE(r.out.find("Best Fit: 3 of 4 words\n  left out FUZZY: Shares no letter with the placed words\n"),
+              std::string::npos)
+        << r.out;
+    EXPECT_NE(r.out.find("Thorough fill: 3 of 4 words (the attempts alone: 3)\n"
+                         "Words that stop a complete grid: FUZZY\n"
+                         "No larger shape of the shapes library holds them all.\n"),
+              std::string::npos)
+        << r.out;
+    // The same seed and budget build the same puzzle.
+    ASSERT_EQ(RunCli(args, dir.Path()).exitCode, 0);
+    EXPECT_EQ(ReadFileText(dir.File("out.QF3")).substr(0, kSlotSize),
+              ReadFileText(dir.File("out.QF3")).substr(kSlotSize, kSlotSize));
+
+    // Thirty words crowd the 9 x 9 square (record 0 of the shipped library); the shape named
+    // for them holds them all when given.
+    std::string thirty;
+    for (const char* w : {"ANYWHERE", "TROOP", "ABROGATE", "TABULATE", "ROAR", "FOND", "EMPHASIS", "THIRTY",
+                          "PLATFORM", "SNUG", "TUG", "MOAN", "ELECTOR", "JAIL", "VARY", "SYMPTOM", "FLATLY",
+                          "BACHELOR", "RELEASE", "HARVEST", "WEAR", "PARCHED", "VAST", "MESH", "REGIMENT",
+                          "GENRE", "GATHER", "EMBOSS", "PUP", "ROVE"})
+        thirty += std::string(w) + "\n";
+    WriteFile(dir.File("thirty.txt"), thirty);
+    r = RunCli({"--yes", "generate", "--words", "thirty.txt", "--shape", "0", "--collection", "more.QF3", "--seed",
+                "8", "--thorough", "--budget", "0.02"},
+               dir.Path());
+    ASSERT_EQ(r.exitCode, 0) << r.err;
+    const std::string tag = "A larger shape that holds them all: ";
+    const auto at = r.out.find(tag);
+    ASSERT_NE(at, std::string::npos) << r.out;
+    const auto open = r.out.find("(--shape ", at), close = r.out.find(')', at);
+    ASSERT_NE(close, std::string::npos);
+    const std::string index = r.out.substr(open + 9, close - open - 9);
+    r = RunCli({"generate", "--words", "thirty.txt", "--shape", index, "--collection", "more.QF3", "--seed", "8",
+                "--thorough", "--budget", "0.02"},
+               dir.Path());
+    ASSERT_EQ(r.exitCode, 0) << r.err;
+    EXPECT_NE(r.out.find("Best Fit: 30 of 30 words\n"), std::string::npos) << r.out;
+    EXPECT_EQ(r.out.find("Words that stop"), std::string::npos) << r.out;
+}
+
+TEST(GenerateCli, TheBudgetGoesWithThoroughAndTakesSeconds) {
+    TempDir dir;
+    for (const char* budget : {"0", "abc", "1e3", "-1", "3601", ".5", "2."}) {
+        const CliResult r = RunCli({"generate", "--words", "w.txt", "--shape", "s.lay", "--collection", "c.QF3",
+                                    "--thorough", "--budget", budget},
+                                   dir.Path());
+        EXPECT_EQ(r.exitCode, 2) << budget;
+        EXPECT_NE(r.err.find("--budget goes with --thorough and takes seconds from 0.001 to 3600"), std::string::npos)
+            << budget;
+    }
+    const CliResult alone =
+        RunCli({"generate", "--words", "w.txt", "--shape", "s.lay", "--collection", "c.QF3", "--budget", "1"}, dir.Path());
+    EXPECT_EQ(alone.exitCode, 2);
+    EXPECT_FALSE(FileExists(dir.File("c.QF3")));
+}
+
 }  // namespace
 }  // namespace qf::test

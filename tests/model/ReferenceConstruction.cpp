@@ -196,6 +196,38 @@ struct Attempt {
         Finish();
     }
 
+    // Another builder's placements laid in its order through the same tests (the first at no
+    // crossing, every later one at one at least), then the same finishing steps; -1 when a
+    // placement fails its test.
+    int Replay(const std::vector<ReferencePlacement>& order) {
+        n = r.UsedWords();
+        w = r.UsedWidth();
+        h = r.UsedHeight();
+        placed.fill(0);
+        for (int i = 1; i <= n; ++i) {
+            for (int j = n; j >= i + 1; --j) {
+                if (r.words[j - 2].UsedLength() < r.words[j - 1].UsedLength()) ExchangeWords(j - 1, j);
+            }
+        }
+        for (int k = 1; k <= 2500; ++k) G(k) = 32;
+        firstWord = true;
+        for (const ReferencePlacement& p : order) {
+            const std::string word = Letters(p.slot);
+            const int len = static_cast<int>(word.size());
+            const int row = (p.start - 1) / 50 + 1, c = (p.start - 1) % 50 + 1;
+            const bool inside = p.across ? row <= h && c <= w - len + 1 : c <= w && row <= h - len + 1;
+            minCrossings = firstWord ? 0 : 1;
+            if (p.slot < 1 || p.slot > n || Placed(p.slot) == 1 || len == 0 || !inside ||
+                !(p.across ? TestAcross(p.start, word) : TestDown(p.start, word)))
+                return -1;
+            Take(p.slot, p.start, word, p.across);
+            Placed(p.slot) = 1;
+            firstWord = false;
+        }
+        Finish();
+        return r.wordCount;
+    }
+
     void Finish() {
         // 1.
         if (options.shrink) {
@@ -307,7 +339,20 @@ struct Attempt {
     }
 };
 
+// A replay draws nothing.
+class ScriptedNothing final : public RandomSource {
+public:
+    int Below(int) override { return 0; }
+};
+
 }  // namespace
+
+int ReferenceReplayPlacements(PuzzleRecord& record, const ShapeRecord& shape, const ConstructionOptions& options,
+                               const std::vector<ReferencePlacement>& order, PlacedFlags& placed) {
+    ScriptedNothing random;
+    Attempt attempt{record, shape, options, random, placed};
+    return attempt.Replay(order);
+}
 
 int ReferenceConstructGrid(PuzzleRecord& record, const ShapeRecord& shape, const ConstructionOptions& options,
                            RandomSource& random, PlacedFlags& placed) {

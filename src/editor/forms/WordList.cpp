@@ -166,15 +166,19 @@ QHBoxLayout* TWordList::OptionsRow() {
     shrink_->setObjectName("AutoShrink");
     quick_ = new QCheckBox("&Quick Create");
     quick_->setObjectName("QuickCreate");
-    // Both options are settings, written at once.
+    thorough_ = new QCheckBox("T&horough");
+    thorough_->setObjectName("ThoroughFill");
+    // The options are settings, written at once.
     connect(shrink_, &QCheckBox::toggled, this, [this](bool on) { in_.settings.shrink = on; });
     connect(quick_, &QCheckBox::toggled, this, [this](bool on) { in_.settings.quickBuild = on; });
+    connect(thorough_, &QCheckBox::toggled, this, [this](bool on) { in_.settings.thoroughFill = on; });
 
     auto* options = new QHBoxLayout;
     options->addWidget(BuddyLabel("Attem&pts", attempts_));
     options->addWidget(attempts_);
     options->addWidget(shrink_);
     options->addWidget(quick_);
+    options->addWidget(thorough_);
     options->addStretch();
     QPushButton* changeLayout = NamedButton("ChangeLayout", "Change La&yout", FocusEnter::Passes);
     connect(changeLayout, &QPushButton::clicked, this, &TWordList::ChangeLayoutClick);
@@ -200,6 +204,7 @@ void TWordList::FillFromRecord() {
     attempts_->setText(QString::number(in_.settings.attempts));
     shrink_->setChecked(in_.settings.shrink);
     quick_->setChecked(in_.settings.quickBuild);
+    thorough_->setChecked(in_.settings.thoroughFill);
 
     auto* save = findChild<QPushButton*>("SaveButton");
     auto* addWords = findChild<QPushButton*>("AddWordsButton");
@@ -213,6 +218,7 @@ void TWordList::FillFromRecord() {
             findChild<QPushButton*>(name)->setEnabled(false);
         shrink_->setEnabled(false);
         quick_->setEnabled(false);
+        thorough_->setEnabled(false);
         shapes_->Lock();
         attempts_->setEnabled(false);
         snapshot_ = std::make_unique<PuzzleRecord>(record);

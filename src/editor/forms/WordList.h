@@ -121,6 +121,7 @@ private:
     QLineEdit* attempts_ = nullptr;
     QCheckBox* shrink_ = nullptr;
     QCheckBox* quick_ = nullptr;
+    QCheckBox* thorough_ = nullptr;
     TShapePanel* shapes_ = nullptr;
     bool shapesShown_ = false;
     TPageBox* pageBox_ = nullptr;

@@ -40,7 +40,11 @@ void TWordList::CreateItClick() {
         options.attempts = check.attempts;
         options.shrink = in_.settings.shrink;
         options.quickCreate = in_.settings.quickBuild;
-        if (check.attempts < 2) {
+        if (in_.settings.thoroughFill) {
+            // The search takes its budget whatever the attempts: always with the progress form.
+            TCreationAttempts::Run(Look(), in_.working, in_.currentShape, options, in_.lastRun, this,
+                                   ThoroughOptions{});
+        } else if (check.attempts < 2) {
             const BusyCursor busy;
             options.threads = 1;
             BuildPuzzles(in_.working, in_.currentShape, options, in_.lastRun);

@@ -18,9 +18,10 @@ constexpr int kTextPixels = 19;
 }  // namespace
 
 TCreationAttempts::TCreationAttempts(const FormLook& look, const PuzzleRecord& working, const ShapeRecord& shape,
-                                     const RunOptions& options, RunResults& results, QWidget* parent)
+                                     const RunOptions& options, RunResults& results, QWidget* parent,
+                                     std::optional<ThoroughOptions> thorough)
     : ProgramDialog(look, parent), start_(std::make_unique<PuzzleRecord>(working)), shape_(shape),
-      options_(options), results_(results) {
+      options_(options), thorough_(thorough), results_(results) {
     setObjectName("CreationAttempts");
     setWindowTitle("Building Puzzles");
     const double scale = look.scale;
@@ -53,13 +54,37 @@ void TCreationAttempts::StartRun() {
         QMetaObject::invokeMethod(this, [this, progress] { Show(progress); }, Qt::QueuedConnection);
     };
     worker_ = std::thread([this, report] {
-        BuildPuzzles(*start_, shape_, options_, *runResults_, report, &abort_);
+        if (thorough_) {
+            // The run's own lines first; then the best count so far under the last attempt.
+            auto best = [this](const ThoroughProgress& progress) {
+                const RunProgress line{statusLineText_, BestSoFarText(progress), false, false};
+                QMetaObject::invokeMethod(this, [this, line] { ShowSecond(line); }, Qt::QueuedConnection);
+            };
+            auto run = [this, report](const RunProgress& progress) {
+                statusLineText_ = progress.statusLine;
+                report(progress);
+            };
+            ThoroughReport done;
+            ThoroughFill(*start_, shape_, options_, *thorough_, *runResults_, done, best, &abort_, run);
+            const std::string last = done.cutShort ? "Stopped: best " : "Completed: best ";
+            const RunProgress line{statusLineText_, last + std::to_string(runResults_->scores[0]) + " of " +
+                                                        std::to_string(start_->UsedWords()), true, false};
+            QMetaObject::invokeMethod(this, [this, line] { ShowSecond(line); }, Qt::QueuedConnection);
+        } else {
+            BuildPuzzles(*start_, shape_, options_, *runResults_, report, &abort_);
+        }
         QMetaObject::invokeMethod(this, [this] { Ended(); }, Qt::QueuedConnection);
     });
 }
 
 void TCreationAttempts::Show(const RunProgress& progress) {
     statusLine_ = QString::fromStdString(progress.statusLine);
+    secondLine_ = QString::fromStdString(progress.secondLine);
+    update();
+    emit Progressed();
+}
+
+void TCreationAttempts::ShowSecond(const RunProgress& progress) {
     secondLine_ = QString::fromStdString(progress.secondLine);
     update();
     emit Progressed();
@@ -102,8 +127,9 @@ void TCreationAttempts::paintEvent(QPaintEvent* event) {
 }
 
 void TCreationAttempts::Run(const FormLook& look, const PuzzleRecord& working, const ShapeRecord& shape,
-                            const RunOptions& options, RunResults& results, QWidget* parent) {
-    TCreationAttempts form(look, working, shape, options, results, parent);
+                            const RunOptions& options, RunResults& results, QWidget* parent,
+                            std::optional<ThoroughOptions> thorough) {
+    TCreationAttempts form(look, working, shape, options, results, parent, thorough);
     form.exec();
 }
 

@@ -83,6 +83,7 @@ private slots:
                                        << "Exchanging puzzles with others";
         QTest::newRow("page designer") << "CROSSWORD OBJECTS" << "05-page-layouts.html" << "Crossword objects";
         QTest::newRow("print options") << "Report Window" << "04-printing.html" << "The Reports window";
+        QTest::newRow("thorough fill") << "THOROUGH" << "03-making-a-puzzle.html" << "Every word of the lesson: Thorough";
     }
 
     void OpensAtTheTopicOfEachKeyword() {

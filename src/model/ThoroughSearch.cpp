@@ -1,0 +1,273 @@
+#include "model/ThoroughSearch.h"
+
+#include <algorithm>
+#include <cstdlib>
+#include <memory>
+
+namespace qf {
+namespace {
+
+double Unit(AttemptRandom& random) { return static_cast<double>(random.Next() >> 11) * 0x1.0p-53; }
+
+int Below(AttemptRandom& random, int n) { return random.Below(n); }
+
+// Keeps the four best different grids: most words first, then the first found.
+void Offer(std::vector<FillState>& best, const FillState& state) {
+    for (const FillState& kept : best) {
+        if (kept.cells == state.cells) return;
+    }
+    auto at = std::find_if(best.begin(), best.end(), [&](const FillState& kept) { return state.count > kept.count; });
+    if (at == best.end() && best.size() >= 4) return;
+    best.insert(at, state);
+    if (best.size() > 4) best.pop_back();
+}
+
+class Chain {
+public:
+    Chain(const FillWords& words, const std::vector<double>& difficulty, const ShapeRecord& shape, int width,
+          int height, AttemptRandom random)
+        : words_(words), difficulty_(difficulty), grid_(words, shape, width, height), random_(random) {}
+
+    long steps = 0;
+
+    FillGrid& Grid() { return grid_; }
+    bool Chance(double p) { return p > 0 && Unit(random_) < p; }
+
+    // Lays every word left out that finds a crossing place, hardest first, in up to three
+    // sweeps (a word laid late may give an earlier one its crossing).
+    void Recreate() {
+        pool_.clear();
+        for (int slot = 0; slot < words_.count; ++slot) {
+            if (!grid_.IsPlaced(slot)) pool_.push_back({difficulty_[static_cast<std::size_t>(slot)] + 1.5 * Unit(random_), slot});
+        }
+        std::sort(pool_.begin(), pool_.end(), [](const auto& a, const auto& b) { return a.first > b.first; });
+        for (int sweep = 0; sweep < 3; ++sweep) {
+            bool laid = false;
+            for (const auto& [key, slot] : pool_) {
+                if (grid_.IsPlaced(slot)) continue;
+                if (grid_.PlacedCount() == 0) {
+                    steps += grid_.EmptyPlaces(slot, candidates_);
+                    if (candidates_.empty()) continue;
+                    grid_.Place(candidates_[static_cast<std::size_t>(Below(random_, static_cast<int>(candidates_.size())))].place);
+                    laid = true;
+                    continue;
+                }
+                steps += grid_.CrossingPlaces(slot, candidates_);
+                if (candidates_.empty()) continue;
+                const FillGrid::Candidate* chosen = nullptr;
+                double bestScore = -1e9;
+                for (const auto& c : candidates_) {
+                    // Most crossings, then least room taken from the words to come, then chance.
+                    const double score = c.crossings - 0.3 * grid_.Waste(c.place) + 0.9 * Unit(random_);
+                    if (score > bestScore) {
+                        bestScore = score;
+                        chosen = &c;
+                    }
+                }
+                grid_.Place(chosen->place);
+                laid = true;
+            }
+            if (!laid) break;
+        }
+    }
+
+    // The order of `current` without some of its words: those with a cell near a random cell of
+    // the grid, or a few taken at random. At least one word stays.
+    std::vector<WordPlacement> Ruin(const FillState& current) {
+        const auto& order = current.order;
+        const int n = static_cast<int>(order.size());
+        std::vector<WordPlacement> kept;
+        if (n <= 1) return order;
+        std::vector<std::uint8_t> drop(static_cast<std::size_t>(n), 0);
+        if (Below(random_, 2) == 0) {
+            const WordPlacement& p = order[static_cast<std::size_t>(Below(random_, n))];
+            const int t = Below(random_, words_.lengths[p.slot]);
+            const int centre = p.start + t * (p.across ? 1 : kGridSide);
+            const int row = (centre - 1) / kGridSide, column = (centre - 1) % kGridSide;
+            const int radius = 1 + Below(random_, 3);
+            for (int i = 0; i < n; ++i) {
+                const WordPlacement& q = order[static_cast<std::size_t>(i)];
+                for (int u = 0; u < words_.lengths[q.slot] && !drop[static_cast<std::size_t>(i)]; ++u) {
+                    const int k = q.start + u * (q.across ? 1 : kGridSide);
+                    const int r = (k - 1) / kGridSide, c = (k - 1) % kGridSide;
+                    if (std::abs(r - row) <= radius && std::abs(c - column) <= radius) drop[static_cast<std::size_t>(i)] = 1;
+                }
+            }
+        } else {
+            const int k = 1 + Below(random_, std::min(4, n - 1));
+            for (int j = 0; j < k; ++j) drop[static_cast<std::size_t>(Below(random_, n))] = 1;
+        }
+        if (std::all_of(drop.begin(), drop.end(), [](std::uint8_t d) { return d != 0; })) drop[0] = 0;
+        for (int i = 0; i < n; ++i) {
+            if (!drop[static_cast<std::size_t>(i)]) kept.push_back(order[static_cast<std::size_t>(i)]);
+        }
+        return kept;
+    }
+
+    // Makes room for a word left out: among the places where it meets a letter of its own, the
+    // one that clashes with the fewest words (at most three, sparing a word it crosses), and the
+    // order of `current` without those words and with it laid last. Empty when there is none.
+    std::vector<WordPlacement> Eject(const FillState& current) {
+        const auto& order = current.order;
+        std::vector<int> left;
+        for (int slot = 0; slot < words_.count; ++slot) {
+            if (std::none_of(order.begin(), order.end(), [&](const WordPlacement& p) { return p.slot == slot; })) left.push_back(slot);
+        }
+        if (left.empty() || order.empty()) return {};
+        const int slot = left[static_cast<std::size_t>(Below(random_, static_cast<int>(left.size())))];
+        // Which words lie on each cell, across and down (index into `order`, -1 for none).
+        owner_.fill(-1);
+        for (std::size_t i = 0; i < order.size(); ++i) {
+            const WordPlacement& p = order[i];
+            for (int t = 0; t < words_.lengths[p.slot]; ++t)
+                owner_[static_cast<std::size_t>(2 * (p.start + t * (p.across ? 1 : kGridSide) - 1) + (p.across ? 0 : 1))] = static_cast<std::int16_t>(i);
+        }
+        const auto& cells = current.cells;
+        const auto& w = words_.letters[static_cast<std::size_t>(slot)];
+        const int length = words_.lengths[static_cast<std::size_t>(slot)];
+        std::vector<int> bestClash;
+        WordPlacement bestPlace{};
+        double bestScore = 1e9;
+        std::vector<int> clash;
+        for (int k = 1; k <= kGridCells; ++k) {
+            const std::uint8_t letter = cells[static_cast<std::size_t>(k - 1)];
+            if (letter == kCellBlank) continue;
+            for (int t = 0; t < length; ++t) {
+                if (w[static_cast<std::size_t>(t)] != letter) continue;
+                for (const bool across : {true, false}) {
+                    if (across && (k - 1) % kGridSide - t < 0) continue;  // the start would leave the row
+                    if (owner_[static_cast<std::size_t>(2 * (k - 1) + (across ? 0 : 1))] >= 0) continue;  // lies that way already
+                    const int step = across ? 1 : kGridSide;
+                    const int s = k - t * step;
+                    const WordPlacement p{static_cast<std::uint8_t>(slot), across, static_cast<std::int16_t>(s)};
+                    ++steps;
+                    if (!Clashes(p, cells, clash)) continue;
+                    const int crossing = owner_[static_cast<std::size_t>(2 * (k - 1) + (across ? 1 : 0))];
+                    if (clash.empty() || clash.size() > 3 || std::find(clash.begin(), clash.end(), crossing) != clash.end())
+                        continue;
+                    const double score = static_cast<double>(clash.size()) + Unit(random_);
+                    if (score < bestScore) {
+                        bestScore = score;
+                        bestClash = clash;
+                        bestPlace = p;
+                    }
+                }
+            }
+        }
+        if (bestClash.empty()) return {};
+        std::vector<WordPlacement> kept;
+        for (std::size_t i = 0; i < order.size(); ++i) {
+            if (std::find(bestClash.begin(), bestClash.end(), static_cast<int>(i)) == bestClash.end()) kept.push_back(order[i]);
+        }
+        kept.push_back(bestPlace);
+        return kept;
+    }
+
+private:
+    // The words (indexes into the order) that keep `p` from passing its test; false when the
+    // place is outside the shape or its bounds.
+    bool Clashes(const WordPlacement& p, const std::array<std::uint8_t, kGridCells>& cells, std::vector<int>& clash) const {
+        clash.clear();
+        if (!grid_.InBounds(p)) return false;
+        const auto add = [&](int k) {
+            for (int d = 0; d < 2; ++d) {
+                const int o = owner_[static_cast<std::size_t>(2 * (k - 1) + d)];
+                if (o >= 0 && std::find(clash.begin(), clash.end(), o) == clash.end()) clash.push_back(o);
+            }
+        };
+        const auto letterAt = [&](int k) { return cells[static_cast<std::size_t>(k - 1)] != kCellBlank; };
+        const auto& w = words_.letters[p.slot];
+        const int length = words_.lengths[p.slot];
+        const int step = p.across ? 1 : kGridSide;
+        const int first = p.start, last = p.start + (length - 1) * step;
+        const int column = (first - 1) % kGridSide + 1;
+        if (p.across) {
+            if (column != 1 && letterAt(first - 1)) add(first - 1);
+            if ((last - 1) % kGridSide + 1 != kGridSide && letterAt(last + 1)) add(last + 1);
+        } else {
+            if (first > kGridSide && letterAt(first - kGridSide)) add(first - kGridSide);
+            if (last <= kGridCells - kGridSide && letterAt(last + kGridSide)) add(last + kGridSide);
+        }
+        for (int t = 0; t < length; ++t) {
+            const int k = p.start + t * step;
+            if (!grid_.Usable(k)) return false;
+            const std::uint8_t here = cells[static_cast<std::size_t>(k - 1)];
+            if (here != kCellBlank) {
+                const int same = owner_[static_cast<std::size_t>(2 * (k - 1) + (p.across ? 0 : 1))];
+                if (here != w[static_cast<std::size_t>(t)]) {
+                    add(k);
+                } else if (same >= 0 && std::find(clash.begin(), clash.end(), same) == clash.end()) {
+                    clash.push_back(same);  // would lie along a word the same way
+                }
+                continue;
+            }
+            if (p.across) {
+                if (k > kGridSide && letterAt(k - kGridSide)) add(k - kGridSide);
+                if (k <= kGridCells - kGridSide && letterAt(k + kGridSide)) add(k + kGridSide);
+            } else {
+                if (column != 1 && letterAt(k - 1)) add(k - 1);
+                if (column != kGridSide && letterAt(k + 1)) add(k + 1);
+            }
+        }
+        return true;
+    }
+
+    std::array<std::int16_t, 2 * kGridCells> owner_{};
+    const FillWords& words_;
+    const std::vector<double>& difficulty_;
+    FillGrid grid_;
+    AttemptRandom random_;
+    std::vector<std::pair<double, int>> pool_;
+    std::vector<FillGrid::Candidate> candidates_;
+};
+
+}  // namespace
+
+std::vector<double> WordDifficulty(const FillWords& words) {
+    std::array<double, 256> counts{};
+    for (int i = 0; i < words.count; ++i) {
+        for (int t = 0; t < words.lengths[static_cast<std::size_t>(i)]; ++t) counts[words.letters[i][static_cast<std::size_t>(t)]] += 1;
+    }
+    const double most = std::max(1.0, *std::max_element(counts.begin(), counts.end()));
+    std::vector<double> difficulty(static_cast<std::size_t>(words.count));
+    for (int i = 0; i < words.count; ++i) {
+        double d = words.lengths[static_cast<std::size_t>(i)];
+        for (int t = 0; t < words.lengths[static_cast<std::size_t>(i)]; ++t)
+            d += 1.0 - counts[words.letters[i][static_cast<std::size_t>(t)]] / most;
+        difficulty[static_cast<std::size_t>(i)] = d;
+    }
+    return difficulty;
+}
+
+FillState StateOf(const FillGrid& grid) { return {grid.Order(), grid.PlacedCount(), grid.Cells()}; }
+
+ChainResult RunChain(const FillWords& words, const std::vector<double>& difficulty, const ShapeRecord& shape,
+                     int width, int height, const FillState& start, long budget, AttemptRandom random,
+                     const std::function<bool()>& stop) {
+    ChainResult result;
+    auto chain = std::make_unique<Chain>(words, difficulty, shape, width, height, random);
+    chain->steps += chain->Grid().Rebuild(start.order);
+    chain->Recreate();
+    FillState current = StateOf(chain->Grid());
+    Offer(result.best, current);
+    while (chain->steps < budget && current.count < words.count) {
+        if (stop && stop()) {
+            result.stopped = true;
+            break;
+        }
+        // Mostly room made for one word left out; else words taken out around a cell or at random.
+        std::vector<WordPlacement> next;
+        if (chain->Chance(0.8)) next = chain->Eject(current);
+        if (next.empty()) next = chain->Ruin(current);
+        chain->steps += chain->Grid().Rebuild(next);
+        chain->Recreate();
+        if (chain->Grid().PlacedCount() >= current.count) {
+            current = StateOf(chain->Grid());
+            Offer(result.best, current);
+        }
+    }
+    result.steps = chain->steps;
+    return result;
+}
+
+}  // namespace qf
