@@ -7,6 +7,7 @@
 
 #include "base/Ansi.h"
 #include "cli/CliCommand.h"
+#include "cli/CliFiles.h"
 #include "collections/CollectionFile.h"
 #include "editor/WordTextImport.h"
 #include "exchange/CrosswordImport.h"
@@ -17,6 +18,7 @@
 #include "model/GenerationRun.h"
 #include "model/ShapeSuggestion.h"
 #include "model/ThoroughFill.h"
+#include "model/Variants.h"
 #include "shapes/ShapeFiles.h"
 
 namespace qf::cli {
@@ -25,7 +27,7 @@ namespace {
 constexpr const char* kUsage =
     "  quernfold-cli generate --words FILE --shape FILE.LAY|INDEX --collection FILE.QF3\n"
     "        [--title T] [--category C] [--bonus Q] [--attempts N] [--shrink] [--quick]\n"
-    "        [--seed S] [--sep C] [--pick K] [--thorough [--budget SECONDS]]\n"
+    "        [--seed S] [--sep C] [--pick K | --variants K] [--thorough [--budget SECONDS]]\n"
     "      Builds a puzzle from a word list (one entry a line: word, separator, clue; default\n"
     "      separator \":\"; UTF-8 or Windows-1252) inside a shape (a .LAY file, or a record index\n"
     "      of the shapes library QFFLAY.DAT), prints the kept candidates, each with the words it\n"
@@ -36,7 +38,10 @@ constexpr const char* kUsage =
     "      --thorough goes on after the attempts with a search that lays more words in the same\n"
     "      shape (SECONDS of search on a 2-core machine, default 1, counted in steps, so the same\n"
     "      --seed and budget give the same puzzle anywhere); when words are still left out, it\n"
-    "      names them and the first larger shape of the shapes library that holds them all.\n";
+    "      names them and the first larger shape of the shapes library that holds them all.\n"
+    "      --variants K (2 to 26) stores K puzzles of the same words in different grids, titled\n"
+    "      \"Title (A)\", \"Title (B)\" ..., from runs of the seeds S, S+1 ..., and prints what\n"
+    "      each left out; when the shape gives fewer different grids, nothing is stored.\n";
 
 template <typename T>
 bool ParseNumber(const std::string& text, T& value) {
@@ -129,6 +134,23 @@ Outcome ReadEntries(CliContext& ctx, const std::string& wordsPath, char separato
     return Outcome::Done();
 }
 
+// Variants of the word list, each appended as a puzzle of its own: "Title (A): 12 of 13 words"
+// and its left-out words, one line each.
+int StoreVariants(CliContext& ctx, PuzzleRecord& working, const ShapeRecord& shape, const RunOptions& options,
+                  int count, const std::string& collection) {
+    const std::vector<Variant> made = MakeVariants(working, shape, options, count);
+    if (static_cast<int>(made.size()) < count)
+        return FailText(ctx, "only " + std::to_string(made.size()) + " different grids of these words in this shape");
+    const int total = working.wordCount;
+    for (const Variant& v : made) {
+        ctx.Line(v.puzzle->title.Str() + ": " + std::to_string(total - static_cast<int>(v.leftOut.size())) + " of " +
+                 std::to_string(total) + " words");
+        for (const std::string& word : v.leftOut) ctx.Line("  left out " + word);
+        if (Outcome o = AppendPuzzle(collection, *v.puzzle); !o.IsDone()) return ctx.Fail(o);
+    }
+    return kExitOk;
+}
+
 int Generate(CliContext& ctx, Args& args) {
     const auto wordsPath = args.Option("--words");
     const auto shapeSpec = args.Option("--shape");
@@ -144,6 +166,7 @@ int Generate(CliContext& ctx, Args& args) {
     const bool quick = args.Flag("--quick");
     const bool thorough = args.Flag("--thorough");
     const auto budgetText = args.Option("--budget");
+    const auto variantsText = args.Option("--variants");
     if (int rc = RequireEmpty(ctx, args, kUsage); rc != kExitOk) return rc;
     if (!wordsPath || !shapeSpec || !collection) return ctx.Usage(kUsage);
 
@@ -160,6 +183,12 @@ int Generate(CliContext& ctx, Args& args) {
     double budget = 1;
     if (budgetText && (!thorough || !ParseSeconds(*budgetText, budget))) {
         ctx.err << "quernfold-cli: --budget goes with --thorough and takes seconds from 0.001 to 3600\n";
+        return ctx.Usage(kUsage);
+    }
+    int variants = 0;
+    if (variantsText && (thorough || pickText || !ParseNumber(*variantsText, variants) || variants < 2 ||
+                         variants > kMaxVariants)) {
+        ctx.err << "quernfold-cli: --variants takes 2 to 26, without --pick or --thorough\n";
         return ctx.Usage(kUsage);
     }
     const std::string separator = sepText ? Utf8ToAnsi(*sepText) : ":";
@@ -189,6 +218,7 @@ int Generate(CliContext& ctx, Args& args) {
     options.shrink = shrink;
     options.quickCreate = quick;
     if (seedText) options.seed = seed;
+    if (variants > 0) return StoreVariants(ctx, working, shape, options, variants, *collection);
     RunResults& results = ctx.state.lastRun;
     ThoroughOptions search;
     search.steps = ThoroughBudget(budget);

@@ -1,10 +1,13 @@
 // quernfold-cli generate, driven as a user drives it.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cstdlib>
 
 #include "base/FileUtil.h"
 #include "collections/CollectionFile.h"
+#include "collections/CollectionFixtures.h"
+#include "model/GenerationRun.h"
 #include "shapes/ShapeFiles.h"
 #include "support/TempDir.h"
 #include "support/SquareShape.h"
@@ -68,6 +71,51 @@ TEST(GenerateCli, AppendsTheChosenCandidateAsSaveDoes) {
     EXPECT_EQ(third.title.Str(), "Jardin \xe9t\xe9");
     EXPECT_EQ(third.category.Str(), "Nature");
     EXPECT_EQ(third.bonusQuestion.Str(), "Which one burns?");
+}
+
+// Variants: K puzzles of the same words in pairwise different grids, lettered, in one call;
+// a shape that gives fewer different grids stores nothing.
+TEST(GenerateCli, VariantsAreDifferentGridsOfTheSameWords) {
+    TempDir dir;
+    WriteShapeFile(dir.File("square.lay"), test::Square(15));
+    WriteFile(dir.File("walk.txt"), "LANTERN:a lamp\nCANDLE:wax light\nGARDEN:plot\nMEADOW:field\nRIVER:stream\n");
+    const std::vector<std::string> args{"generate", "--words", "walk.txt", "--shape", "square.lay", "--collection",
+                                        "out.QF3", "--attempts", "20", "--seed", "7", "--title", "Country Walk"};
+    std::vector<std::string> three = args;
+    three.insert(three.end(), {"--variants", "3"});
+    CliResult r = RunCli(three, dir.Path());
+    ASSERT_EQ(r.exitCode, 0) << r.err;
+    EXPECT_NE(r.out.find("Country Walk (A): "), std::string::npos) << r.out;
+    EXPECT_NE(r.out.find("Country Walk (C): "), std::string::npos) << r.out;
+    ASSERT_EQ(CountSlots(dir.File("out.QF3")), 3);
+    for (int k = 0; k < 3; ++k) {
+        const PuzzleRecord v = Slot(dir.File("out.QF3"), k);
+        EXPECT_EQ(v.title.Str(), std::string("Country Walk (") + static_cast<char>('A' + k) + ")");
+        std::vector<std::string> words;
+        for (int i = 1; i <= v.UsedWords(); ++i) words.push_back(v.Word(i).Str());
+        std::sort(words.begin(), words.end());
+        EXPECT_EQ(words, (std::vector<std::string>{"CANDLE", "GARDEN", "LANTERN", "MEADOW", "RIVER"}));
+        for (int j = 0; j < k; ++j) EXPECT_FALSE(SameGrid(v, Slot(dir.File("out.QF3"), j))) << k << " " << j;
+    }
+    const std::vector<std::uint8_t> before = FileBytes(dir.File("out.QF3"));
+
+    WriteShapeFile(dir.File("strip.lay"), test::Square(3));
+    WriteFile(dir.File("one.txt"), "CAT:a pet\n");
+    r = RunCli({"generate", "--words", "one.txt", "--shape", "strip.lay", "--collection", "out.QF3", "--variants", "26"},
+               dir.Path());
+    EXPECT_EQ(r.exitCode, 1);
+    EXPECT_NE(r.err.find("different grids of these words in this shape"), std::string::npos) << r.err;
+    EXPECT_EQ(FileBytes(dir.File("out.QF3")), before);
+
+    for (const char* wrong : {"1", "27", "x"}) {
+        std::vector<std::string> bad = args;
+        bad.insert(bad.end(), {"--variants", wrong});
+        EXPECT_EQ(RunCli(bad, dir.Path()).exitCode, 2) << wrong;
+    }
+    std::vector<std::string> withPick = three;
+    withPick.insert(withPick.end(), {"--pick", "2"});
+    EXPECT_EQ(RunCli(withPick, dir.Path()).exitCode, 2);
+    EXPECT_EQ(FileBytes(dir.File("out.QF3")), before);
 }
 
 TEST(GenerateCli, LeftOutWordsAreSavedOnlyWhenTheQuestionIsAnsweredYes) {
