@@ -8,9 +8,9 @@
 #include "base/Ansi.h"
 #include "cli/CliCommand.h"
 #include "cli/CliFiles.h"
+#include "cli/GenerateBatch.h"
+#include "cli/WordFileEntries.h"
 #include "collections/CollectionFile.h"
-#include "editor/WordTextImport.h"
-#include "exchange/CrosswordImport.h"
 #include "layouts/LayoutLibrary.h"
 #include "model/CandidateChoice.h"
 #include "model/CreateCheck.h"
@@ -41,7 +41,14 @@ constexpr const char* kUsage =
     "      names them and the first larger shape of the shapes library that holds them all.\n"
     "      --variants K (2 to 26) stores K puzzles of the same words in different grids, titled\n"
     "      \"Title (A)\", \"Title (B)\" ..., from runs of the seeds S, S+1 ..., and prints what\n"
-    "      each left out; when the shape gives fewer different grids, nothing is stored.\n";
+    "      each left out; when the shape gives fewer different grids, nothing is stored.\n"
+    "  quernfold-cli generate --batch FILE.csv|FOLDER --collection FILE.QF3 [--shape FILE.LAY|INDEX]\n"
+    "        [--category C] [--attempts N] [--seed S] [--shrink] [--quick] [--sep C]\n"
+    "      One puzzle from each list: the rows of a CSV file (words file, title, category,\n"
+    "      shape, attempts, seed; empty cells take the options, a list's seed S plus its number\n"
+    "      from 0) or the *.txt word files of a folder, in name order. Each is stored with its\n"
+    "      best grid, left-out words and all, and gets a line of result; a list that cannot be\n"
+    "      built is not stored, and then the exit status is 1.\n";
 
 template <typename T>
 bool ParseNumber(const std::string& text, T& value) {
@@ -110,30 +117,6 @@ void PrintCandidates(CliContext& ctx, const RunResults& results, const PuzzleRec
     }
 }
 
-// The word file's lines taken as the import takes words and clues, in file order.
-Outcome ReadEntries(CliContext& ctx, const std::string& wordsPath, char separator, CreateEntries& entries) {
-    std::vector<std::string> lines;
-    const auto crossword = FormatOfFile(wordsPath);
-    if (crossword && *crossword != ExchangeFormat::Html) {
-        // A crossword's answers and clues, joined by a character that neither can hold.
-        std::vector<ImportedEntry> imported;
-        if (Outcome read = ReadCrosswordFile(wordsPath, *crossword, imported); !read.IsDone()) return read;
-        separator = '\x1F';
-        for (const ImportedEntry& e : imported) lines.push_back(e.word + separator + e.clue);
-    } else {
-        const Outcome read = ReadImportFile(wordsPath, lines);
-        if (!read.IsDone()) return read;
-        if (!read.message.Empty()) ctx.GetPrompter().Inform(read.message);  // characters replaced by "?"
-    }
-    EditorGrid grid;
-    const Outcome imported =
-        ImportIntoGrid(grid, lines, WordTextKind::WordsAndClues, std::string(1, separator), ctx.GetPrompter());
-    if (!imported.IsDone()) return imported;
-    entries.words = grid.words;
-    entries.clues = grid.clues;
-    return Outcome::Done();
-}
-
 // Variants of the word list, each appended as a puzzle of its own: "Title (A): 12 of 13 words"
 // and its left-out words, one line each.
 int StoreVariants(CliContext& ctx, PuzzleRecord& working, const ShapeRecord& shape, const RunOptions& options,
@@ -167,8 +150,14 @@ int Generate(CliContext& ctx, Args& args) {
     const bool thorough = args.Flag("--thorough");
     const auto budgetText = args.Option("--budget");
     const auto variantsText = args.Option("--variants");
+    const auto batch = args.Option("--batch");
     if (int rc = RequireEmpty(ctx, args, kUsage); rc != kExitOk) return rc;
-    if (!wordsPath || !shapeSpec || !collection) return ctx.Usage(kUsage);
+    if (batch) {
+        if (wordsPath || title || bonus || pickText || variantsText || thorough || budgetText || !collection)
+            return ctx.Usage(kUsage);
+    } else if (!wordsPath || !shapeSpec || !collection) {
+        return ctx.Usage(kUsage);
+    }
 
     std::uint64_t seed = 0;
     if (seedText && !ParseNumber(*seedText, seed)) {
@@ -195,6 +184,18 @@ int Generate(CliContext& ctx, Args& args) {
     if (separator.size() != 1 || separator == " ") {
         ctx.err << "quernfold-cli: --sep takes one character\n";
         return ctx.Usage(kUsage);
+    }
+    if (batch) {
+        BatchDefaults d;
+        d.collection = *collection;
+        d.shape = shapeSpec;
+        if (category) d.category = *category;
+        if (attempts) d.attempts = *attempts;
+        d.seed = seedText ? seed : ClockSeed();
+        d.shrink = shrink;
+        d.quick = quick;
+        d.separator = separator[0];
+        return GenerateBatch(ctx, *batch, d);
     }
 
     ShapeRecord shape;

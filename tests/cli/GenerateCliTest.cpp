@@ -3,6 +3,7 @@
 
 #include <algorithm>
 #include <cstdlib>
+#include <filesystem>
 
 #include "base/FileUtil.h"
 #include "collections/CollectionFile.h"
@@ -116,6 +117,58 @@ TEST(GenerateCli, VariantsAreDifferentGridsOfTheSameWords) {
     withPick.insert(withPick.end(), {"--pick", "2"});
     EXPECT_EQ(RunCli(withPick, dir.Path()).exitCode, 2);
     EXPECT_EQ(FileBytes(dir.File("out.QF3")), before);
+}
+
+// A batch of 30 lists builds the same collection, byte for byte, when run again with the same
+// seed; a folder's word files in name order; a list that cannot be built is not stored, and the
+// others are.
+TEST(GenerateCli, BatchesAreReproducibleAndEachListStandsAlone) {
+    TempDir dir;
+    WriteShapeFile(dir.File("square.lay"), test::Square(13));
+    const char* words[] = {"LANTERN", "CANDLE", "GARDEN", "MEADOW", "RIVER", "HEDGE", "OTTER", "ORCHARD", "BRIDGE",
+                           "WILLOW", "STREAM", "MEADOWLARK"};
+    std::string csv = "words,title,category,shape,attempts,seed\n";
+    for (int k = 0; k < 30; ++k) {
+        std::string list;
+        for (int w = 0; w < 6; ++w) list += std::string(words[(k + w * 5) % 12]) + ":clue " + std::to_string(w) + "\n";
+        WriteFile(dir.File("list" + std::to_string(k) + ".txt"), list);
+        csv += "list" + std::to_string(k) + ".txt,Walk " + std::to_string(k) + ",Nature,," + (k % 2 ? "30" : "") + ",\n";
+    }
+    WriteFile(dir.File("batch.csv"), csv);
+    for (const char* out : {"one.QF3", "two.QF3"}) {
+        const CliResult r = RunCli({"generate", "--batch", "batch.csv", "--collection", out, "--shape", "square.lay",
+                                    "--seed", "11", "--attempts", "10"},
+                                   dir.Path());
+        ASSERT_EQ(r.exitCode, 0) << r.err;
+        EXPECT_NE(r.out.find("Walk 29: "), std::string::npos) << r.out;
+        EXPECT_EQ(std::count(r.out.begin(), r.out.end(), '\n'), 30);
+    }
+    ASSERT_EQ(CountSlots(dir.File("one.QF3")), 30);
+    EXPECT_EQ(FileBytes(dir.File("one.QF3")), FileBytes(dir.File("two.QF3")));
+    EXPECT_EQ(Slot(dir.File("one.QF3"), 7).category.Str(), "Nature");
+
+    WriteFile(dir.File("mixed.csv"), "list0.txt,First\nmissing.txt,Gone\nlist1.txt,Second,,square.lay\n");
+    CliResult r = RunCli({"generate", "--batch", "mixed.csv", "--collection", "mixed.QF3", "--shape", "square.lay"},
+                         dir.Path());
+    EXPECT_EQ(r.exitCode, 1);
+    EXPECT_NE(r.out.find("missing.txt: not stored: "), std::string::npos) << r.out;
+    EXPECT_NE(r.err.find("1 of 3 lists not stored"), std::string::npos) << r.err;
+    ASSERT_EQ(CountSlots(dir.File("mixed.QF3")), 2);
+    EXPECT_EQ(Slot(dir.File("mixed.QF3"), 1).title.Str(), "Second");
+
+    std::filesystem::create_directory(dir.File("weeks"));
+    WriteFile(dir.File("weeks/b.txt"), "MEADOW:field\nRIVER:stream\n");
+    WriteFile(dir.File("weeks/a.txt"), "OTTER:swimmer\nHEDGE:row of bushes\n");
+    r = RunCli({"generate", "--batch", "weeks", "--collection", "weeks.QF3", "--shape", "square.lay"}, dir.Path());
+    ASSERT_EQ(r.exitCode, 0) << r.err;
+    EXPECT_EQ(Slot(dir.File("weeks.QF3"), 0).title.Str(), "a");
+    EXPECT_EQ(Slot(dir.File("weeks.QF3"), 1).title.Str(), "b");
+
+    for (const std::vector<std::string>& wrong :
+         {std::vector<std::string>{"generate", "--batch", "weeks", "--collection", "w.QF3", "--words", "a.txt"},
+          {"generate", "--batch", "weeks", "--collection", "w.QF3", "--variants", "2"},
+          {"generate", "--batch", "weeks"}})
+        EXPECT_EQ(RunCli(wrong, dir.Path()).exitCode, 2);
 }
 
 TEST(GenerateCli, LeftOutWordsAreSavedOnlyWhenTheQuestionIsAnsweredYes) {
