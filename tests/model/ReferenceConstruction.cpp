@@ -163,21 +163,24 @@ struct Attempt {
         firstWord = false;
     }
 
-    void Run() {
+    // 1. order by typed length; 2. an empty grid; the first word still to come.
+    void Begin() {
         n = r.UsedWords();
         w = r.UsedWidth();
         h = r.UsedHeight();
         placed.fill(0);
-        // 1. order by typed length
         for (int i = 1; i <= n; ++i) {
             for (int j = n; j >= i + 1; --j) {
                 if (r.words[j - 2].UsedLength() < r.words[j - 1].UsedLength()) ExchangeWords(j - 1, j);
             }
         }
-        // 2.
         for (int k = 1; k <= 2500; ++k) G(k) = 32;
-        // 3. and 4.
         firstWord = true;
+    }
+
+    void Run() {
+        Begin();
+        // 3. and 4.
         firstAcross = false;
         int pass = 0, previous = 0;
         while (true) {
@@ -200,17 +203,7 @@ struct Attempt {
     // crossing, every later one at one at least), then the same finishing steps; -1 when a
     // placement fails its test.
     int Replay(const std::vector<ReferencePlacement>& order) {
-        n = r.UsedWords();
-        w = r.UsedWidth();
-        h = r.UsedHeight();
-        placed.fill(0);
-        for (int i = 1; i <= n; ++i) {
-            for (int j = n; j >= i + 1; --j) {
-                if (r.words[j - 2].UsedLength() < r.words[j - 1].UsedLength()) ExchangeWords(j - 1, j);
-            }
-        }
-        for (int k = 1; k <= 2500; ++k) G(k) = 32;
-        firstWord = true;
+        Begin();
         for (const ReferencePlacement& p : order) {
             const std::string word = Letters(p.slot);
             const int len = static_cast<int>(word.size());
