@@ -34,14 +34,15 @@ ClueDictionary::~ClueDictionary() = default;
 Outcome ClueDictionary::Open() {
     if (!IsEnglish(languages_.spelling)) {
         const SpellLanguage* language = FindSpellLanguage(languages_.spelling);
-        return Outcome::Refused(InfoMessage(NoDictionaryForLanguageText(language ? language->name : "this"), kCaptionNotice));
+        return Outcome::Refused(
+            WarningMessage(NoDictionaryForLanguageText(language ? language->name : "this"), kCaptionNotice));
     }
     if (!opened_) {
         opened_ = true;
         wordNet_ = WordNet::Open(languages_.wordNetFolder);
         thesaurus_ = LoadThesaurusFile(ThesaurusPath(languages_));
     }
-    if (!wordNet_ && !thesaurus_) return Outcome::Refused(InfoMessage(kMsgNoDictionaryData, kCaptionNotice));
+    if (!wordNet_ && !thesaurus_) return Outcome::Refused(WarningMessage(kMsgNoDictionaryData, kCaptionNotice));
     return Outcome::Done();
 }
 

@@ -39,7 +39,23 @@ std::string CutAtWord(const std::string& text, std::size_t limit) {
     auto blank = text.rfind(' ', limit);
     if (blank == std::string::npos || blank == 0) return text.substr(0, limit);
     std::string cut = text.substr(0, blank);
-    while (!cut.empty() && (cut.back() == ',' || cut.back() == ';' || cut.back() == ':')) cut.pop_back();
+    // A cut text ends on a word that carries meaning, not on "and", "with", "usually"...
+    constexpr std::string_view kLinking[] = {"and", "or", "with", "of", "the", "a", "an", "to", "in", "on",
+                                             "for", "by", "as", "that", "which", "usually", "often", "especially"};
+    for (bool trimmed = true; trimmed;) {
+        trimmed = false;
+        while (!cut.empty() && (cut.back() == ',' || cut.back() == ';' || cut.back() == ':' || cut.back() == ' '))
+            cut.pop_back();
+        const auto last = cut.rfind(' ');
+        if (last == std::string::npos) break;
+        const std::string_view word = std::string_view(cut).substr(last + 1);
+        for (std::string_view linking : kLinking)
+            if (word == linking) {
+                cut.resize(last);
+                trimmed = true;
+                break;
+            }
+    }
     return cut;
 }
 
@@ -84,7 +100,10 @@ void AddSynonyms(const std::string& word, const AnswerForms& forms, const ClueSo
     for (const ThesaurusMeaning& meaning : sources.thesaurus->Meanings(TrimBlanks(word))) {
         for (const std::string& synonym : meaning.synonyms) {
             if (added == kMaxSynonyms) return;
-            if (synonym.empty() || !forms.FoundIn(synonym).empty()) continue;
+            // A wider word ("person" for TIGER) is no clue to the answer.
+            const bool broader =
+                std::find(meaning.broader.begin(), meaning.broader.end(), synonym) != meaning.broader.end();
+            if (synonym.empty() || broader || !forms.FoundIn(synonym).empty()) continue;
             ClueSuggestion s;
             s.kind = SuggestionKind::Synonym;
             s.clue = ClueText(kSynonymOf + synonym, sources.caseSetting);

@@ -16,6 +16,7 @@ struct ThesaurusMeaning {
     std::string tag;                    // "n", "v", "adj" or "adv"
     std::vector<std::string> synonyms;  // annotations such as "(similar term)" removed
     std::vector<std::string> antonyms;
+    std::vector<std::string> broader;   // the synonyms marked "(generic term)": wider words
 };
 
 class ThesaurusData {

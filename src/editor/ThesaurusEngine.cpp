@@ -180,7 +180,7 @@ std::int16_t ThesDB_GetCategoryAntonym(ThesSession session, const char* category
     if (!s->categories.count(name)) {
         // The antonym's own meaning: the one that names our word as its antonym, else its
         // first of the same part of speech. The antonym itself leads its synonyms.
-        ThesaurusMeaning chosen{LowerAnsi(antonym), meaning->tag, {}, {}};
+        ThesaurusMeaning chosen{LowerAnsi(antonym), meaning->tag, {}, {}, {}};
         const std::string headword = LowerAnsi(meaning->headword);
         bool matched = false;
         for (auto& m : data->Meanings(antonym)) {
