@@ -19,6 +19,7 @@ const QList<std::pair<QString, QString>> kWindowKeywords{
     {"PUZZLE CONNECTION", "Exchanging puzzles with others"},
     {"CROSSWORD OBJECTS", "Crossword objects"},
     {"Report Window", "The Reports window"},
+    {"CLUE SUGGESTIONS", "Clue suggestions and the check of clues"},
 };
 
 QString ProgramFile(const QString& name) { return QDir(qEnvironmentVariable("QUERNFOLD_PROGRAM_DIR")).filePath(name); }

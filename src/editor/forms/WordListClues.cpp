@@ -25,13 +25,15 @@ ClueLanguages LanguagesOf(const WordToolInputs& tools, const Settings& settings)
 
 }  // namespace
 
+// Every other letter of these captions is an Alt key of the editor already, or of the main
+// window's menu bar (File, Edit, Options, Help), where two owners would make the key type into
+// the cell being edited instead: only Suggest Clue has one of its own.
 QHBoxLayout* TWordList::ClueRow() {
-    auto* row = ButtonRow({NamedButton("SuggestClue", "S&uggest Clue", FocusEnter::Passes),
-                           NamedButton("FillClues", "&Fill Empty Clues", FocusEnter::Passes),
-                           NamedButton("UndoFill", "Undo Fill", FocusEnter::Passes),
-                           NamedButton("CheckClues", "C&heck Clues", FocusEnter::Passes)},
-                          RowAlign::Left);
-    return row;
+    return ButtonRow({NamedButton("SuggestClue", "S&uggest Clue", FocusEnter::Passes),
+                      NamedButton("FillClues", "Fill Empty Clues", FocusEnter::Passes),
+                      NamedButton("UndoFill", "Undo Fill", FocusEnter::Passes),
+                      NamedButton("CheckClues", "Check Clues", FocusEnter::Passes)},
+                     RowAlign::Left);
 }
 
 void TWordList::ConnectClueTools() {

@@ -83,6 +83,8 @@ private slots:
                                        << "Exchanging puzzles with others";
         QTest::newRow("page designer") << "CROSSWORD OBJECTS" << "05-page-layouts.html" << "Crossword objects";
         QTest::newRow("print options") << "Report Window" << "04-printing.html" << "The Reports window";
+        QTest::newRow("clue suggestions") << "CLUE SUGGESTIONS" << "07-word-tools.html"
+                                          << "Clue suggestions and the check of clues";
     }
 
     void OpensAtTheTopicOfEachKeyword() {

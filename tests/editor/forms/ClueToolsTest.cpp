@@ -111,7 +111,7 @@ private slots:
         const QStringList before = {Cell(e.grid, 0, 3), Cell(e.grid, 1, 3), Cell(e.grid, 2, 3)};
         auto* undo = test::Control<QPushButton>(*e.editor, "UndoFill");
         QVERIFY(!undo->isEnabled());
-        e.Walk("<Alt+F>");
+        QTest::mouseClick(test::Control<QPushButton>(*e.editor, "FillClues"), Qt::LeftButton);
         const std::string summary = f.prompter->said.back().text;
         QVERIFY2(summary.find("No suggestion was found for row 5: its clue is still empty.") != std::string::npos,
                  summary.c_str());
@@ -143,7 +143,7 @@ private slots:
             const QListWidgetItem* empty = list->item(list->count() - 1);
             test::DoubleClick(list->viewport(), list->visualItemRect(empty).center());
         });
-        test::Control<QPushButton>(*e.editor, "CheckClues")->click();
+        QTest::mouseClick(test::Control<QPushButton>(*e.editor, "CheckClues"), Qt::LeftButton);
         QCOMPARE(listed.size(), 2);
         QCOMPARE(listed[0], QString("Row 4, ANIMAL: the clue gives the answer away (\"animal\")."));
         QCOMPARE(listed[1], QString("Row 5, MOOSE: the clue is empty."));
@@ -156,7 +156,7 @@ private slots:
         ClueEditor e(f);
         TypeRow(*e.editor, 3, "ANIMAL", "Living creature");
         TypeRow(*e.editor, 4, "CATEGORY", "A class or division");
-        test::Control<QPushButton>(*e.editor, "CheckClues")->click();
+        QTest::mouseClick(test::Control<QPushButton>(*e.editor, "CheckClues"), Qt::LeftButton);
         QCOMPARE(f.prompter->said.back().text, std::string("No problems were found in the clues."));
     }
 
@@ -178,7 +178,7 @@ private slots:
         ClueEditor e(f);
         e.Walk("Zoo animals|<Tab>|Mammals|<Tab>");  // the editor opens at the title
         TypeRow(*e.editor, 3, "ANIMAL", "Animals are this");
-        test::Control<QPushButton>(*e.editor, "CreateIt")->click();
+        QTest::mouseClick(test::Control<QPushButton>(*e.editor, "CreateIt"), Qt::LeftButton);
         QCOMPARE(f.prompter->asked.size(), std::size_t{1});
         QCOMPARE(f.prompter->asked[0].caption, std::string("Warning"));
         QCOMPARE(f.prompter->asked[0].text,
