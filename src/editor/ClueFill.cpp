@@ -28,7 +28,7 @@ ClueFillResult FillEmptyClues(EditorGrid& grid, const ClueSources& sources) {
         const auto i = static_cast<std::size_t>(r);
         const std::string word = TrimBlanks(grid.words[i]);
         if (word.empty() || !TrimBlanks(grid.clues[i]).empty()) continue;
-        const auto suggestions = SuggestClues(word, sources);
+        const auto suggestions = SuggestClues(word, sources, 1);
         if (suggestions.empty()) {
             result.leftEmpty.push_back(r + 1);
             continue;

@@ -65,7 +65,7 @@ bool Contains(const std::vector<ClueSuggestion>& list, const std::string& clue) 
 }
 
 void AddDefinitions(const std::string& word, const AnswerForms& forms, const ClueSources& sources,
-                    std::vector<ClueSuggestion>& out) {
+                    std::size_t limit, std::vector<ClueSuggestion>& out) {
     std::string lemma = LookupLemma(word);
     if (!sources.wordNet->HasLemma(lemma)) {
         // WordNet writes a few compounds with a hyphen ("t-shirt").
@@ -74,6 +74,7 @@ void AddDefinitions(const std::string& word, const AnswerForms& forms, const Clu
         if (sources.wordNet->HasLemma(hyphened)) lemma = hyphened;
     }
     for (const WordNetSense& sense : sources.wordNet->Senses(lemma)) {
+        if (out.size() >= limit) return;
         ClueSuggestion s;
         s.partOfSpeech = PosName(sense.pos);
         if (!sense.examples.empty()) s.example = forms.Blanked(sense.examples.front());
@@ -95,11 +96,11 @@ void AddDefinitions(const std::string& word, const AnswerForms& forms, const Clu
 }
 
 void AddSynonyms(const std::string& word, const AnswerForms& forms, const ClueSources& sources,
-                 std::vector<ClueSuggestion>& out) {
+                 std::size_t limit, std::vector<ClueSuggestion>& out) {
     std::size_t added = 0;
     for (const ThesaurusMeaning& meaning : sources.thesaurus->Meanings(TrimBlanks(word))) {
         for (const std::string& synonym : meaning.synonyms) {
-            if (added == kMaxSynonyms) return;
+            if (added == kMaxSynonyms || out.size() >= limit) return;
             // A wider word ("person" for TIGER) is no clue to the answer.
             const bool broader =
                 std::find(meaning.broader.begin(), meaning.broader.end(), synonym) != meaning.broader.end();
@@ -142,12 +143,12 @@ std::string ClueText(std::string text, int caseSetting) {
     return text;
 }
 
-std::vector<ClueSuggestion> SuggestClues(const std::string& word, const ClueSources& sources) {
+std::vector<ClueSuggestion> SuggestClues(const std::string& word, const ClueSources& sources, std::size_t limit) {
     std::vector<ClueSuggestion> out;
-    if (TrimBlanks(word).empty()) return out;
+    if (TrimBlanks(word).empty() || limit == 0) return out;
     const AnswerForms forms(word, sources.wordNet);
-    if (sources.wordNet) AddDefinitions(word, forms, sources, out);
-    if (sources.thesaurus) AddSynonyms(word, forms, sources, out);
+    if (sources.wordNet) AddDefinitions(word, forms, sources, limit, out);
+    if (sources.thesaurus && out.size() < limit) AddSynonyms(word, forms, sources, limit, out);
     return out;
 }
 

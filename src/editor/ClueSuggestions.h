@@ -48,7 +48,10 @@ std::string LookupLemma(const std::string& word);
 // holds at most 150 characters; the first letter as the case setting wants it.
 std::string ClueText(std::string text, int caseSetting);
 
-// The suggestions for a word, none of which holds the word or a form of it.
-std::vector<ClueSuggestion> SuggestClues(const std::string& word, const ClueSources& sources);
+// The suggestions for a word, none of which holds the word or a form of it; the first `limit`
+// of them (the fill needs only the first).
+inline constexpr std::size_t kAllSuggestions = static_cast<std::size_t>(-1);
+std::vector<ClueSuggestion> SuggestClues(const std::string& word, const ClueSources& sources,
+                                         std::size_t limit = kAllSuggestions);
 
 }  // namespace qf

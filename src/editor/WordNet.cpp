@@ -4,6 +4,7 @@
 
 #include <algorithm>
 #include <cstdlib>
+#include <cstdio>
 #include <filesystem>
 #include <sstream>
 
@@ -64,13 +65,6 @@ void SplitGloss(std::string_view gloss, WordNetSense& sense) {
     }
 }
 
-// A synset word as the index writes it: lower case, adjective markers such as "(a)" removed.
-std::string LemmaOf(std::string_view word) {
-    std::string lemma(word.substr(0, std::min(word.find('('), word.size())));
-    for (char& c : lemma) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
-    return lemma;
-}
-
 // WordNet's detachment rules: suffix and its replacement, by part of speech.
 struct Detachment {
     const char* suffix;
@@ -112,8 +106,7 @@ std::unique_ptr<WordNet> WordNet::Open(const std::string& folder) {
         const auto byLemma = [](std::string_view a, std::string_view b) { return FirstField(a) < FirstField(b); };
         if (!std::is_sorted(index.lines.begin(), index.lines.end(), byLemma))
             std::sort(index.lines.begin(), index.lines.end(), byLemma);
-        wn->data_[p].open(dir / (std::string("data.") + kPosFile[p]), std::ios::binary);
-        if (!wn->data_[p]) return nullptr;
+        if (!ReadText(dir / (std::string("data.") + kPosFile[p]), wn->data_[p])) return nullptr;
         std::string exc;
         if (ReadText(dir / (std::string(kPosFile[p]) + ".exc"), exc)) {
             std::istringstream lines(exc);
@@ -123,12 +116,21 @@ std::unique_ptr<WordNet> WordNet::Open(const std::string& folder) {
             }
         }
     }
+    // "lemma%ss_type:lex_filenum:lex_id:head_word:head_id sense_number tag_cnt": counted by the
+    // sense's number within its part of speech, the order of the index's synsets.
     std::string counts;
     if (ReadText(dir / "cntlist.rev", counts)) {
         std::istringstream lines(counts);
         for (std::string line; std::getline(lines, line);) {
             const auto f = Fields(line);
-            if (f.size() >= 3) wn->tagCounts_[std::string(f[0])] = static_cast<int>(ToLong(f[2]));
+            if (f.size() < 3) continue;
+            const auto percent = f[0].find('%');
+            if (percent == std::string_view::npos || percent + 1 >= f[0].size()) continue;
+            const int type = f[0][percent + 1] - '0';
+            const int pos = type == 5 ? 2 : type - 1;  // satellites are adjectives
+            if (pos < 0 || pos >= kWordNetPosCount) continue;
+            wn->tagCounts_[std::string(f[0].substr(0, percent)) + "#" + std::to_string(pos) + "#" + std::string(f[1])] =
+                static_cast<int>(ToLong(f[2]));
         }
     }
     return wn;
@@ -147,42 +149,28 @@ bool WordNet::HasLemma(std::string_view lemma) const {
     return false;
 }
 
-int WordNet::TagCount(std::string_view lemma, int ssType, int lexFile, int lexId) const {
-    char key[16];
-    std::snprintf(key, sizeof key, "%%%d:%02d:%02d::", ssType, lexFile, lexId);
-    const auto it = tagCounts_.find(std::string(lemma) + key);
+int WordNet::TagCount(std::string_view lemma, int pos, std::size_t senseNumber) const {
+    const auto it = tagCounts_.find(std::string(lemma) + "#" + std::to_string(pos) + "#" + std::to_string(senseNumber));
     return it == tagCounts_.end() ? 0 : it->second;
 }
 
-bool WordNet::ReadSense(int pos, long offset, std::string_view lemma, WordNetSense& sense) const {
-    std::string line;
-    {
-        const std::lock_guard lock(mutex_);
-        std::ifstream& data = data_[pos];
-        data.clear();
-        data.seekg(offset);
-        if (!std::getline(data, line)) return false;
-    }
+bool WordNet::ReadSense(int pos, long offset, WordNetSense& sense) const {
+    const std::string& data = data_[pos];
+    if (offset < 0 || static_cast<std::size_t>(offset) >= data.size()) return false;
+    const auto at = static_cast<std::size_t>(offset);
+    const std::string_view line = std::string_view(data).substr(at, std::min(data.find('\n', at), data.size()) - at);
     const auto bar = line.find(" | ");
-    const auto f = Fields(std::string_view(line).substr(0, bar));
+    const auto f = Fields(line.substr(0, bar));
     if (f.size() < 4 || ToLong(f[0]) != offset) return false;
     sense.pos = static_cast<WordNetPos>(pos);
-    const long lexFile = ToLong(f[1]);
-    const char ssType = f[2].empty() ? 'n' : f[2][0];
     const long count = ToLong(f[3], 16);
     for (long i = 0; i < count && 5 + 2 * static_cast<std::size_t>(i) < f.size(); ++i) {
         const std::string_view word = f[4 + 2 * static_cast<std::size_t>(i)];
-        std::string shown = LemmaOf(word);
-        if (shown == lemma && ssType != 's') {
-            const int typeDigit = std::string_view("nvar").find(ssType) + 1;
-            sense.tagCount = TagCount(lemma, typeDigit, static_cast<int>(lexFile),
-                                      static_cast<int>(ToLong(f[5 + 2 * static_cast<std::size_t>(i)], 16)));
-        }
         std::string written(word.substr(0, std::min(word.find('('), word.size())));
         std::replace(written.begin(), written.end(), '_', ' ');
         sense.words.push_back(written);
     }
-    if (bar != std::string::npos) SplitGloss(std::string_view(line).substr(bar + 3), sense);
+    if (bar != std::string_view::npos) SplitGloss(line.substr(bar + 3), sense);
     return true;
 }
 
@@ -199,7 +187,9 @@ std::vector<WordNetSense> WordNet::Senses(const std::string& lemma) const {
             const std::size_t first = 4 + pointers + 2;  // after the pointer symbols, sense_cnt and tagsense_cnt
             for (std::size_t i = first; i < f.size(); ++i) {
                 WordNetSense sense;
-                if (ReadSense(p, ToLong(f[i]), l, sense)) senses.push_back(std::move(sense));
+                if (!ReadSense(p, ToLong(f[i]), sense)) continue;
+                sense.tagCount = TagCount(l, p, i - first + 1);
+                senses.push_back(std::move(sense));
             }
         }
     }

@@ -1,10 +1,8 @@
 #pragma once
 // The English dictionary behind the clue suggestions: WordNet's database files read directly
-// (the index files held in memory, a sense read from its data file at its byte offset), with
-// WordNet's own rules for the base form of an inflected word. One object serves one thread.
-#include <fstream>
+// (the files held in memory, a sense read from its data file at its byte offset), with
+// WordNet's own rules for the base form of an inflected word. Once open it is only read.
 #include <memory>
-#include <mutex>
 #include <string>
 #include <string_view>
 #include <unordered_map>
@@ -52,15 +50,14 @@ private:
         std::vector<std::string_view> lines;  // sorted by lemma
     };
     std::string_view IndexLine(int pos, std::string_view lemma) const;
-    bool ReadSense(int pos, long offset, std::string_view lemma, WordNetSense& sense) const;
-    int TagCount(std::string_view lemma, int ssType, int lexFile, int lexId) const;
+    bool ReadSense(int pos, long offset, WordNetSense& sense) const;
+    int TagCount(std::string_view lemma, int pos, std::size_t senseNumber) const;
 
     std::string folder_;
     Index index_[kWordNetPosCount];
     std::unordered_multimap<std::string, std::string> exceptions_[kWordNetPosCount];  // inflected -> base
-    std::unordered_map<std::string, int> tagCounts_;                                  // sense key -> count
-    mutable std::mutex mutex_;
-    mutable std::ifstream data_[kWordNetPosCount];
+    std::string data_[kWordNetPosCount];
+    std::unordered_map<std::string, int> tagCounts_;  // "lemma#pos#sense number" -> count
 };
 
 }  // namespace qf
