@@ -114,9 +114,12 @@ std::vector<ThesaurusMeaning> ThesaurusData::Meanings(const std::string& ansiWor
                 AddUnique(m.antonyms, word.substr(0, word.size() - std::strlen(kAntonymMark)));
                 continue;
             }
+            const bool generic = EndsWith(word, kAnnotations[1]);
             for (const char* note : kAnnotations)
                 if (EndsWith(word, note)) word.resize(word.size() - std::strlen(note));
-            if (LowerAnsi(word) != lower) AddUnique(m.synonyms, word);
+            if (LowerAnsi(word) == lower) continue;
+            AddUnique(m.synonyms, word);
+            if (generic) AddUnique(m.broader, word);
         }
         meanings.push_back(std::move(m));
     }

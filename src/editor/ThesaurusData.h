@@ -16,6 +16,7 @@ struct ThesaurusMeaning {
     std::string tag;                    // "n", "v", "adj" or "adv"
     std::vector<std::string> synonyms;  // annotations such as "(similar term)" removed
     std::vector<std::string> antonyms;
+    std::vector<std::string> broader;   // the synonyms marked "(generic term)": wider words
 };
 
 class ThesaurusData {
@@ -42,6 +43,10 @@ private:
 // The thesaurus at `basePath` (.idx and .dat) with the dictionary for suggestions (may be
 // empty); nullptr when the files are missing or the index is damaged.
 std::shared_ptr<const ThesaurusData> LoadThesaurus(const std::string& basePath, const std::string& dictionaryBase);
+
+// The thesaurus a descriptor file of the program directory names (its MyThes files found beside
+// it or where the system keeps them); nullptr when any of them is missing.
+std::shared_ptr<const ThesaurusData> LoadThesaurusFile(const std::string& descriptorPath);
 
 // The category tag of a MyThes part of speech: "(noun)" -> "n" and so on; unknown ones count
 // as nouns.

@@ -123,24 +123,28 @@ std::vector<std::string> NameMeanings(Session& s, std::vector<ThesaurusMeaning> 
 
 ThesSession ThesDB_OpenSession() { return Session::Open(); }
 
-ThesId ThesDB_OpenThesaurus(ThesSession session, const char* path) {
-    Session* s = Session::Find(session);
-    if (!s) return kThesBadSession;
-    if (!path || !*path) return kThesFileNotOpened;
+std::shared_ptr<const ThesaurusData> LoadThesaurusFile(const std::string& path) {
     std::error_code ec;
-    if (!std::filesystem::is_regular_file(path, ec) || std::filesystem::file_size(path, ec) > kMaxDescriptorSize)
-        return kThesFileNotOpened;
+    if (path.empty() || !std::filesystem::is_regular_file(path, ec) ||
+        std::filesystem::file_size(path, ec) > kMaxDescriptorSize)
+        return nullptr;
     const auto bytes = ReadWholeFile(path);
-    if (!bytes) return kThesFileNotOpened;
+    if (!bytes) return nullptr;
     const auto desc = ParseThesaurusDescriptor(std::string(bytes->begin(), bytes->end()));
-    if (!desc) return kThesFileNotOpened;
+    if (!desc) return nullptr;
     const std::string folder = std::filesystem::path(path).parent_path().string();
     const auto base = FindMythesThesaurus(desc->thesaurus, folder);
-    if (!base) return kThesFileNotOpened;
+    if (!base) return nullptr;
     std::string dictionary;
     if (!desc->dictionary.empty())
         dictionary = FindHunspellDictionary(desc->dictionary, folder).value_or(std::string());
-    auto data = LoadThesaurus(*base, dictionary);
+    return LoadThesaurus(*base, dictionary);
+}
+
+ThesId ThesDB_OpenThesaurus(ThesSession session, const char* path) {
+    Session* s = Session::Find(session);
+    if (!s) return kThesBadSession;
+    auto data = LoadThesaurusFile(path ? path : "");
     if (!data) return kThesFileNotOpened;
     return s->AddThesaurus(std::move(data));
 }
@@ -176,7 +180,7 @@ std::int16_t ThesDB_GetCategoryAntonym(ThesSession session, const char* category
     if (!s->categories.count(name)) {
         // The antonym's own meaning: the one that names our word as its antonym, else its
         // first of the same part of speech. The antonym itself leads its synonyms.
-        ThesaurusMeaning chosen{LowerAnsi(antonym), meaning->tag, {}, {}};
+        ThesaurusMeaning chosen{LowerAnsi(antonym), meaning->tag, {}, {}, {}};
         const std::string headword = LowerAnsi(meaning->headword);
         bool matched = false;
         for (auto& m : data->Meanings(antonym)) {

@@ -152,6 +152,14 @@ void DrawHeading(RenderContext& ctx, const PageObject& object, const RectIn& rec
 
 }  // namespace
 
+ClueBlockMetrics MeasureClueBlock(RenderContext& ctx, const PageObject& object) {
+    constexpr int kTwoDigits = 99;
+    ClueBlockMetrics m;
+    ctx.SetFont(object.textFont, object.textFont.size);
+    MeasureBlock(ctx, ctx.ObjectRect(object), Columns(object), kTwoDigits, m);
+    return m;
+}
+
 void DrawClueBlock(RenderContext& ctx, PageObject& object, int slot, bool across) {
     const RectIn rect = ctx.ObjectRect(object);
     const std::vector<PuzzleEntry>& entries = across ? ctx.entries.across : ctx.entries.down;

@@ -3,6 +3,7 @@
 #include <string>
 #include <vector>
 
+#include "layouts/PageLayoutRecord.h"
 #include "output/RenderResult.h"
 #include "report/Surface.h"
 
@@ -16,6 +17,11 @@ struct BrokenClue {
 
 // Breaks a clue into lines narrower than `width`, moving whole words to the next line.
 BrokenClue BreakClue(Surface& surface, const std::string& clue, double width);
+
+struct RenderContext;
+// A clue block's columns at its own font size, which it leaves set on the surface: the clue text
+// width and the rows of a column (numbers of up to two digits).
+ClueBlockMetrics MeasureClueBlock(RenderContext& ctx, const PageObject& object);
 
 // Walks rows top to bottom and columns left to right; continuation columns start at `firstRow`.
 struct FlowCursor {

@@ -21,13 +21,17 @@ struct NamedPaper {
 };
 constexpr NamedPaper kPaperCodes[] = {{"Letter", 1}, {"Legal", 5}, {"A4", 9}, {"A5", 11}, {"B5", 13}, {"Executive", 7}};
 
-double ScaleFor(double pageWidth, double pageHeight, const PageLayoutRecord& layout) {
+}  // namespace
+
+double PageScale(double pageWidth, double pageHeight, const PageLayoutRecord& layout) {
     // A damaged layout with no page size constrains nothing along that side.
     const double sx = layout.pixelWidth > 0 ? pageWidth / layout.pixelWidth : 0;
     const double sy = layout.pixelHeight > 0 ? pageHeight / layout.pixelHeight : 0;
     if (sx > 0 && sy > 0) return std::min(sx, sy);
     return std::max(sx, sy);
 }
+
+namespace {
 
 void DrawBitmap(RenderContext& ctx, const PageObject& object, const Picture* picture) {
     if (!picture) return;
@@ -132,7 +136,7 @@ void PageRenderer::BeforeReport(Surface& surface) {
     result_.pageWidth = surface.PageWidth();
     result_.pageHeight = surface.PageHeight();
     result_.entryCount = EntryCount(puzzle_);
-    result_.scale = ScaleFor(result_.pageWidth, result_.pageHeight, layout_);
+    result_.scale = PageScale(result_.pageWidth, result_.pageHeight, layout_);
     pictures_ = LoadLayoutPictures(layout_);
     if (pictures_.anyMissing) {
         result_.bitmapsMissing = true;

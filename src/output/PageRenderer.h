@@ -24,6 +24,8 @@ LoadedPictures LoadLayoutPictures(const PageLayoutRecord& layout);
 // Paper and orientation of the layout on the surface: a standard paper by its code, or the
 // layout's own size for a custom one.
 void SetUpPaper(Surface& surface, const PageLayoutRecord& layout);
+// Inches per layout unit: the page's width and height to the layout's, the smaller of the two.
+double PageScale(double pageWidth, double pageHeight, const PageLayoutRecord& layout);
 
 // The renderer's part of a report run: the before-report event (paper, N, scale, pictures),
 // the page event (the objects in slot order) and the after-report event (pictures released, the

@@ -20,6 +20,7 @@ const QList<std::pair<QString, QString>> kWindowKeywords{
     {"CROSSWORD OBJECTS", "Crossword objects"},
     {"Report Window", "The Reports window"},
     {"THOROUGH", "Every word of the lesson: Thorough"},
+    {"CLUE SUGGESTIONS", "Clue suggestions and the check of clues"},
 };
 
 QString ProgramFile(const QString& name) { return QDir(qEnvironmentVariable("QUERNFOLD_PROGRAM_DIR")).filePath(name); }

@@ -3,6 +3,7 @@
 #include "app/forms/MainWin.h"
 #include "app/CrosswordEntries.h"
 #include "base/forms/FormMessages.h"
+#include "editor/WordNet.h"
 #include "editor/forms/DoIntChars.h"
 #include "editor/forms/ManualAdd.h"
 #include "editor/forms/MyEditBox.h"
@@ -21,6 +22,7 @@ WordToolInputs TMainWin::WordTools() const {
     tools.spelling = state.available.spelling;
     tools.thesaurus = state.available.thesaurus;
     tools.readCrossword = ReadCrosswordEntries;
+    tools.wordNetFolder = WordNetFolder();
     return tools;
 }
 

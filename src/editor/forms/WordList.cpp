@@ -18,6 +18,7 @@
 #include "base/forms/FormMessages.h"
 #include "base/forms/QtText.h"
 #include "collections/CollectionFile.h"
+#include "editor/ClueDictionary.h"
 #include "editor/forms/WordGrid.h"
 #include "editor/forms/WordGridDelegate.h"
 #include "shapes/ShapeList.h"
@@ -65,8 +66,11 @@ void TWordList::ScaleChosen(double scale) {
 void TWordList::BuildControls() {
     QGridLayout* top = TitleRow();
     BuildGrid();
+    auto* gridColumn = new QVBoxLayout;
+    gridColumn->addWidget(grid_, 1);
+    gridColumn->addLayout(ClueRow());
     auto* middle = new QHBoxLayout;
-    middle->addWidget(grid_, 1);
+    middle->addLayout(gridColumn, 1);
     middle->addLayout(CommandColumn());
     QHBoxLayout* bonusRow = BonusRow();
     QHBoxLayout* options = OptionsRow();
@@ -90,6 +94,7 @@ void TWordList::BuildControls() {
     connect(findChild<QPushButton*>("DeleteClue"), &QPushButton::clicked, this, &TWordList::DeleteClueClick);
     connect(findChild<QPushButton*>("DeleteAllClue"), &QPushButton::clicked, this, &TWordList::DeleteAllClueClick);
     ConnectWordTools();
+    ConnectClueTools();
     SetDesignSize(QSize(720, 560));
 }
 

@@ -5,12 +5,15 @@
 // window's working record, which it fills from and stores into with SetValues.
 #include <functional>
 #include <memory>
+#include <optional>
 #include <string>
 
 #include "base/Choosers.h"
 #include "base/Prompter.h"
 #include "base/Settings.h"
 #include "base/forms/ProgramDialog.h"
+#include "editor/ClueCheck.h"
+#include "editor/ClueFill.h"
 #include "collections/forms/CollectionModel.h"
 #include "editor/WordListRules.h"
 #include "editor/forms/WordListTools.h"
@@ -28,6 +31,7 @@ class QVBoxLayout;
 
 namespace qf {
 
+class ClueDictionary;
 class TPageBox;
 class TShapePanel;
 
@@ -108,6 +112,20 @@ private:
     void AddWordsButtonClick();
     void IntCharButtonClick();
     void IntKeyClick(int key);
+    // The clue commands (WordListClues.cpp).
+    void ConnectClueTools();
+    QHBoxLayout* ClueRow();
+    // The suggestions' data for the current languages, opened on first use; null (the message
+    // shown) when there is none.
+    ClueDictionary* OpenClueDictionary();
+    ClueFits ClueFitOfLayout() const;
+    void SuggestClueClick();
+    void FillCluesClick();
+    void UndoFillClick();
+    void CheckCluesClick();
+    // Create's question about clues that give their answers away; false when the user said No.
+    bool CluesPassForCreate();
+    void GoToCell(int row, int column);
 
     WordListInputs in_;
     std::unique_ptr<PuzzleRecord> snapshot_;
@@ -125,6 +143,8 @@ private:
     TShapePanel* shapes_ = nullptr;
     bool shapesShown_ = false;
     TPageBox* pageBox_ = nullptr;
+    std::unique_ptr<ClueDictionary> clueDictionary_;
+    std::optional<ClueFillResult> lastFill_;  // what Undo Fill takes back
 };
 
 }  // namespace qf

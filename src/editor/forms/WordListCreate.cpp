@@ -36,6 +36,7 @@ void TWordList::CreateItClick() {
             ShowMessage(*this, in_.prompter, check.error);
             return;
         }
+        if (!CluesPassForCreate()) return;
         RunOptions options;
         options.attempts = check.attempts;
         options.shrink = in_.settings.shrink;

@@ -84,6 +84,8 @@ private slots:
         QTest::newRow("page designer") << "CROSSWORD OBJECTS" << "05-page-layouts.html" << "Crossword objects";
         QTest::newRow("print options") << "Report Window" << "04-printing.html" << "The Reports window";
         QTest::newRow("thorough fill") << "THOROUGH" << "03-making-a-puzzle.html" << "Every word of the lesson: Thorough";
+        QTest::newRow("clue suggestions") << "CLUE SUGGESTIONS" << "07-word-tools.html"
+                                          << "Clue suggestions and the check of clues";
     }
 
     void OpensAtTheTopicOfEachKeyword() {
