@@ -22,10 +22,16 @@ namespace {
 
 QTableWidget* GridOf(QWidget& editor) { return test::Control<QTableWidget>(editor, "WordsCluesGrid"); }
 
-// The word list editor open on the fixture's three owls, with the lexicons of this machine.
+// The word list editor open on the fixture's three owls, with the lexicons of this machine;
+// `stored` changes the puzzle as it was stored before the editor opens it.
 struct OpenEditor {
-    explicit OpenEditor(test::FormFixture& f, bool isNew) : e(f, isNew, true), editor(*e.inputs) {
+    explicit OpenEditor(test::FormFixture& f, bool isNew, const std::function<void(PuzzleRecord&)>& stored = {})
+        : e(f, isNew, true), editor(Opened(e, stored)) {
         if (!test::ShowActive(editor)) qFatal("the editor did not become active");
+    }
+    static WordListInputs& Opened(test::EditorOnDisk& e, const std::function<void(PuzzleRecord&)>& stored) {
+        if (stored) stored(*e.working);
+        return *e.inputs;
     }
     // Types into a cell as a user does: a click on it, the text, Tab.
     void Type(int row, int column, const QString& text) {
@@ -161,10 +167,9 @@ private slots:
     // words were looked up; Abort changes nothing.
     void TheThesaurusReplacesTheCluOfItsRow() {
         test::FormFixture f;
-        OpenEditor o(f, false);
+        OpenEditor o(f, false, [](PuzzleRecord& p) { p.Word(2) = "bright"; });
         auto& [e, editor, grid] = o;
-        grid->item(1, 2)->setText("bright");  // words of a stored puzzle cannot be typed
-        grid->setCurrentCell(1, 3);
+        test::ClickCell(*grid, 1, 3);
         EachShowing({[](QWidget& d) {
             QCOMPARE(d.windowTitle(), QString("Thesaurus Lookup"));
             QCOMPARE(test::Control<QLineEdit>(d, "TheWord")->text(), QString("bright"));
@@ -188,7 +193,7 @@ private slots:
         QCOMPARE(grid->item(1, 2)->text(), QString("bright"));  // the word is not changed
         expected = grid->item(1, 3)->text();
 
-        grid->setCurrentCell(0, 3);
+        test::ClickCell(*grid, 0, 3);
         EachShowing({[](QWidget& d) { test::Control<QPushButton>(d, "AbortButton")->click(); }});
         test::Control<QPushButton>(editor, "Thes")->click();
         QCOMPARE(grid->item(0, 3)->text(), QString("clue BARN"));
@@ -197,10 +202,9 @@ private slots:
 
     void ThesaurusMessages() {
         test::FormFixture f;
-        OpenEditor o(f, false);
+        OpenEditor o(f, false, [](PuzzleRecord& p) { p.Word(1) = ""; });
         auto& [e, editor, grid] = o;
-        grid->item(0, 2)->setText("");  // words of a stored puzzle cannot be typed
-        grid->setCurrentCell(0, 3);
+        test::ClickCell(*grid, 0, 3);
         EachShowing({[&](QWidget& d) {
             // An empty word is not in the thesaurus; Suggest has nothing for it either.
             QCOMPARE(f.prompter->said.back().text,
