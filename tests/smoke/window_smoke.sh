@@ -17,10 +17,14 @@ printf '[Misc]\nShow Tips=No\n' > "$work/QFOLD3.INI"
 cat > "$work/inner.sh" <<INNER
 set -eu
 cd "$work"
+# The server may still be starting when the command begins: wait until it answers.
+for i in \$(seq 1 100); do xdpyinfo >/dev/null 2>&1 && break; sleep 0.1; done
+xdpyinfo >/dev/null || { echo "the virtual X server does not answer on \$DISPLAY"; exit 1; }
 QT_QPA_PLATFORM=xcb "$program" & pid=\$!
 find_window() {  # the id of a visible window titled exactly \$1, waiting up to 10 s
   for i in \$(seq 1 100); do
     id=\$(xdotool search --onlyvisible --name "^\$1\\\$" 2>/dev/null | head -1) && [ -n "\$id" ] && { echo "\$id"; return 0; }
+    kill -0 \$pid 2>/dev/null || { echo "the program ended before showing '\$1'" >&2; exit 1; }
     sleep 0.1
   done
   echo "no window titled '\$1'" >&2; xwininfo -root -tree >&2; kill \$pid; exit 1
