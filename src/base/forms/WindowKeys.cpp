@@ -45,6 +45,14 @@ bool WindowKeys::IsWindowShortcut(const QKeyEvent& key) const {
     return false;
 }
 
+bool WindowKeys::IsUnansweredAltLetter(const QKeyEvent& key) {
+    // A shortcut that answers the key takes it before any key press is sent, so a key press of
+    // Alt and a letter or digit here is one nothing took. AltGr (a group switch) still types.
+    if ((key.modifiers() & ~Qt::ShiftModifier & ~Qt::KeypadModifier) != Qt::AltModifier) return false;
+    const QString text = key.text();
+    return text.size() == 1 && text.at(0).isLetterOrNumber();
+}
+
 bool WindowKeys::eventFilter(QObject* watched, QEvent* event) {
     switch (event->type()) {
         case QEvent::ShortcutOverride:
@@ -62,6 +70,14 @@ bool WindowKeys::eventFilter(QObject* watched, QEvent* event) {
                 if (button->isCheckable() && (button->focusPolicy() & Qt::ClickFocus))
                     button->setFocus(Qt::ShortcutFocusReason);
                 button->click();
+                return true;
+            }
+            break;
+        case QEvent::KeyPress:
+            // Alt and a letter that no enabled control answers (a disabled button's, or none's)
+            // would otherwise type the letter over the focused box's text: swallow it.
+            if (InWindow(watched) && IsUnansweredAltLetter(*static_cast<QKeyEvent*>(event))) {
+                QApplication::beep();
                 return true;
             }
             break;

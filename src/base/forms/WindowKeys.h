@@ -2,7 +2,8 @@
 // What every window does with the keyboard, whichever control has the focus:
 // - a shortcut of one of the window's own commands is the command's, also in a box that would
 //   take the key for itself (Ctrl+X in an edit box is Exit where a menu says so, not Cut);
-// - a button reached by its Alt+letter acts at once, as a click does;
+// - a button reached by its Alt+letter acts at once, as a click does; an Alt+letter nothing
+//   answers (a disabled button's) never types its letter into the focused box;
 // - before a button acts (by mouse or by its letter), a cell being edited in a grid is
 //   committed, so a command always sees what was typed.
 #include <QObject>
@@ -31,6 +32,7 @@ protected:
 private:
     bool InWindow(QObject* object) const;
     bool IsWindowShortcut(const QKeyEvent& key) const;
+    static bool IsUnansweredAltLetter(const QKeyEvent& key);
 
     QPointer<QWidget> window_;
 };
