@@ -117,19 +117,21 @@ void PrintCandidates(CliContext& ctx, const RunResults& results, const PuzzleRec
     }
 }
 
-// Variants of the word list, each appended as a puzzle of its own: "Title (A): 12 of 13 words"
+// Variants of the word list, appended together as puzzles of their own: "Title (A): 12 of 13 words"
 // and its left-out words, one line each.
 int StoreVariants(CliContext& ctx, PuzzleRecord& working, const ShapeRecord& shape, const RunOptions& options,
                   int count, const std::string& collection) {
     const std::vector<Variant> made = MakeVariants(working, shape, options, count);
     if (static_cast<int>(made.size()) < count)
         return FailText(ctx, "only " + std::to_string(made.size()) + " different grids of these words in this shape");
+    std::vector<const PuzzleRecord*> records;
+    for (const Variant& v : made) records.push_back(v.puzzle.get());
+    if (Outcome o = StorePuzzles(collection, std::nullopt, records); !o.IsDone()) return ctx.Fail(o);
     const int total = working.wordCount;
     for (const Variant& v : made) {
         ctx.Line(v.puzzle->title.Str() + ": " + std::to_string(total - static_cast<int>(v.leftOut.size())) + " of " +
                  std::to_string(total) + " words");
         for (const std::string& word : v.leftOut) ctx.Line("  left out " + word);
-        if (Outcome o = AppendPuzzle(collection, *v.puzzle); !o.IsDone()) return ctx.Fail(o);
     }
     return kExitOk;
 }

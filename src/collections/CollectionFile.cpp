@@ -34,13 +34,28 @@ Outcome WritePuzzle(const std::string& path, std::int64_t slot, const PuzzleReco
 }
 
 Outcome AppendPuzzle(const std::string& path, const PuzzleRecord& record) {
+    return StorePuzzles(path, std::nullopt, {&record});
+}
+
+Outcome StorePuzzles(const std::string& path, std::optional<std::int64_t> replace,
+                     const std::vector<const PuzzleRecord*>& records) {
     auto file = RecordFile::Open(path, kSlotSize, RecordFile::Mode::Update);
     if (!file) return Outcome::Refused(ErrorMessage(kUnableToSavePuzzle));
     RecordEdit edit(*file);
-    const std::int64_t slot = edit.Append(EncodeRecord(record));
+    std::int64_t first = -1;
+    for (const PuzzleRecord* record : records) {
+        std::int64_t slot = 0;
+        if (first < 0 && replace) {
+            slot = *replace;
+            edit.Write(slot, EncodeRecord(*record));
+        } else {
+            slot = edit.Append(EncodeRecord(*record));
+        }
+        if (first < 0) first = slot;
+    }
     edit.Commit();
     file->Close();
-    return Outcome::Done(slot);
+    return Outcome::Done(first < 0 ? 0 : first);
 }
 
 }  // namespace qf

@@ -7,6 +7,7 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "base/Outcome.h"
 #include "model/PuzzleRecord.h"
@@ -34,5 +35,11 @@ Outcome WritePuzzle(const std::string& path, std::int64_t slot, const PuzzleReco
 // Appends `record` after the last whole slot, creating the file when missing; the outcome's
 // index is the new slot. Open failure: "Unable to save puzzle." (caption "Error").
 Outcome AppendPuzzle(const std::string& path, const PuzzleRecord& record);
+
+// Stores several puzzles in one change, all of them or none: the first at slot `replace` when
+// given (an existing slot), the rest, or all when not given, after the last whole slot. The
+// outcome's index is the first one's slot. Open failure as AppendPuzzle's.
+Outcome StorePuzzles(const std::string& path, std::optional<std::int64_t> replace,
+                     const std::vector<const PuzzleRecord*>& records);
 
 }  // namespace qf

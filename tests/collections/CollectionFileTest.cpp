@@ -4,6 +4,7 @@
 
 #include "base/RecordFile.h"
 #include "collections/CollectionFile.h"
+#include "base/WriteFaults.h"
 #include "collections/CollectionListing.h"
 #include "collections/CollectionOperations.h"
 #include "collections/CollectionFixtures.h"
@@ -56,6 +57,57 @@ TEST(CollectionFile, SavingANewPuzzleAppendsAndAModifiedOneRewritesOnlyItsSlot) 
     // A write may fill the next slot but never leave a gap.
     EXPECT_THROW((void)WritePuzzle(path, 8, *changed), IoError);
     EXPECT_EQ(FileBytes(path).size(), 6 * kSlotSize);
+}
+
+TEST(CollectionFile, SeveralPuzzlesAreStoredInOneChangeOrNotAtAll) {
+    TempDir dir;
+    const std::string path = dir.File("SET.QF3");
+    const auto before = WriteCollection(path, {{"A", "1"}, {"A", "2"}, {"B", "3"}});
+    auto a = MakePuzzle("Sea", "Sea (A)", 7);
+    auto b = MakePuzzle("Sea", "Sea (B)", 8);
+    auto c = MakePuzzle("Sea", "Sea (C)", 9);
+    const std::vector<const PuzzleRecord*> three{a.get(), b.get(), c.get()};
+
+    // A full disk at any step of the change: the file stays exactly as it was.
+    int failed = 0;
+    for (int steps = 0; steps < 12; ++steps) {
+        faults::FailWriteAfter(steps);
+        bool threw = false;
+        try {
+            (void)StorePuzzles(path, 1, three);
+        } catch (const IoError&) {
+            threw = true;
+        }
+        const bool fired = faults::Fired();
+        faults::Disarm();
+        if (!fired) {
+            EXPECT_FALSE(threw);
+            WriteCollection(path, {{"A", "1"}, {"A", "2"}, {"B", "3"}});
+            break;
+        }
+        EXPECT_TRUE(threw) << steps;
+        EXPECT_EQ(FileBytes(path), before) << steps;
+        ++failed;
+    }
+    EXPECT_GE(failed, 3);  // the rollback record, the replaced slot, the added ones
+
+    // The first takes the given slot, the others go after the last; without a slot all are added.
+    const Outcome stored = StorePuzzles(path, 1, three);
+    ASSERT_TRUE(stored.IsDone());
+    EXPECT_EQ(stored.index, 1);
+    auto after = FileBytes(path);
+    ASSERT_EQ(after.size(), 5 * kSlotSize);
+    EXPECT_EQ(Slice(after, 0), Slice(before, 0));
+    EXPECT_EQ(Slice(after, 1), test::SlotBytes(*a));
+    EXPECT_EQ(Slice(after, 2), Slice(before, 2));
+    EXPECT_EQ(Slice(after, 3), test::SlotBytes(*b));
+    EXPECT_EQ(Slice(after, 4), test::SlotBytes(*c));
+    const Outcome added = StorePuzzles(path, std::nullopt, {b.get(), a.get()});
+    EXPECT_EQ(added.index, 5);
+    after = FileBytes(path);
+    ASSERT_EQ(after.size(), 7 * kSlotSize);
+    EXPECT_EQ(Slice(after, 5), test::SlotBytes(*b));
+    EXPECT_EQ(Slice(after, 6), test::SlotBytes(*a));
 }
 
 TEST(CollectionFile, ReadingASlotGivesItsRecordByteForByte) {

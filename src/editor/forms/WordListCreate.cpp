@@ -53,10 +53,15 @@ void TWordList::CreateItClick() {
             TCreationAttempts::Run(Look(), in_.working, in_.currentShape, options, in_.lastRun, this);
         }
 
-        const int saved = TCreatedPuzzle::Run({Look(), in_.lastRun, in_.currentShape, in_.working, in_.prompter}, this);
-        if (saved == 0) return;
-        const Outcome written = in_.isNewPuzzle ? AppendPuzzle(in_.collection.Path(), in_.working)
-                                                : WritePuzzle(in_.collection.Path(), in_.editRecordIndex, in_.working);
+        const CreatedPuzzleResult chosen =
+            TCreatedPuzzle::Run({Look(), in_.lastRun, in_.currentShape, in_.working, in_.prompter}, this);
+        if (chosen.saved == 0 && chosen.variants.empty()) return;
+        // A modified puzzle keeps its place for the first variant; the others are added after it all.
+        std::vector<const PuzzleRecord*> records{&in_.working};
+        for (std::size_t k = 1; k < chosen.variants.size(); ++k) records.push_back(chosen.variants[k].puzzle.get());
+        const Outcome written =
+            StorePuzzles(in_.collection.Path(),
+                         in_.isNewPuzzle ? std::nullopt : std::optional<std::int64_t>(in_.editRecordIndex), records);
         if (!written.IsDone()) {
             ShowOutcome(*this, in_.prompter, written);  // the editor stays open with its entries
             return;

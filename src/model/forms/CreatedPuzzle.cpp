@@ -1,10 +1,13 @@
 #include "model/forms/CreatedPuzzle.h"
 
+#include <QApplication>
 #include <QLabel>
 #include <QListWidget>
 #include <QPainter>
+#include <QProgressDialog>
 #include <QPushButton>
 #include <QShowEvent>
+#include <QSpinBox>
 #include <algorithm>
 
 #include "base/forms/FormControls.h"
@@ -22,6 +25,9 @@ constexpr QSize kClientSize(594, 419);
 constexpr int kImageSide = 191;
 constexpr QPoint kImageAt[kCandidateCount] = {{8, 16}, {216, 16}, {8, 225}, {216, 225}};
 constexpr int kListLeft = 424, kListWidth = 162;
+constexpr int kFirstVariants = 2;
+
+QString VariantsCaption(int k) { return QString("Make %1 &Variants").arg(k); }
 
 struct ListEntry {
     QString word;
@@ -76,7 +82,20 @@ TCreatedPuzzle::TCreatedPuzzle(CreatedPuzzleInputs inputs, QWidget* parent)
     excLabel_->move(Scaled(kListLeft, scale), Scaled(209, scale));
     excluded_ = new QListWidget(this);
     excluded_->setObjectName("ExcludedWords");
-    at(excluded_, kListLeft, 225, kListWidth, 150);
+    at(excluded_, kListLeft, 225, kListWidth, 120);
+    variantCount_ = new QSpinBox(this);
+    variantCount_->setObjectName("VariantCount");
+    variantCount_->setRange(2, kMaxVariants);
+    variantCount_->setValue(kFirstVariants);
+    variantCount_->setAccessibleName("Number of variants");
+    variantCount_->setToolTip("How many different grids of these words to make");
+    at(variantCount_, kListLeft, 353, 44, 25);
+    makeVariants_ = NamedButton("MakeVariants", VariantsCaption(kFirstVariants), FocusEnter::Takes, this);
+    makeVariants_->setToolTip("The same words and clues in different grids, the selected one first, each stored as "
+                              "a puzzle of its own: Title (A), Title (B) ...");
+    at(makeVariants_, kListLeft + 48, 353, kListWidth - 48, 25);
+    connect(variantCount_, &QSpinBox::valueChanged, this, [this](int k) { makeVariants_->setText(VariantsCaption(k)); });
+    connect(makeVariants_, &QPushButton::clicked, this, &TCreatedPuzzle::VariantsClick);
 
     QPushButton* save = NamedButton("Save", "&Save Puzzle", FocusEnter::Takes, this);
     at(save, kListLeft, 386, 80, 25);
@@ -158,10 +177,37 @@ void TCreatedPuzzle::SaveClick() {
     accept();
 }
 
-int TCreatedPuzzle::Run(CreatedPuzzleInputs inputs, QWidget* parent) {
+void TCreatedPuzzle::VariantsClick() {
+    if (Empty(selected_)) return;
+    const int asked = variantCount_->value();
+    QProgressDialog progress("Making variants...", "&Cancel", 0, asked, this);
+    progress.setObjectName("VariantsProgress");
+    progress.setWindowTitle(kVariantsCaption);
+    progress.setWindowModality(Qt::WindowModal);
+    progress.setMinimumDuration(300);
+    std::atomic<bool> abort{false};
+    std::vector<Variant> made = MakeVariantsFrom(in_.results, selected_, *start_, in_.shape, asked, [&](int done) {
+        progress.setValue(std::min(done, asked - 1));
+        QApplication::processEvents();
+        if (progress.wasCanceled()) abort = true;
+    }, &abort);
+    progress.reset();
+    if (abort) return;  // nothing kept; the form stays as it was
+    const VariantsReport report = ReportVariants(made, asked, totalWords_);
+    if (!report.asks) {
+        ShowMessage(*this, in_.prompter, report.message);
+        return;
+    }
+    if (in_.prompter.Ask(report.message, Question::YesNo) != Answer::Yes) return;
+    in_.working = *made.front().puzzle;
+    variants_ = std::move(made);
+    accept();
+}
+
+CreatedPuzzleResult TCreatedPuzzle::Run(CreatedPuzzleInputs inputs, QWidget* parent) {
     TCreatedPuzzle form(inputs, parent);
     form.exec();
-    return form.Saved();
+    return {form.Saved(), std::move(form.variants_)};
 }
 
 }  // namespace qf

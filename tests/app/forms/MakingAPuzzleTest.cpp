@@ -1,11 +1,13 @@
 // The road of a new puzzle from the main window: New, the word list, Create with a run of 20
 // attempts, the second best fit chosen and saved; the puzzle is then listed, selected and
-// stored with that candidate's grid. Then Modify changes its clues and saves it in place.
+// stored with that candidate's grid; or three variants of it are made and stored together. Then Modify
+// changes its clues and saves it in place.
 #include <QAction>
 #include <QApplication>
 #include <QComboBox>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QSpinBox>
 #include <QTableWidget>
 #include <QTimer>
 #include <QtTest>
@@ -56,13 +58,13 @@ void Retype(QWidget* box, const char* text) {
 }
 
 struct Road {
-    test::FormFixture f{{Answer::Yes}};
+    test::FormFixture f;
     std::string path = f.dir.File("SET.QF3");
     std::unique_ptr<TMainWin> window;
     std::unique_ptr<PuzzleRecord> chosen = std::make_unique<PuzzleRecord>();
     bool progressShown = false;
 
-    Road() {
+    explicit Road(std::deque<Answer> answers = {Answer::Yes}) : f(std::move(answers)) {
         test::WriteCollection(path, {{"Birds", "Owls"}});
         f.context.state.settings.lastGroup = path;
         f.context.state.currentShape = test::Square(15, "");
@@ -72,7 +74,15 @@ struct Road {
 
     // New, ten words with their clues, Create with 20 attempts, the second best fit saved.
     void MakeFruitBowl() {
-        test::WhenDialogShows([this](QWidget& editor) {
+        MakeFruitBowl([this](QWidget& candidates) {
+            test::Control<QPushButton>(candidates, "Save")->click();
+            return true;
+        });
+    }
+
+    // The same, the candidate form then left by `leave` once the second best fit is selected.
+    void MakeFruitBowl(std::function<bool(QWidget&)> leave) {
+        test::WhenDialogShows([this, leave](QWidget& editor) {
             Retype(test::Control<QLineEdit>(editor, "Title"), "Fruit Bowl");
             Retype(test::Control<QComboBox>(editor, "Category")->lineEdit(), "Fruit");
             auto* grid = test::Control<QTableWidget>(editor, "WordsCluesGrid");
@@ -88,17 +98,28 @@ struct Road {
                 ok->click();
                 return true;
             });
-            WhenShows("CreatedPuzzle", [this](QWidget& candidates) {
+            WhenShows("CreatedPuzzle", [this, leave](QWidget& candidates) {
                 QTest::mouseClick(test::Control<TPuzzleImage>(candidates, "PuzzImage2"), Qt::LeftButton);
                 *chosen = f.context.state.lastRun.Candidate(2);
-                test::Control<QPushButton>(candidates, "Save")->click();
-                return true;
+                return leave(candidates);
             });
             test::Control<QPushButton>(editor, "CreateIt")->click();
         });
         window->Action("MenuNew")->trigger();
     }
 };
+
+// Three variants asked for in the candidate form: the count typed into its box, then Alt+V.
+bool MakeThreeVariants(QWidget& candidates) {
+    if (!candidates.isActiveWindow()) {  // as a desktop activates a new window; typing goes there
+        QApplication::setActiveWindow(&candidates);
+        return false;
+    }
+    Retype(test::Control<QSpinBox>(candidates, "VariantCount"), "3");
+    const bool captionFollows = test::Control<QPushButton>(candidates, "MakeVariants")->text() == "Make 3 &Variants";
+    QTest::keyClick(test::Focused(), Qt::Key_V, Qt::AltModifier);
+    return captionFollows;
+}
 
 }  // namespace
 
@@ -128,6 +149,26 @@ private slots:
         QCOMPARE(QString::fromStdString(lists.SelectedCategory()->text), QString("Fruit"));
         QCOMPARE(QString::fromStdString(lists.SelectedPuzzle()->text), QString("Fruit Bowl"));
         QCOMPARE(lists.SelectedPuzzle()->value, 1);
+    }
+
+    void VariantsOfTheChosenGridAreStoredTogether() {
+        Road road({Answer::Yes});
+        road.MakeFruitBowl([](QWidget& candidates) { return MakeThreeVariants(candidates); });
+        QVERIFY(QApplication::activeModalWidget() == nullptr);
+        const std::string question = road.f.prompter->asked.at(0).text;
+        QVERIFY2(question.ends_with("Save these 3 puzzles?"), question.c_str());
+        QCOMPARE(CountSlots(road.path).value_or(0), 4);
+        std::vector<PuzzleRecord> stored(3);
+        for (int k = 0; k < 3; ++k) {
+            QVERIFY(ReadPuzzle(road.path, k + 1, stored[k]).IsDone());
+            QCOMPARE(stored[k].title.Str(), std::string("Fruit Bowl (") + char('A' + k) + ")");
+            QCOMPARE(stored[k].category.Str(), std::string("Fruit"));
+            QCOMPARE(stored[k].generated, std::uint8_t(1));
+            for (int j = 0; j < k; ++j) QVERIFY(!SameGrid(stored[k], stored[j]));
+        }
+        QVERIFY(stored[0].grid == road.chosen->grid);  // the selected grid comes first
+        QCOMPARE(QString::fromStdString(road.window->Collection().Lists().SelectedPuzzle()->text),
+                 QString("Fruit Bowl (A)"));
     }
 
     void ItsCluesAreThenModifiedAndSavedInPlace() {
