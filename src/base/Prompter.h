@@ -2,6 +2,7 @@
 // The one way the program talks to the user: windows install a message-box prompter,
 // tests a scripted one, the command-line tool one that prints and answers from its options.
 #include <string>
+#include <vector>
 
 #include "base/Message.h"
 
@@ -31,6 +32,12 @@ class FileChooser {
 public:
     virtual ~FileChooser() = default;
     virtual std::string Choose(const FileDialogRequest& request) = 0;
+    // An open dialog that takes several files at once; none when the user cancelled.
+    virtual std::vector<std::string> ChooseSeveral(const FileDialogRequest& request) {
+        std::string one = Choose(request);
+        if (one.empty()) return {};
+        return {std::move(one)};
+    }
 };
 
 }  // namespace qf

@@ -5,11 +5,11 @@
 #include <filesystem>
 #include <ostream>
 
+#include "app/ListPuzzle.h"
 #include "base/Ansi.h"
 #include "cli/CliCommand.h"
 #include "cli/CliFiles.h"
 #include "cli/GenerateBatch.h"
-#include "cli/WordFileEntries.h"
 #include "collections/CollectionFile.h"
 #include "layouts/LayoutLibrary.h"
 #include "model/CandidateChoice.h"
@@ -204,7 +204,7 @@ int Generate(CliContext& ctx, Args& args) {
     if (Outcome o = ReadShapeByIndexOrFile(ctx.state.ShapesLibrary(), *shapeSpec, shape); !o.IsDone()) return ctx.Fail(o);
 
     CreateEntries entries;
-    if (Outcome o = ReadEntries(ctx, *wordsPath, separator[0], entries); !o.IsDone()) return ctx.Fail(o);
+    if (Outcome o = ReadWordFile(*wordsPath, separator[0], ctx.GetPrompter(), entries); !o.IsDone()) return ctx.Fail(o);
     entries.title = title ? Utf8ToAnsi(*title) : Utf8ToAnsi(std::filesystem::path(*wordsPath).stem().string());
     entries.category = category ? Utf8ToAnsi(*category) : "General";
     entries.bonusQuestion = bonus ? Utf8ToAnsi(*bonus) : "";

@@ -3,15 +3,11 @@
 #include <filesystem>
 
 #include "app/BatchList.h"
+#include "app/ListPuzzle.h"
 #include "base/Ansi.h"
 #include "base/FileUtil.h"
 #include "cli/CliFiles.h"
-#include "cli/WordFileEntries.h"
 #include "collections/CollectionFile.h"
-#include "layouts/LayoutLibrary.h"
-#include "model/CandidateChoice.h"
-#include "model/CreateCheck.h"
-#include "model/GenerationRun.h"
 #include "shapes/ShapeFiles.h"
 
 namespace qf::cli {
@@ -23,33 +19,19 @@ Outcome BuildOne(CliContext& ctx, const BatchItem& item, std::uint64_t seed, con
     if (shapeSpec.empty()) return Outcome::Refused(ErrorMessage("No shape: give one in the list or with --shape."));
     ShapeRecord shape;
     if (Outcome o = ReadShapeByIndexOrFile(ctx.state.ShapesLibrary(), shapeSpec, shape); !o.IsDone()) return o;
-    CreateEntries entries;
-    if (Outcome o = ReadEntries(ctx, item.words, d.separator, entries); !o.IsDone()) return o;
-    entries.title = !item.title.empty() ? Utf8ToAnsi(item.title)
-                                        : Utf8ToAnsi(std::filesystem::path(item.words).stem().string());
-    entries.category = Utf8ToAnsi(item.category.empty() ? d.category : item.category);
-    entries.attempts = item.attempts.empty() ? d.attempts : item.attempts;
-    PuzzleRecord working = NewPuzzleRecord();
-    LoadPageLayout(ctx.state.LayoutsLibrary(), ctx.state.settings.defaultPage, working.layout);
-    const CreateCheckResult check = CheckCreate(entries, shape, working);
-    if (!check.Ok()) return Outcome::Refused(check.error);
-    RunOptions options;
-    options.attempts = check.attempts;
-    options.shrink = d.shrink;
-    options.quickCreate = d.quick;
-    options.seed = seed;
-    RunResults results;
-    BuildPuzzles(working, shape, options, results);
-    const int total = working.wordCount;
-    const std::vector<std::string> left = ExcludedWords(results, 1, total);
-    TakeCandidate(results, 1, working);
-    if (Outcome o = AppendPuzzle(d.collection, working); !o.IsDone()) return o;
-    line = working.title.Str() + ": " + std::to_string(total - static_cast<int>(left.size())) + " of " +
-           std::to_string(total) + " words";
-    if (!left.empty()) {
-        line += "; left out";
-        for (std::size_t k = 0; k < left.size(); ++k) line += (k == 0 ? " " : ", ") + left[k];
-    }
+    ListPuzzleRequest request;
+    request.words = item.words;
+    request.title = item.title;
+    request.category = Utf8ToAnsi(item.category.empty() ? d.category : item.category);
+    request.attempts = item.attempts.empty() ? d.attempts : item.attempts;
+    request.shrink = d.shrink;
+    request.quick = d.quick;
+    request.seed = seed;
+    request.separator = d.separator;
+    ListPuzzle made;
+    if (Outcome o = BuildListPuzzle(ctx.state, ctx.GetPrompter(), request, shape, made); !o.IsDone()) return o;
+    if (Outcome o = AppendPuzzle(d.collection, *made.puzzle); !o.IsDone()) return o;
+    line = made.Line();
     return Outcome::Done();
 }
 

@@ -15,9 +15,7 @@ constexpr const char* kShapeHasNoCells =
 constexpr std::size_t kClueReadLimit = 255;  // what the clue cell hands over
 
 const char* const kNoTitle = "No title specified.  Please correct.";
-const char* const kNoCategory = "No category specified.  Please correct.";
 const char* const kNoWords = "No words have been entered.  Please correct.";
-const char* const kBadAttempts = "Attempts must be between 1 and 999.  Please correct.";
 const char* const kLargeShape =
     "You have selected a puzzle shape with large dimensions.  Be advised that you may need to select a "
     "\"Page Layout\" that has a very large area for the puzzle in order for the puzzle to appear in a normal size.";

@@ -13,6 +13,8 @@ namespace qf {
 inline constexpr int kEditorRows = 200;
 inline constexpr int kMaxAttemptsOption = 999;
 inline constexpr int kLargeShapeSide = 30;
+inline constexpr const char* kNoCategory = "No category specified.  Please correct.";
+inline constexpr const char* kBadAttempts = "Attempts must be between 1 and 999.  Please correct.";
 
 // The word list editor's controls that its messages focus.
 struct WordListControls {

@@ -21,6 +21,7 @@ const QList<std::pair<QString, QString>> kWindowKeywords{
     {"Report Window", "The Reports window"},
     {"THOROUGH", "Every word of the lesson: Thorough"},
     {"CLUE SUGGESTIONS", "Clue suggestions and the check of clues"},
+    {"IMPORT WORD LISTS", "Many word lists at once"},
 };
 
 QString ProgramFile(const QString& name) { return QDir(qEnvironmentVariable("QUERNFOLD_PROGRAM_DIR")).filePath(name); }

@@ -40,6 +40,17 @@ public:
         answers_.pop_front();
         return a;
     }
+    // Several files are one answer, their names separated by new lines.
+    std::vector<std::string> ChooseSeveral(const FileDialogRequest& request) override {
+        std::vector<std::string> files;
+        std::string all = Choose(request);
+        for (std::size_t at = 0; !all.empty();) {
+            at = all.find('\n');
+            files.push_back(all.substr(0, at));
+            all = at == std::string::npos ? std::string() : all.substr(at + 1);
+        }
+        return files;
+    }
     std::vector<FileDialogRequest> requests;
     std::deque<std::string>& Answers() { return answers_; }
 

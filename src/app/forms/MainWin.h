@@ -96,6 +96,7 @@ private:
     // Printing (MainWinPrint.cpp).
     void PrintPuzzle();
     void PrintBookletClick();
+    void ImportWordListsClick();
     void PrinterSetupClick();
     void ClueHeadersClick();
     PagePrinter& Printer();

@@ -116,6 +116,7 @@ void TMainWin::BuildMenus() {
     AddCommand(file, "MenuImp", "&Import Puzzles", "Ctrl+I", &TMainWin::ImportPuzzleClick);
     AddCommand(file, "MenuExp", "&Export Puzzles", "Ctrl+E", &TMainWin::ExportPuzzleClick);
     AddCommand(file, "MenuExportAs", "Export Puzzle &As...", nullptr, &TMainWin::ExportPuzzleAsClick);
+    AddCommand(file, "MenuImportWordLists", "Import Word &Lists...", "Ctrl+Shift+I", &TMainWin::ImportWordListsClick);
     file->addSeparator();
     AddCommand(file, "MenuPrint", "&Print Puzzle", "Ctrl+P", &TMainWin::PrintPuzzle);
     AddCommand(file, "MenuBooklet", "Print &Booklet...", "Ctrl+Shift+P", &TMainWin::PrintBookletClick);

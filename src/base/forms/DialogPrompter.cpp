@@ -39,8 +39,10 @@ Answer DialogPrompter::Ask(const Message& message, Question kind) {
     }
 }
 
-std::string DialogFileChooser::Choose(const FileDialogRequest& request) {
-    // "Page Layouts (*.PAG)|*.PAG" becomes Qt's "Page Layouts (*.PAG)".
+namespace {
+
+// The dialog of a request: "Page Layouts (*.PAG)|*.PAG" becomes Qt's "Page Layouts (*.PAG)".
+QStringList Chosen(const FileDialogRequest& request, QFileDialog::FileMode openMode) {
     QString filter = FromAnsi(request.filter);
     const QStringList parts = filter.split('|');
     QStringList qtFilters;
@@ -48,11 +50,24 @@ std::string DialogFileChooser::Choose(const FileDialogRequest& request) {
     QFileDialog dialog(QApplication::activeWindow(), FromAnsi(request.title), FromAnsi(request.initialPath),
                        qtFilters.join(";;"));
     dialog.setAcceptMode(request.save ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
-    dialog.setFileMode(request.save ? QFileDialog::AnyFile : QFileDialog::ExistingFile);
+    dialog.setFileMode(request.save ? QFileDialog::AnyFile : openMode);
     dialog.setDefaultSuffix(FromAnsi(request.defaultExtension));
     if (!request.confirmOverwrite) dialog.setOption(QFileDialog::DontConfirmOverwrite);
-    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return {};
-    return ToAnsi(dialog.selectedFiles().first());
+    if (dialog.exec() != QDialog::Accepted) return {};
+    return dialog.selectedFiles();
+}
+
+}  // namespace
+
+std::string DialogFileChooser::Choose(const FileDialogRequest& request) {
+    const QStringList files = Chosen(request, QFileDialog::ExistingFile);
+    return files.isEmpty() ? std::string() : ToAnsi(files.first());
+}
+
+std::vector<std::string> DialogFileChooser::ChooseSeveral(const FileDialogRequest& request) {
+    std::vector<std::string> out;
+    for (const QString& file : Chosen(request, QFileDialog::ExistingFiles)) out.push_back(ToAnsi(file));
+    return out;
 }
 
 }  // namespace qf

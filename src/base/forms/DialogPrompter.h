@@ -13,6 +13,7 @@ public:
 class DialogFileChooser : public FileChooser {
 public:
     std::string Choose(const FileDialogRequest& request) override;
+    std::vector<std::string> ChooseSeveral(const FileDialogRequest& request) override;
 };
 
 }  // namespace qf

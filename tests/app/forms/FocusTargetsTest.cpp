@@ -6,6 +6,7 @@
 #include <memory>
 #include <span>
 
+#include "app/forms/ImportWordLists.h"
 #include "collections/CollectionFixtures.h"
 #include "collections/CollectionOperations.h"
 #include "collections/forms/ExportPuzzles.h"
@@ -105,6 +106,10 @@ private slots:
         Row("jpeg factor", [](test::FormFixture& f, Keep&) -> std::unique_ptr<QWidget> {
             return std::make_unique<TTheJPegFactor>(f.context.Look(), 75, *f.prompter);
         }, JpegFactorControls::kAll);
+        Row("import word lists", [](test::FormFixture& f, Keep&) -> std::unique_ptr<QWidget> {
+            return std::make_unique<TImportWordLists>(ImportWordListsInputs{
+                f.context.Look(), {}, "General", 1, "Square", ".", ':', ".", *f.chooser, *f.prompter});
+        }, WordListImportControls::kAll);
         Row("copies", [](test::FormFixture& f, Keep&) -> std::unique_ptr<QWidget> {
             return std::make_unique<TNumCopies>(f.context.Look(), *f.prompter);
         }, CopiesControls::kAll);

@@ -86,6 +86,7 @@ private slots:
         QTest::newRow("thorough fill") << "THOROUGH" << "03-making-a-puzzle.html" << "Every word of the lesson: Thorough";
         QTest::newRow("clue suggestions") << "CLUE SUGGESTIONS" << "07-word-tools.html"
                                           << "Clue suggestions and the check of clues";
+        QTest::newRow("word lists") << "IMPORT WORD LISTS" << "02-main-window.html" << "Many word lists at once";
     }
 
     void OpensAtTheTopicOfEachKeyword() {
