@@ -53,8 +53,10 @@ private:
     QGridLayout* ShiftArrows();
     QHBoxLayout* AdjustButtons();
     void FillEdits();
+    void SetTabOrder();
     void Apply(const ShapeAction& action);
     void DrawGrid();
+    void ShowCursor();
     void TitleChanged(const QString& text);
     void SaveButtonClick();
 
@@ -67,6 +69,7 @@ private:
     QLineEdit* widthEdit_ = nullptr;
     QLineEdit* heightEdit_ = nullptr;
     QPushButton* undo_ = nullptr;
+    QPushButton* redo_ = nullptr;
     TShapeCanvas* img_ = nullptr;
 };
 
