@@ -1,5 +1,7 @@
 #include "layouts/forms/PageCanvas.h"
 
+#include <QFocusEvent>
+#include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
 #include <algorithm>
@@ -61,10 +63,12 @@ bool HasColumns(ObjectKind kind) {
 
 }  // namespace
 
-TPageCanvas::TPageCanvas(const PageDesign& design, std::function<void(const PageAction&)> onAction, QWidget* parent)
+TPageCanvas::TPageCanvas(const PageDesign& design, std::function<PageChange(const PageAction&)> onAction,
+                         QWidget* parent)
     : QWidget(parent), design_(design), onAction_(std::move(onAction)) {
     setObjectName("PageCanvas");
     setMouseTracking(true);
+    setFocusPolicy(Qt::StrongFocus);
     Resize();
 }
 
@@ -92,6 +96,12 @@ void TPageCanvas::paintEvent(QPaintEvent*) {
     painter.fillRect(0, 0, design_.layout.pixelWidth, design_.layout.pixelHeight, Qt::white);
     for (int slot = 1; slot <= design_.ObjectCount(); ++slot) DrawObject(painter, slot);
     DrawHandles(painter);
+    if (hasFocus()) {
+        // The page has the keyboard: a frame inside its edge says so, objects or not.
+        painter.setBrush(Qt::NoBrush);
+        painter.setPen(QPen(palette().color(QPalette::Highlight), 2));
+        painter.drawRect(1, 1, design_.layout.pixelWidth - 2, design_.layout.pixelHeight - 2);
+    }
     if (frame_) {
         painter.setBrush(Qt::NoBrush);
         painter.setCompositionMode(QPainter::RasterOp_NotDestination);
@@ -243,6 +253,74 @@ void TPageCanvas::mousePressEvent(QMouseEvent* event) {
 
 void TPageCanvas::mouseMoveEvent(QMouseEvent* event) {
     onAction_(pages::MouseMove{PageOf(event), (event->buttons() & Qt::LeftButton) != 0});
+}
+
+void TPageCanvas::keyPressEvent(QKeyEvent* event) {
+    const Qt::KeyboardModifiers mods = event->modifiers() & ~Qt::KeypadModifier;
+    const bool shift = mods == Qt::ShiftModifier;
+    const int key = event->key();
+    if (key == Qt::Key_Menu || (key == Qt::Key_F10 && shift)) {
+        if (design_.ValidSlot(design_.selected)) emit MenuKey();
+        return;
+    }
+    if (mods != Qt::NoModifier && !shift) {
+        QWidget::keyPressEvent(event);
+        return;
+    }
+    int dx = 0, dy = 0;
+    switch (key) {
+        case Qt::Key_Left: dx = -1; break;
+        case Qt::Key_Right: dx = 1; break;
+        case Qt::Key_Up: dy = -1; break;
+        case Qt::Key_Down: dy = 1; break;
+        case Qt::Key_Delete:
+            if (design_.ValidSlot(design_.selected) && !shift) {
+                onAction_(pages::DeleteObject{design_.selected});
+                return;
+            }
+            break;
+        case Qt::Key_Space:
+        case Qt::Key_Return:
+        case Qt::Key_Enter:
+            // Enter with no kind chosen goes on to the dialog's default button.
+            if (design_.chosenKind != 0 && !shift) {
+                onAction_(pages::PlaceChosen{});
+                emit KeyChanged();
+                return;
+            }
+            break;
+        default: break;
+    }
+    if (dx != 0 || dy != 0) {
+        onAction_(pages::NudgeObject{dx, dy, shift});
+        emit KeyChanged();
+        return;
+    }
+    QWidget::keyPressEvent(event);
+}
+
+// Coming in by Tab selects the first object, by Shift+Tab the last.
+void TPageCanvas::focusInEvent(QFocusEvent* event) {
+    QWidget::focusInEvent(event);
+    const int count = design_.ObjectCount();
+    if (count > 0 && event->reason() == Qt::TabFocusReason) onAction_(pages::SelectObject{1});
+    else if (count > 0 && event->reason() == Qt::BacktabFocusReason) onAction_(pages::SelectObject{count});
+    else update();
+    emit KeyChanged();
+}
+
+void TPageCanvas::focusOutEvent(QFocusEvent* event) {
+    QWidget::focusOutEvent(event);
+    update();
+}
+
+bool TPageCanvas::focusNextPrevChild(bool next) {
+    if (!hasFocus()) return QWidget::focusNextPrevChild(next);
+    if (!onAction_(pages::CycleObjects{next}).pastEnd) {
+        emit KeyChanged();
+        return true;
+    }
+    return QWidget::focusNextPrevChild(next);
 }
 
 void TPageCanvas::mouseReleaseEvent(QMouseEvent* event) {
