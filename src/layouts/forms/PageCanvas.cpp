@@ -95,13 +95,13 @@ void TPageCanvas::paintEvent(QPaintEvent*) {
     painter.setClipRect(0, 0, design_.layout.pixelWidth, design_.layout.pixelHeight);
     painter.fillRect(0, 0, design_.layout.pixelWidth, design_.layout.pixelHeight, Qt::white);
     for (int slot = 1; slot <= design_.ObjectCount(); ++slot) DrawObject(painter, slot);
-    DrawHandles(painter);
     if (hasFocus()) {
         // The page has the keyboard: a frame inside its edge says so, objects or not.
         painter.setBrush(Qt::NoBrush);
         painter.setPen(QPen(palette().color(QPalette::Highlight), 2));
         painter.drawRect(1, 1, design_.layout.pixelWidth - 2, design_.layout.pixelHeight - 2);
     }
+    DrawHandles(painter);
     if (frame_) {
         painter.setBrush(Qt::NoBrush);
         painter.setCompositionMode(QPainter::RasterOp_NotDestination);
