@@ -130,8 +130,14 @@ QWidget* TDoPages::CustomSizeBox() {
     inches_->setObjectName("InchesBox");
     connect(width_, &QLineEdit::textEdited, this, [this](const QString& t) { design_.widthText = ToAnsi(t); });
     connect(height_, &QLineEdit::textEdited, this, [this](const QString& t) { design_.heightText = ToAnsi(t); });
-    connect(width_, &QLineEdit::editingFinished, this, [this] { Apply(pages::WidthExit{}); });
-    connect(height_, &QLineEdit::editingFinished, this, [this] { Apply(pages::HeightExit{}); });
+    // Leaving a box checks it. Enter in it is Save, which checks both boxes itself: checking
+    // here too would say a refusal twice.
+    connect(width_, &QLineEdit::editingFinished, this, [this] {
+        if (!width_->hasFocus()) Apply(pages::WidthExit{});
+    });
+    connect(height_, &QLineEdit::editingFinished, this, [this] {
+        if (!height_->hasFocus()) Apply(pages::HeightExit{});
+    });
     connect(inches_, &QCheckBox::clicked, this, [this](bool on) { Apply(pages::SetInches{on}); });
     customBox_ = new QWidget;
     auto* custom = new QGridLayout(customBox_);
