@@ -258,8 +258,8 @@ PageChange SelectObject(PageDesign& design, int slot) {
 }
 
 // A key step of a move never takes the top left corner off the page (a corner off it already
-// stays where it can go back from); a resize moves the right and bottom edges and keeps the
-// object at least a step wide and high.
+// stays where it can go back from); a resize moves the right and bottom edges, keeps the
+// object at least a step wide and high and grows it no further than the page's edge.
 PageChange NudgeObject(PageDesign& design, const pages::NudgeObject& nudge) {
     PageChange change;
     if (!design.ValidSlot(design.selected)) return change;
@@ -268,8 +268,10 @@ PageChange NudgeObject(PageDesign& design, const pages::NudgeObject& nudge) {
     ObjectRect& r = design.Object(design.selected).rect;
     const auto within = [](std::int32_t v, std::int32_t low, std::int32_t high) { return std::clamp(v, low, high); };
     if (nudge.resize) {
-        r[2] = within(r[2] + nudge.dx * step, std::min(r[2], r[0] + step), std::max(r[2], r[0] + 30000));
-        r[3] = within(r[3] + nudge.dy * step, std::min(r[3], r[1] + step), std::max(r[3], r[1] + 30000));
+        r[2] = within(r[2] + nudge.dx * step, std::min(r[2], r[0] + step),
+                      std::max<std::int32_t>(r[2], design.layout.pixelWidth));
+        r[3] = within(r[3] + nudge.dy * step, std::min(r[3], r[1] + step),
+                      std::max<std::int32_t>(r[3], design.layout.pixelHeight));
     } else {
         const std::int32_t left = within(r[0] + nudge.dx * step, std::min(r[0], 0),
                                          std::max<std::int32_t>(r[0], design.layout.pixelWidth - 1));

@@ -2,8 +2,8 @@
 // The shape designer's editing state without its window: the working shape and its history of
 // Undo and Redo, the texts of the name and size edits, the mouse presses on the picture, the
 // keyboard's cell cursor, and every rule of toggling, filling, shifting, reversing, resizing and
-// saving. The window shows the
-// state, forwards its events as ShapeActions and repaints what the result names.
+// saving. The window shows the state, forwards its events as ShapeActions and repaints what the
+// result names.
 #include <cstdint>
 #include <optional>
 #include <string>
@@ -77,7 +77,8 @@ struct ShapeDesign {
     bool saved = false;
     GridCell cursor{1, 1};  // the keyboard's cell, always within the active rectangle
 
-    // The edits, kept as typed: Save and the size checks read them, Undo leaves them alone.
+    // The edits, kept as typed: Save and the size checks read them; Undo and Redo set the size
+    // edits to the size they bring back.
     std::string titleText;
     std::string widthText;
     std::string heightText;

@@ -626,11 +626,13 @@ TEST(PageDesignKeys, TabWalksTheObjectsAndKeysStepByTheRulersTick) {
     EXPECT_TRUE(Act(*d, pages::CycleObjects{false}).pastEnd);
     EXPECT_EQ(d->selected, 1);
 
-    // The top left corner stays on the page; a resize keeps a step of width.
+    // The top left corner stays on the page; a resize keeps a step of width and stops at the page's edge.
     Act(*d, pages::NudgeObject{-1, 1, false});
     EXPECT_EQ(d->Object(1).rect, (Rect{0, 9, 144, 27}));
     for (int i = 0; i < 20; ++i) Act(*d, pages::NudgeObject{-1, 0, true});
     EXPECT_EQ(d->Object(1).rect, (Rect{0, 9, 9, 27}));
+    for (int i = 0; i < 100; ++i) Act(*d, pages::NudgeObject{0, 1, true});
+    EXPECT_EQ(d->Object(1).rect[3], d->layout.pixelHeight);
     for (int i = 0; i < 100; ++i) Act(*d, pages::NudgeObject{1, 0, false});
     EXPECT_EQ(d->Object(1).rect[0], d->layout.pixelWidth - 1);
 

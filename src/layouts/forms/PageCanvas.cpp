@@ -303,10 +303,12 @@ void TPageCanvas::keyPressEvent(QKeyEvent* event) {
 void TPageCanvas::focusInEvent(QFocusEvent* event) {
     QWidget::focusInEvent(event);
     const int count = design_.ObjectCount();
-    if (count > 0 && event->reason() == Qt::TabFocusReason) onAction_(pages::SelectObject{1});
-    else if (count > 0 && event->reason() == Qt::BacktabFocusReason) onAction_(pages::SelectObject{count});
-    else update();
-    emit KeyChanged();
+    const bool tab = event->reason() == Qt::TabFocusReason;
+    if (count > 0 && (tab || event->reason() == Qt::BacktabFocusReason)) {
+        onAction_(pages::SelectObject{tab ? 1 : count});
+        emit KeyChanged();  // a click that brings the focus scrolls nothing
+    }
+    update();
 }
 
 void TPageCanvas::focusOutEvent(QFocusEvent* event) {

@@ -177,7 +177,7 @@ private slots:
     // framed cell, Space toggles it and Shift+Space fills from it; Ctrl+Z and Ctrl+Y step back
     // and forth, and Enter saves.
     void TheKeyboardAloneDrawsAndSaves() {
-        test::FormFixture f;
+        test::FormFixture f({Answer::Cancel});
         const std::string lib = f.dir.File("QFFLAY.DAT");
         QVERIFY(AppendShape(lib, DrawnShape("Ring", kRing)).IsDone());
         Designer d(f, ShapeDesignMode::Modify, test::StoredShape(lib, 0), 0, lib);
@@ -203,6 +203,11 @@ private slots:
         // The cursor stops at the edge of the shape.
         test::Walk(d.form, "<Left>|<Left>|<Left>|<Left>|<Up>|<Up>|<Space>");
         QCOMPARE(ShapeRows(d.form.Design().shape)[0], std::string(".####"));
+        // Escape asks about the changes, as Cancel does; Cancel goes back to the drawing.
+        test::Walk(d.form, "<Esc>");
+        QCOMPARE(f.prompter->asked.size(), size_t(1));
+        QCOMPARE(QString::fromStdString(f.prompter->asked[0].text), QString("Shape has been modified.  Save changes?"));
+        QVERIFY(d.form.isVisible());
 
         test::Walk(d.form, "<Enter>");
         QVERIFY(!d.form.isVisible());
