@@ -1,9 +1,11 @@
 #include "layouts/forms/PageCanvas.h"
 
+#include <QAbstractScrollArea>
 #include <QFocusEvent>
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
+#include <QScrollBar>
 #include <algorithm>
 #include <cmath>
 #include <vector>
@@ -322,7 +324,17 @@ bool TPageCanvas::focusNextPrevChild(bool next) {
         emit KeyChanged();
         return true;
     }
-    return QWidget::focusNextPrevChild(next);
+    // Leaving, the scroll area around would bring the page's corner into view: the page stays
+    // where the user left it.
+    auto* area = qobject_cast<QAbstractScrollArea*>(parentWidget() ? parentWidget()->parentWidget() : nullptr);
+    const QPoint scrolled = area ? QPoint(area->horizontalScrollBar()->value(), area->verticalScrollBar()->value())
+                                 : QPoint();
+    const bool moved = QWidget::focusNextPrevChild(next);
+    if (area) {
+        area->horizontalScrollBar()->setValue(scrolled.x());
+        area->verticalScrollBar()->setValue(scrolled.y());
+    }
+    return moved;
 }
 
 void TPageCanvas::mouseReleaseEvent(QMouseEvent* event) {
