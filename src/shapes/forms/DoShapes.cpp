@@ -12,7 +12,6 @@
 #include <QVBoxLayout>
 #include <iterator>
 #include <optional>
-#include <tuple>
 
 #include "base/forms/FormControls.h"
 #include "base/forms/FormMessages.h"
@@ -53,8 +52,7 @@ TDoShapes::TDoShapes(DoShapesInputs inputs, QWidget* parent)
     setWindowTitle("Shape Creator");
     BuildControls();
     FillEdits();
-    undo_->setEnabled(false);
-    redo_->setEnabled(false);
+    ShowHistory(false, false);
     DrawGrid();
     SetTabOrder();
     opened_ = design_;
@@ -169,16 +167,18 @@ QHBoxLayout* TDoShapes::AdjustButtons() {
     connect(undo_, &QPushButton::clicked, this, [this] { Apply(shapes::Undo{}); });
     redo_ = NamedButton("RedoButton", "Re&do", FocusEnter::Takes);
     connect(redo_, &QPushButton::clicked, this, [this] { Apply(shapes::Redo{}); });
-    // Ctrl+Z and Ctrl+Y as in other programs, wherever the focus is (the name edit included).
-    for (const auto& [name, key, button] : {std::tuple{"UndoKey", "Ctrl+Z", undo_}, std::tuple{"RedoKey", "Ctrl+Y", redo_}}) {
+    // Ctrl+Z and Ctrl+Y as in other programs, wherever the focus is; with nothing to undo the
+    // name edit keeps Ctrl+Z for its own typing.
+    const auto key = [this](const char* name, const char* keys, QPushButton* button) {
         auto* action = new QAction(this);
         action->setObjectName(name);
-        action->setShortcut(QKeySequence(key));
-        connect(action, &QAction::triggered, button, [b = button] {
-            if (b->isEnabled()) b->click();
-        });
+        action->setShortcut(QKeySequence(keys));
+        connect(action, &QAction::triggered, button, &QPushButton::click);
         addAction(action);
-    }
+        return action;
+    };
+    undoKey_ = key("UndoKey", "Ctrl+Z", undo_);
+    redoKey_ = key("RedoKey", "Ctrl+Y", redo_);
     auto* adjust = new QHBoxLayout;
     adjust->addWidget(reverse);
     adjust->addWidget(undo_);
@@ -244,14 +244,20 @@ void TDoShapes::Apply(const ShapeAction& action) {
         heightEdit_->setText(FromAnsi(design_.heightText));
     }
     ShowCursor();
-    undo_->setEnabled(repaint.undoEnabled);
-    redo_->setEnabled(repaint.redoEnabled);
+    ShowHistory(repaint.undoEnabled, repaint.redoEnabled);
     if (!repaint.message.Empty()) ShowMessage(*this, in_.prompter, repaint.message);
 }
 
 void TDoShapes::DrawGrid() {
     img_->SetPicture(ShapeDrawing(design_, palette().color(QPalette::Window)));
     ShowCursor();
+}
+
+void TDoShapes::ShowHistory(bool undo, bool redo) {
+    undo_->setEnabled(undo);
+    undoKey_->setEnabled(undo);
+    redo_->setEnabled(redo);
+    redoKey_->setEnabled(redo);
 }
 
 void TDoShapes::ShowCursor() {

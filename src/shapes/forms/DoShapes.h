@@ -10,6 +10,7 @@
 #include "base/forms/ProgramDialog.h"
 #include "shapes/ShapeDesign.h"
 
+class QAction;
 class QGridLayout;
 class QHBoxLayout;
 class QLineEdit;
@@ -57,6 +58,7 @@ private:
     void Apply(const ShapeAction& action);
     void DrawGrid();
     void ShowCursor();
+    void ShowHistory(bool undo, bool redo);
     void TitleChanged(const QString& text);
     void SaveButtonClick();
 
@@ -70,6 +72,8 @@ private:
     QLineEdit* heightEdit_ = nullptr;
     QPushButton* undo_ = nullptr;
     QPushButton* redo_ = nullptr;
+    QAction* undoKey_ = nullptr;  // Ctrl+Z and Ctrl+Y, enabled with their buttons
+    QAction* redoKey_ = nullptr;
     TShapeCanvas* img_ = nullptr;
 };
 
