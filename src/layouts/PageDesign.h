@@ -15,6 +15,7 @@
 
 #include "base/Message.h"
 #include "base/Outcome.h"
+#include "base/UndoHistory.h"
 #include "layouts/PageDesignGeometry.h"
 #include "layouts/PageLayoutRecord.h"
 #include "layouts/PageObjects.h"
@@ -43,6 +44,16 @@ inline constexpr const char* kHeightCentimetres =
 
 enum class PageMouseButton { Left, Right };
 
+// One step of the designer's Undo and Redo: the layout with the paper and size boxes, and the
+// zoom its rectangles were recorded at (a step taken back at another zoom is rescaled to it).
+struct PageStep {
+    PageLayoutRecord layout;
+    std::string paperText;
+    std::string widthText;
+    std::string heightText;
+    PageZoom zoom = PageZoom::Medium;
+};
+
 struct PageDesign {
     PageDesignMode mode = PageDesignMode::New;
     std::int64_t position = -1;  // Modify: where Save writes
@@ -66,6 +77,9 @@ struct PageDesign {
     PagePoint dragStart;
     std::optional<PagePoint> leftPress;
     std::optional<PagePoint> rightPress;
+
+    // Every change of the layout is a step (the name box keeps its own Undo).
+    UndoHistory<PageStep> history;
 
     const PageObject& Object(int slot) const { return layout.objects[static_cast<std::size_t>(slot - 1)]; }
     PageObject& Object(int slot) { return layout.objects[static_cast<std::size_t>(slot - 1)]; }
@@ -159,12 +173,32 @@ struct BringToFront {
 struct SendToBack {
     int slot = 0;
 };
+// The keyboard on the page.
+struct CycleObjects {  // Tab, Shift+Tab: the next or previous object in slot order
+    bool forward = true;
+};
+struct SelectObject {  // the page takes the focus: select without the pop-up menu (0 for none)
+    int slot = 0;
+};
+struct NudgeObject {  // arrows move the selected object by key steps, Shift+arrows resize it
+    int dx = 0;
+    int dy = 0;
+    bool resize = false;
+};
+struct PlaceChosen {};  // Space or Enter with a kind button down: at the page's top left corner
+struct Undo {};
+struct Redo {};
 }  // namespace pages
 
 using PageAction =
     std::variant<pages::ClickKind, pages::MouseDown, pages::MouseMove, pages::MouseUp, pages::ChooseZoom,
                  pages::ChoosePaper, pages::ChooseOrientation, pages::WidthExit, pages::HeightExit, pages::SetInches,
-                 pages::ChooseObject, pages::DeleteObject, pages::BringToFront, pages::SendToBack>;
+                 pages::ChooseObject, pages::DeleteObject, pages::BringToFront, pages::SendToBack,
+                 pages::CycleObjects, pages::SelectObject, pages::NudgeObject, pages::PlaceChosen, pages::Undo,
+                 pages::Redo>;
+
+// The key step: the smallest tick of the rulers, an eighth of an inch or a millimetre, in units.
+int KeyStep(const PageDesign& design);
 
 enum class PopupPlace {
     None,
@@ -182,10 +216,18 @@ struct PageChange {
     std::optional<ObjectRect> dragFrame;      // the dotted frame now (the previous one is erased)
     PopupPlace popup = PopupPlace::None;      // open the object pop-up menu for the selected object
     PagePoint popupAt;
+    bool pastEnd = false;  // Tab went past the last object (Shift+Tab the first): the focus moves on
     Message message;  // a note or a refusal to show; empty otherwise
 };
 
+// An action that changes the layout or the boxes records the step before it, and drops what
+// could have been redone; a change of the zoom alone is not a step.
 PageChange ApplyPageAction(PageDesign& design, const PageAction& action);
+
+// For changes made outside ApplyPageAction (the object dialogs): the step before, and its
+// recording when the design differs from it afterwards.
+PageStep CurrentStep(const PageDesign& design);
+void RecordIfChanged(PageDesign& design, PageStep before);
 
 // The exit question when the design holds changes that were not saved (caption "Warning",
 // Yes/No/Cancel).

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <variant>
 
+#include "base/ByteCodec.h"
 #include "base/Overloaded.h"
 #include "base/TextHelpers.h"
 #include "layouts/PageDesign.h"
@@ -233,10 +234,115 @@ PageChange SendToBack(PageDesign& design, int slot) {
     return Reordered(design);
 }
 
+// Tab walks the objects in slot order; past the last (or before the first) it leaves the page.
+PageChange CycleObjects(PageDesign& design, bool forward) {
+    PageChange change;
+    const int count = design.ObjectCount();
+    int next = design.ValidSlot(design.selected) ? design.selected + (forward ? 1 : -1) : (forward ? 1 : count);
+    if (next < 1 || next > count) {
+        change.pastEnd = true;
+        return change;
+    }
+    design.selected = next;
+    change.redrawPage = true;
+    return change;
+}
+
+PageChange SelectObject(PageDesign& design, int slot) {
+    PageChange change;
+    const int chosen = design.ValidSlot(slot) ? slot : 0;
+    if (chosen == design.selected) return change;
+    design.selected = chosen;
+    change.redrawPage = true;
+    return change;
+}
+
+// A key step of a move never takes the top left corner off the page (a corner off it already
+// stays where it can go back from); a resize moves the right and bottom edges, keeps the
+// object at least a step wide and high and grows it no further than the page's edge.
+PageChange NudgeObject(PageDesign& design, const pages::NudgeObject& nudge) {
+    PageChange change;
+    if (!design.ValidSlot(design.selected)) return change;
+    CancelMouse(design);
+    const int step = KeyStep(design);
+    ObjectRect& r = design.Object(design.selected).rect;
+    const auto within = [](std::int32_t v, std::int32_t low, std::int32_t high) { return std::clamp(v, low, high); };
+    if (nudge.resize) {
+        r[2] = within(r[2] + nudge.dx * step, std::min(r[2], r[0] + step),
+                      std::max<std::int32_t>(r[2], design.layout.pixelWidth));
+        r[3] = within(r[3] + nudge.dy * step, std::min(r[3], r[1] + step),
+                      std::max<std::int32_t>(r[3], design.layout.pixelHeight));
+    } else {
+        const std::int32_t left = within(r[0] + nudge.dx * step, std::min(r[0], 0),
+                                         std::max<std::int32_t>(r[0], design.layout.pixelWidth - 1));
+        const std::int32_t top = within(r[1] + nudge.dy * step, std::min(r[1], 0),
+                                        std::max<std::int32_t>(r[1], design.layout.pixelHeight - 1));
+        r = {left, top, r[2] + left - r[0], r[3] + top - r[1]};
+    }
+    change.redrawPage = true;
+    return change;
+}
+
+PageChange PlaceChosen(PageDesign& design) {
+    if (design.chosenKind == 0) return {};
+    const int before = design.ObjectCount();
+    PageChange change = PlaceObject(design, {0, 0});
+    if (design.ObjectCount() > before) design.selected = design.ObjectCount();
+    return change;
+}
+
+PageChange Restore(PageDesign& design, bool undo) {
+    PageStep now = CurrentStep(design);
+    auto back = undo ? design.history.Undo(std::move(now)) : design.history.Redo(std::move(now));
+    if (!back) return {};
+    design.layout = back->layout;
+    if (back->zoom != design.zoom) ScaleObjects(design.layout, ZoomFactor(back->zoom, design.zoom));
+    design.paperText = back->paperText;
+    design.widthText = back->widthText;
+    design.heightText = back->heightText;
+    UpdatePagePixels(design);
+    MarkPresentKinds(design);
+    CancelMouse(design);
+    design.chosenKind = 0;
+    design.cursor = PageCursor::Default;
+    if (!design.ValidSlot(design.selected)) design.selected = 0;
+    PageChange change;
+    change.redrawPage = change.pageResized = change.boxesChanged = change.buttonsChanged = true;
+    return change;
+}
+
+bool SameStep(const PageStep& a, const PageStep& b) {
+    return a.paperText == b.paperText && a.widthText == b.widthText && a.heightText == b.heightText &&
+           EncodeRecord(a.layout) == EncodeRecord(b.layout);
+}
+
+// The actions that never change the layout, or only rescale it with the zoom.
+bool OutsideHistory(const PageAction& action) {
+    return std::holds_alternative<pages::MouseMove>(action) || std::holds_alternative<pages::ChooseZoom>(action) ||
+           std::holds_alternative<pages::Undo>(action) || std::holds_alternative<pages::Redo>(action) ||
+           std::holds_alternative<pages::ClickKind>(action) || std::holds_alternative<pages::ChooseObject>(action) ||
+           std::holds_alternative<pages::CycleObjects>(action) || std::holds_alternative<pages::SelectObject>(action);
+}
+
 }  // namespace
+
+int KeyStep(const PageDesign& design) {
+    const int g = PageUnits(design);
+    return std::max(design.layout.inches != 0 ? g / 8 : g / 10, 1);
+}
+
+PageStep CurrentStep(const PageDesign& design) {
+    return {design.layout, design.paperText, design.widthText, design.heightText, design.zoom};
+}
+
+void RecordIfChanged(PageDesign& design, PageStep before) {
+    if (before.zoom == design.zoom && !SameStep(before, CurrentStep(design))) design.history.Record(std::move(before));
+}
 
 PageChange ApplyPageAction(PageDesign& design, const PageAction& action) {
     using R = PageChange;
+    std::optional<PageStep> before;
+    if (!OutsideHistory(action)) before = CurrentStep(design);
     PageChange change = std::visit(
         Overloaded{
             [&](const pages::ClickKind& a) -> R { return ClickKind(design, a.kind); },
@@ -261,8 +367,15 @@ PageChange ApplyPageAction(PageDesign& design, const PageAction& action) {
             [&](const pages::DeleteObject& a) -> R { return DeleteObject(design, a.slot); },
             [&](const pages::BringToFront& a) -> R { return BringToFront(design, a.slot); },
             [&](const pages::SendToBack& a) -> R { return SendToBack(design, a.slot); },
+            [&](const pages::CycleObjects& a) -> R { return CycleObjects(design, a.forward); },
+            [&](const pages::SelectObject& a) -> R { return SelectObject(design, a.slot); },
+            [&](const pages::NudgeObject& a) -> R { return NudgeObject(design, a); },
+            [&](const pages::PlaceChosen&) -> R { return PlaceChosen(design); },
+            [&](const pages::Undo&) -> R { return Restore(design, true); },
+            [&](const pages::Redo&) -> R { return Restore(design, false); },
         },
         action);
+    if (before) RecordIfChanged(design, std::move(*before));
     change.cursor = design.cursor;
     return change;
 }

@@ -17,11 +17,6 @@ std::uint8_t At(const ShapeRecord& shape, int row, int column) { return shape.Ce
 
 std::uint8_t Inverted(std::uint8_t value) { return value != 0 ? 0 : 1; }
 
-void KeepUndoCopy(ShapeDesign& design) {
-    design.undoCopy = design.shape;
-    design.undoEnabled = true;
-}
-
 // Shifts move the pattern inside the active rectangle only; what leaves it is lost and the
 // row or column it leaves behind is blocked.
 void ShiftLeft(ShapeRecord& s, int w, int h) {
@@ -85,11 +80,10 @@ bool InActiveRectangle(const ShapeRecord& shape, GridCell cell) {
     return cell.row >= 1 && cell.row <= ActiveRows(shape) && cell.column >= 1 && cell.column <= ActiveColumns(shape);
 }
 
-// Left button: the one cell is inverted, and the undo copy is given up.
+// Left button: the one cell is inverted.
 ShapeRepaint TestForMatch(ShapeDesign& design, GridCell cell) {
     ShapeRepaint repaint;
     if (!InActiveRectangle(design.shape, cell)) return repaint;
-    design.undoEnabled = false;
     std::uint8_t& value = At(design.shape, cell.row, cell.column);
     value = Inverted(value);
     repaint.cells.push_back(cell);
@@ -103,7 +97,6 @@ ShapeRepaint TestForMatchFill(ShapeDesign& design, GridCell start) {
     if (!InActiveRectangle(s, start)) return repaint;
     const int w = ActiveColumns(s);
     const int h = ActiveRows(s);
-    KeepUndoCopy(design);
 
     const std::uint8_t v = At(s, start.row, start.column);
     FillMarks marks;
@@ -128,7 +121,6 @@ ShapeRepaint DoShift(ShapeDesign& design, ShiftDirection direction) {
     ShapeRepaint repaint;
     const int w = ActiveColumns(design.shape);
     const int h = ActiveRows(design.shape);
-    KeepUndoCopy(design);
     if (w >= 1 && h >= 1) {
         switch (direction) {
             case ShiftDirection::Left: ShiftLeft(design.shape, w, h); break;
@@ -143,20 +135,35 @@ ShapeRepaint DoShift(ShapeDesign& design, ShiftDirection direction) {
 
 // Every cell of the array, also outside the active rectangle: enlarging later shows them inverted.
 ShapeRepaint DoReverse(ShapeDesign& design) {
-    design.undoEnabled = false;
     for (std::uint8_t& cell : design.shape.cells) cell = Inverted(cell);
     ShapeRepaint repaint;
     repaint.drawGrid = true;
     return repaint;
 }
 
-ShapeRepaint DoUndo(ShapeDesign& design) {
+// Back or forward a step: cells, width and height, and the size edits with them (Save reads
+// the edits). The name is the name edit's and stays.
+ShapeRepaint Restore(ShapeDesign& design, bool undo) {
     ShapeRepaint repaint;
-    if (!design.undoEnabled) return repaint;
-    design.shape = design.undoCopy;  // cells, width and height; the edits keep their texts
-    design.undoEnabled = false;
-    repaint.drawGrid = true;
+    auto back = undo ? design.history.Undo(design.shape) : design.history.Redo(design.shape);
+    if (!back) return repaint;
+    design.shape = *back;
+    design.widthText = std::to_string(design.shape.width);
+    design.heightText = std::to_string(design.shape.height);
+    repaint.drawGrid = repaint.sizeTexts = true;
     return repaint;
+}
+
+bool SameShape(const ShapeRecord& a, const ShapeRecord& b) {
+    return a.width == b.width && a.height == b.height && a.cells == b.cells;
+}
+
+// The cursor stays on a cell of the shape, also when the shape shrinks under it.
+bool KeepCursorInside(ShapeDesign& design, int rows, int columns) {
+    const GridCell before = design.cursor;
+    design.cursor.row = std::clamp(design.cursor.row + rows, 1, std::max(ActiveRows(design.shape), 1));
+    design.cursor.column = std::clamp(design.cursor.column + columns, 1, std::max(ActiveColumns(design.shape), 1));
+    return !(design.cursor == before);
 }
 
 ShapeRepaint SizeEditExit(ShapeDesign& design, bool width) {
@@ -207,7 +214,6 @@ ShapeDesign StartShapeDesign(ShapeDesignMode mode, const ShapeRecord& current, s
     } else {
         design.shape = current;
     }
-    design.undoCopy = design.shape;
     design.titleText = design.shape.name.Str();
     design.widthText = std::to_string(design.shape.width);
     design.heightText = std::to_string(design.shape.height);
@@ -255,23 +261,45 @@ Outcome CheckHeight(ShapeDesign& design) { return CheckSize(design, false); }
 
 ShapeRepaint ApplyShapeAction(ShapeDesign& design, const ShapeAction& action) {
     using R = ShapeRepaint;
+    const ShapeRecord before = design.shape;
+    bool historyStep = false;  // Undo and Redo keep their own books
     ShapeRepaint repaint = std::visit(
         Overloaded{
             [&](const shapes::ImgMouseDown& a) -> R {
                 (a.button == ShapeMouseButton::Left ? design.leftPress : design.rightPress) = a.point;
-                return {};
+                R pressed;  // the keyboard's cursor follows the mouse
+                if (const auto cell = CellAtPoint(design, a.point); cell && !(*cell == design.cursor)) {
+                    design.cursor = *cell;
+                    pressed.cursorMoved = true;
+                }
+                return pressed;
             },
             [&](const shapes::ImgMouseUp& a) -> R { return MouseUp(design, a); },
             [&](const shapes::ToggleCell& a) -> R { return TestForMatch(design, a.cell); },
             [&](const shapes::FillFrom& a) -> R { return TestForMatchFill(design, a.cell); },
             [&](const shapes::Shift& a) -> R { return DoShift(design, a.direction); },
             [&](const shapes::Reverse&) -> R { return DoReverse(design); },
-            [&](const shapes::Undo&) -> R { return DoUndo(design); },
+            [&](const shapes::Undo&) -> R {
+                historyStep = true;
+                return Restore(design, true);
+            },
+            [&](const shapes::Redo&) -> R {
+                historyStep = true;
+                return Restore(design, false);
+            },
+            [&](const shapes::MoveCursor& a) -> R {
+                R moved;
+                moved.cursorMoved = KeepCursorInside(design, a.rows, a.columns);
+                return moved;
+            },
             [&](const shapes::WidthEditExit&) -> R { return SizeEditExit(design, true); },
             [&](const shapes::HeightEditExit&) -> R { return SizeEditExit(design, false); },
         },
         action);
-    repaint.undoEnabled = design.undoEnabled;
+    if (!historyStep && !SameShape(before, design.shape)) design.history.Record(before);
+    if (KeepCursorInside(design, 0, 0)) repaint.cursorMoved = true;
+    repaint.undoEnabled = design.history.CanUndo();
+    repaint.redoEnabled = design.history.CanRedo();
     return repaint;
 }
 

@@ -1,8 +1,9 @@
 #pragma once
-// The shape designer's editing state without its window: the working shape and its one-level
-// undo copy, the texts of the name and size edits, the mouse presses on the picture, and every
-// rule of toggling, filling, shifting, reversing, resizing and saving. The window shows the
-// state, forwards its events as ShapeActions and repaints what the result names.
+// The shape designer's editing state without its window: the working shape and its history of
+// Undo and Redo, the texts of the name and size edits, the mouse presses on the picture, the
+// keyboard's cell cursor, and every rule of toggling, filling, shifting, reversing, resizing and
+// saving. The window shows the state, forwards its events as ShapeActions and repaints what the
+// result names.
 #include <cstdint>
 #include <optional>
 #include <string>
@@ -12,6 +13,7 @@
 
 #include "base/Message.h"
 #include "base/Outcome.h"
+#include "base/UndoHistory.h"
 #include "shapes/ShapeRecord.h"
 
 namespace qf {
@@ -70,11 +72,13 @@ struct ShapeDesign {
     ShapeDesignMode mode = ShapeDesignMode::New;
     std::int64_t recordIndex = -1;  // Modify: where Save writes
     ShapeRecord shape;              // the working shape
-    ShapeRecord undoCopy;
-    bool undoEnabled = false;
+    // Every change of the shape (cells, width, height) is a step; the name edit keeps its own.
+    UndoHistory<ShapeRecord> history;
     bool saved = false;
+    GridCell cursor{1, 1};  // the keyboard's cell, always within the active rectangle
 
-    // The edits, kept as typed: Save and the size checks read them, Undo leaves them alone.
+    // The edits, kept as typed: Save and the size checks read them; Undo and Redo set the size
+    // edits to the size they bring back.
     std::string titleText;
     std::string widthText;
     std::string heightText;
@@ -88,7 +92,7 @@ struct ShapeDesign {
 };
 
 // The designer as it opens (FormShow): the working shape for the mode, the edits filled,
-// "&Undo" disabled, no presses, not saved. `current` is ignored in mode New.
+// an empty history, no presses, not saved. `current` is ignored in mode New.
 ShapeDesign StartShapeDesign(ShapeDesignMode mode, const ShapeRecord& current, std::int64_t recordIndex = -1);
 
 // The active rectangle: Width and Height bounded to the cell array (a damaged record may hold
@@ -133,24 +137,35 @@ struct Shift {
 };
 struct Reverse {};
 struct Undo {};
+struct Redo {};
+struct MoveCursor {  // the arrow keys: the cursor stops at the edges of the shape
+    int rows = 0;
+    int columns = 0;
+};
 struct WidthEditExit {};
 struct HeightEditExit {};
 }  // namespace shapes
 
 using ShapeAction = std::variant<shapes::ImgMouseDown, shapes::ImgMouseUp, shapes::ToggleCell, shapes::FillFrom,
-                                 shapes::Shift, shapes::Reverse, shapes::Undo, shapes::WidthEditExit,
-                                 shapes::HeightEditExit>;
+                                 shapes::Shift, shapes::Reverse, shapes::Undo, shapes::Redo,
+                                 shapes::MoveCursor, shapes::WidthEditExit, shapes::HeightEditExit>;
 
 // What the window repaints after an action.
 struct ShapeRepaint {
     bool drawGrid = false;        // the whole picture (DrawGrid)
     std::vector<GridCell> cells;  // else only these squares: red when usable now, white when blocked
-    bool undoEnabled = false;     // the "&Undo" button's state now
+    bool sizeTexts = false;       // Undo or Redo set the width and height edits' texts
+    bool cursorMoved = false;
+    bool undoEnabled = false;     // the "&Undo" and "Re&do" buttons' states now
+    bool redoEnabled = false;
     Message message;              // a refused size to show; empty otherwise
 
-    bool Nothing() const { return !drawGrid && cells.empty() && message.Empty(); }
+    bool Nothing() const { return !drawGrid && cells.empty() && !cursorMoved && message.Empty(); }
 };
 
+// Every action that changes the shape records the shape before it in the history (and drops
+// what could have been redone); Undo and Redo also set the size edits' texts to the size they
+// bring back, so the edits never hold a size the shape does not have.
 ShapeRepaint ApplyShapeAction(ShapeDesign& design, const ShapeAction& action);
 
 // Whether the designer holds something its opening state did not: the shape (cells, size, name)

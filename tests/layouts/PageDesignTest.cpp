@@ -4,6 +4,7 @@
 #include <string>
 #include <vector>
 
+#include "base/ByteCodec.h"
 #include "base/FileUtil.h"
 #include "layouts/LayoutLibrary.h"
 #include "layouts/PageDesign.h"
@@ -563,6 +564,89 @@ TEST(PageDesignDialogs, FontsGoToTheDialogAndBackCut) {
     EXPECT_EQ(stored.name.Str(), "Arial");
     EXPECT_EQ(std::string(stored.name.chars.data() + 5, 11), "ation Serif");
     EXPECT_EQ(stored.size, 1);
+}
+
+TEST(PageDesignHistory, EveryChangeOfTheLayoutIsAStepOfUndoAndRedo) {
+    auto d = OpenWith({{ObjectKind::Title, {48, 48, 192, 66}}});
+    const PageDesignSnapshot opened = TakeSnapshot(*d);
+    const auto openedBytes = EncodeRecord(d->layout);
+    Place(*d, ObjectKind::Text, {100, 100});
+    Act(*d, pages::SelectObject{2});
+    Act(*d, pages::NudgeObject{1, 0, false});
+    Act(*d, pages::NudgeObject{0, 1, true});
+    EXPECT_EQ(d->Object(2).rect, (Rect{109, 100, 253, 253}));
+    Act(*d, pages::ChooseOrientation{false});
+    PageStep before = CurrentStep(*d);
+    ASSERT_TRUE(ApplyAlignment(*d, 2, kAlignRight).IsDone());
+    RecordIfChanged(*d, std::move(before));
+    Act(*d, pages::DeleteObject{1});
+    // Selecting, choosing a kind and walking the objects change nothing and are no steps.
+    Act(*d, pages::CycleObjects{true});
+    Act(*d, pages::ClickKind{ObjectKind::Circle});
+    Act(*d, pages::ClickKind{ObjectKind::Circle});
+    EXPECT_EQ(d->history.UndoSteps(), 6u);
+    const auto lastBytes = EncodeRecord(d->layout);
+
+    for (int i = 0; i < 6; ++i) EXPECT_TRUE(Act(*d, pages::Undo{}).redrawPage);
+    EXPECT_FALSE(d->history.CanUndo());
+    EXPECT_EQ(EncodeRecord(d->layout), openedBytes);
+    EXPECT_FALSE(PageDesignChanged(*d, opened));
+    for (int i = 0; i < 6; ++i) Act(*d, pages::Redo{});
+    EXPECT_EQ(EncodeRecord(d->layout), lastBytes);
+    EXPECT_EQ(d->widthText, "11.00");  // landscape again, in the boxes too
+    EXPECT_FALSE(d->history.CanRedo());
+
+    // A change after Undo drops the redo tail.
+    Act(*d, pages::Undo{});
+    Act(*d, pages::Undo{});
+    Act(*d, pages::SelectObject{2});
+    Act(*d, pages::NudgeObject{0, 1, false});
+    EXPECT_FALSE(d->history.CanRedo());
+    EXPECT_EQ(d->ObjectCount(), 2);
+
+    // A step taken back after a zoom change comes back at the zoom shown (109 x 1.334 is 145).
+    Act(*d, pages::ChooseZoom{PageZoom::Large});
+    Act(*d, pages::Undo{});
+    EXPECT_EQ(d->Object(2).rect[0], 145);
+    EXPECT_EQ(d->layout.pixelWidth, 11 * 96);
+}
+
+TEST(PageDesignKeys, TabWalksTheObjectsAndKeysStepByTheRulersTick) {
+    auto d = OpenWith({{ObjectKind::Title, {0, 0, 144, 18}}, {ObjectKind::Text, {100, 100, 244, 244}}});
+    EXPECT_EQ(KeyStep(*d), 9);  // an eighth of an inch at 72 units
+    EXPECT_FALSE(Act(*d, pages::NudgeObject{1, 0, false}).redrawPage);  // nothing selected
+    EXPECT_EQ(d->Object(1).rect, (Rect{0, 0, 144, 18}));
+    Act(*d, pages::CycleObjects{true});
+    EXPECT_EQ(d->selected, 1);
+    Act(*d, pages::CycleObjects{true});
+    EXPECT_EQ(d->selected, 2);
+    EXPECT_TRUE(Act(*d, pages::CycleObjects{true}).pastEnd);
+    EXPECT_EQ(d->selected, 2);
+    Act(*d, pages::CycleObjects{false});
+    EXPECT_TRUE(Act(*d, pages::CycleObjects{false}).pastEnd);
+    EXPECT_EQ(d->selected, 1);
+
+    // The top left corner stays on the page; a resize keeps a step of width and stops at the page's edge.
+    Act(*d, pages::NudgeObject{-1, 1, false});
+    EXPECT_EQ(d->Object(1).rect, (Rect{0, 9, 144, 27}));
+    for (int i = 0; i < 20; ++i) Act(*d, pages::NudgeObject{-1, 0, true});
+    EXPECT_EQ(d->Object(1).rect, (Rect{0, 9, 9, 27}));
+    for (int i = 0; i < 100; ++i) Act(*d, pages::NudgeObject{0, 1, true});
+    EXPECT_EQ(d->Object(1).rect[3], d->layout.pixelHeight);
+    for (int i = 0; i < 100; ++i) Act(*d, pages::NudgeObject{1, 0, false});
+    EXPECT_EQ(d->Object(1).rect[0], d->layout.pixelWidth - 1);
+
+    // Space or Enter with a kind chosen places it at the top left corner, selected.
+    EXPECT_FALSE(Act(*d, pages::PlaceChosen{}).redrawPage);
+    Act(*d, pages::ClickKind{ObjectKind::Circle});
+    Act(*d, pages::PlaceChosen{});
+    EXPECT_EQ(d->ObjectCount(), 3);
+    EXPECT_EQ(d->selected, 3);
+    EXPECT_EQ(d->Object(3).rect, (Rect{0, 0, 144, 144}));
+    EXPECT_EQ(d->chosenKind, 0);
+
+    d->layout.inches = 0;  // a millimetre at 30 units a centimetre
+    EXPECT_EQ(KeyStep(*d), 3);
 }
 
 }  // namespace

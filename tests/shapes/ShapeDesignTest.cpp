@@ -64,7 +64,7 @@ TEST(ShapeDesignSave, ANewShapeSavedAtOnceIsAppendedWhole) {
     EXPECT_EQ(d.titleText, "New Layout");
     EXPECT_EQ(d.widthText, "30");
     EXPECT_EQ(d.heightText, "30");
-    EXPECT_FALSE(d.undoEnabled);
+    EXPECT_FALSE(d.history.CanUndo());
     const Outcome saved = SaveShapeDesign(d, lib);
     ASSERT_TRUE(saved.IsDone());
     EXPECT_EQ(saved.index, 2);
@@ -234,24 +234,73 @@ TEST(ShapeDesignMouse, PressAndReleaseMustMeetInOneCellOfTheShape) {
     EXPECT_FALSE(d.shape.Usable(1, 11));
 }
 
-TEST(ShapeDesignEdit, ShiftLeftThenUndoThenToggleDisablesUndo) {
-    ShapeDesign d = Modifying(Drawn({"#....", "#....", "#....", "#....", "#...."}, 1));
+TEST(ShapeDesignEdit, EveryChangeIsAStepOfUndoAndRedo) {
+    const std::vector<std::string> start{"#....", "#....", "#....", "#....", "#...."};
+    ShapeDesign d = Modifying(Drawn(start, 1));
+    const ShapeDesign opened = d;
     const ShapeRepaint shifted = ApplyShapeAction(d, shapes::Shift{ShiftDirection::Left});
     EXPECT_TRUE(shifted.drawGrid);
     EXPECT_TRUE(shifted.undoEnabled);
+    EXPECT_FALSE(shifted.redoEnabled);
     EXPECT_EQ(Rows(d.shape), std::vector<std::string>(5, "....."));
     EXPECT_TRUE(d.shape.Usable(1, 6));  // outside the shape: not part of the shift
 
-    const ShapeRepaint undone = ApplyShapeAction(d, shapes::Undo{});
-    EXPECT_TRUE(undone.drawGrid);
-    EXPECT_FALSE(undone.undoEnabled);
-    EXPECT_EQ(Rows(d.shape), std::vector<std::string>(5, "#...."));
+    // Toggles and Reverse are steps too; so are a fill and a size change.
+    ApplyShapeAction(d, shapes::ToggleCell{{2, 2}});
+    ApplyShapeAction(d, shapes::Reverse{});
+    ApplyShapeAction(d, shapes::FillFrom{{1, 1}});
+    d.widthText = "7";
+    ApplyShapeAction(d, shapes::WidthEditExit{});
+    const ShapeRecord last = d.shape;
+    const std::vector<std::vector<std::string>> back{
+        {".....", ".....", ".....", ".....", "....."},  // before the size change (5 wide again)
+        {"#####", "#.###", "#####", "#####", "#####"},  // before the fill
+        {".....", ".#...", ".....", ".....", "....."},  // before Reverse
+        {".....", ".....", ".....", ".....", "....."},  // before the toggle
+        start};
+    for (const auto& rows : back) {
+        const ShapeRepaint undone = ApplyShapeAction(d, shapes::Undo{});
+        EXPECT_TRUE(undone.drawGrid);
+        EXPECT_TRUE(undone.redoEnabled);
+        EXPECT_EQ(Rows(d.shape), rows);
+    }
+    EXPECT_EQ(d.widthText, "5");  // the edits follow the size that came back
+    EXPECT_FALSE(d.history.CanUndo());
     EXPECT_TRUE(ApplyShapeAction(d, shapes::Undo{}).Nothing());  // nothing left to undo
+    EXPECT_FALSE(ShapeDesignChanged(d, opened));                 // back where it opened
 
-    ApplyShapeAction(d, shapes::Shift{ShiftDirection::Left});
-    EXPECT_FALSE(ApplyShapeAction(d, shapes::ToggleCell{{2, 2}}).undoEnabled);
+    for (int i = 0; i < 5; ++i) ApplyShapeAction(d, shapes::Redo{});
+    EXPECT_EQ(EncodeShapeExchange(d.shape), EncodeShapeExchange(last));
+    EXPECT_EQ(d.widthText, "7");
+    EXPECT_TRUE(ApplyShapeAction(d, shapes::Redo{}).Nothing());
+
+    // A change after Undo drops what could have been redone; an action that changes nothing does not.
     ApplyShapeAction(d, shapes::Undo{});
-    EXPECT_EQ(Rows(d.shape)[1], ".#...");
+    ApplyShapeAction(d, shapes::ToggleCell{{9, 9}});  // outside the shape
+    EXPECT_TRUE(d.history.CanRedo());
+    const ShapeRepaint toggled = ApplyShapeAction(d, shapes::ToggleCell{{1, 1}});
+    EXPECT_FALSE(toggled.redoEnabled);
+    EXPECT_FALSE(d.history.CanRedo());
+}
+
+TEST(ShapeDesignEdit, TheCursorStaysOnACellOfTheShape) {
+    ShapeDesign d = Modifying(Drawn({"#####", "#####", "#####", "#####", "#####"}));
+    EXPECT_FALSE(ApplyShapeAction(d, shapes::MoveCursor{-1, 0}).cursorMoved);
+    ApplyShapeAction(d, shapes::MoveCursor{9, 9});
+    EXPECT_EQ(d.cursor, (GridCell{5, 5}));
+    d.widthText = d.heightText = "12";
+    ApplyShapeAction(d, shapes::WidthEditExit{});
+    ApplyShapeAction(d, shapes::HeightEditExit{});
+    ApplyShapeAction(d, shapes::MoveCursor{6, 6});
+    EXPECT_EQ(d.cursor, (GridCell{11, 11}));
+    // Undoing the growth takes the cursor back inside the smaller shape.
+    ApplyShapeAction(d, shapes::Undo{});
+    ApplyShapeAction(d, shapes::Undo{});
+    EXPECT_EQ(d.cursor, (GridCell{5, 5}));
+    // A press on a cell takes the cursor there.
+    const int s = ShapeCellSize(d);
+    ApplyShapeAction(d, shapes::ImgMouseDown{ShapeMouseButton::Right, {s + 2, 2 * s + 2}});
+    EXPECT_EQ(d.cursor, (GridCell{3, 2}));
 }
 
 TEST(ShapeDesignEdit, ShiftsMoveThePatternWithinTheShape) {
@@ -278,28 +327,27 @@ TEST(ShapeDesignEdit, ReverseInvertsEveryCellAndWideningShowsIt) {
     ApplyShapeAction(d, shapes::Shift{ShiftDirection::Down});
     const ShapeRepaint reversed = ApplyShapeAction(d, shapes::Reverse{});
     EXPECT_TRUE(reversed.drawGrid);
-    EXPECT_FALSE(reversed.undoEnabled);
     EXPECT_EQ(Rows(d.shape)[1], "#.........");
 
     // The cells keep their values when the shape is resized: the new columns come back inverted.
     d.widthText = "12";
     EXPECT_TRUE(ApplyShapeAction(d, shapes::WidthEditExit{}).drawGrid);
     EXPECT_EQ(Rows(d.shape)[5], "............");
-    EXPECT_FALSE(d.undoEnabled);
 }
 
-TEST(ShapeDesignEdit, UndoRestoresTheSizeButSaveTakesTheEdits) {
+TEST(ShapeDesignEdit, UndoBringsTheSizeBackAndSaveTakesIt) {
     TempDir dir;
     ShapeDesign d = StartShapeDesign(ShapeDesignMode::New, {});
-    ApplyShapeAction(d, shapes::Shift{ShiftDirection::Up});
     d.widthText = "20";
     ApplyShapeAction(d, shapes::WidthEditExit{});
-    EXPECT_TRUE(d.undoEnabled);  // a size change leaves the undo copy alone
+    ApplyShapeAction(d, shapes::Shift{ShiftDirection::Up});
+    ApplyShapeAction(d, shapes::Undo{});
+    EXPECT_EQ(d.shape.width, 20);
     ApplyShapeAction(d, shapes::Undo{});
     EXPECT_EQ(d.shape.width, 30);
-    EXPECT_EQ(d.widthText, "20");
+    EXPECT_EQ(d.widthText, "30");
     ASSERT_TRUE(SaveShapeDesign(d, dir.File("QFFLAY.DAT")).IsDone());
-    EXPECT_EQ(Stored(dir.File("QFFLAY.DAT"), 0).width, 20);
+    EXPECT_EQ(Stored(dir.File("QFFLAY.DAT"), 0).width, 30);
 }
 
 TEST(ShapeDesignFill, RightClickInsideARingFillsItRowByRow) {
@@ -321,7 +369,8 @@ TEST(ShapeDesignFill, RightClickInsideARingFillsItRowByRow) {
 
     // A release in another cell changes nothing, the undo state included.
     EXPECT_TRUE(Click(d, ShapeMouseButton::Right, {4 * s + 3, 4 * s + 3}, {5 * s + 1, 4 * s + 3}).Nothing());
-    EXPECT_FALSE(d.undoEnabled);
+    EXPECT_FALSE(d.history.CanUndo());
+    EXPECT_TRUE(d.history.CanRedo());
     ApplyShapeAction(d, shapes::Shift{ShiftDirection::Left});
     EXPECT_TRUE(Click(d, ShapeMouseButton::Right, {1, 1}, {s * 3, 1}).undoEnabled);
 }

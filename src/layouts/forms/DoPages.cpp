@@ -65,6 +65,8 @@ TDoPages::TDoPages(DoPagesInputs inputs, QWidget* parent) : ProgramDialog(inputs
     ShowBoxes();
     ShowButtons();
     ShowZoomChecks();
+    ShowHistory();
+    SetTabOrder();
     SetDesignSize(QSize(640, 480));
 }
 
@@ -80,7 +82,8 @@ void TDoPages::BuildPanel() {
     QGroupBox* others =
         KindGroup("  Other   Objects", {ObjectKind::Text, ObjectKind::Bitmap, ObjectKind::Rectangle, ObjectKind::Circle});
 
-    QPushButton* save = NamedButton("SaveButton", "&Save", FocusEnter::Passes);
+    // Enter saves, as Save does, unless a focused button or the page takes it for itself.
+    QPushButton* save = DefaultButton("SaveButton", "&Save", FocusEnter::Passes);
     QPushButton* cancel = NamedButton("CancelButton", "&Cancel", FocusEnter::Passes);
     connect(save, &QPushButton::clicked, this, &TDoPages::SaveClick);
     connect(cancel, &QPushButton::clicked, this, &TDoPages::reject);
@@ -127,8 +130,14 @@ QWidget* TDoPages::CustomSizeBox() {
     inches_->setObjectName("InchesBox");
     connect(width_, &QLineEdit::textEdited, this, [this](const QString& t) { design_.widthText = ToAnsi(t); });
     connect(height_, &QLineEdit::textEdited, this, [this](const QString& t) { design_.heightText = ToAnsi(t); });
-    connect(width_, &QLineEdit::editingFinished, this, [this] { Apply(pages::WidthExit{}); });
-    connect(height_, &QLineEdit::editingFinished, this, [this] { Apply(pages::HeightExit{}); });
+    // Leaving a box checks it. Enter in it is Save, which checks both boxes itself: checking
+    // here too would say a refusal twice.
+    connect(width_, &QLineEdit::editingFinished, this, [this] {
+        if (!width_->hasFocus()) Apply(pages::WidthExit{});
+    });
+    connect(height_, &QLineEdit::editingFinished, this, [this] {
+        if (!height_->hasFocus()) Apply(pages::HeightExit{});
+    });
     connect(inches_, &QCheckBox::clicked, this, [this](bool on) { Apply(pages::SetInches{on}); });
     customBox_ = new QWidget;
     auto* custom = new QGridLayout(customBox_);
@@ -152,7 +161,7 @@ QGroupBox* TDoPages::KindGroup(const char* caption, std::initializer_list<Object
     auto* column = new QVBoxLayout(group);
     column->setSpacing(2);
     for (ObjectKind kind : kinds) {
-        QPushButton* button = NamedButton(KindButtonName(kind), KindButtonCaption(kind), FocusEnter::Passes);
+        QPushButton* button = NamedButton(KindButtonName(kind), KindButtonCaption(kind), FocusEnter::Takes);
         button->setCheckable(true);
         button->setStyleSheet(look);
         connect(button, &QPushButton::clicked, this, [this, kind] { Apply(pages::ClickKind{kind}); });
@@ -163,9 +172,18 @@ QGroupBox* TDoPages::KindGroup(const char* caption, std::initializer_list<Object
 }
 
 void TDoPages::BuildCanvas() {
-    canvas_ = new TPageCanvas(design_, [this](const PageAction& action) { Apply(action); });
+    canvas_ = new TPageCanvas(design_, [this](const PageAction& action) { return Apply(action); });
+    connect(canvas_, &TPageCanvas::MenuKey, this, [this] {
+        if (design_.ValidSlot(design_.selected)) {
+            ShowSelected();
+            PopUp(canvas_->mapToGlobal(TPageCanvas::CanvasPoint({design_.Object(design_.selected).Left(),
+                                                                 design_.Object(design_.selected).Top()})));
+        }
+    });
+    connect(canvas_, &TPageCanvas::KeyChanged, this, &TDoPages::ShowSelected);
     scroll_ = new QScrollArea;
     scroll_->setObjectName("PageArea");
+    scroll_->setFocusPolicy(Qt::NoFocus);  // the page inside takes the focus, not its frame
     scroll_->setWidget(canvas_);
     scroll_->setAlignment(Qt::AlignLeft | Qt::AlignTop);
 }
@@ -190,6 +208,13 @@ void TDoPages::BuildMenus() {
         connect(item, &QAction::triggered, this, [this, slot] { Apply(pages::ChooseObject{slot}); });
         objectItems_[static_cast<std::size_t>(slot - 1)] = item;
     }
+    objectsMenu_->addSeparator();
+    undo_ = objectsMenu_->addAction("&Undo", this, [this] { Apply(pages::Undo{}); });
+    undo_->setObjectName("MenuUndo");
+    undo_->setShortcut(QKeySequence("Ctrl+Z"));
+    redo_ = objectsMenu_->addAction("&Redo", this, [this] { Apply(pages::Redo{}); });
+    redo_->setObjectName("MenuRedo");
+    redo_->setShortcut(QKeySequence("Ctrl+Y"));
 
     QMenu* zoom = bar->addMenu("&Zoom");
     zoom->setObjectName("ZoomMenu");
@@ -246,7 +271,10 @@ void TDoPages::BuildObjectMenu() {
                 choice->setObjectName(QString("Align%1").arg(a));
                 connect(choice, &QAction::triggered, this, [this, a] {
                     RunCommand(in_.prompter, [&] {
+                        PageStep before = CurrentStep(design_);
                         if (ApplyAlignment(design_, design_.selected, a).IsDone()) UpdateObjectMenu();
+                        RecordIfChanged(design_, std::move(before));
+                        ShowHistory();
                         canvas_->update();
                     });
                 });
@@ -275,10 +303,34 @@ void TDoPages::PopUp(QPoint global) {
     objectMenu_->popup(global);
 }
 
-void TDoPages::Apply(const PageAction& action) {
+PageChange TDoPages::Apply(const PageAction& action) {
     PageChange change;
     RunCommand(in_.prompter, [&] { change = ApplyPageAction(design_, action); });
     Show(change);
+    return change;
+}
+
+void TDoPages::ShowHistory() {
+    undo_->setEnabled(design_.history.CanUndo());
+    redo_->setEnabled(design_.history.CanRedo());
+}
+
+// The selected object scrolled into view, after a key moved, resized or chose it.
+void TDoPages::ShowSelected() {
+    if (!design_.ValidSlot(design_.selected)) return;
+    const PageObject& o = design_.Object(design_.selected);
+    const QPoint corner = TPageCanvas::CanvasPoint({o.Left(), o.Top()});
+    scroll_->ensureVisible(corner.x(), corner.y(), 40, 40);
+}
+
+// Down the panel to the kind buttons, then the page they place objects on, then Save and Cancel.
+void TDoPages::SetTabOrder() {
+    std::vector<QWidget*> order{name_, paper_, portrait_, landscape_, width_, height_, inches_};
+    for (int k : {1, 2, 3, 4, 6, 5, 7, 8, 9, 10, 11, 12, 13}) order.push_back(kindButtons_[static_cast<std::size_t>(k)]);
+    order.push_back(canvas_);
+    order.push_back(findChild<QWidget*>("SaveButton"));
+    order.push_back(findChild<QWidget*>("CancelButton"));
+    for (std::size_t i = 1; i < order.size(); ++i) setTabOrder(order[i - 1], order[i]);
 }
 
 void TDoPages::Show(const PageChange& change) {
@@ -291,6 +343,7 @@ void TDoPages::Show(const PageChange& change) {
         canvas_->LoadPictures();
     }
     if (change.redrawPage) canvas_->update();
+    ShowHistory();
     ShowMessage(*this, in_.prompter, change.message);
     if (change.popup == PopupPlace::AtObject)
         PopUp(canvas_->mapToGlobal(TPageCanvas::CanvasPoint(change.popupAt)));

@@ -74,8 +74,11 @@ private:
     void BuildCanvas();
     void BuildMenus();
     void BuildObjectMenu();
-    void Apply(const PageAction& action);
+    PageChange Apply(const PageAction& action);
     void Show(const PageChange& change);
+    void ShowHistory();
+    void ShowSelected();
+    void SetTabOrder();
     void ShowBoxes();
     void ShowButtons();
     void ShowZoomChecks();
@@ -117,6 +120,8 @@ private:
     QMenu* objectsMenu_ = nullptr;
     std::array<QAction*, kMaxPageObjects> objectItems_{};
     std::array<QAction*, 4> zoomItems_{};
+    QAction* undo_ = nullptr;
+    QAction* redo_ = nullptr;
     QMenu* objectMenu_ = nullptr;
     std::array<QAction*, kObjectMenuItems> menuItems_{};
     std::array<QAction*, 4> alignItems_{};

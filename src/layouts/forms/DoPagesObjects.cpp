@@ -21,6 +21,9 @@ namespace qf {
 void TDoPages::RunObjectCommand(ObjectMenuItem item) {
     const int slot = design_.selected;
     if (!design_.ValidSlot(slot) || !ObjectMenuFor(design_.Object(slot)).Enabled(item)) return;
+    // The dialogs change the design themselves: the step before is recorded when they did.
+    // Delete and the reordering are actions, recorded as they apply.
+    PageStep before = CurrentStep(design_);
     RunCommand(in_.prompter, [&] {
         switch (item) {
             case ObjectMenuItem::SizePosition: SizeAndPosition(); break;
@@ -36,7 +39,11 @@ void TDoPages::RunObjectCommand(ObjectMenuItem item) {
             case ObjectMenuItem::BringToFront: Apply(pages::BringToFront{slot}); break;
             case ObjectMenuItem::SendToBack: Apply(pages::SendToBack{slot}); break;
         }
+        if (item != ObjectMenuItem::Delete && item != ObjectMenuItem::BringToFront &&
+            item != ObjectMenuItem::SendToBack)
+            RecordIfChanged(design_, std::move(before));
     });
+    ShowHistory();
     canvas_->update();
 }
 

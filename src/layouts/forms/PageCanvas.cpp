@@ -1,7 +1,11 @@
 #include "layouts/forms/PageCanvas.h"
 
+#include <QAbstractScrollArea>
+#include <QFocusEvent>
+#include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
+#include <QScrollBar>
 #include <algorithm>
 #include <cmath>
 #include <vector>
@@ -61,10 +65,12 @@ bool HasColumns(ObjectKind kind) {
 
 }  // namespace
 
-TPageCanvas::TPageCanvas(const PageDesign& design, std::function<void(const PageAction&)> onAction, QWidget* parent)
+TPageCanvas::TPageCanvas(const PageDesign& design, std::function<PageChange(const PageAction&)> onAction,
+                         QWidget* parent)
     : QWidget(parent), design_(design), onAction_(std::move(onAction)) {
     setObjectName("PageCanvas");
     setMouseTracking(true);
+    setFocusPolicy(Qt::StrongFocus);
     Resize();
 }
 
@@ -91,6 +97,12 @@ void TPageCanvas::paintEvent(QPaintEvent*) {
     painter.setClipRect(0, 0, design_.layout.pixelWidth, design_.layout.pixelHeight);
     painter.fillRect(0, 0, design_.layout.pixelWidth, design_.layout.pixelHeight, Qt::white);
     for (int slot = 1; slot <= design_.ObjectCount(); ++slot) DrawObject(painter, slot);
+    if (hasFocus()) {
+        // The page has the keyboard: a frame inside its edge says so, objects or not.
+        painter.setBrush(Qt::NoBrush);
+        painter.setPen(QPen(palette().color(QPalette::Highlight), 2));
+        painter.drawRect(1, 1, design_.layout.pixelWidth - 2, design_.layout.pixelHeight - 2);
+    }
     DrawHandles(painter);
     if (frame_) {
         painter.setBrush(Qt::NoBrush);
@@ -243,6 +255,86 @@ void TPageCanvas::mousePressEvent(QMouseEvent* event) {
 
 void TPageCanvas::mouseMoveEvent(QMouseEvent* event) {
     onAction_(pages::MouseMove{PageOf(event), (event->buttons() & Qt::LeftButton) != 0});
+}
+
+void TPageCanvas::keyPressEvent(QKeyEvent* event) {
+    const Qt::KeyboardModifiers mods = event->modifiers() & ~Qt::KeypadModifier;
+    const bool shift = mods == Qt::ShiftModifier;
+    const int key = event->key();
+    if (key == Qt::Key_Menu || (key == Qt::Key_F10 && shift)) {
+        if (design_.ValidSlot(design_.selected)) emit MenuKey();
+        return;
+    }
+    if (mods != Qt::NoModifier && !shift) {
+        QWidget::keyPressEvent(event);
+        return;
+    }
+    int dx = 0, dy = 0;
+    switch (key) {
+        case Qt::Key_Left: dx = -1; break;
+        case Qt::Key_Right: dx = 1; break;
+        case Qt::Key_Up: dy = -1; break;
+        case Qt::Key_Down: dy = 1; break;
+        case Qt::Key_Delete:
+            if (design_.ValidSlot(design_.selected) && !shift) {
+                onAction_(pages::DeleteObject{design_.selected});
+                return;
+            }
+            break;
+        case Qt::Key_Space:
+        case Qt::Key_Return:
+        case Qt::Key_Enter:
+            // Enter with no kind chosen goes on to the dialog's default button.
+            if (design_.chosenKind != 0 && !shift) {
+                onAction_(pages::PlaceChosen{});
+                emit KeyChanged();
+                return;
+            }
+            break;
+        default: break;
+    }
+    if (dx != 0 || dy != 0) {
+        onAction_(pages::NudgeObject{dx, dy, shift});
+        emit KeyChanged();
+        return;
+    }
+    QWidget::keyPressEvent(event);
+}
+
+// Coming in by Tab selects the first object, by Shift+Tab the last.
+void TPageCanvas::focusInEvent(QFocusEvent* event) {
+    QWidget::focusInEvent(event);
+    const int count = design_.ObjectCount();
+    const bool tab = event->reason() == Qt::TabFocusReason;
+    if (count > 0 && (tab || event->reason() == Qt::BacktabFocusReason)) {
+        onAction_(pages::SelectObject{tab ? 1 : count});
+        emit KeyChanged();  // a click that brings the focus scrolls nothing
+    }
+    update();
+}
+
+void TPageCanvas::focusOutEvent(QFocusEvent* event) {
+    QWidget::focusOutEvent(event);
+    update();
+}
+
+bool TPageCanvas::focusNextPrevChild(bool next) {
+    if (!hasFocus()) return QWidget::focusNextPrevChild(next);
+    if (!onAction_(pages::CycleObjects{next}).pastEnd) {
+        emit KeyChanged();
+        return true;
+    }
+    // Leaving, the scroll area around would bring the page's corner into view: the page stays
+    // where the user left it.
+    auto* area = qobject_cast<QAbstractScrollArea*>(parentWidget() ? parentWidget()->parentWidget() : nullptr);
+    const QPoint scrolled = area ? QPoint(area->horizontalScrollBar()->value(), area->verticalScrollBar()->value())
+                                 : QPoint();
+    const bool moved = QWidget::focusNextPrevChild(next);
+    if (area) {
+        area->horizontalScrollBar()->setValue(scrolled.x());
+        area->verticalScrollBar()->setValue(scrolled.y());
+    }
+    return moved;
 }
 
 void TPageCanvas::mouseReleaseEvent(QMouseEvent* event) {

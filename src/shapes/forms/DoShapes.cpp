@@ -1,5 +1,6 @@
 #include "shapes/forms/DoShapes.h"
 
+#include <QAction>
 #include <QFocusEvent>
 #include <QGridLayout>
 #include <QHBoxLayout>
@@ -9,6 +10,7 @@
 #include <QStyle>
 #include <QValidator>
 #include <QVBoxLayout>
+#include <iterator>
 #include <optional>
 
 #include "base/forms/FormControls.h"
@@ -50,8 +52,9 @@ TDoShapes::TDoShapes(DoShapesInputs inputs, QWidget* parent)
     setWindowTitle("Shape Creator");
     BuildControls();
     FillEdits();
-    undo_->setEnabled(false);
+    ShowHistory(false, false);
     DrawGrid();
+    SetTabOrder();
     opened_ = design_;
 }
 
@@ -68,7 +71,8 @@ bool TDoShapes::ConfirmLeave() {
 
 void TDoShapes::BuildControls() {
     BuildCanvas();
-    QPushButton* save = NamedButton("SaveButton", "&Save", FocusEnter::Passes);
+    // Enter saves, as Save does, unless a focused button takes it for itself.
+    QPushButton* save = DefaultButton("SaveButton", "&Save", FocusEnter::Passes);
     connect(save, &QPushButton::clicked, this, &TDoShapes::SaveButtonClick);
     QPushButton* cancel = NamedButton("CancelButton", "&Cancel", FocusEnter::Passes);
     connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
@@ -86,6 +90,15 @@ void TDoShapes::BuildControls() {
 
 void TDoShapes::BuildCanvas() {
     img_ = new TShapeCanvas(ShapeCreatorControls::kShape.text, QSize(design_.pictureWidth, design_.pictureHeight));
+    // The picture takes the focus, by Tab or a click, so that its keys reach it.
+    img_->setFocusPolicy(Qt::StrongFocus);
+    connect(img_, &TShapeCanvas::Arrow, this, [this](int rows, int columns) { Apply(shapes::MoveCursor{rows, columns}); });
+    connect(img_, &TShapeCanvas::Space, this, [this](bool shift) {
+        if (shift)
+            Apply(shapes::FillFrom{design_.cursor});
+        else
+            Apply(shapes::ToggleCell{design_.cursor});
+    });
     connect(img_, &TShapeCanvas::Pressed, this, [this](Qt::MouseButton button, QPoint at) {
         if (const auto b = MouseButtonOf(button)) Apply(shapes::ImgMouseDown{*b, {at.x(), at.y()}});
     });
@@ -139,7 +152,7 @@ QGridLayout* TDoShapes::ShiftArrows() {
     };
     auto* arrows = new QGridLayout;
     for (const Shift& s : kShifts) {
-        QPushButton* button = NamedButton(s.name, QString(), FocusEnter::Passes);
+        QPushButton* button = NamedButton(s.name, QString(), FocusEnter::Takes);
         button->setIcon(style()->standardIcon(s.picture));
         connect(button, &QPushButton::clicked, this, [this, d = s.direction] { Apply(shapes::Shift{d}); });
         arrows->addWidget(button, s.row, s.column);
@@ -148,13 +161,28 @@ QGridLayout* TDoShapes::ShiftArrows() {
 }
 
 QHBoxLayout* TDoShapes::AdjustButtons() {
-    QPushButton* reverse = NamedButton("ReverseButton", "&Reverse", FocusEnter::Passes);
+    QPushButton* reverse = NamedButton("ReverseButton", "&Reverse", FocusEnter::Takes);
     connect(reverse, &QPushButton::clicked, this, [this] { Apply(shapes::Reverse{}); });
-    undo_ = NamedButton("UndoButton", "&Undo", FocusEnter::Passes);
+    undo_ = NamedButton("UndoButton", "&Undo", FocusEnter::Takes);
     connect(undo_, &QPushButton::clicked, this, [this] { Apply(shapes::Undo{}); });
+    redo_ = NamedButton("RedoButton", "Re&do", FocusEnter::Takes);
+    connect(redo_, &QPushButton::clicked, this, [this] { Apply(shapes::Redo{}); });
+    // Ctrl+Z and Ctrl+Y as in other programs, wherever the focus is; with nothing to undo the
+    // name edit keeps Ctrl+Z for its own typing.
+    const auto key = [this](const char* name, const char* keys, QPushButton* button) {
+        auto* action = new QAction(this);
+        action->setObjectName(name);
+        action->setShortcut(QKeySequence(keys));
+        connect(action, &QAction::triggered, button, &QPushButton::click);
+        addAction(action);
+        return action;
+    };
+    undoKey_ = key("UndoKey", "Ctrl+Z", undo_);
+    redoKey_ = key("RedoKey", "Ctrl+Y", redo_);
     auto* adjust = new QHBoxLayout;
     adjust->addWidget(reverse);
     adjust->addWidget(undo_);
+    adjust->addWidget(redo_);
     return adjust;
 }
 
@@ -163,6 +191,24 @@ void TDoShapes::FillEdits() {
     titleEdit_->setText(title_);
     widthEdit_->setText(FromAnsi(design_.widthText));
     heightEdit_->setText(FromAnsi(design_.heightText));
+}
+
+// Down the panel, the picture after the size it is drawn at, then the buttons.
+void TDoShapes::SetTabOrder() {
+    QWidget* order[] = {titleEdit_,
+                        widthEdit_,
+                        heightEdit_,
+                        img_,
+                        findChild<QWidget*>("UpButton"),
+                        findChild<QWidget*>("LeftButton"),
+                        findChild<QWidget*>("RightButton"),
+                        findChild<QWidget*>("DownButton"),
+                        findChild<QWidget*>("ReverseButton"),
+                        undo_,
+                        redo_,
+                        findChild<QWidget*>("SaveButton"),
+                        findChild<QWidget*>("CancelButton")};
+    for (std::size_t i = 1; i < std::size(order); ++i) setTabOrder(order[i - 1], order[i]);
 }
 
 void TDoShapes::TitleChanged(const QString& text) {
@@ -193,11 +239,31 @@ void TDoShapes::Apply(const ShapeAction& action) {
         PaintDrawingCells(img_->Picture(), design_, repaint.cells);
         img_->update();
     }
-    undo_->setEnabled(repaint.undoEnabled);
+    if (repaint.sizeTexts) {
+        widthEdit_->setText(FromAnsi(design_.widthText));
+        heightEdit_->setText(FromAnsi(design_.heightText));
+    }
+    ShowCursor();
+    ShowHistory(repaint.undoEnabled, repaint.redoEnabled);
     if (!repaint.message.Empty()) ShowMessage(*this, in_.prompter, repaint.message);
 }
 
-void TDoShapes::DrawGrid() { img_->SetPicture(ShapeDrawing(design_, palette().color(QPalette::Window))); }
+void TDoShapes::DrawGrid() {
+    img_->SetPicture(ShapeDrawing(design_, palette().color(QPalette::Window)));
+    ShowCursor();
+}
+
+void TDoShapes::ShowHistory(bool undo, bool redo) {
+    undo_->setEnabled(undo);
+    undoKey_->setEnabled(undo);
+    redo_->setEnabled(redo);
+    redoKey_->setEnabled(redo);
+}
+
+void TDoShapes::ShowCursor() {
+    const PixelSquare square = CellSquare(ShapeCellSize(design_), design_.cursor);
+    img_->SetCursorSquare(QRect(QPoint(square.left, square.top), QPoint(square.right, square.bottom)));
+}
 
 void TDoShapes::SaveButtonClick() {
     RunCommand(in_.prompter, [&] {

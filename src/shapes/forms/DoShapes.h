@@ -10,6 +10,7 @@
 #include "base/forms/ProgramDialog.h"
 #include "shapes/ShapeDesign.h"
 
+class QAction;
 class QGridLayout;
 class QHBoxLayout;
 class QLineEdit;
@@ -53,8 +54,11 @@ private:
     QGridLayout* ShiftArrows();
     QHBoxLayout* AdjustButtons();
     void FillEdits();
+    void SetTabOrder();
     void Apply(const ShapeAction& action);
     void DrawGrid();
+    void ShowCursor();
+    void ShowHistory(bool undo, bool redo);
     void TitleChanged(const QString& text);
     void SaveButtonClick();
 
@@ -67,6 +71,9 @@ private:
     QLineEdit* widthEdit_ = nullptr;
     QLineEdit* heightEdit_ = nullptr;
     QPushButton* undo_ = nullptr;
+    QPushButton* redo_ = nullptr;
+    QAction* undoKey_ = nullptr;  // Ctrl+Z and Ctrl+Y, enabled with their buttons
+    QAction* redoKey_ = nullptr;
     TShapeCanvas* img_ = nullptr;
 };
 

@@ -1,6 +1,6 @@
-// The page designer with real mouse events on its page: placing, selecting, moving and resizing
-// at each zoom, the object menu's dialogs with their refusals, Save with its checks and the
-// write, the exit question, and what it keeps in the settings.
+// The page designer with real mouse events and keys on its page: placing, selecting, moving and
+// resizing at each zoom, the object menu's dialogs with their refusals, Undo and Redo, Save with
+// its checks and the write, the exit question, and what it keeps in the settings.
 #include <QAction>
 #include <QCheckBox>
 #include <QComboBox>
@@ -10,11 +10,14 @@
 #include <QMouseEvent>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QRadioButton>
 #include <QtTest>
 #include <cmath>
 #include <memory>
 
+#include "support/forms/FocusWalk.h"
 #include "support/forms/FormFixture.h"
+#include "support/forms/Keyboard.h"
 #include "support/forms/PrintFixtures.h"
 #include "output/PageRenderer.h"
 #include "report/RecordingSurface.h"
@@ -323,7 +326,12 @@ private slots:
         auto* width = test::Control<QLineEdit>(designer, "WidthEdit");
         QVERIFY(width->isVisible());
         Retype(width, "18.01");
-        QTest::mouseClick(test::Control<QPushButton>(designer, "SaveButton"), Qt::LeftButton);
+        // Enter is Save, which checks the box: the refusal is said once.
+        QVERIFY(test::ShowActive(designer));
+        width->setFocus(Qt::OtherFocusReason);
+        const std::size_t said = f.prompter->said.size();
+        test::Walk(designer, "<Enter>");
+        QCOMPARE(f.prompter->said.size(), said + 1);
         QCOMPARE(Said(f, f.prompter->said.size() - 1),
                  QString("Width must be between 3 and 18 inches.  Please re-enter width."));
         QVERIFY(designer.isVisible());
@@ -394,6 +402,98 @@ private slots:
         QVERIFY(!designer.isVisible());
         QVERIFY(designer.Result().IsCancelled());
         QVERIFY(!CountLayouts(library).has_value());
+    }
+
+    // Without the mouse: Tab round the panel and the page, a kind chosen with Space and placed
+    // with Space or Enter on the page, Tab walking the objects, arrows moving and Shift+arrows
+    // resizing by an eighth of an inch, Delete, Ctrl+Z and Ctrl+Y, and Enter saving.
+    void TheKeyboardAloneLaysOutAPage() {
+        test::FormFixture f;
+        const std::string library = f.context.state.LayoutsLibrary();
+        TDoPages designer(Inputs(f));
+        QVERIFY(test::ShowActive(designer));
+        test::Control<QLineEdit>(designer, "NameEdit")->setFocus(Qt::OtherFocusReason);
+        QCOMPARE(test::TabRound(),
+                 (QStringList{"NameEdit", "PaperList", "PortraitButton", "TitleButton", "PuzzleButton",
+                              "DownHeadingButton", "AcrossHeadingButton", "AcrossCluesButton", "DownCluesButton",
+                              "WordListButton", "BonusQuestButton", "CombinedCluesButton", "TextButton",
+                              "BitmapButton", "RectangleButton", "CircleButton", "PageCanvas", "SaveButton",
+                              "CancelButton"}));
+        auto* undo = designer.findChild<QAction*>("MenuUndo");
+        auto* redo = designer.findChild<QAction*>("MenuRedo");
+        QVERIFY(!undo->isEnabled());
+
+        QVERIFY(test::TabTo("PuzzleButton"));
+        test::Walk(designer, "<Space>");
+        QVERIFY(test::TabTo("PageCanvas"));
+        test::Walk(designer, "<Space>|<Right>|<Right>|<Right>|<Down>|<Down>|<Shift+Right>|<Shift+Right>");
+        QCOMPARE(designer.Design().ObjectCount(), 1);
+        QCOMPARE(RectOf(designer, 1), (ObjectRect{27, 18, 261, 234}));
+        QVERIFY(undo->isEnabled());
+
+        QVERIFY(test::TabTo("TitleButton", false));
+        test::Walk(designer, "<Space>");
+        QVERIFY(test::TabTo("PageCanvas"));
+        QCOMPARE(designer.Design().selected, 1);  // coming in by Tab: the first object
+        test::Walk(designer, "<Enter>|<Down>|<Down>|<Down>|<Down>");
+        QCOMPARE(designer.Design().ObjectCount(), 2);
+        QCOMPARE(RectOf(designer, 2), (ObjectRect{0, 36, 144, 54}));
+        // The selected object has its handles: the top left one covers the title's yellow.
+        const QPoint corner = TPageCanvas::CanvasPoint({1, 37});
+        auto* canvas = test::Control<QWidget>(designer, "PageCanvas");
+        QCOMPARE(canvas->grab().toImage().pixelColor(corner), QColor(Qt::black));
+
+        test::Walk(designer, "<Backtab>");
+        QCOMPARE(designer.Design().selected, 1);
+        test::Walk(designer, "<Delete>");
+        QCOMPARE(designer.Design().ObjectCount(), 1);
+        QVERIFY(f.prompter->asked.empty());  // as the menu's Delete: no question, Undo brings it back
+        test::Walk(designer, "<Ctrl+Z>|<Ctrl+Z>|<Ctrl+Z>|<Ctrl+Z>|<Ctrl+Z>|<Ctrl+Z>");
+        QCOMPARE(designer.Design().ObjectCount(), 1);
+        QCOMPARE(designer.Design().Object(1).Kind(), ObjectKind::Puzzle);
+        QVERIFY(redo->isEnabled());
+        test::Walk(designer, "<Ctrl+Y>|<Ctrl+Y>|<Ctrl+Y>|<Ctrl+Y>|<Ctrl+Y>");
+        QCOMPARE(designer.Design().ObjectCount(), 2);
+        QVERIFY(redo->isEnabled());  // the deletion is still to be redone
+
+        QVERIFY(designer.findChild<QWidget*>("PageCanvas")->hasFocus());
+        test::Walk(designer, "<Enter>");
+        QVERIFY(!designer.isVisible());
+        QVERIFY(designer.Result().IsDone());
+        auto saved = std::make_unique<PageLayoutRecord>();
+        QVERIFY(ReadLayout(library, 0, *saved).IsDone());
+        QCOMPARE(saved->objectCount, std::int16_t(2));
+        QCOMPARE(saved->objects[0].Kind(), ObjectKind::Puzzle);
+        QCOMPARE(saved->objects[0].rect, (ObjectRect{27, 18, 261, 234}));
+        QCOMPARE(saved->objects[1].Kind(), ObjectKind::Title);
+        QCOMPARE(saved->objects[1].rect, (ObjectRect{0, 36, 144, 54}));
+    }
+
+    // The object dialogs are steps of Undo too; the menu's items follow what there is to undo.
+    void DialogChangesAndPaperChangesAreUndone() {
+        test::FormFixture f;
+        TDoPages designer(Inputs(f));
+        designer.show();
+        Place(designer, "TextButton", {48, 48});
+        designer.findChild<QAction*>("MenuUndo")->trigger();
+        QCOMPARE(designer.Design().ObjectCount(), 0);
+        designer.findChild<QAction*>("MenuRedo")->trigger();
+        QCOMPARE(designer.Design().ObjectCount(), 1);
+        Click(test::Control<QWidget>(designer, "PageCanvas"), {60, 60});
+        designer.RunObjectCommand(ObjectMenuItem::BringToFront);  // alone: no change, no step
+        designer.findChild<QAction*>("Align3")->trigger();
+        QCOMPARE(designer.Design().Object(1).alignment, std::int16_t(kAlignRight));
+        QVERIFY(test::ShowActive(designer));
+        test::Walk(designer, "<Alt+L>");
+        QCOMPARE(test::Control<QLineEdit>(designer, "WidthEdit")->text(), QString("11.00"));
+        designer.findChild<QAction*>("MenuUndo")->trigger();
+        QVERIFY(test::Control<QRadioButton>(designer, "PortraitButton")->isChecked());
+        QCOMPARE(designer.Design().layout.pixelWidth, std::int16_t(8.5 * 72));
+        designer.findChild<QAction*>("MenuUndo")->trigger();
+        QCOMPARE(designer.Design().Object(1).alignment, std::int16_t(NewPageObject(ObjectKind::Text, designer.Design().layout, {}).alignment));
+        designer.findChild<QAction*>("MenuUndo")->trigger();
+        QCOMPARE(designer.Design().ObjectCount(), 0);
+        QVERIFY(!designer.findChild<QAction*>("MenuUndo")->isEnabled());
     }
 
     void AModifiedLayoutOpensAtTheZoomShownAndReplacesItsRecord() {

@@ -1,12 +1,15 @@
-// The shape designer: the picture answers the mouse and repaints, the shift, Reverse and Undo
-// buttons, the size edits with their messages, and Save with its checks and its write.
+// The shape designer: the picture answers the mouse and the keys and repaints, the shift,
+// Reverse, Undo and Redo buttons, the size edits with their messages, and Save with its checks
+// and its write.
 #include <QApplication>
 #include <QFocusEvent>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QtTest>
 
+#include "support/forms/FocusWalk.h"
 #include "support/forms/FormFixture.h"
+#include "support/forms/Keyboard.h"
 #include "model/CreateCheck.h"
 #include "model/GenerationRun.h"
 #include "support/forms/ShapeFormFixtures.h"
@@ -130,9 +133,11 @@ private slots:
         QCOMPARE(ShapeRows(d.form.Design().shape)[2], std::string("#...#"));
     }
 
-    void ShiftsReverseAndOneLevelOfUndo() {
+    void ShiftsReverseUndoAndRedo() {
         test::FormFixture f;
         Designer d(f, ShapeDesignMode::Modify, DrawnShape("Column", {"#....", "#....", "#....", "#....", "#...."}), 0);
+        auto* redo = test::Control<QPushButton>(d.form, "RedoButton");
+        QVERIFY(!redo->isEnabled());
         d.Press("LeftButton");
         QCOMPARE(ShapeRows(d.form.Design().shape), std::vector<std::string>(5, "....."));
         QCOMPARE(d.At(3, 1), kWhite);
@@ -141,23 +146,78 @@ private slots:
         QCOMPARE(ShapeRows(d.form.Design().shape), std::vector<std::string>(5, "#...."));
         QCOMPARE(d.At(3, 1), kRed);
         QVERIFY(!d.undo->isEnabled());
+        QVERIFY(redo->isEnabled());
+        d.Press("RedoButton");
+        QCOMPARE(ShapeRows(d.form.Design().shape), std::vector<std::string>(5, "....."));
+        d.Press("UndoButton");
 
         d.Press("RightButton");
         d.Press("DownButton");
         QCOMPARE(ShapeRows(d.form.Design().shape),
                  (std::vector<std::string>{".....", ".#...", ".#...", ".#...", ".#..."}));
-        d.Press("UndoButton");  // one level: back to before the last shift only
+        QVERIFY(!redo->isEnabled());  // a new change after Undo: nothing to redo
+        d.Press("UndoButton");
         QCOMPARE(ShapeRows(d.form.Design().shape), std::vector<std::string>(5, ".#..."));
-        d.Press("UpButton");
-        d.Click(Qt::LeftButton, 5, 5);  // a toggle gives up the undo copy
-        QVERIFY(!d.undo->isEnabled());
+        d.Click(Qt::LeftButton, 5, 5);  // a toggle is a step too, and drops the redo
+        QVERIFY(!redo->isEnabled());
+        d.Press("UndoButton");
+        QCOMPARE(ShapeRows(d.form.Design().shape), std::vector<std::string>(5, ".#..."));
 
         d.Press("ReverseButton");
+        QCOMPARE(ShapeRows(d.form.Design().shape), std::vector<std::string>(5, "#.###"));
+        QCOMPARE(d.At(5, 5), kRed);
+        QCOMPARE(d.At(5, 2), kWhite);
+        d.Press("UndoButton");
+        d.Press("UndoButton");
+        QCOMPARE(ShapeRows(d.form.Design().shape), std::vector<std::string>(5, "#...."));
         QVERIFY(!d.undo->isEnabled());
-        QCOMPARE(ShapeRows(d.form.Design().shape),
-                 (std::vector<std::string>{"#.###", "#.###", "#.###", "#.###", "####."}));
-        QCOMPARE(d.At(5, 5), kWhite);
-        QCOMPARE(d.At(5, 1), kRed);
+    }
+
+    // Without the mouse: Tab round every control, then on the picture the arrows move the
+    // framed cell, Space toggles it and Shift+Space fills from it; Ctrl+Z and Ctrl+Y step back
+    // and forth, and Enter saves.
+    void TheKeyboardAloneDrawsAndSaves() {
+        test::FormFixture f({Answer::Cancel});
+        const std::string lib = f.dir.File("QFFLAY.DAT");
+        QVERIFY(AppendShape(lib, DrawnShape("Ring", kRing)).IsDone());
+        Designer d(f, ShapeDesignMode::Modify, test::StoredShape(lib, 0), 0, lib);
+        QVERIFY(test::ShowActive(d.form));
+        QLineEdit* title = test::Control<QLineEdit>(d.form, "Title");
+        title->setFocus(Qt::OtherFocusReason);
+        // With nothing to undo in the drawing, Ctrl+Z is the name edit's own.
+        test::Walk(d.form, "x|<Ctrl+Z>");
+        QCOMPARE(title->text(), QString("Ring"));
+        QCOMPARE(test::TabRound(), (QStringList{"Title", "WidthEdit", "HeightEdit", "Img", "UpButton", "LeftButton",
+                                                "RightButton", "DownButton", "ReverseButton", "SaveButton",
+                                                "CancelButton"}));
+        QVERIFY(test::TabTo("Img"));
+
+        test::Walk(d.form, "<Right>|<Down>|<Space>");
+        QCOMPARE(ShapeRows(d.form.Design().shape)[1], std::string("##..#"));
+        // The cell cursor is framed on the picture while it has the focus.
+        const int s = ShapeCellSize(d.form.Design());
+        QCOMPARE(d.img->grab().toImage().pixelColor(s, s + s / 2), QColor(0, 0, 255));
+        test::Walk(d.form, "<Right>|<Shift+Space>");
+        QCOMPARE(ShapeRows(d.form.Design().shape), std::vector<std::string>(5, "#####"));
+        test::Walk(d.form, "<Ctrl+Z>|<Ctrl+Z>");
+        QCOMPARE(ShapeRows(d.form.Design().shape), kRing);
+        QVERIFY(!d.undo->isEnabled());
+        test::Walk(d.form, "<Ctrl+Y>");
+        QCOMPARE(ShapeRows(d.form.Design().shape)[1], std::string("##..#"));
+        // The cursor stops at the edge of the shape.
+        test::Walk(d.form, "<Left>|<Left>|<Left>|<Left>|<Up>|<Up>|<Space>");
+        QCOMPARE(ShapeRows(d.form.Design().shape)[0], std::string(".####"));
+        // Escape asks about the changes, as Cancel does; Cancel goes back to the drawing.
+        test::Walk(d.form, "<Esc>");
+        QCOMPARE(f.prompter->asked.size(), size_t(1));
+        QCOMPARE(QString::fromStdString(f.prompter->asked[0].text), QString("Shape has been modified.  Save changes?"));
+        QVERIFY(d.form.isVisible());
+
+        test::Walk(d.form, "<Enter>");
+        QVERIFY(!d.form.isVisible());
+        QVERIFY(d.form.Result().IsDone());
+        QCOMPARE(ShapeRows(test::StoredShape(lib, 0)),
+                 (std::vector<std::string>{".####", "##..#", "#...#", "#...#", "#####"}));
     }
 
     void SizeEditsAreCheckedWhenLeftAndAtSave() {
