@@ -17,6 +17,7 @@ int HeightOf(int width) {
 }  // namespace
 
 std::string WindowSizeCaption(int windowSize) {
+    if (windowSize == kAutomaticWindowSize) return "Automatic";
     return std::to_string(windowSize) + " x " + std::to_string(HeightOf(windowSize));
 }
 
@@ -28,12 +29,23 @@ int TakeStartUpScale(ProgramState& state) {
 
 Outcome ChooseWindowSize(ProgramState& state, int windowSize) {
     if (windowSize == state.settings.windowSize) return Outcome::Cancelled();
-    if (windowSize != 640 && (state.screen.width < windowSize || state.screen.height < HeightOf(windowSize)))
+    if (windowSize != 640 && windowSize != kAutomaticWindowSize && (state.screen.width < windowSize || state.screen.height < HeightOf(windowSize)))
         return Outcome::Refused(ErrorMessage("Your current screen resolution does not support " +
                                              WindowSizeCaption(windowSize) + " pixels."));
     state.settings.windowSize = windowSize;
-    state.screen.scale = ScaleOfWindowSize(windowSize);
+    state.screen.scale =
+        ScaleOfWindowSize(StartUpWindowSize(windowSize, state.screen.width, state.screen.height));
     return Outcome::Done();
+}
+
+bool FollowScreen(ProgramState& state, int screenWidth, int screenHeight) {
+    state.screen.width = screenWidth;
+    state.screen.height = screenHeight;
+    if (state.settings.windowSize != kAutomaticWindowSize) return false;
+    const double scale = ScaleOfWindowSize(StartUpWindowSize(kAutomaticWindowSize, screenWidth, screenHeight));
+    if (scale == state.screen.scale) return false;
+    state.screen.scale = scale;
+    return true;
 }
 
 }  // namespace qf

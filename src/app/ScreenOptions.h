@@ -5,7 +5,7 @@
 
 namespace qf {
 
-// "800 x 600" for 800, and so on.
+// "800 x 600" for 800, and so on; "Automatic" for 0.
 std::string WindowSizeCaption(int windowSize);
 
 // The start-up choice: the setting when the screen can show it, else 640 x 480 (the setting
@@ -15,6 +15,11 @@ int TakeStartUpScale(ProgramState& state);
 // Choosing a size: nothing happens (cancelled) when it is the "Window Size" setting already;
 // refused with "Your current screen resolution does not support 800 x 600 pixels." when the
 // screen is smaller in either direction; else the setting and the scale change.
+// Automatic is never refused: it takes the largest size the screen shows.
 Outcome ChooseWindowSize(ProgramState& state, int windowSize);
+
+// The window went to a screen of this size: with Automatic the scale follows it. True when the
+// scale changed (the windows are laid out again).
+bool FollowScreen(ProgramState& state, int screenWidth, int screenHeight);
 
 }  // namespace qf

@@ -17,9 +17,11 @@ int StartUpWindowSize(int setting, int screenWidth, int screenHeight) {
     struct Size {
         int width, height;
     };
-    static constexpr Size kSizes[] = {{800, 600}, {1024, 768}, {1280, 1024}};
+    static constexpr Size kSizes[] = {{1280, 1024}, {1024, 768}, {800, 600}};
     for (const Size& s : kSizes)
-        if (setting == s.width && screenWidth >= s.width && screenHeight >= s.height) return s.width;
+        if ((setting == s.width || setting == kAutomaticWindowSize) && screenWidth >= s.width &&
+            screenHeight >= s.height)
+            return s.width;
     return 640;
 }
 

@@ -13,9 +13,12 @@ namespace qf {
 // 640 -> 1.0, 800 -> 1.25, 1024 -> 1.6, 1280 -> 2.0; anything else 1.0.
 double ScaleOfWindowSize(int windowSize);
 
-// The screen size in force at start-up: the setting when it is 800, 1024 or 1280 and the
-// screen is at least that large in both directions, otherwise 640. The setting itself is not
-// changed.
+// "Automatic": the largest of the four sizes the screen the window is on can show.
+inline constexpr int kAutomaticWindowSize = 0;
+
+// The screen size in force: the setting when it is 800, 1024 or 1280 and the screen is at
+// least that large in both directions; for Automatic the largest size that holds; otherwise
+// 640. The setting itself is not changed.
 int StartUpWindowSize(int setting, int screenWidth, int screenHeight);
 
 // The whole-number percentage the windows are scaled by (scale x 100, truncated).

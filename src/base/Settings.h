@@ -36,7 +36,7 @@ struct Settings {
     std::string lastExportHtmlFile, lastExportTextFile;
     std::string lastGroup;
     std::array<std::string, 5> lastFiles;  // "Last File 1" .. "Last File 5", most recent first
-    std::int32_t windowSize = 640;
+    std::int32_t windowSize = 0;  // Automatic for a new settings file
     bool backgroundBitmap = true;
     std::int32_t dictionary = 1;
     std::int32_t userDictionary = 1;

@@ -62,6 +62,24 @@ TEST(RecentFiles, OpeningNewAndRecentCollections) {
     EXPECT_EQ(settings.lastGroup, dir.File("NEW.QF3"));
 }
 
+TEST(ScreenOptions, AutomaticTakesTheLargestSizeOfTheScreenTheWindowIsOn) {
+    ProgramState state;
+    state.screen = {1920, 1080, 1.0};
+    state.settings.windowSize = 640;
+    ASSERT_TRUE(ChooseWindowSize(state, 0).IsDone());  // never refused
+    EXPECT_EQ(state.settings.windowSize, 0);
+    EXPECT_EQ(state.screen.scale, 2.0);
+    EXPECT_FALSE(FollowScreen(state, 2560, 1440));  // still 1280 x 1024: nothing to lay out
+    EXPECT_TRUE(FollowScreen(state, 1024, 768));    // a smaller screen
+    EXPECT_EQ(state.screen.scale, 1.6);
+    EXPECT_EQ(TakeStartUpScale(state), 1024);
+    // A chosen size stays where it is, whatever the screen.
+    ASSERT_TRUE(ChooseWindowSize(state, 800).IsDone());
+    EXPECT_FALSE(FollowScreen(state, 1920, 1080));
+    EXPECT_EQ(state.screen.scale, 1.25);
+    EXPECT_EQ(state.screen.width, 1920);
+}
+
 TEST(ScreenOptions, ChoosingASizeTheScreenCanShow) {
     ProgramState state;
     state.screen = {1024, 768, 1.0};
@@ -83,6 +101,7 @@ TEST(ScreenOptions, ChoosingASizeTheScreenCanShow) {
     ASSERT_TRUE(ChooseWindowSize(state, 640).IsDone());
     EXPECT_EQ(state.screen.scale, 1.0);
     EXPECT_EQ(WindowSizeCaption(800), "800 x 600");
+    EXPECT_EQ(WindowSizeCaption(0), "Automatic");
 }
 
 }  // namespace

@@ -17,6 +17,12 @@ TEST(FormGeometry, ScreenSizeAndScale) {
     EXPECT_EQ(StartUpWindowSize(1024, 1024, 768), 1024);
     EXPECT_EQ(StartUpWindowSize(800, 1920, 599), 640);
     EXPECT_EQ(StartUpWindowSize(777, 1920, 1080), 640);
+    // Automatic: the largest the screen shows.
+    EXPECT_EQ(StartUpWindowSize(0, 1920, 1080), 1280);
+    EXPECT_EQ(StartUpWindowSize(0, 1280, 800), 1024);
+    EXPECT_EQ(StartUpWindowSize(0, 1024, 768), 1024);
+    EXPECT_EQ(StartUpWindowSize(0, 1000, 700), 800);
+    EXPECT_EQ(StartUpWindowSize(0, 800, 480), 640);
     EXPECT_EQ(ScalePercent(1.6), 160);
     EXPECT_EQ(ScalePercent(1.25), 125);
     EXPECT_EQ(Scaled(413, 1.6), 660);  // 413 * 160 / 100, truncated

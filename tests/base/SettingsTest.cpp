@@ -24,7 +24,7 @@ TEST(Settings, MissingFileGivesTheDefaults) {
     EXPECT_EQ(s.lastImportPuzzleFile, dir.Path());
     EXPECT_EQ(s.lastExportTextFile, dir.Path());
     EXPECT_EQ(s.lastGroup, dir.File("DEFAULT.QF3"));
-    EXPECT_EQ(s.windowSize, 640);
+    EXPECT_EQ(s.windowSize, 0);  // Automatic
     EXPECT_TRUE(s.backgroundBitmap);
     EXPECT_EQ(s.firstHeader.text, "My Puzzle");
     EXPECT_TRUE(s.firstHeader.bold);
@@ -50,7 +50,7 @@ TEST(Settings, AFileThatCannotBeReadOrWrittenGivesTheDefaultsAndIsLeftAlone) {
     // A folder of that name: reading it used to end the program with an uncaught exception.
     std::filesystem::create_directory(dir.File("QFOLD3.INI"));
     Settings s = LoadSettings(In(dir));
-    EXPECT_EQ(s.windowSize, 640);
+    EXPECT_EQ(s.windowSize, 0);
     EXPECT_EQ(s.lastGroup, dir.File("DEFAULT.QF3"));
     s.windowSize = 1024;
     EXPECT_FALSE(SaveSettings(s, In(dir)));

@@ -5,6 +5,7 @@
 #include <QListWidget>
 #include <QTimer>
 #include <QToolButton>
+#include <QWindow>
 #include <filesystem>
 
 #include "app/LibraryProblems.h"
@@ -78,6 +79,8 @@ void TMainWin::StartUp() {
     if (!collection_.Lists().puzzleBox.empty()) collection_.SelectPuzzle(0);
     ShowScreenSize(StartUpWindowSize(context_.state.settings.windowSize, context_.state.screen.width,
                                      context_.state.screen.height));
+    winId();  // the native window, whose screen changes are followed
+    connect(windowHandle(), &QWindow::screenChanged, this, &TMainWin::ScreenMoved);
     Action("Colors16Mil")->setChecked(context_.state.settings.pixelFormat == 1);
     Action("Colors256")->setChecked(context_.state.settings.pixelFormat == 2);
     design_ = SaveDimensions(*client_, components_);

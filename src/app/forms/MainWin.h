@@ -19,6 +19,7 @@
 class QAction;
 class QListWidget;
 class QMenu;
+class QScreen;
 
 namespace qf {
 
@@ -121,6 +122,7 @@ private:
     // Options (MainWinOptions.cpp).
     void ChooseScreenSize(int windowSize);
     void ShowScreenSize(int windowSize);
+    void ScreenMoved(QScreen* screen);  // with Automatic the scale follows the screen
     void ToggleBackground();
     void ChooseInterfaceFont(InterfaceFontKind kind);
     void ChooseDictionary(int value);

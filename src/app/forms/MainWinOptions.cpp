@@ -1,6 +1,7 @@
 // The main window's Options menu: screen size, background, colours, fonts, languages, separators.
 #include <QAction>
 #include <QMenu>
+#include <QScreen>
 
 #include "app/ScreenOptions.h"
 #include "app/forms/ClientArea.h"
@@ -16,6 +17,7 @@ namespace {
 constexpr int kScreenSizes[] = {640, 800, 1024, 1280};
 constexpr const char* kScreenActions[] = {"N640x480", "N800x600", "N1024x768", "N1280x1024"};
 constexpr const char* kScreenShortcuts[] = {"Ctrl+F1", "Ctrl+F2", "Ctrl+F3", "Ctrl+F4"};
+constexpr const char* kAutomaticAction = "NAutomatic";
 
 struct Language {
     const char* action;
@@ -38,6 +40,14 @@ InterfaceFont& FontOf(Settings& settings, InterfaceFontKind kind) {
 
 void TMainWin::BuildOptionsMenu(QMenu* options) {
     QMenu* screen = options->addMenu("S&creen Size");
+    QAction* automatic = screen->addAction("&Automatic");
+    automatic->setObjectName(kAutomaticAction);
+    automatic->setShortcut(QKeySequence("Ctrl+F5"));
+    automatic->setCheckable(true);
+    automatic->setToolTip("The largest size the screen the window is on can show");
+    connect(automatic, &QAction::triggered, this, [this] { ChooseScreenSize(kAutomaticWindowSize); });
+    actions_[kAutomaticAction] = automatic;
+    screen->addSeparator();
     for (int i = 0; i < 4; ++i) {
         const int size = kScreenSizes[i];
         QAction* a = screen->addAction(QString::fromStdString(WindowSizeCaption(size)));
@@ -131,7 +141,17 @@ void TMainWin::ChoosePixelFormat(int value) {
 }
 
 void TMainWin::ShowScreenSize(int windowSize) {
-    for (int i = 0; i < 4; ++i) Action(kScreenActions[i])->setChecked(kScreenSizes[i] == windowSize);
+    const bool automatic = context_.state.settings.windowSize == kAutomaticWindowSize;
+    Action(kAutomaticAction)->setChecked(automatic);
+    for (int i = 0; i < 4; ++i) Action(kScreenActions[i])->setChecked(!automatic && kScreenSizes[i] == windowSize);
+}
+
+void TMainWin::ScreenMoved(QScreen* screen) {
+    if (!screen) return;
+    if (FollowScreen(context_.state, screen->geometry().width(), screen->geometry().height())) {
+        ApplyLook();
+        update();
+    }
 }
 
 void TMainWin::ChooseScreenSize(int windowSize) {
@@ -143,7 +163,8 @@ void TMainWin::ChooseScreenSize(int windowSize) {
         return;
     }
     // Nothing happened: the check marks go back to the size in force.
-    ShowScreenSize(context_.state.screen.scale == 1.0 ? 640 : context_.state.settings.windowSize);
+    ShowScreenSize(StartUpWindowSize(context_.state.settings.windowSize, context_.state.screen.width,
+                                     context_.state.screen.height));
     ShowOutcome(*this, *context_.prompter, chosen);
 }
 
