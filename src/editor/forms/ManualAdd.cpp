@@ -10,11 +10,13 @@
 #include <QVBoxLayout>
 
 #include "base/TextHelpers.h"
+#include "base/forms/AccessibleNames.h"
 #include "base/forms/FormControls.h"
 #include "base/forms/FormMessages.h"
 #include "base/forms/QtText.h"
 #include "collections/CollectionFile.h"
 #include "editor/forms/WordToolControls.h"
+#include "model/PuzzleDescription.h"
 
 namespace qf {
 
@@ -88,6 +90,7 @@ protected:
 private:
     void DrawAPuzzle() {
         const PuzzleRecord& r = owner_.Edited();
+        DescribePicture(*this, FromAnsi(GridDescription(r)));  // what is drawn is what is said
         const int s = CellSize();
         const int w = r.UsedWidth(), h = r.UsedHeight();
         const QColor face = palette().color(QPalette::Window);

@@ -166,6 +166,7 @@ void TDoPages::BuildCanvas() {
     canvas_ = new TPageCanvas(design_, [this](const PageAction& action) { Apply(action); });
     scroll_ = new QScrollArea;
     scroll_->setObjectName("PageArea");
+    scroll_->setAccessibleName("Page");
     scroll_->setWidget(canvas_);
     scroll_->setAlignment(Qt::AlignLeft | Qt::AlignTop);
 }

@@ -7,10 +7,12 @@
 #include <QShowEvent>
 #include <algorithm>
 
+#include "base/forms/AccessibleNames.h"
 #include "base/forms/FormControls.h"
 #include "base/forms/FormMessages.h"
 #include "base/forms/QtText.h"
 #include "model/CandidateChoice.h"
+#include "model/PuzzleDescription.h"
 #include "model/forms/BlowItUp.h"
 #include "model/forms/PuzzleImage.h"
 #include "model/forms/PuzzlePicture.h"
@@ -95,6 +97,8 @@ void TCreatedPuzzle::showEvent(QShowEvent* event) {
     selected_ = 0;
     for (int n = 1; n <= kCandidateCount; ++n) {
         DrawAPuzzle(images_[n - 1]->Image(), in_.results.Candidate(n), in_.results.scores[n - 1], in_.shape);
+        DescribePicture(*images_[n - 1], Empty(n) ? "No puzzle" : FromAnsi(GridDescription(in_.results.Candidate(n))),
+                        kCandidateLabels[n - 1]);
         images_[n - 1]->update();
         labels_[n - 1]->adjustSize();
         labels_[n - 1]->setVisible(!Empty(n));
