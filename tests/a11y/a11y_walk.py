@@ -36,7 +36,7 @@ JOURNEYS = [
      ("ctrl+m", "Multi-Copies")],
     [("ctrl+e", "Export Crossword Puzzles")],
     [("ctrl+t", "Dictionary Maintenance")],
-    [("alt+o c c Return", "Default Clue Headers")],
+    [("alt+o c Return", "Default Clue Headers")],
     [("ctrl+j", "JPEG Factor")],
     [("ctrl+y", "International Characters")],
     [("ctrl+b", "Word Separator Characters")],
