@@ -29,6 +29,7 @@ JOURNEYS = [
     [],
     [("ctrl+w", "Create New Puzzle"), ("alt+y", "Puzzle Page Layouts")],
     [("ctrl+w", "Create New Puzzle"), ("alt+s", "Spelling Ok")],
+    [("ctrl+m", "Modify Existing Puzzle")],
     [("ctrl+l", "Puzzle Page Layouts"), ("alt+n", "Page Creator")],
     [("ctrl+h", "Shapes"), ("alt+n", "Shape Creator")],
     [("ctrl+p", "Reports"), ("alt+u", "Bonus Question")],
