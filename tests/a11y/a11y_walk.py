@@ -7,7 +7,7 @@ the keyboard, and walks its accessible tree: every visible focusable control mus
 Prints per window the count of focusable controls and of those without a name, and the
 pictures with what they say. Exits 1 on an unnamed control or a window that did not open or
 close, 77 (skipped) only when the AT-SPI packages are missing.
-Usage: a11y_walk.py PROGRAM SAMPLE.QF3 WORK-FOLDER
+Usage: a11y_walk.py PROGRAM SAMPLE.QF3 WORK-FOLDER  (A11Y_SHOTS=FOLDER keeps a screenshot of each)
 """
 import importlib.util
 import os
@@ -36,6 +36,8 @@ JOURNEYS = [
     [("ctrl+p", "Reports"), ("Return", "Report Status Screen"), ("Return", "Puzzle Preview", CLOSES),
      ("ctrl+m", "Multi-Copies")],
     [("ctrl+e", "Export Crossword Puzzles")],
+    [("ctrl+shift+p", "Print Booklet")],
+    [("ctrl+f", "Manual Word Addition")],
     [("ctrl+t", "Dictionary Maintenance")],
     [("alt+o c Return", "Default Clue Headers")],
     [("ctrl+j", "JPEG Factor")],
@@ -203,6 +205,9 @@ def walk_all(pyatspi, proc):
             if title in seen:
                 continue
             seen.add(title)
+            if os.environ.get("A11Y_SHOTS"):  # a folder for a picture of each window, to look at
+                subprocess.run(["import", "-window", "root",
+                                os.path.join(os.environ["A11Y_SHOTS"], title.replace(" ", "_") + ".png")])
             controls, pictures = walk(pyatspi, window)
             unnamed = [c for c in controls if not c[1]]
             unnamed_total += len(unnamed)

@@ -66,6 +66,7 @@ class TPuzzImage : public QWidget {
 public:
     explicit TPuzzImage(TManualAdd& owner) : owner_(owner) {
         setObjectName("PuzzImage1");
+        DescribePicture(*this, FromAnsi(GridDescription(owner_.Edited())));
         setMouseTracking(true);
     }
     int CellSize() const {

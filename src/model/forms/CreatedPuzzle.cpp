@@ -72,12 +72,14 @@ TCreatedPuzzle::TCreatedPuzzle(CreatedPuzzleInputs inputs, QWidget* parent)
     incLabel_->move(Scaled(kListLeft, scale), 0);
     included_ = new QListWidget(this);
     included_->setObjectName("IncludedWords");
+    included_->setAccessibleName("Included Words");
     at(included_, kListLeft, 16, kListWidth, 185);
     excLabel_ = new QLabel("Excluded Words", this);
     excLabel_->setObjectName("ExcWordsLabel");
     excLabel_->move(Scaled(kListLeft, scale), Scaled(209, scale));
     excluded_ = new QListWidget(this);
     excluded_->setObjectName("ExcludedWords");
+    excluded_->setAccessibleName("Excluded Words");
     at(excluded_, kListLeft, 225, kListWidth, 150);
 
     QPushButton* save = NamedButton("Save", "&Save Puzzle", FocusEnter::Takes, this);

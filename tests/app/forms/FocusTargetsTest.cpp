@@ -11,13 +11,18 @@
 #include <span>
 #include <vector>
 
+#include "app/forms/AboutBox.h"
+#include "app/forms/TipOfDay.h"
+#include "app/forms/WordLetters.h"
 #include "collections/CollectionFixtures.h"
 #include "collections/CollectionOperations.h"
 #include "collections/forms/ExportPuzzles.h"
 #include "collections/forms/ExtractAPuzzle.h"
 #include "collections/forms/ImportPuzzles.h"
 #include "editor/WordTextImport.h"
+#include "editor/forms/DoIntChars.h"
 #include "editor/forms/Import.h"
+#include "editor/forms/MyEditBox.h"
 #include "editor/forms/MyExport.h"
 #include "support/forms/EditorFixture.h"
 #include "support/forms/FormFixture.h"
@@ -34,6 +39,8 @@
 #include "model/CreateCheck.h"
 #include "output/ExportChoices.h"
 #include "output/PrintChoices.h"
+#include "output/forms/BonusQuestion.h"
+#include "output/forms/ClueHeaders.h"
 #include "output/forms/MyBitmapWidth.h"
 #include "output/forms/NumCopies.h"
 #include "output/forms/TheJPegFactor.h"
@@ -201,7 +208,32 @@ private slots:
         }, BorderControls::kAll);
     }
 
-    void TabFollowsReadingOrderAndEscapeCloses_data() { EveryNamedFocusIsAControlOfItsWindow_data(); }
+    void TabFollowsReadingOrderAndEscapeCloses_data() {
+        EveryNamedFocusIsAControlOfItsWindow_data();
+        // And the small dialogs whose messages name no control.
+        Row("word separators", [](test::FormFixture& f, Keep&) -> std::unique_ptr<QWidget> {
+            return std::make_unique<TWordLetters>(f.context.Look(), WordSeparators{}, *f.prompter);
+        }, {});
+        Row("bonus question", [](test::FormFixture& f, Keep&) -> std::unique_ptr<QWidget> {
+            return std::make_unique<TBonusQuestion>(f.context.Look(), "Which bird cannot fly?");
+        }, {});
+        Row("clue headers", [](test::FormFixture& f, Keep&) -> std::unique_ptr<QWidget> {
+            return std::make_unique<TClueHeaders>(f.context.Look(), ClueHeadersMode::Defaults, PrintHeadings{});
+        }, {});
+        Row("international characters", [](test::FormFixture& f, Keep&) -> std::unique_ptr<QWidget> {
+            return std::make_unique<TDoIntChars>(f.context.Look(), f.context.state.settings.intKeys);
+        }, {});
+        Row("dictionary maintenance", [](test::FormFixture& f, Keep&) -> std::unique_ptr<QWidget> {
+            return std::make_unique<TMyEditBox>(f.context.Look(), UserListTarget{UserListMode::Include,
+                                                f.dir.File("USER.DIC"), "American", 1033}, *f.prompter);
+        }, {});
+        Row("tip of the day", [](test::FormFixture& f, Keep&) -> std::unique_ptr<QWidget> {
+            return std::make_unique<TTipOfDay>(f.context.Look(), true, 1);
+        }, {});
+        Row("about", [](test::FormFixture& f, Keep&) -> std::unique_ptr<QWidget> {
+            return std::make_unique<TAboutBox>(f.context.Look());
+        }, {});
+    }
     void TabFollowsReadingOrderAndEscapeCloses() {
         QFETCH(Window, window);
         test::FormFixture f;
@@ -222,15 +254,21 @@ private slots:
             if (to == first) break;
             round.push_back(to);
         }
+        const auto at = [&w](const QWidget* c) { return QRect(c->mapTo(w.get(), QPoint(0, 0)), c->size()); };
         QStringList backSteps;
+        const QWidget* start = round.front();
         for (std::size_t i = 0; i < round.size(); ++i) {
             QWidget* from = round[i];
             QWidget* to = round[(i + 1) % round.size()];
-            const QRect a(from->mapTo(w.get(), QPoint(0, 0)), from->size());
-            const QRect b(to->mapTo(w.get(), QPoint(0, 0)), to->size());
-            if (!ReadsAfter(a, b)) backSteps << Describe(from) + " -> " + Describe(to);
+            if (ReadsAfter(at(from), at(to))) continue;
+            backSteps << Describe(from) + " -> " + Describe(to);
+            start = to;
         }
         QVERIFY2(backSteps.size() <= 1, qPrintable("Tab goes back: " + backSteps.join(", ")));
+        // The step back lands on the control read first: nothing of the round reads before it.
+        for (const QWidget* c : round)
+            QVERIFY2(ReadsAfter(at(start), at(c)) || c == start,
+                     qPrintable("the round starts at " + Describe(start) + ", after " + Describe(c)));
         // In a grid cell being typed in, the first Escape takes back the typing; the next one leaves.
         for (int press = 0; press < 2 && w->isVisible(); ++press) QTest::keyClick(test::Focused(), Qt::Key_Escape);
         QVERIFY2(!w->isVisible(), "Escape did not close the window");
