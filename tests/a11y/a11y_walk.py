@@ -137,6 +137,11 @@ def app_of(pyatspi, proc):
     return None
 
 
+def app_names(pyatspi):
+    desktop = pyatspi.Registry.getDesktop(0)
+    return [desktop.getChildAtIndex(i).name for i in range(desktop.childCount) if desktop.getChildAtIndex(i)]
+
+
 def top_window(pyatspi, proc, title):
     app = app_of(pyatspi, proc)
     if app is None:
@@ -188,8 +193,11 @@ def walk(pyatspi, window):
 
 def walk_all(pyatspi, proc):
     unnamed_total = 0
-    wait_for("the main window '%s' is not on the accessibility bus" % MAIN,
-             lambda: proc.poll() is None and top_window(pyatspi, proc, MAIN), 20)
+    # A loaded machine may take a while to start the program and register it on the bus.
+    wait_for(lambda: "the main window '%s' is not on the accessibility bus (%s; applications there: %s)"
+             % (MAIN, "the program ended with %s" % proc.poll() if proc.poll() is not None else "the program runs",
+                app_names(pyatspi)),
+             lambda: proc.poll() is None and top_window(pyatspi, proc, MAIN), 60)
     seen = set()
     for journey in JOURNEYS:
         stack = [MAIN]
