@@ -36,9 +36,10 @@ QLabel* Heading(QWidget* parent, const char* name, const char* text, QRect bound
     return label;
 }
 
-QListWidget* List(QWidget* parent, const char* name, QRect bounds) {
+QListWidget* List(QWidget* parent, const char* name, const char* spoken, QRect bounds) {
     auto* list = new QListWidget(parent);
     list->setObjectName(name);
+    list->setAccessibleName(spoken);  // item views take no name from a label
     list->setSelectionMode(QAbstractItemView::SingleSelection);
     list->setFont(DesignFont(17, false));
     list->setGeometry(bounds);
@@ -61,10 +62,10 @@ void TMainWin::BuildClient() {
     components_.push_back(speedBar);
 
     components_.push_back(Heading(client_, "CategoryLabel", "Category", {8, 38, 200, 38}));
-    categoryBox_ = List(client_, "CategoryBox", {8, 78, 200, 327});
+    categoryBox_ = List(client_, "CategoryBox", "Category", {8, 78, 200, 327});
     components_.push_back(categoryBox_);
     components_.push_back(Heading(client_, "PuzzlesLabel", "Puzzles", {216, 38, 408, 38}));
-    puzzleBox_ = List(client_, "PuzzleBox", {216, 78, 408, 327});
+    puzzleBox_ = List(client_, "PuzzleBox", "Puzzles", {216, 78, 408, 327});
     components_.push_back(puzzleBox_);
 
     connect(categoryBox_, &QListWidget::currentRowChanged, this, &TMainWin::CategoryClick);
@@ -95,6 +96,7 @@ void TMainWin::AddSpeedButton(const char* name, const char* actionName, const ch
     button->setDefaultAction(action);
     button->setIconSize(QSize(20, 20));
     button->setToolTip(hint);
+    button->setAccessibleName(hint);  // a picture alone says nothing to a screen reader
     button->setAutoRaise(true);
     button->setGeometry(left, 3, 26, 26);
     // The speed button's hint, not the menu caption, is its tool tip.

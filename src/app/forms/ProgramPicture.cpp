@@ -6,6 +6,8 @@
 #include <algorithm>
 #include <cmath>
 
+#include "base/forms/AccessibleNames.h"
+
 namespace qf {
 namespace {
 
@@ -105,6 +107,8 @@ void DrawTip(QPainter& p) {
 ProgramPicture::ProgramPicture(Kind kind, QWidget* parent) : QWidget(parent), kind_(kind) {
     setObjectName(kind == Kind::Program ? "ProgramPicture" : "TipPicture");
     setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Fixed);
+    DescribePicture(*this, kind == Kind::Program ? "Quernfold picture: a folded crossword on a quern stone"
+                                                 : "Tip picture: a light bulb");
 }
 
 QSize ProgramPicture::sizeHint() const {

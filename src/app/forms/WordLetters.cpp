@@ -46,6 +46,7 @@ TWordLetters::TWordLetters(const FormLook& look, const WordSeparators& start, Pr
     AddBox(grid, 4, "OtherBox", "&User Defined", start.other, separators_.other);
     otherChar_ = new QLineEdit;
     otherChar_->setObjectName("OtherChar");
+    otherChar_->setAccessibleName("User defined character");
     otherChar_->setMaxLength(1);
     otherChar_->setFixedWidth(otherChar_->fontMetrics().horizontalAdvance("WW") + 16);
     if (start.otherChar != ' ') otherChar_->setText(FromAnsi(std::string(1, start.otherChar)));

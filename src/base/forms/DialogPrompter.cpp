@@ -2,8 +2,10 @@
 
 #include <QApplication>
 #include <QFileDialog>
+#include <QLabel>
 #include <QMessageBox>
 
+#include "base/forms/AccessibleNames.h"
 #include "base/forms/QtText.h"
 
 namespace qf {
@@ -18,12 +20,27 @@ QMessageBox::Icon IconOf(Severity severity) {
     return QMessageBox::Information;
 }
 
+// The box's icon is a picture: a screen reader says which one.
+void NameIcon(QMessageBox& box, const char* kind) {
+    if (auto* icon = box.findChild<QLabel*>("qt_msgboxex_icon_label")) DescribePicture(*icon, kind);
+}
+
+const char* IconName(Severity severity) {
+    switch (severity) {
+        case Severity::Error: return "Error";
+        case Severity::Warning: return "Warning";
+        case Severity::Information: break;
+    }
+    return "Information";
+}
+
 }  // namespace
 
 void DialogPrompter::Inform(const Message& message) {
     if (message.beep != Beep::None) QApplication::beep();
     QMessageBox box(IconOf(message.severity), FromAnsi(message.caption), FromAnsi(message.text), QMessageBox::Ok,
                     QApplication::activeWindow());
+    NameIcon(box, IconName(message.severity));
     box.exec();
 }
 
@@ -32,6 +49,7 @@ Answer DialogPrompter::Ask(const Message& message, Question kind) {
     if (kind == Question::YesNoCancel) buttons |= QMessageBox::Cancel;
     QMessageBox box(QMessageBox::Question, FromAnsi(message.caption), FromAnsi(message.text), buttons,
                     QApplication::activeWindow());
+    NameIcon(box, "Question");
     switch (box.exec()) {
         case QMessageBox::Yes: return Answer::Yes;
         case QMessageBox::No: return Answer::No;

@@ -9,6 +9,8 @@
 #include <QVBoxLayout>
 #include <utility>
 
+#include "base/forms/AccessibleNames.h"
+
 namespace qf {
 
 QPushButton* NamedButton(const QString& name, const QString& caption, FocusEnter enter, QWidget* parent) {
@@ -28,7 +30,10 @@ QPushButton* DefaultButton(const QString& name, const QString& caption, FocusEnt
 QLabel* NamedLabel(const char* name, const QString& text, QWidget* buddy) {
     auto* label = new QLabel(text);
     if (name) label->setObjectName(name);
-    if (buddy) label->setBuddy(buddy);
+    if (buddy) {
+        label->setBuddy(buddy);
+        NameByLabel(*label);  // a screen reader names the control by its label
+    }
     return label;
 }
 

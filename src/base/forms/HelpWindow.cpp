@@ -14,6 +14,7 @@
 #include <QPointer>
 #include <QPushButton>
 #include <QScreen>
+#include <QShortcut>
 #include <QSplitter>
 #include <QTabWidget>
 #include <QTextBrowser>
@@ -83,6 +84,8 @@ THelpWindow::THelpWindow(std::unique_ptr<QHelpEngine> engine, const QString& col
     setAttribute(Qt::WA_QuitOnClose, false);
     BuildWidgets();
     resize(900, 640);
+    // A window of its own, not a dialog: Escape closes it as it closes every dialog.
+    connect(new QShortcut(QKeySequence::Cancel, this), &QShortcut::activated, this, &QWidget::close);
 }
 
 THelpWindow::~THelpWindow() = default;
@@ -94,8 +97,10 @@ void THelpWindow::BuildWidgets() {
 
     QHelpContentWidget* contents = engine_->contentWidget();
     contents->setObjectName("HelpContents");
+    contents->setAccessibleName("Contents");
     QHelpIndexWidget* index = engine_->indexWidget();
     index->setObjectName("HelpIndex");
+    index->setAccessibleName("Index");
     lookFor_ = new QLineEdit;
     lookFor_->setObjectName("HelpLookFor");
     lookFor_->setPlaceholderText("Type the word to look for");
@@ -108,11 +113,13 @@ void THelpWindow::BuildWidgets() {
 
     tabs_ = new QTabWidget;
     tabs_->setObjectName("HelpTabs");
+    tabs_->setAccessibleName("Contents and index");
     tabs_->addTab(contents, "Co&ntents");
     tabs_->addTab(indexPage, "&Index");
 
     browser_ = new HelpBrowser(*engine_, this);
     browser_->setObjectName("HelpText");
+    browser_->setAccessibleName("Help text");
     auto* splitter = new QSplitter;
     splitter->addWidget(tabs_);
     splitter->addWidget(browser_);

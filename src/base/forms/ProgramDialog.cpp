@@ -3,6 +3,7 @@
 #include <QShowEvent>
 #include <utility>
 
+#include "base/forms/AccessibleNames.h"
 #include "base/forms/InterfaceFonts.h"
 #include "base/forms/WindowGeometry.h"
 #include "base/forms/WindowKeys.h"
@@ -49,6 +50,7 @@ void ProgramDialog::showEvent(QShowEvent* event) {
     if (!event->spontaneous()) {
         if (!recorded_) RecordDesign();
         Place();
+        NameControlsByLabels(*this);  // labels given their buddies after the kit made them
     }
     QDialog::showEvent(event);
 }

@@ -27,6 +27,7 @@ TImport::TImport(const FormLook& look, const EditorGrid& grid, Settings& setting
     setObjectName("Import");
     setWindowTitle("Import");
     list_ = ToggleList("ListBox1");
+    list_->setAccessibleName("Lines to import");
     kinds_[0] = ToolRadio("AsWords", "As &Words");
     kinds_[1] = ToolRadio("AsClues", "As &Clues");
     kinds_[2] = ToolRadio("AsWordsAndClues", "&As Words and Clues");

@@ -10,11 +10,13 @@
 #include <QVBoxLayout>
 
 #include "base/TextHelpers.h"
+#include "base/forms/AccessibleNames.h"
 #include "base/forms/FormControls.h"
 #include "base/forms/FormMessages.h"
 #include "base/forms/QtText.h"
 #include "collections/CollectionFile.h"
 #include "editor/forms/WordToolControls.h"
+#include "model/PuzzleDescription.h"
 
 namespace qf {
 
@@ -64,6 +66,7 @@ class TPuzzImage : public QWidget {
 public:
     explicit TPuzzImage(TManualAdd& owner) : owner_(owner) {
         setObjectName("PuzzImage1");
+        DescribePicture(*this, FromAnsi(GridDescription(owner_.Edited())));
         setMouseTracking(true);
     }
     int CellSize() const {
@@ -88,6 +91,7 @@ protected:
 private:
     void DrawAPuzzle() {
         const PuzzleRecord& r = owner_.Edited();
+        DescribePicture(*this, FromAnsi(GridDescription(r)));  // what is drawn is what is said
         const int s = CellSize();
         const int w = r.UsedWidth(), h = r.UsedHeight();
         const QColor face = palette().color(QPalette::Window);

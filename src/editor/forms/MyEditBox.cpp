@@ -23,8 +23,10 @@ TMyEditBox::TMyEditBox(const FormLook& look, UserListTarget target, Prompter& pr
     heading->setWordWrap(true);
     edit_ = new QLineEdit;
     edit_->setObjectName("Edit1");
+    edit_->setAccessibleName("Word");
     list_ = new QListWidget;
     list_->setObjectName("ListBox1");
+    list_->setAccessibleName("Words");
     QPushButton* add = NamedButton("AddButton", "&Add", FocusEnter::Passes);
     QPushButton* remove = NamedButton("DeleteButton", "&Delete", FocusEnter::Passes);
     const OkCancel ends = OkCancelButtons(*this, [this] { OkClick(); }, kColumnKeys);

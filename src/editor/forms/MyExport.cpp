@@ -26,6 +26,7 @@ TMyExport::TMyExport(const FormLook& look, const EditorGrid& grid, bool isNewPuz
     setObjectName("MyExport");
     setWindowTitle("Export");
     list_ = ToggleList("ListBox1");
+    list_->setAccessibleName("Words to export");
     kinds_[0] = ToolRadio("AsWords", "&Words");
     kinds_[1] = ToolRadio("AsClues", "&Clues");
     kinds_[2] = ToolRadio("AsWordsAndClues", "Words &And Clues");

@@ -24,8 +24,10 @@ TSpellSuggestions::TSpellSuggestions(const FormLook& look, Prompter& prompter, Q
     notice_->setWordWrap(true);
     theWord_ = new QLineEdit;
     theWord_->setObjectName("TheWord");
+    theWord_->setAccessibleName("Word");
     list_ = new QListWidget;
     list_->setObjectName("SuggestBox");
+    list_->setAccessibleName("Suggestions");
 
     const std::pair<const char*, const char*> kButtons[] = {
         {"ReplaceButton", "&Replace"}, {"ReplaceAllButton", "Replace A&ll"}, {"IgnoreButton", "&Ignore"},

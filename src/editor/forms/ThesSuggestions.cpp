@@ -68,6 +68,7 @@ TThesSuggestions::TThesSuggestions(const FormLook& look, const std::string& thes
     setWindowTitle("Thesaurus Lookup");
     theWord_ = new QLineEdit(FromAnsi(word));
     theWord_->setObjectName("TheWord");
+    theWord_->setAccessibleName("Word");
     catBox_ = NamedList("CatBox");
     antBox_ = NamedList("AntBox");
     defBox_ = NamedList("DefBox");

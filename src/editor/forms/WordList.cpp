@@ -126,6 +126,7 @@ QGridLayout* TWordList::TitleRow() {
 void TWordList::BuildGrid() {
     grid_ = new TWordGrid(kEditorRows, 4);
     grid_->setObjectName(WordListControls::kGrid.text);
+    grid_->setAccessibleName("Words and clues");
     grid_->setHorizontalHeaderLabels({"Cnt", "U", "Word", "Clue"});
     grid_->verticalHeader()->hide();
     grid_->setItemDelegate(new WordGridDelegate(grid_));

@@ -184,6 +184,7 @@ void TDoPages::BuildCanvas() {
     scroll_ = new QScrollArea;
     scroll_->setObjectName("PageArea");
     scroll_->setFocusPolicy(Qt::NoFocus);  // the page inside takes the focus, not its frame
+    scroll_->setAccessibleName("Page");
     scroll_->setWidget(canvas_);
     scroll_->setAlignment(Qt::AlignLeft | Qt::AlignTop);
 }

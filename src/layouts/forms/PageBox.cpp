@@ -2,6 +2,9 @@
 
 #include <QPainter>
 
+#include "base/forms/AccessibleNames.h"
+#include "base/forms/QtText.h"
+#include "layouts/LayoutDescription.h"
 #include "output/LayoutThumbnail.h"
 
 namespace qf {
@@ -10,17 +13,20 @@ TPageBox::TPageBox(QWidget* parent) : QFrame(parent) {
     setObjectName("PageImage");
     setFrameShape(QFrame::Box);
     setMinimumSize(60, 78);
+    DescribePicture(*this, "No page layout");
 }
 
 TPageBox::~TPageBox() = default;
 
 void TPageBox::SetLayout(const PageLayoutRecord& layout) {
     layout_ = std::make_unique<PageLayoutRecord>(layout);
+    DescribePicture(*this, FromAnsi(LayoutDescription(layout)));
     update();
 }
 
 void TPageBox::Clear() {
     layout_.reset();
+    DescribePicture(*this, "No page layout");
     update();
 }
 

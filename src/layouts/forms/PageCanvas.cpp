@@ -10,6 +10,9 @@
 #include <cmath>
 #include <vector>
 
+#include "base/forms/AccessibleNames.h"
+#include "base/forms/QtText.h"
+#include "layouts/LayoutDescription.h"
 #include "layouts/PageObjects.h"
 #include "output/LayoutThumbnail.h"
 #include "report/Picture.h"
@@ -69,6 +72,7 @@ TPageCanvas::TPageCanvas(const PageDesign& design, std::function<PageChange(cons
                          QWidget* parent)
     : QWidget(parent), design_(design), onAction_(std::move(onAction)) {
     setObjectName("PageCanvas");
+    DescribePicture(*this, FromAnsi(LayoutDescription(design_.layout)));
     setMouseTracking(true);
     setFocusPolicy(Qt::StrongFocus);
     Resize();
@@ -90,6 +94,7 @@ void TPageCanvas::SetDragFrame(std::optional<ObjectRect> frame) {
 }
 
 void TPageCanvas::paintEvent(QPaintEvent*) {
+    DescribePicture(*this, FromAnsi(LayoutDescription(design_.layout)));  // says what it draws
     QPainter painter(this);
     painter.fillRect(rect(), palette().color(QPalette::Window));
     DrawRulers(painter);

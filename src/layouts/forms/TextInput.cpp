@@ -14,6 +14,7 @@ TTextInput::TTextInput(const FormLook& look, PageDesign& design, int slot, Promp
     setWindowTitle("Text");
     text_ = new QPlainTextEdit(FromAnsi(ObjectText(Object())));
     text_->setObjectName("TextMemo");
+    text_->setAccessibleName("Text");
     // The memo holds at most what the object keeps.
     connect(text_, &QPlainTextEdit::textChanged, this, [this] {
         const int limit = static_cast<int>(TextLimit(Object().Kind()));

@@ -3,8 +3,10 @@
 #include <QPushButton>
 #include <QShowEvent>
 
+#include "base/forms/AccessibleNames.h"
 #include "base/forms/FormControls.h"
 #include "base/forms/QtText.h"
+#include "model/PuzzleDescription.h"
 #include "model/forms/PuzzleImage.h"
 #include "model/forms/PuzzlePicture.h"
 
@@ -38,6 +40,7 @@ void TBlowItUp::showEvent(QShowEvent* event) {
     ProgramDialog::showEvent(event);
     if (event->spontaneous()) return;
     DrawAPuzzle(image_->Image(), *candidate_, 1, shape_);
+    DescribePicture(*image_, FromAnsi(GridDescription(*candidate_)));
     image_->update();
 }
 

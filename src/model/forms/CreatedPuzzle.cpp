@@ -10,10 +10,12 @@
 #include <QSpinBox>
 #include <algorithm>
 
+#include "base/forms/AccessibleNames.h"
 #include "base/forms/FormControls.h"
 #include "base/forms/FormMessages.h"
 #include "base/forms/QtText.h"
 #include "model/CandidateChoice.h"
+#include "model/PuzzleDescription.h"
 #include "model/forms/BlowItUp.h"
 #include "model/forms/PuzzleImage.h"
 #include "model/forms/PuzzlePicture.h"
@@ -76,12 +78,14 @@ TCreatedPuzzle::TCreatedPuzzle(CreatedPuzzleInputs inputs, QWidget* parent)
     incLabel_->move(Scaled(kListLeft, scale), 0);
     included_ = new QListWidget(this);
     included_->setObjectName("IncludedWords");
+    included_->setAccessibleName("Included Words");
     at(included_, kListLeft, 16, kListWidth, 185);
     excLabel_ = new QLabel("Excluded Words", this);
     excLabel_->setObjectName("ExcWordsLabel");
     excLabel_->move(Scaled(kListLeft, scale), Scaled(209, scale));
     excluded_ = new QListWidget(this);
     excluded_->setObjectName("ExcludedWords");
+    excluded_->setAccessibleName("Excluded Words");
     at(excluded_, kListLeft, 225, kListWidth, 120);
     variantCount_ = new QSpinBox(this);
     variantCount_->setObjectName("VariantCount");
@@ -114,6 +118,8 @@ void TCreatedPuzzle::showEvent(QShowEvent* event) {
     selected_ = 0;
     for (int n = 1; n <= kCandidateCount; ++n) {
         DrawAPuzzle(images_[n - 1]->Image(), in_.results.Candidate(n), in_.results.scores[n - 1], in_.shape);
+        DescribePicture(*images_[n - 1], Empty(n) ? "No puzzle" : FromAnsi(GridDescription(in_.results.Candidate(n))),
+                        kCandidateLabels[n - 1]);
         images_[n - 1]->update();
         labels_[n - 1]->adjustSize();
         labels_[n - 1]->setVisible(!Empty(n));

@@ -3,6 +3,7 @@
 #include <QMouseEvent>
 #include <QPainter>
 
+#include "base/forms/AccessibleNames.h"
 #include "model/forms/PuzzlePicture.h"
 
 namespace qf {
@@ -10,6 +11,8 @@ namespace qf {
 TPuzzleImage::TPuzzleImage(QSize size, QWidget* parent) : QWidget(parent), image_(ScreenImage(size)) {
     image_.fill(ButtonFace());
     setFixedSize(size);
+    // A graphic from the start: its owner names it once something is drawn.
+    DescribePicture(*this, "No puzzle");
 }
 
 void TPuzzleImage::paintEvent(QPaintEvent*) {

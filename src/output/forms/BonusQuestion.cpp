@@ -16,6 +16,7 @@ TBonusQuestion::TBonusQuestion(const FormLook& look, const std::string& question
     setWindowTitle("Bonus Question");
     box_ = new QLineEdit;
     box_->setObjectName("QuestionBox");
+    box_->setAccessibleName("Bonus question");
     box_->setMaxLength(static_cast<int>(kBonusQuestionBoxCapacity));
     box_->setText(FromAnsi(question));
 

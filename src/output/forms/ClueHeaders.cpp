@@ -29,9 +29,9 @@ TClueHeaders::TClueHeaders(const FormLook& look, ClueHeadersMode mode, const Pri
     down_ = HeadingBox("DownHeader", start.down);
 
     auto* grid = new QGridLayout;
-    grid->addWidget(new QLabel("Across Header"), 0, 0);
+    grid->addWidget(BuddyLabel("Across Header", across_), 0, 0);
     grid->addWidget(across_, 0, 1);
-    grid->addWidget(new QLabel("Down Header"), 1, 0);
+    grid->addWidget(BuddyLabel("Down Header", down_), 1, 0);
     grid->addWidget(down_, 1, 1);
 
     QHBoxLayout* buttons = OkCancelRow(*this);

@@ -95,6 +95,7 @@ QWidget* TMyHtml::MakeBlock(std::size_t index, const char* name, const char* cap
     auto* label = new QLabel(caption);
     b.text = new QPlainTextEdit(Shown(line.text));
     b.text->setObjectName(prefix + "Memo");
+    b.text->setAccessibleName(caption);
     b.text->setTabChangesFocus(true);
     b.text->setFixedHeight(b.text->fontMetrics().lineSpacing() * 3 + 12);
     // At most 1000 characters as stored, where a line break takes two (CR LF): what does not fit

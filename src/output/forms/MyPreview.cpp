@@ -13,10 +13,12 @@
 #include <cmath>
 
 #include "base/Directories.h"
+#include "base/forms/AccessibleNames.h"
 #include "base/forms/FormMessages.h"
 #include "base/forms/QtText.h"
 #include "base/forms/WindowGeometry.h"
 #include "base/forms/WindowKeys.h"
+#include "model/PuzzleDescription.h"
 #include "output/ExportChoices.h"
 #include "output/PrintChoices.h"
 #include "output/forms/NumCopies.h"
@@ -41,8 +43,11 @@ TMyPreview::TMyPreview(PreviewInputs inputs, QWidget* parent) : QDialog(parent),
                                  static_cast<int>(std::ceil(geometry_.heightInches * in_.pageDpi))));
 
     view_ = new PageView(*page_, in_.pageDpi, geometry_.widthInches, geometry_.heightInches);
+    DescribePicture(*view_, "Printed page of " + FromAnsi(in_.page.puzzle.title.Str()),
+                    FromAnsi(GridDescription(in_.page.puzzle)));
     scroll_ = new QScrollArea;
     scroll_->setObjectName("PageScroll");
+    scroll_->setAccessibleName("Page");
     scroll_->setWidget(view_);
     scroll_->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
     scroll_->setBackgroundRole(QPalette::Dark);
@@ -152,9 +157,11 @@ void TMyPreview::BuildToolBar() {
     boxes->setObjectName("ZoomBar");
     zoomBox_ = new QLineEdit;
     zoomBox_->setObjectName("ZoomBox");
+    zoomBox_->setAccessibleName("Zoom %");
     zoomBox_->setFixedWidth(zoomBox_->fontMetrics().horizontalAdvance("8888.88") + 12);
     pixelBox_ = new QLineEdit;
     pixelBox_->setObjectName("PixelBox");
+    pixelBox_->setAccessibleName("Pixel Width");
     pixelBox_->setFixedWidth(pixelBox_->fontMetrics().horizontalAdvance("888888") + 12);
     boxes->addWidget(new QLabel(" Zoom % "));
     boxes->addWidget(zoomBox_);

@@ -12,6 +12,7 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
+#include "base/forms/AccessibleNames.h"
 #include "base/forms/FormControls.h"
 #include "base/forms/FormMessages.h"
 #include "base/forms/HelpWindow.h"
@@ -19,6 +20,7 @@
 #include "base/forms/QtText.h"
 #include "output/forms/BonusQuestion.h"
 #include "output/forms/ClueHeaders.h"
+#include "layouts/LayoutDescription.h"
 #include "output/LayoutThumbnail.h"
 #include "output/forms/MyPreview.h"
 #include "output/forms/PagePrinter.h"
@@ -258,6 +260,7 @@ void TMyReport::DrawThumbnail() {
     QImage image(kThumbnailSide, kThumbnailSide, QImage::Format_RGB32);
     DrawLayoutThumbnail(image, working_->layout, palette().color(QPalette::Window));
     thumbnail_->setPixmap(QPixmap::fromImage(image));
+    DescribePicture(*thumbnail_, FromAnsi(LayoutDescription(working_->layout)));
 }
 
 void TMyReport::Changed() {

@@ -20,7 +20,7 @@ TNumCopies::TNumCopies(const FormLook& look, Prompter& prompter, QWidget* parent
     box_->setObjectName(CopiesControls::kCopies.text);
     box_->setMaxLength(3);
     auto* row = new QHBoxLayout;
-    row->addWidget(new QLabel("Copies To Print"));
+    row->addWidget(BuddyLabel("Copies To Print", box_));
     row->addWidget(box_);
 
     QHBoxLayout* buttons = OkCancelRow(*this, [this] { OkButtonClick(); });

@@ -19,6 +19,7 @@ TPartialAnswerList::TPartialAnswerList(const FormLook& look, const std::vector<s
     text->setWordWrap(true);
     list_ = new QListWidget;
     list_->setObjectName("WordList");
+    list_->setAccessibleName("Words to fill in");
     list_->setSelectionMode(QAbstractItemView::MultiSelection);
     for (std::size_t i = 0; i < words.size() && i < start.size(); ++i) {
         auto* item = new QListWidgetItem(FromAnsi(words[i]), list_);

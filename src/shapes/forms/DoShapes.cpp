@@ -13,9 +13,11 @@
 #include <iterator>
 #include <optional>
 
+#include "base/forms/AccessibleNames.h"
 #include "base/forms/FormControls.h"
 #include "base/forms/FormMessages.h"
 #include "base/forms/QtText.h"
+#include "shapes/ShapeDescription.h"
 #include "shapes/forms/ShapeCanvas.h"
 #include "shapes/forms/ShapePictures.h"
 
@@ -140,20 +142,22 @@ QGridLayout* TDoShapes::NameAndSize() {
 QGridLayout* TDoShapes::ShiftArrows() {
     struct Shift {
         const char* name;
+        const char* spoken;  // what a screen reader says for the arrow
         QStyle::StandardPixmap picture;
         ShiftDirection direction;
         int row, column;
     };
     static constexpr Shift kShifts[] = {
-        {"UpButton", QStyle::SP_ArrowUp, ShiftDirection::Up, 0, 1},
-        {"LeftButton", QStyle::SP_ArrowLeft, ShiftDirection::Left, 1, 0},
-        {"RightButton", QStyle::SP_ArrowRight, ShiftDirection::Right, 1, 2},
-        {"DownButton", QStyle::SP_ArrowDown, ShiftDirection::Down, 2, 1},
+        {"UpButton", "Shift up", QStyle::SP_ArrowUp, ShiftDirection::Up, 0, 1},
+        {"LeftButton", "Shift left", QStyle::SP_ArrowLeft, ShiftDirection::Left, 1, 0},
+        {"RightButton", "Shift right", QStyle::SP_ArrowRight, ShiftDirection::Right, 1, 2},
+        {"DownButton", "Shift down", QStyle::SP_ArrowDown, ShiftDirection::Down, 2, 1},
     };
     auto* arrows = new QGridLayout;
     for (const Shift& s : kShifts) {
         QPushButton* button = NamedButton(s.name, QString(), FocusEnter::Takes);
         button->setIcon(style()->standardIcon(s.picture));
+        button->setAccessibleName(s.spoken);
         connect(button, &QPushButton::clicked, this, [this, d = s.direction] { Apply(shapes::Shift{d}); });
         arrows->addWidget(button, s.row, s.column);
     }
@@ -243,6 +247,7 @@ void TDoShapes::Apply(const ShapeAction& action) {
         widthEdit_->setText(FromAnsi(design_.widthText));
         heightEdit_->setText(FromAnsi(design_.heightText));
     }
+    DescribePicture(*img_, FromAnsi(ShapeDescription(design_.shape)));
     ShowCursor();
     ShowHistory(repaint.undoEnabled, repaint.redoEnabled);
     if (!repaint.message.Empty()) ShowMessage(*this, in_.prompter, repaint.message);
@@ -250,6 +255,7 @@ void TDoShapes::Apply(const ShapeAction& action) {
 
 void TDoShapes::DrawGrid() {
     img_->SetPicture(ShapeDrawing(design_, palette().color(QPalette::Window)));
+    DescribePicture(*img_, FromAnsi(ShapeDescription(design_.shape)));
     ShowCursor();
 }
 

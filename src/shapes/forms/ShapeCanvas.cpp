@@ -4,11 +4,14 @@
 #include <QMouseEvent>
 #include <QPainter>
 
+#include "base/forms/AccessibleNames.h"
+
 namespace qf {
 
 TShapeCanvas::TShapeCanvas(const char* name, QSize size, QWidget* parent) : QWidget(parent) {
     setObjectName(name);
     setFixedSize(size);
+    DescribePicture(*this, "No shape");  // a graphic from the start; its owner names what it shows
 }
 
 void TShapeCanvas::SetPicture(QImage picture) {

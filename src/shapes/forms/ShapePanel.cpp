@@ -9,9 +9,11 @@
 #include <QVBoxLayout>
 
 #include "base/TextHelpers.h"
+#include "base/forms/AccessibleNames.h"
 #include "base/forms/FormControls.h"
 #include "base/forms/FormMessages.h"
 #include "base/forms/QtText.h"
+#include "shapes/ShapeDescription.h"
 #include "shapes/ShapeTransfer.h"
 #include "shapes/ShapeFiles.h"
 #include "shapes/forms/DoShapes.h"
@@ -30,6 +32,7 @@ TShapePanel::TShapePanel(ShapePanelInputs inputs, QWidget* parent) : QWidget(par
     setObjectName("ShapePanel");
     box_ = new QListWidget;
     box_->setObjectName("ShapeBox");
+    box_->setAccessibleName("Shapes");
     box_->setSelectionMode(QAbstractItemView::SingleSelection);
     connect(box_, &QListWidget::currentRowChanged, this, &TShapePanel::ShapeBoxClick);
     picture_ = new TShapeCanvas("LayoutImage", QSize(in_.pictureSide, in_.pictureSide));
@@ -138,6 +141,7 @@ void TShapePanel::DrawTheBox() {
     // An empty list shows no shape, not the one it held before.
     picture_->SetPicture(list_.items.empty() ? ShapeThumbnail(ShapeRecord{}, size, face)
                                              : ShapeThumbnail(in_.currentShape, size, face));
+    DescribePicture(*picture_, list_.items.empty() ? "No shape" : FromAnsi(ShapeDescription(in_.currentShape)));
 }
 
 void TShapePanel::SetShapeBoxIndex(std::int64_t index) {

@@ -1,22 +1,33 @@
 // Every control that a message of the core names for the focus is a control of its window: the
 // names each window's core declares (its `kAll`) are looked up in the window built for real.
 // A control renamed on one side only fails here, instead of a message quietly focusing nothing.
+// The same windows are walked with Tab: the focus visits the controls in reading order (down a
+// column, then the next column to the right; along a row from the left), and Escape closes.
+#include <QAbstractItemView>
+#include <QPlainTextEdit>
 #include <QtTest>
 #include <functional>
 #include <memory>
 #include <span>
+#include <vector>
 
+#include "app/forms/AboutBox.h"
 #include "app/forms/ImportWordLists.h"
+#include "app/forms/TipOfDay.h"
+#include "app/forms/WordLetters.h"
 #include "collections/CollectionFixtures.h"
 #include "collections/CollectionOperations.h"
 #include "collections/forms/ExportPuzzles.h"
 #include "collections/forms/ExtractAPuzzle.h"
 #include "collections/forms/ImportPuzzles.h"
 #include "editor/WordTextImport.h"
+#include "editor/forms/DoIntChars.h"
 #include "editor/forms/Import.h"
+#include "editor/forms/MyEditBox.h"
 #include "editor/forms/MyExport.h"
 #include "support/forms/EditorFixture.h"
 #include "support/forms/FormFixture.h"
+#include "support/forms/Keyboard.h"
 #include "layouts/LayoutLibrary.h"
 #include "layouts/PageDesign.h"
 #include "layouts/PageObjectDialogs.h"
@@ -29,6 +40,8 @@
 #include "model/CreateCheck.h"
 #include "output/ExportChoices.h"
 #include "output/PrintChoices.h"
+#include "output/forms/BonusQuestion.h"
+#include "output/forms/ClueHeaders.h"
 #include "output/forms/MyBitmapWidth.h"
 #include "output/forms/NumCopies.h"
 #include "output/forms/TheJPegFactor.h"
@@ -73,6 +86,34 @@ void Row(const char* name, Window window, std::span<const ControlName> names) {
     QStringList list;
     for (const ControlName& n : names) list << n.text;
     QTest::newRow(name) << window << list;
+}
+
+// Where `to` comes after `from` when read: a step up must go to a column further right, a step
+// left on the same line must go down to the next line. Rectangles in the window's coordinates.
+bool ReadsAfter(const QRect& from, const QRect& to) {
+    constexpr int kSlack = 4;
+    const bool above = to.bottom() < from.top() + kSlack;
+    const bool rightColumn = to.left() > from.right() - kSlack;
+    const bool sameLine = to.top() < from.bottom() - kSlack && to.bottom() > from.top() + kSlack;
+    const bool leftOnLine = sameLine && to.right() < from.left() + kSlack;
+    return !(above && !rightColumn) && !leftOnLine;
+}
+
+QString Describe(const QWidget* w) { return w->objectName().isEmpty() ? w->metaObject()->className() : w->objectName(); }
+
+// The control the focus is in: a grid for the editor of its cell.
+QWidget* ControlOf(QWidget* focused) {
+    for (QWidget* w = focused; w; w = w->parentWidget())
+        if (auto* view = qobject_cast<QAbstractItemView*>(w)) return view;
+    return focused;
+}
+
+// Tab, or Ctrl+Tab out of a control that uses Tab itself (a grid, a text of several lines).
+void NextControl(QWidget* focused) {
+    auto* view = qobject_cast<QAbstractItemView*>(ControlOf(focused));
+    auto* text = qobject_cast<QPlainTextEdit*>(focused);
+    const bool keepsTab = (view && view->tabKeyNavigation()) || (text && !text->tabChangesFocus());
+    QTest::keyClick(focused, Qt::Key_Tab, keepsTab ? Qt::ControlModifier : Qt::NoModifier);
 }
 
 }  // namespace
@@ -170,6 +211,72 @@ private slots:
             return std::make_unique<TObjectBorders>(f.context.Look(), l.design, l.SlotOf(ObjectKind::Title),
                                                     *f.prompter, *f.context.colorChooser);
         }, BorderControls::kAll);
+    }
+
+    void TabFollowsReadingOrderAndEscapeCloses_data() {
+        EveryNamedFocusIsAControlOfItsWindow_data();
+        // And the small dialogs whose messages name no control.
+        Row("word separators", [](test::FormFixture& f, Keep&) -> std::unique_ptr<QWidget> {
+            return std::make_unique<TWordLetters>(f.context.Look(), WordSeparators{}, *f.prompter);
+        }, {});
+        Row("bonus question", [](test::FormFixture& f, Keep&) -> std::unique_ptr<QWidget> {
+            return std::make_unique<TBonusQuestion>(f.context.Look(), "Which bird cannot fly?");
+        }, {});
+        Row("clue headers", [](test::FormFixture& f, Keep&) -> std::unique_ptr<QWidget> {
+            return std::make_unique<TClueHeaders>(f.context.Look(), ClueHeadersMode::Defaults, PrintHeadings{});
+        }, {});
+        Row("international characters", [](test::FormFixture& f, Keep&) -> std::unique_ptr<QWidget> {
+            return std::make_unique<TDoIntChars>(f.context.Look(), f.context.state.settings.intKeys);
+        }, {});
+        Row("dictionary maintenance", [](test::FormFixture& f, Keep&) -> std::unique_ptr<QWidget> {
+            return std::make_unique<TMyEditBox>(f.context.Look(), UserListTarget{UserListMode::Include,
+                                                f.dir.File("USER.DIC"), "American", 1033}, *f.prompter);
+        }, {});
+        Row("tip of the day", [](test::FormFixture& f, Keep&) -> std::unique_ptr<QWidget> {
+            return std::make_unique<TTipOfDay>(f.context.Look(), true, 1);
+        }, {});
+        Row("about", [](test::FormFixture& f, Keep&) -> std::unique_ptr<QWidget> {
+            return std::make_unique<TAboutBox>(f.context.Look());
+        }, {});
+    }
+    void TabFollowsReadingOrderAndEscapeCloses() {
+        QFETCH(Window, window);
+        test::FormFixture f;
+        f.CopyShipped("QFFLAY.DAT");
+        f.CopyShipped("QFFPAGE.DAT");
+        Keep keep;
+        const std::unique_ptr<QWidget> w = window(f, keep);
+        QVERIFY(test::ShowActive(*w));
+        // The focus goes round the window once; read in order, the only step back is the one
+        // from the last control to the first, wherever the window puts the focus when it opens.
+        QVERIFY2(test::Focused(), "nothing takes the focus");
+        QWidget* first = ControlOf(test::Focused());
+        std::vector<QWidget*> round{first};
+        for (int step = 0; step < 100; ++step) {
+            NextControl(test::Focused());
+            QVERIFY2(test::Focused() && w->isAncestorOf(test::Focused()), "Tab left the window");
+            QWidget* to = ControlOf(test::Focused());
+            if (to == first) break;
+            round.push_back(to);
+        }
+        const auto at = [&w](const QWidget* c) { return QRect(c->mapTo(w.get(), QPoint(0, 0)), c->size()); };
+        QStringList backSteps;
+        const QWidget* start = round.front();
+        for (std::size_t i = 0; i < round.size(); ++i) {
+            QWidget* from = round[i];
+            QWidget* to = round[(i + 1) % round.size()];
+            if (ReadsAfter(at(from), at(to))) continue;
+            backSteps << Describe(from) + " -> " + Describe(to);
+            start = to;
+        }
+        QVERIFY2(backSteps.size() <= 1, qPrintable("Tab goes back: " + backSteps.join(", ")));
+        // The step back lands on the control read first: nothing of the round reads before it.
+        for (const QWidget* c : round)
+            QVERIFY2(ReadsAfter(at(start), at(c)) || c == start,
+                     qPrintable("the round starts at " + Describe(start) + ", after " + Describe(c)));
+        // In a grid cell being typed in, the first Escape takes back the typing; the next one leaves.
+        for (int press = 0; press < 2 && w->isVisible(); ++press) QTest::keyClick(test::Focused(), Qt::Key_Escape);
+        QVERIFY2(!w->isVisible(), "Escape did not close the window");
     }
 
     void EveryNamedFocusIsAControlOfItsWindow() {
