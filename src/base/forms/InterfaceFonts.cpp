@@ -1,6 +1,7 @@
 #include "base/forms/InterfaceFonts.h"
 
 #include <QAbstractButton>
+#include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QGroupBox>
@@ -14,6 +15,7 @@
 #include <QTableView>
 #include <QTextEdit>
 
+#include "base/forms/Palettes.h"
 #include "base/forms/QtText.h"
 
 namespace qf {
@@ -51,9 +53,14 @@ void ApplyInterfaceFont(QWidget& widget, const FormLook& look) {
     font.setItalic(chosen->italic);
     widget.setFont(font);
     if (rule.colour) {
+        // The chosen colour only where it can be read: the default black on a dark desktop
+        // would hide every label, so there the palette's own text colour stays.
         QPalette palette = widget.palette();
-        palette.setColor(QPalette::WindowText, ColorOf(chosen->color));
-        palette.setColor(QPalette::Text, ColorOf(chosen->color));
+        const QPalette desktop = QApplication::palette(&widget);
+        const QColor wanted = ColorOf(chosen->color);
+        palette.setColor(QPalette::WindowText, ReadableOn(wanted, palette.color(QPalette::Window),
+                                                          desktop.color(QPalette::WindowText)));
+        palette.setColor(QPalette::Text, ReadableOn(wanted, palette.color(QPalette::Base), desktop.color(QPalette::Text)));
         widget.setPalette(palette);
     }
 }
