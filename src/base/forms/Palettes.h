@@ -20,8 +20,15 @@ QColor ReadableOn(const QColor& wanted, const QColor& background, const QColor& 
 // A palette of light text on dark grey for every role and state the windows use.
 QPalette DarkPalette();
 
-// Whether the program starts dark: "--dark" among the arguments, or a desktop whose GTK theme
-// is a dark variant ("Name:dark"). Otherwise the desktop's own palette is kept, dark or not.
+// Whether the start asks for a dark palette: "--dark" among the arguments, or a GTK theme that
+// is a dark variant ("Name:dark").
 bool WantsDarkPalette(const QStringList& arguments, const QString& gtkTheme);
+
+// The desktop's colour scheme as the desktop portal tells it ("color-scheme" of
+// "org.freedesktop.appearance" is 1); false without a portal or an answer within half a second.
+bool DesktopPrefersDark();
+
+// Whether `palette` already shows light text on a dark window (a desktop theme's dark palette).
+bool IsDark(const QPalette& palette);
 
 }  // namespace qf
