@@ -5,19 +5,10 @@
 #include "app/forms/Pictures.h"
 
 namespace qf {
-namespace {
-
-const QColor kGrey(128, 128, 128);
-
-}  // namespace
 
 TClientArea::TClientArea(QWidget* parent) : QWidget(parent), tile_(Picture("Background", QSize(96, 96))) {
     setObjectName("Client");
     setAttribute(Qt::WA_OpaquePaintEvent);
-    // Its own grey on any desktop; the labels on it choose a readable colour against it.
-    QPalette grey = palette();
-    grey.setColor(QPalette::Window, kGrey);
-    setPalette(grey);
 }
 
 void TClientArea::SetTiled(bool tiled) {
@@ -35,7 +26,7 @@ std::vector<QRect> BackgroundTiles(QSize area, QSize tile) {
 
 void TClientArea::paintEvent(QPaintEvent*) {
     QPainter painter(this);
-    painter.fillRect(rect(), kGrey);
+    painter.fillRect(rect(), QColor(kClientGrey));
     if (!tiled_ || tile_.isNull()) return;  // a missing picture is not reported
     for (const QRect& at : BackgroundTiles(size(), tile_.size())) painter.drawPixmap(at.topLeft(), tile_);
 }

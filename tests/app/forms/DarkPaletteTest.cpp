@@ -21,14 +21,11 @@
 namespace qf {
 namespace {
 
-// The colour a control's text is drawn on: a box's own base, else the first of it and its
-// parents that fills its background (the window at the latest).
+// The colour a control's text is drawn on: a box's base, else the window colour of its palette
+// (its window's, or that of the picture it sits on where it was given one).
 QColor Background(const QWidget& w) {
     if (qobject_cast<const QLineEdit*>(&w)) return w.palette().color(QPalette::Base);
-    for (const QWidget* at = &w; at; at = at->parentWidget())
-        if (at->autoFillBackground() || at->isWindow() || at->testAttribute(Qt::WA_OpaquePaintEvent))
-            return at->palette().color(at->backgroundRole());
-    return w.palette().color(QPalette::Window);
+    return w.palette().color(w.backgroundRole());
 }
 
 QColor Foreground(const QWidget& w) {
