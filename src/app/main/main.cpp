@@ -6,6 +6,7 @@
 #include "app/forms/MainWin.h"
 #include "app/forms/ProgramContext.h"
 #include "app/forms/TerminationHandler.h"
+#include "app/main/DesktopScheme.h"
 #include "base/forms/Palettes.h"
 
 int main(int argc, char** argv) {

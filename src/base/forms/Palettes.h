@@ -24,10 +24,6 @@ QPalette DarkPalette();
 // is a dark variant ("Name:dark").
 bool WantsDarkPalette(const QStringList& arguments, const QString& gtkTheme);
 
-// The desktop's colour scheme as the desktop portal tells it ("color-scheme" of
-// "org.freedesktop.appearance" is 1); false without a portal or an answer within half a second.
-bool DesktopPrefersDark();
-
 // Whether `palette` already shows light text on a dark window (a desktop theme's dark palette).
 bool IsDark(const QPalette& palette);
 
