@@ -53,14 +53,16 @@ void ApplyInterfaceFont(QWidget& widget, const FormLook& look) {
     font.setItalic(chosen->italic);
     widget.setFont(font);
     if (rule.colour) {
-        // The chosen colour only where it can be read: the default black on a dark desktop
-        // would hide every label, so there the palette's own text colour stays.
+        // On a dark desktop the chosen colour only where it can be read: the default black
+        // would hide every label, so there the desktop's own text colour stays.
         QPalette palette = widget.palette();
         const QPalette desktop = QApplication::palette(&widget);
         const QColor wanted = ColorOf(chosen->color);
-        palette.setColor(QPalette::WindowText, ReadableOn(wanted, palette.color(QPalette::Window),
-                                                          desktop.color(QPalette::WindowText)));
-        palette.setColor(QPalette::Text, ReadableOn(wanted, palette.color(QPalette::Base), desktop.color(QPalette::Text)));
+        const auto shown = [&](QPalette::ColorRole background, QPalette::ColorRole text) {
+            return IsDark(desktop) ? ReadableOn(wanted, palette.color(background), desktop.color(text)) : wanted;
+        };
+        palette.setColor(QPalette::WindowText, shown(QPalette::Window, QPalette::WindowText));
+        palette.setColor(QPalette::Text, shown(QPalette::Base, QPalette::Text));
         widget.setPalette(palette);
     }
 }
