@@ -34,6 +34,7 @@ direct[QtSvg]=" QtGui"
 direct[QtWidgets]=" QtGui"
 direct[QtPrintSupport]=" QtWidgets"
 direct[QtHelp]=" QtWidgets QtSql"
+direct[QtDBus]=" QtCore"
 # The module of every Qt header, by the header folder it sits in.
 if [[ -n "$qt" && -d "$qt" ]]; then
   for d in "$qt"/Qt*/; do

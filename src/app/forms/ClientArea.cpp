@@ -26,7 +26,7 @@ std::vector<QRect> BackgroundTiles(QSize area, QSize tile) {
 
 void TClientArea::paintEvent(QPaintEvent*) {
     QPainter painter(this);
-    painter.fillRect(rect(), QColor(128, 128, 128));
+    painter.fillRect(rect(), QColor(kClientGrey));
     if (!tiled_ || tile_.isNull()) return;  // a missing picture is not reported
     for (const QRect& at : BackgroundTiles(size(), tile_.size())) painter.drawPixmap(at.topLeft(), tile_);
 }

@@ -6,6 +6,9 @@
 
 namespace qf {
 
+// The client area's grey, whatever the desktop's colours.
+inline constexpr QRgb kClientGrey = qRgb(128, 128, 128);
+
 class TClientArea : public QWidget {
     Q_OBJECT
 public:

@@ -31,6 +31,7 @@ QLabel* Heading(QWidget* parent, const char* name, const char* text, QRect bound
     label->setFont(DesignFont(31, true));
     QPalette palette = label->palette();
     palette.setColor(QPalette::WindowText, Qt::yellow);
+    palette.setColor(QPalette::Window, QColor(kClientGrey));  // what it is drawn on, for the font colour's contrast
     label->setPalette(palette);
     label->setGeometry(bounds);
     return label;

@@ -1,6 +1,7 @@
 #include "base/forms/InterfaceFonts.h"
 
 #include <QAbstractButton>
+#include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QGroupBox>
@@ -14,6 +15,7 @@
 #include <QTableView>
 #include <QTextEdit>
 
+#include "base/forms/Palettes.h"
 #include "base/forms/QtText.h"
 
 namespace qf {
@@ -51,9 +53,16 @@ void ApplyInterfaceFont(QWidget& widget, const FormLook& look) {
     font.setItalic(chosen->italic);
     widget.setFont(font);
     if (rule.colour) {
+        // On a dark desktop the chosen colour only where it can be read: the default black
+        // would hide every label, so there the desktop's own text colour stays.
         QPalette palette = widget.palette();
-        palette.setColor(QPalette::WindowText, ColorOf(chosen->color));
-        palette.setColor(QPalette::Text, ColorOf(chosen->color));
+        const QPalette desktop = QApplication::palette(&widget);
+        const QColor wanted = ColorOf(chosen->color);
+        const auto shown = [&](QPalette::ColorRole background, QPalette::ColorRole text) {
+            return IsDark(desktop) ? ReadableOn(wanted, palette.color(background), desktop.color(text)) : wanted;
+        };
+        palette.setColor(QPalette::WindowText, shown(QPalette::Window, QPalette::WindowText));
+        palette.setColor(QPalette::Text, shown(QPalette::Base, QPalette::Text));
         widget.setPalette(palette);
     }
 }

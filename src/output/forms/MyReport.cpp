@@ -17,6 +17,7 @@
 #include "base/forms/FormMessages.h"
 #include "base/forms/HelpWindow.h"
 #include "base/forms/InterfaceFonts.h"
+#include "base/forms/Palettes.h"
 #include "base/forms/QtText.h"
 #include "output/forms/BonusQuestion.h"
 #include "output/forms/ClueHeaders.h"
@@ -113,7 +114,10 @@ QGroupBox* TMyReport::PartsGroup() {
     noPlace_ = new QLabel;
     noPlace_->setObjectName("NoPlaceNote");
     noPlace_->setWordWrap(true);
-    noPlace_->setStyleSheet("color: rgb(160, 0, 0);");
+    // Dark red, or a light red on a dark desktop; a style sheet, so the label fonts' colour
+    // does not take it over.
+    const QColor warning = ReadableOn(QColor(160, 0, 0), palette().color(QPalette::Window), QColor(255, 140, 140));
+    noPlace_->setStyleSheet(QString("color: %1;").arg(warning.name()));
     partsLayout->addWidget(noPlace_);
     return parts;
 }

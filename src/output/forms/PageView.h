@@ -1,6 +1,5 @@
 #pragma once
-// The preview's page: the recorded page file drawn on white at a zoom.
-#include <QImage>
+// The preview's page: the recorded page file drawn on white at a zoom, only the part in view.
 #include <QWidget>
 
 class QPicture;
@@ -21,7 +20,6 @@ protected:
 
 private:
     const QPicture& page_;
-    QImage shown_;  // the page drawn at the view's size
     double pageDpi_;
     double widthInches_;
     double heightInches_;

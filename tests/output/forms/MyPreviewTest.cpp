@@ -2,6 +2,7 @@
 // and text files it writes, the exports it hands the page to, and its place kept in the settings.
 #include <QAction>
 #include <QLineEdit>
+#include <QPainter>
 #include <QPicture>
 #include <QPrinter>
 #include <QProcess>
@@ -58,6 +59,22 @@ void AnswerCopies(std::vector<QString> texts, std::vector<std::string>* seen) {
     });
 }
 
+// The largest difference of one colour channel between the view's pixels shown in `shot` (the
+// scroll area's view, where the page view sits at `at`) and the same pixels of `whole`.
+int LargestDifference(const QImage& shot, const QImage& whole, QPoint at) {
+    int largest = 0;
+    for (int y = 0; y < shot.height(); ++y)
+        for (int x = 0; x < shot.width(); ++x) {
+            const QPoint onPage(x - at.x(), y - at.y());
+            if (!whole.rect().contains(onPage)) continue;
+            const QRgb a = shot.pixel(x, y);
+            const QRgb b = whole.pixel(onPage);
+            largest = std::max({largest, std::abs(qRed(a) - qRed(b)), std::abs(qGreen(a) - qGreen(b)),
+                                std::abs(qBlue(a) - qBlue(b))});
+        }
+    return largest;
+}
+
 }  // namespace
 
 class MyPreviewTest : public QObject {
@@ -97,6 +114,49 @@ private slots:
         QVERIFY(view->height() <= p.window->findChild<QWidget*>("PageScroll")->height());
         p.window->Action("ZoomInTool")->trigger();
         QVERIFY(view->height() > 0);
+    }
+
+    // Only the part in view is drawn; scrolled anywhere at any zoom, it shows the pixels of the
+    // whole page drawn at that zoom.
+    void TheViewShowsThePixelsOfTheWholePage() {
+        test::FormFixture f;
+        Preview p(f);
+        p.window->show();
+        p.window->resize(640, 480);
+        auto* scroll = p.window->findChild<QWidget*>("PageScroll");
+        auto* viewport = p.window->findChild<PageView*>("PageView")->parentWidget();
+        QPicture page(p.pageFile.Page());
+        page.setBoundingRect(QRect(0, 0, 2000, 2000));
+        const struct {
+            const char* zoom;
+            std::vector<Qt::Key> keys;  // the scrolling keys pressed on the page
+        } rows[] = {
+            {"100", {}},
+            {"250", {Qt::Key_PageDown, Qt::Key_Right, Qt::Key_Right}},
+            {"400", {Qt::Key_PageDown, Qt::Key_PageDown, Qt::Key_End}},
+            {"800", {Qt::Key_PageDown, Qt::Key_PageDown, Qt::Key_PageDown, Qt::Key_Right, Qt::Key_Right,
+                     Qt::Key_Right, Qt::Key_Right}},
+            {"800", {Qt::Key_PageUp, Qt::Key_Left, Qt::Key_Down}},
+        };
+        for (const auto& row : rows) {
+            p.Type("ZoomBox", row.zoom);
+            for (Qt::Key key : row.keys) QTest::keyClick(scroll, key);
+            QApplication::processEvents();
+            auto* view = p.window->findChild<PageView*>("PageView");
+            QImage whole(view->size(), QImage::Format_RGB32);
+            whole.fill(Qt::white);
+            {
+                QPainter painter(&whole);
+                painter.setRenderHint(QPainter::Antialiasing);
+                painter.setRenderHint(QPainter::TextAntialiasing);
+                const double scale = view->width() / (p.window->Geometry().widthInches * p.pageFile.Dpi());
+                painter.scale(scale, scale);
+                painter.drawPicture(0, 0, page);
+            }
+            const QImage shot = viewport->grab().toImage().convertToFormat(QImage::Format_RGB32);
+            QVERIFY2(LargestDifference(shot, whole, view->pos()) <= 8, row.zoom);
+            if (!row.keys.empty()) QVERIFY2(view->pos() != QPoint(0, 0), row.zoom);  // it did scroll
+        }
     }
 
     void CopiesGoToThePrinterAsItCanMakeThem() {
