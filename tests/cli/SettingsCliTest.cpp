@@ -14,7 +14,7 @@ TEST(SettingsCli, SaveInAnEmptyFolderWritesEveryDefault) {
     ASSERT_EQ(r.exitCode, 0) << r.err;
     const std::string ini = test::ReadFileText(dir.File("QFOLD3.INI"));
     EXPECT_EQ(ini.rfind("[Misc]\nLast Import Puzzle File=" + dir.Path() + "\n", 0), 0u);
-    for (const char* line : {"Last Group=", "Window Size=640\n", "Show Tips=Yes\n", "[HTML]\nFirst Header=My Puzzle\n",
+    for (const char* line : {"Last Group=", "Window Size=0\n", "Show Tips=Yes\n", "[HTML]\nFirst Header=My Puzzle\n",
                              "Web Title=Crossword Puzzle\n", "[Create Options]\nShrink=No\n", "Sep Char=:\n",
                              "Int Key 12=0242\n", "[Page Layout]\nZoom=2\n", "Default Page=0\n",
                              "[Reports]\nDefault Printer=Yes\n", "JPeg Compression Quality=50\n",
@@ -33,7 +33,7 @@ TEST(SettingsCli, HandEditsAndUnknownKeysSurviveASave) {
     test::TempDir dir;
     ASSERT_EQ(RunCli({"settings", "save"}, dir.Path()).exitCode, 0);
     std::string ini = test::ReadFileText(dir.File("QFOLD3.INI"));
-    const std::string from = "Window Size=640";
+    const std::string from = "Window Size=0";
     ini.replace(ini.find(from), from.size(), "window size=1024\nMy Own Key=keep me");
     ini += "\n[My Section]\nAnswer=42\n";
     test::WriteFile(dir.File("QFOLD3.INI"), ini);
@@ -41,7 +41,7 @@ TEST(SettingsCli, HandEditsAndUnknownKeysSurviveASave) {
     ASSERT_EQ(RunCli({"settings", "save"}, dir.Path()).exitCode, 0);
     const std::string after = test::ReadFileText(dir.File("QFOLD3.INI"));
     EXPECT_NE(after.find("Window Size=1024\nMy Own Key=keep me\n"), std::string::npos) << after;
-    EXPECT_EQ(after.find("Window Size=640"), std::string::npos);
+    EXPECT_EQ(after.find("Window Size=0"), std::string::npos);
     EXPECT_NE(after.find("[My Section]\nAnswer=42\n"), std::string::npos);
     // Saving again changes nothing.
     ASSERT_EQ(RunCli({"settings", "save"}, dir.Path()).exitCode, 0);
