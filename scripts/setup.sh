@@ -19,7 +19,7 @@ PACKAGES=(
   chromium strace
   wordnet-base wordnet-dev
   cups cups-client cups-bsd printer-driver-cups-pdf
-  at-spi2-core dbus-daemon dbus-x11 python3-pyatspi gir1.2-atspi-2.0
+  at-spi2-core dbus-daemon python3-pyatspi gir1.2-atspi-2.0
 )
 # Node.js runs the checks of the exported puzzles and of the solving page (tests/exchange/js).
 command -v npm >/dev/null || PACKAGES+=(nodejs npm)
