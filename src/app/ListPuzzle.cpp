@@ -9,6 +9,7 @@
 #include "layouts/LayoutLibrary.h"
 #include "model/CandidateChoice.h"
 #include "model/GenerationRun.h"
+#include "shapes/ShapeFiles.h"
 
 namespace qf {
 
@@ -33,6 +34,13 @@ Outcome ReadWordFile(const std::string& path, char separator, Prompter& prompter
     entries.words = grid.words;
     entries.clues = grid.clues;
     return Outcome::Done();
+}
+
+ShapeRecord ShapeForNewPuzzles(const ProgramState& state) {
+    ShapeRecord shape = state.currentShape;
+    if (shape.width > 0 && shape.height > 0) return shape;
+    if (!ReadShape(state.ShapesLibrary(), state.settings.lastShape, shape).IsDone()) shape = ShapeRecord{};
+    return shape;
 }
 
 std::string ListPuzzle::Line() const {

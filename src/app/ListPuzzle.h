@@ -42,6 +42,10 @@ struct ListPuzzle {
     std::string Line() const;
 };
 
+// The shape a new puzzle is built in: the current one, or before the word list editor has
+// chosen one in this run, the library's shape a new puzzle starts with (empty when unreadable).
+ShapeRecord ShapeForNewPuzzles(const ProgramState& state);
+
 // Builds the puzzle of one word file in `shape`; refused with the import's or Create's message.
 Outcome BuildListPuzzle(const ProgramState& state, Prompter& prompter, const ListPuzzleRequest& request,
                         const ShapeRecord& shape, ListPuzzle& made);

@@ -16,18 +16,6 @@
 #include "base/forms/QtText.h"
 
 namespace qf {
-namespace {
-
-FileDialogRequest WordFilesRequest(const std::string& folder) {
-    FileDialogRequest request;
-    request.title = "Word List Files";
-    request.filter = "Word Lists (*.txt;*.TXT;*.csv;*.CSV)|*.txt;*.TXT;*.csv;*.CSV|All Files (*.*)|*.*";
-    request.initialPath = folder;
-    return request;
-}
-
-}  // namespace
-
 TImportWordLists::TImportWordLists(ImportWordListsInputs inputs, QWidget* parent)
     : ProgramDialog(inputs.look, parent), in_(std::move(inputs)) {
     setObjectName("ImportWordLists");
@@ -44,13 +32,13 @@ TImportWordLists::TImportWordLists(ImportWordListsInputs inputs, QWidget* parent
     for (const std::string& c : in_.categories) category_->addItem(FromAnsi(c));
     category_->setCurrentText(FromAnsi(in_.category));
     attempts_ = NamedEdit(WordListImportControls::kAttempts.text, 3, QString::number(in_.attempts));
-    auto* shape = new QLabel(FromAnsi(in_.shapeName));
+    auto* shape = new QLabel(FromAnsi(in_.shapeText));
     shape->setObjectName("ShapeName");
 
     auto* form = new QFormLayout;
     form->addRow(BuddyLabel("&Category:", category_), category_);
     form->addRow(BuddyLabel("A&ttempts:", attempts_), attempts_);
-    form->addRow(new QLabel("Shape:"), shape);
+    form->addRow(new QLabel("Built in:"), shape);
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(NoticeLabel("ImportNote", QString("Each word list file (on each line a word, \"%1\" and its clue) "
                                                         "becomes a new puzzle, titled with the file's name.")
@@ -76,7 +64,7 @@ TImportWordLists::TImportWordLists(ImportWordListsInputs inputs, QWidget* parent
 }
 
 void TImportWordLists::AddFiles() {
-    for (const std::string& file : in_.chooser.ChooseSeveral(WordFilesRequest(in_.folder))) {
+    for (const std::string& file : in_.chooser.ChooseSeveral(in_.files)) {
         const QString name = FromAnsi(file);
         if (files_->findItems(name, Qt::MatchExactly).isEmpty()) files_->addItem(name);
     }

@@ -25,8 +25,8 @@ struct ImportWordListsInputs {
     std::vector<std::string> categories;  // the open collection's, as stored
     std::string category;                 // the one to start with
     int attempts = 1;
-    std::string shapeName;  // the current shape, shown
-    std::string folder;     // where the open dialog starts
+    std::string shapeText;  // the current shape, described
+    FileDialogRequest files;  // the open dialog of Add Files
     char separator = ':';   // between a word and its clue, as the word list editor's import has it
     std::string programDir;  // where the help is
     FileChooser& chooser;

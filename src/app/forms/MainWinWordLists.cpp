@@ -9,18 +9,22 @@
 #include "base/forms/FormMessages.h"
 #include "base/forms/QtText.h"
 #include "collections/CollectionFile.h"
+#include "editor/WordTextImport.h"
+#include "shapes/ShapeDescription.h"
 
 namespace qf {
 
 void TMainWin::ImportWordListsClick() {
     RunCommand(*context_.prompter, [&] {
         ProgramState& state = context_.state;
+        const ShapeRecord shape = ShapeForNewPuzzles(state);
         std::vector<std::string> categories;
         for (const ListRow& row : collection_.Lists().categoryBox) categories.push_back(row.text);
         const ListRow* selected = collection_.Lists().SelectedCategory();
         const std::optional<WordListImport> choice = TImportWordLists::Run(
             {context_.Look(), categories, selected ? selected->text : std::string("General"), state.settings.attempts,
-             state.currentShape.name.Str(), state.dirs.working, state.settings.sepChar, state.dirs.program,
+             ShapeDescription(shape), ImportWordListRequest(state.settings, true), state.settings.sepChar,
+             state.dirs.program,
              *context_.fileChooser, *context_.prompter},
             this);
         if (!choice) return;
@@ -45,7 +49,7 @@ void TMainWin::ImportWordListsClick() {
             request.quick = state.settings.quickBuild;
             request.separator = state.settings.sepChar;
             ListPuzzle made;
-            Outcome built = BuildListPuzzle(state, *context_.prompter, request, state.currentShape, made);
+            Outcome built = BuildListPuzzle(state, *context_.prompter, request, shape, made);
             if (built.IsDone()) built = AppendPuzzle(collection_.Path(), *made.puzzle);
             if (!built.IsDone()) {
                 notStored.push_back(file + ": " + built.message.text);

@@ -149,7 +149,7 @@ private slots:
         }, JpegFactorControls::kAll);
         Row("import word lists", [](test::FormFixture& f, Keep&) -> std::unique_ptr<QWidget> {
             return std::make_unique<TImportWordLists>(ImportWordListsInputs{
-                f.context.Look(), {}, "General", 1, "Square", ".", ':', ".", *f.chooser, *f.prompter});
+                f.context.Look(), {}, "General", 1, "Square", {}, ':', ".", *f.chooser, *f.prompter});
         }, WordListImportControls::kAll);
         Row("copies", [](test::FormFixture& f, Keep&) -> std::unique_ptr<QWidget> {
             return std::make_unique<TNumCopies>(f.context.Look(), *f.prompter);
