@@ -50,19 +50,24 @@ JOURNEYS = [
 ]
 
 
-def fail(text):
+# The exit status when the program never reached the accessibility bus: the start-up, not a name,
+# failed, and the shell script tries once more.
+NOT_ON_BUS = 3
+
+
+def fail(text, status=1):
     print("FAILED: " + text, flush=True)
-    sys.exit(1)
+    sys.exit(status)
 
 
-def wait_for(what, test, seconds=15.0):
+def wait_for(what, test, seconds=15.0, status=1):
     deadline = time.time() + seconds
     while time.time() < deadline:
         value = test()
         if value:
             return value
         time.sleep(0.1)
-    fail(what() if callable(what) else what)
+    fail(what() if callable(what) else what, status)
 
 
 def answers(command):
@@ -197,7 +202,7 @@ def walk_all(pyatspi, proc):
     wait_for(lambda: "the main window '%s' is not on the accessibility bus (%s; applications there: %s)"
              % (MAIN, "the program ended with %s" % proc.poll() if proc.poll() is not None else "the program runs",
                 app_names(pyatspi)),
-             lambda: proc.poll() is None and top_window(pyatspi, proc, MAIN), 60)
+             lambda: proc.poll() is None and top_window(pyatspi, proc, MAIN), 60, NOT_ON_BUS)
     seen = set()
     for journey in JOURNEYS:
         stack = [MAIN]

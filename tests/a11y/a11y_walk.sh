@@ -16,5 +16,12 @@ xvfb=$!
 for i in $(seq 1 100); do [ -s "$work/display" ] && break; sleep 0.1; done
 [ -s "$work/display" ] || { echo "FAILED: the virtual X server did not start"; cat "$work/xvfb.log"; exit 1; }
 export DISPLAY=":$(head -1 "$work/display")"
-mkdir "$work/run"
-DISPLAY="$DISPLAY" dbus-run-session -- /usr/bin/python3 "$here/a11y_walk.py" "$1" "$2" "$work/run"
+# A program that never reached the bus (status 3) is started once more, in a fresh session: on a
+# loaded machine its registration is sometimes lost; a control without a name is never retried.
+for attempt in 1 2; do
+  rm -rf "$work/run"; mkdir "$work/run"
+  status=0
+  DISPLAY="$DISPLAY" dbus-run-session -- /usr/bin/python3 "$here/a11y_walk.py" "$1" "$2" "$work/run" || status=$?
+  [ "$status" -eq 3 ] && [ "$attempt" -eq 1 ] && { echo "trying once more"; continue; }
+  exit "$status"
+done
