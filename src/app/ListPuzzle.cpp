@@ -80,8 +80,7 @@ Outcome CheckWordListImport(const WordListImport& choice) {
     if (choice.files.empty())
         return Outcome::Refused(ErrorMessage("Add one or more word list files to import.").Focus(WordListImportControls::kAddFiles));
     if (TrimBlanks(choice.category).empty()) return Outcome::Refused(ErrorMessage(kNoCategory).Focus(WordListImportControls::kCategory));
-    const std::int64_t attempts = ReadLeadingDigits(choice.attempts);
-    if (attempts < 1 || attempts > kMaxAttemptsOption)
+    if (ValidAttempts(choice.attempts) == 0)
         return Outcome::Refused(ErrorMessage(kBadAttempts).Focus(WordListImportControls::kAttempts));
     return Outcome::Done();
 }

@@ -66,6 +66,11 @@ void FillCreateRecord(const CreateEntries& entries, PuzzleRecord& working) {
     working.wordCount = static_cast<std::int16_t>(count);
 }
 
+int ValidAttempts(std::string_view typed) {
+    const std::int64_t attempts = ReadLeadingDigits(typed);
+    return attempts < 1 || attempts > kMaxAttemptsOption ? 0 : static_cast<int>(attempts);
+}
+
 CreateCheckResult CheckCreate(const CreateEntries& entries, const ShapeRecord& shape, PuzzleRecord& working) {
     CreateCheckResult result;
     if (TrimBlanks(entries.title).empty()) {
@@ -82,12 +87,11 @@ CreateCheckResult CheckCreate(const CreateEntries& entries, const ShapeRecord& s
         result.error = ErrorMessage(kNoWords);
         return result;
     }
-    const std::int64_t attempts = ReadLeadingDigits(entries.attempts);
-    if (attempts < 1 || attempts > kMaxAttemptsOption) {
+    result.attempts = ValidAttempts(entries.attempts);
+    if (result.attempts == 0) {
         result.error = ErrorMessage(kBadAttempts).Focus(WordListControls::kAttempts);
         return result;
     }
-    result.attempts = static_cast<int>(attempts);
 
     working.width = static_cast<std::int16_t>(ShapeSide(shape.width));
     working.height = static_cast<std::int16_t>(ShapeSide(shape.height));

@@ -3,6 +3,7 @@
 // that the generation run starts from.
 #include <array>
 #include <string>
+#include <string_view>
 
 #include "base/Message.h"
 #include "model/PuzzleRecord.h"
@@ -41,6 +42,9 @@ struct CreateCheckResult {
 
     bool Ok() const { return error.Empty(); }
 };
+
+// The attempts typed (their leading digits), or 0 when outside 1 to 999.
+int ValidAttempts(std::string_view typed);
 
 // The longest unbroken run of usable cells in rows 1..height and columns 1..width, across or down.
 int LongestRun(const ShapeRecord& shape, int width, int height);
