@@ -6,7 +6,7 @@
 # the build, finds its data and draws a sample puzzle. Then, with the installed tree read-only,
 # users with fresh homes add shapes, layouts, words and puzzles, convert the earlier version's
 # files and set the default layout, all into their own XDG folders, while a second user still
-# sees the shipped libraries; and (with xvfb-run) the installed program's first start converts
+# sees the shipped libraries; and (in a virtual X server) the installed program's first start converts
 # old puzzles and opens the sample copied into ~/Documents/Quernfold.
 # Usage: install_check.sh [BUILD-FOLDER]     (build by default; it must be built)
 set -euo pipefail
@@ -173,7 +173,7 @@ as "$u2" "$tmp/$h2" sh -c 'mkdir -p .local/share/quernfold && head -c 100 /dev/z
 # The installed desktop program in a virtual X server, started the first time from the menu
 # (in HOME) with an earlier version's puzzles in the collections folder: it converts them,
 # opens the sample collection copied for it, and keeps its settings in the config folder.
-if command -v xvfb-run >/dev/null && command -v xdotool >/dev/null; then
+if command -v Xvfb >/dev/null && command -v xdotool >/dev/null; then
   u3="${users[1]}"; h3=home3
   newhome "$u3" "$h3"
   home3="$tmp/$h3"
@@ -201,8 +201,9 @@ close "\$(find_window 'Quernfold 98 \\(SAMPLE\\)')"
 XDG_RUNTIME_DIR="$home3/.runtime" QT_QPA_PLATFORM=xcb "$usr/bin/quernfold" "$work/Class.QF3" & pid=\$!
 close "\$(find_window 'Quernfold 98 \\(Class\\)')"
 INNER
-  chmod 644 "$tmp/desktop.sh"
-  as "$u3" "$home3" xvfb-run -a bash "$tmp/desktop.sh" || fail "the installed program"
+  cp scripts/in_xvfb.sh "$tmp/in_xvfb.sh"
+  chmod 644 "$tmp/desktop.sh" "$tmp/in_xvfb.sh"
+  as "$u3" "$home3" bash "$tmp/in_xvfb.sh" bash "$tmp/desktop.sh" || fail "the installed program"
   grep -qx "Last Group=$work/Class.QF3" "$home3/.config/quernfold/QFOLD3.INI" ||
     fail "the settings were not kept in the config folder"
   grep -qx "Last File 1=$home3/Documents/Quernfold/SAMPLE.QF3" "$home3/.config/quernfold/QFOLD3.INI" ||

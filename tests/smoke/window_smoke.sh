@@ -17,9 +17,6 @@ printf '[Misc]\nShow Tips=No\n' > "$work/QFOLD3.INI"
 cat > "$work/inner.sh" <<INNER
 set -eu
 cd "$work"
-# The server may still be starting when the command begins: wait until it answers.
-for i in \$(seq 1 100); do xdpyinfo >/dev/null 2>&1 && break; sleep 0.1; done
-xdpyinfo >/dev/null || { echo "the virtual X server does not answer on \$DISPLAY"; exit 1; }
 QT_QPA_PLATFORM=xcb "$program" & pid=\$!
 find_window() {  # the id of a visible window titled exactly \$1, waiting up to 10 s
   for i in \$(seq 1 100); do
@@ -51,7 +48,7 @@ if kill -0 \$pid 2>/dev/null; then echo "Exit did not end the program"; kill \$p
 wait \$pid
 INNER
 before=$(md5sum < "$work/SAMPLE.QF3")
-xvfb-run -a -s "-screen 0 1024x768x24" bash "$work/inner.sh"
+bash "$(dirname "$0")/../../scripts/in_xvfb.sh" -s "-screen 0 1024x768x24" bash "$work/inner.sh"
 
 grep -q '^Last Group=.*/SAMPLE.QF3$' "$work/QFOLD3.INI" || { echo "settings not written on exit"; exit 1; }
 grep -q '^\[Button Font\]$' "$work/QFOLD3.INI"
