@@ -48,4 +48,17 @@ bool FollowScreen(ProgramState& state, int screenWidth, int screenHeight) {
     return true;
 }
 
+bool ShowsPuzzlePicture(const ProgramState& state, int designWidth) {
+    return state.settings.puzzlePicture &&
+           Scaled(designWidth + kPuzzlePictureColumn, state.screen.scale) <= state.screen.width;
+}
+
+std::optional<Message> TogglePuzzlePicture(ProgramState& state, int designWidth) {
+    state.settings.puzzlePicture = !state.settings.puzzlePicture;
+    if (!state.settings.puzzlePicture || ShowsPuzzlePicture(state, designWidth)) return std::nullopt;
+    return InfoMessage("The puzzle picture needs a wider window than the screen holds at this screen size.  "
+                       "Choose a smaller Screen Size in the Options menu to see it.",
+                       kCaptionNotice);
+}
+
 }  // namespace qf

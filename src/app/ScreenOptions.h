@@ -3,6 +3,8 @@
 #include "app/ProgramState.h"
 #include "base/Outcome.h"
 
+#include <optional>
+
 namespace qf {
 
 // "800 x 600" for 800, and so on; "Automatic" for 0.
@@ -21,5 +23,18 @@ Outcome ChooseWindowSize(ProgramState& state, int windowSize);
 // The window went to a screen of this size: with Automatic the scale follows it. True when the
 // scale changed (the windows are laid out again).
 bool FollowScreen(ProgramState& state, int screenWidth, int screenHeight);
+
+// The main window's picture of the selected puzzle takes a column of this many design pixels
+// to the right of the lists.
+inline constexpr int kPuzzlePictureColumn = 208;
+
+// The picture is shown when the "Puzzle Picture" setting asks for it and the main window,
+// `designWidth` design pixels wide without it, still fits the screen at the scale in force.
+bool ShowsPuzzlePicture(const ProgramState& state, int designWidth);
+
+// View > Puzzle Picture: the setting turns over. Turned on where the widened window would not
+// fit the screen, the setting is kept (a smaller screen size or a wider screen shows it) and the
+// message says why nothing shows.
+std::optional<Message> TogglePuzzlePicture(ProgramState& state, int designWidth);
 
 }  // namespace qf

@@ -49,6 +49,7 @@ void VisitKeys(Self& s, V& v) {
     v.Int(misc, "Thesaurus", s.thesaurus);
     v.Int(misc, "User Thesaurus", s.userThesaurus);
     v.Bool(misc, "Show Tips", s.showTips);
+    v.Bool(misc, "Puzzle Picture", s.puzzlePicture);
 
     const char* html = "HTML";
     struct Group {

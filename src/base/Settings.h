@@ -43,6 +43,7 @@ struct Settings {
     std::int32_t thesaurus = 1;
     std::int32_t userThesaurus = 1;
     bool showTips = true;
+    bool puzzlePicture = false;  // the selected puzzle's picture beside the main window's lists
 
     // HTML
     HtmlLine firstHeader{"My Puzzle", true, false, true, 4};

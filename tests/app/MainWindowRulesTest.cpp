@@ -104,5 +104,33 @@ TEST(ScreenOptions, ChoosingASizeTheScreenCanShow) {
     EXPECT_EQ(WindowSizeCaption(0), "Automatic");
 }
 
+TEST(ScreenOptions, ThePuzzlePictureShowsWhereTheWidenedWindowFitsTheScreen) {
+    struct Row {
+        bool asked;
+        double scale;
+        int screenWidth;
+        bool shown;
+    };
+    // The window is 632 design pixels wide; the picture adds 208.
+    for (const Row& row : {Row{false, 1.0, 1920, false}, Row{true, 1.0, 840, true}, Row{true, 1.0, 839, false},
+                           Row{true, 1.6, 1344, true}, Row{true, 1.6, 1343, false}, Row{true, 2.0, 1280, false}}) {
+        ProgramState state;
+        state.screen = {row.screenWidth, 1024, row.scale};
+        state.settings.puzzlePicture = row.asked;
+        EXPECT_EQ(ShowsPuzzlePicture(state, 632), row.shown) << row.scale << " " << row.screenWidth;
+    }
+    // Asked for where it cannot show: the setting is kept, and the user is told why nothing shows.
+    ProgramState state;
+    state.screen = {800, 600, 1.0};
+    const std::optional<Message> why = TogglePuzzlePicture(state, 632);
+    EXPECT_TRUE(state.settings.puzzlePicture);
+    ASSERT_TRUE(why.has_value());
+    EXPECT_NE(why->text.find("Screen Size"), std::string::npos);
+    EXPECT_FALSE(TogglePuzzlePicture(state, 632).has_value());  // turned off: nothing to say
+    EXPECT_FALSE(state.settings.puzzlePicture);
+    state.screen.width = 1024;
+    EXPECT_FALSE(TogglePuzzlePicture(state, 632).has_value());  // shown
+}
+
 }  // namespace
 }  // namespace qf

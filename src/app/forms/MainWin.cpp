@@ -84,6 +84,8 @@ void TMainWin::StartUp() {
     Action("Colors16Mil")->setChecked(context_.state.settings.pixelFormat == 1);
     Action("Colors256")->setChecked(context_.state.settings.pixelFormat == 2);
     design_ = SaveDimensions(*client_, components_);
+    designWidth_ = design_.clientWidth;
+    Action("MenuPuzzlePicture")->setChecked(context_.state.settings.puzzlePicture);
     if (!design_.tooMany.Empty()) context_.prompter->Inform(design_.tooMany);
     TellLibraryProblems(context_.state, *context_.prompter);
     RunCommand(*context_.prompter, [&] {
@@ -101,6 +103,7 @@ QAction* TMainWin::Action(const char* name) const {
 }
 
 void TMainWin::ApplyLook() {
+    LayOutPicture();
     RestoreDimensions(*this, *client_, components_, design_, context_.Look(), kTopOffset);
     ApplyInterfaceFonts(*client_, context_.Look());
     // Speed button pictures grow with their buttons.
@@ -133,6 +136,7 @@ void TMainWin::DoCaption() { setWindowTitle("Quernfold 98 (" + displayName_ + ")
 void TMainWin::EnableDisable() {
     const bool selected = collection_.Lists().SelectedPuzzle() != nullptr;
     for (const char* name : kOnePuzzleCommands) Action(name)->setEnabled(selected);
+    ShowPicture();
 }
 
 void TMainWin::ShowLists() {

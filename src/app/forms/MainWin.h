@@ -17,6 +17,7 @@
 #include "model/PuzzleRecord.h"
 
 class QAction;
+class QLabel;
 class QListWidget;
 class QMenu;
 class QScreen;
@@ -27,6 +28,7 @@ class PageExporter;
 class PagePrinter;
 class TMyBitmapWidth;
 class TClientArea;
+class TSelectedPuzzlePicture;
 struct WordListInputs;
 enum class ListPagesMode;
 struct WordToolInputs;
@@ -144,6 +146,11 @@ private:
     void PuzzleClick(int row);
     void ApplyLook();
 
+    // View menu: the selected puzzle's picture (MainWinPicture.cpp).
+    void TogglePuzzlePicture();
+    void LayOutPicture();  // shown or not, and the client's width with it
+    void ShowPicture();    // the selected puzzle, read again
+
     ProgramContext& context_;
     CollectionModel collection_;
     std::unique_ptr<PuzzleRecord> working_;
@@ -161,6 +168,9 @@ private:
     TClientArea* client_ = nullptr;
     QListWidget* categoryBox_ = nullptr;
     QListWidget* puzzleBox_ = nullptr;
+    QLabel* pictureHeading_ = nullptr;
+    TSelectedPuzzlePicture* picture_ = nullptr;
+    int designWidth_ = 0;  // the client's design width without the picture
     std::vector<QWidget*> components_;  // the client's controls in the order they were made
     std::map<std::string, QAction*> actions_;
     std::array<QAction*, 5> lastFiles_{};

@@ -9,6 +9,7 @@
 #include "app/forms/ClientArea.h"
 #include "app/forms/MainWin.h"
 #include "app/forms/Pictures.h"
+#include "app/forms/SelectedPuzzlePicture.h"
 #include "base/forms/InterfaceFonts.h"
 
 namespace qf {
@@ -68,6 +69,14 @@ void TMainWin::BuildClient() {
     components_.push_back(Heading(client_, "PuzzlesLabel", "Puzzles", {216, 38, 408, 38}));
     puzzleBox_ = List(client_, "PuzzleBox", "Puzzles", {216, 78, 408, 327});
     components_.push_back(puzzleBox_);
+    // To the right of the lists, outside the design width: shown from the View menu.
+    pictureHeading_ = Heading(client_, "PictureLabel", "Picture", {kDesignWidth, 38, 200, 38});
+    pictureHeading_->hide();
+    components_.push_back(pictureHeading_);
+    picture_ = new TSelectedPuzzlePicture(client_);
+    picture_->setGeometry(kDesignWidth, 78, 200, 200);
+    picture_->hide();
+    components_.push_back(picture_);
 
     connect(categoryBox_, &QListWidget::currentRowChanged, this, &TMainWin::CategoryClick);
     connect(puzzleBox_, &QListWidget::currentRowChanged, this, &TMainWin::PuzzleClick);
@@ -140,6 +149,13 @@ void TMainWin::BuildMenus() {
     AddCommand(edit, "MenuPageLayout", "&Page Layout", "Ctrl+L", &TMainWin::PageLayoutClick);
     AddCommand(edit, "MenuPuzzShape", "Puzzle &Shape", "Ctrl+H", &TMainWin::DoPuzzleShape);
     AddCommand(edit, "MenuPuzzleWords", "Puzzle &Words", "Ctrl+F", &TMainWin::PuzzleWordsClick);
+
+    QMenu* view = menuBar()->addMenu("&View");
+    view->setObjectName("ViewMenu");
+    QAction* picture = AddCommand(view, "MenuPuzzlePicture", "Puzzle &Picture", "Ctrl+Shift+V",
+                                  &TMainWin::TogglePuzzlePicture);
+    picture->setCheckable(true);
+    picture->setStatusTip("The selected puzzle's grid beside the lists");
 
     QMenu* options = menuBar()->addMenu("&Options");
     options->setObjectName("OptionsMenu");

@@ -148,7 +148,9 @@ void TMainWin::ShowScreenSize(int windowSize) {
 
 void TMainWin::ScreenMoved(QScreen* screen) {
     if (!screen) return;
-    if (FollowScreen(context_.state, screen->geometry().width(), screen->geometry().height())) {
+    const bool pictureBefore = ShowsPuzzlePicture(context_.state, designWidth_);
+    const bool rescaled = FollowScreen(context_.state, screen->geometry().width(), screen->geometry().height());
+    if (rescaled || pictureBefore != ShowsPuzzlePicture(context_.state, designWidth_)) {
         ApplyLook();
         update();
     }

@@ -284,6 +284,31 @@ private slots:
         QVERIFY2(!w->isVisible(), "Escape did not close the window");
     }
 
+    // The dialogs that return a value: Enter where the window puts the focus presses the default
+    // button, which takes the value shown (an unchanged value is a valid one) and closes.
+    void EnterTakesTheValueAndCloses_data() { EveryNamedFocusIsAControlOfItsWindow_data(); }
+    void EnterTakesTheValueAndCloses() {
+        QFETCH(Window, window);
+        // (The picture width takes its value when asked, in its own test.)
+        static const QStringList kValueDialogs = {"jpeg factor", "copies", "size and position",
+                                                  "object properties", "puzzle properties", "border"};
+        if (!kValueDialogs.contains(QTest::currentDataTag())) QSKIP("not a dialog of one value");
+        test::FormFixture f;
+        f.CopyShipped("QFFLAY.DAT");
+        f.CopyShipped("QFFPAGE.DAT");
+        Keep keep;
+        const std::unique_ptr<QWidget> w = window(f, keep);
+        auto* dialog = qobject_cast<QDialog*>(w.get());
+        QVERIFY(dialog);
+        QVERIFY(test::ShowActive(*w));
+        QVERIFY2(test::Focused(), "nothing takes the focus");
+        const QString focused = Describe(test::Focused());
+        QTest::keyClick(test::Focused(), Qt::Key_Return);
+        QVERIFY2(!w->isVisible(), qPrintable("Enter on " + focused + " did not close the window"));
+        QCOMPARE(dialog->result(), int(QDialog::Accepted));
+        QVERIFY2(f.prompter->said.empty(), f.prompter->said.empty() ? "" : f.prompter->said.front().text.c_str());
+    }
+
     void EveryNamedFocusIsAControlOfItsWindow() {
         QFETCH(Window, window);
         QFETCH(QStringList, names);

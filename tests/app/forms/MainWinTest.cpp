@@ -455,6 +455,50 @@ private slots:
         help->close();
     }
 
+    void ThePuzzlePictureFollowsTheSelectionWhereTheScreenHoldsIt() {
+        test::FormFixture f;
+        f.CopyShipped("SAMPLE.QF3");
+        f.context.state.settings.lastGroup = f.dir.File("SAMPLE.QF3");
+        f.context.state.screen = {1280, 1024, 1.0};
+        f.context.state.settings.windowSize = 640;
+        {
+            TMainWin window(f.context);
+            QVERIFY(test::ShowActive(window));
+            auto* picture = test::Control<QWidget>(window, "PuzzlePicture");
+            auto* puzzles = test::Control<QListWidget>(window, "PuzzleBox");
+            QVERIFY(picture->isHidden());
+            QCOMPARE(window.centralWidget()->width(), 632);
+
+            puzzles->setFocus();
+            test::Press(QKeySequence("Ctrl+Shift+V"));
+            QVERIFY(window.Action("MenuPuzzlePicture")->isChecked());
+            QVERIFY(picture->isVisible());
+            QCOMPARE(window.centralWidget()->width(), 840);
+            QCOMPARE(test::Control<QWidget>(window, "SpeedBar")->width(), 840);
+            // The selected puzzle's grid: white cells, its description read out.
+            const QImage first = picture->grab().toImage();
+            int white = 0;
+            for (int y = 0; y < first.height(); ++y)
+                for (int x = 0; x < first.width(); ++x) white += first.pixelColor(x, y) == QColor(Qt::white);
+            QVERIFY(white > 1000);
+            QVERIFY(picture->accessibleName().startsWith("Crossword grid, "));
+            test::Press(QKeySequence(Qt::Key_Down));  // the next puzzle, by the keyboard
+            QVERIFY(picture->grab().toImage() != first);
+
+            // At 1280 x 1024 the widened window would not fit the screen: no picture, the choice kept.
+            test::Press(QKeySequence("Ctrl+F4"));
+            QVERIFY(picture->isHidden());
+            QCOMPARE(window.centralWidget()->width(), 632 * 2);
+            QVERIFY(window.Action("MenuPuzzlePicture")->isChecked());
+            test::Press(QKeySequence("Ctrl+F1"));
+            QVERIFY(picture->isVisible());
+            QCOMPARE(picture->width(), 200);
+            QVERIFY(f.prompter->said.empty());
+            window.Action("MenuExit")->trigger();
+        }
+        QVERIFY(test::ReadFileText(f.dir.File("QFOLD3.INI")).find("Puzzle Picture=Yes\n") != std::string::npos);
+    }
+
     void ClosingWritesTheSettings() {
         test::FormFixture f;
         f.context.state.settings.windowSize = 1024;
