@@ -12,6 +12,32 @@ int ColumnOf(int k) { return (k - 1) % kGridSide + 1; }
 
 }  // namespace
 
+void ChangeMask::Clear() {
+    rows_.fill(0);
+    columns_.fill(0);
+}
+
+void ChangeMask::Mark(int k) {
+    const int r = RowOf(k), c = ColumnOf(k);
+    const std::uint64_t across = 7ULL << (c - 1) >> 1, down = 7ULL << (r - 1) >> 1;  // c - 1..c + 1, r - 1..r + 1
+    rows_[static_cast<std::size_t>(r)] |= across;
+    rows_[static_cast<std::size_t>(r - 1)] |= 1ULL << (c - 1);
+    rows_[static_cast<std::size_t>(r + 1)] |= 1ULL << (c - 1);
+    columns_[static_cast<std::size_t>(c)] |= down;
+    columns_[static_cast<std::size_t>(c - 1)] |= 1ULL << (r - 1);
+    columns_[static_cast<std::size_t>(c + 1)] |= 1ULL << (r - 1);
+}
+
+void ChangeMask::Mark(const WordPlacement& p, int length) {
+    for (int t = 0; t < length; ++t) Mark(p.start + t * (p.across ? 1 : kGridSide));
+}
+
+bool ChangeMask::Touches(const WordPlacement& p, int length) const {
+    const std::uint64_t span = ((1ULL << length) - 1);
+    if (p.across) return (rows_[static_cast<std::size_t>(RowOf(p.start))] & (span << (ColumnOf(p.start) - 1))) != 0;
+    return (columns_[static_cast<std::size_t>(ColumnOf(p.start))] & (span << (RowOf(p.start) - 1))) != 0;
+}
+
 FillWords FillWordsOf(const PuzzleRecord& sorted) {
     FillWords words;
     words.count = sorted.UsedWords();
@@ -31,6 +57,7 @@ FillGrid::FillGrid(const FillWords& words, const ShapeRecord& shape, int width, 
 }
 
 void FillGrid::Clear() {
+    for (const int k : occupied_) byLetter_[cells_[static_cast<std::size_t>(k - 1)]].clear();
     cells_.fill(kBlank);
     directions_.fill(0);
     occupied_.clear();
@@ -91,6 +118,7 @@ void FillGrid::Place(const WordPlacement& p) {
         if (cells_[k] == kBlank) {
             cells_[k] = w[static_cast<std::size_t>(t)];
             occupied_.push_back(static_cast<int>(k) + 1);
+            byLetter_[cells_[k]].push_back(static_cast<std::int16_t>(k + 1));
         }
         directions_[k] |= p.across ? 1 : 2;
     }
@@ -143,7 +171,7 @@ int FillGrid::Waste(const WordPlacement& p) const {
     return waste;
 }
 
-long FillGrid::CrossingPlaces(int slot, std::vector<Candidate>& out) {
+long FillGrid::CrossingPlaces(int slot, std::vector<Candidate>& out, const ChangeMask* near) {
     out.clear();
     const auto& w = words_.letters[static_cast<std::size_t>(slot)];
     const int length = words_.lengths[static_cast<std::size_t>(slot)];
@@ -152,22 +180,20 @@ long FillGrid::CrossingPlaces(int slot, std::vector<Candidate>& out) {
         stamp_ = 1;
     }
     long tests = 1;
-    for (const int k : occupied_) {
-        const std::uint8_t dirs = directions_[static_cast<std::size_t>(k - 1)];
-        if (dirs == 3) continue;  // crossed both ways already
-        const bool across = dirs == 2;
-        const int step = across ? 1 : kGridSide;
-        const std::uint8_t letter = cells_[static_cast<std::size_t>(k - 1)];
-        for (int t = 0; t < length; ++t) {
-            if (w[static_cast<std::size_t>(t)] != letter) continue;
+    for (int t = 0; t < length; ++t) {
+        for (const int k : byLetter_[w[static_cast<std::size_t>(t)]]) {
+            const std::uint8_t dirs = directions_[static_cast<std::size_t>(k - 1)];
+            if (dirs == 3) continue;  // crossed both ways already
+            const bool across = dirs == 2;
             // Staying on the line of the word laid here: the start must not leave it.
             if (across && ColumnOf(k) - t < 1) continue;
-            const int s = k - t * step;
+            const int s = k - t * (across ? 1 : kGridSide);
             if (s < 1) continue;
+            const WordPlacement p{static_cast<std::uint8_t>(slot), across, static_cast<std::int16_t>(s)};
+            if (near && !near->Touches(p, length)) continue;
             auto& mark = seen_[static_cast<std::size_t>((across ? 0 : kGridCells) + s - 1)];
             if (mark == stamp_) continue;
             mark = stamp_;
-            const WordPlacement p{static_cast<std::uint8_t>(slot), across, static_cast<std::int16_t>(s)};
             ++tests;
             const int crossings = Test(p);
             if (crossings >= 1) out.push_back({p, crossings});

@@ -26,6 +26,21 @@ struct FillWords {
 };
 FillWords FillWordsOf(const PuzzleRecord& sorted);
 
+// Cells changed since a grid to which no word left out could be added, each with its four
+// neighbours: a place covering none of them tests as it did on that grid (a test reads only the
+// word's cells and their neighbours), so it need not be tested again.
+class ChangeMask {
+public:
+    void Clear();
+    void Mark(int k);
+    void Mark(const WordPlacement& p, int length);
+    bool Touches(const WordPlacement& p, int length) const;
+
+private:
+    // Bit c - 1 of rows_[r] and bit r - 1 of columns_[c] for a marked cell (r, c), 1-based.
+    std::array<std::uint64_t, kGridSide + 2> rows_{}, columns_{};
+};
+
 class FillGrid {
 public:
     FillGrid(const FillWords& words, const ShapeRecord& shape, int width, int height);
@@ -45,7 +60,8 @@ public:
         WordPlacement place;
         int crossings = 0;
     };
-    long CrossingPlaces(int slot, std::vector<Candidate>& out);
+    // With `near`, only the places touching its cells are tested.
+    long CrossingPlaces(int slot, std::vector<Candidate>& out, const ChangeMask* near = nullptr);
     // Every place of `slot` in the empty grid, for the first word.
     long EmptyPlaces(int slot, std::vector<Candidate>& out);
 
@@ -56,6 +72,7 @@ public:
     const std::vector<WordPlacement>& Order() const { return order_; }
     bool IsPlaced(int slot) const { return placed_[static_cast<std::size_t>(slot)] != 0; }
     int PlacedCount() const { return static_cast<int>(order_.size()); }
+    int LetterCount() const { return static_cast<int>(occupied_.size()); }  // cells holding a letter
     const std::array<std::uint8_t, kGridCells>& Cells() const { return cells_; }  // cell k at [k - 1]
     const FillWords& Words() const { return words_; }
     // Words laid across at cell k (bit 1) and down (bit 2).
@@ -72,6 +89,7 @@ private:
     std::array<std::uint8_t, kGridCells> cells_{};
     std::array<std::uint8_t, kGridCells> directions_{};
     std::vector<int> occupied_;  // cells holding a letter, in the order they were filled
+    std::array<std::vector<std::int16_t>, 256> byLetter_;  // the same, by their letter
     std::vector<WordPlacement> order_;
     std::array<std::uint8_t, kMaxWords> placed_{};
     std::array<std::uint32_t, 2 * kGridCells> seen_{};  // dedup stamps of start positions

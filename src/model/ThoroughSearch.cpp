@@ -7,6 +7,9 @@
 namespace qf {
 namespace {
 
+constexpr int kLateMoves = 50;     // how far back late acceptance looks
+constexpr int kEjectionDepth = 3;  // words made room for in one move, each for one the last took out
+
 double Unit(AttemptRandom& random) { return static_cast<double>(random.Next() >> 11) * 0x1.0p-53; }
 
 int Below(AttemptRandom& random, int n) { return random.Below(n); }
@@ -32,27 +35,32 @@ public:
 
     FillGrid& Grid() { return grid_; }
     bool Chance(double p) { return p > 0 && Unit(random_) < p; }
+    int Pick(int n) { return Below(random_, n); }
 
-    // Lays every word left out that finds a crossing place, hardest first, in up to three
-    // sweeps (a word laid late may give an earlier one its crossing).
-    void Recreate() {
+    // Lays every word left out that finds a crossing place, hardest first, sweeping again while
+    // a sweep lays one (a word laid late may give an earlier one its crossing). After the first
+    // chain grid only places near what changed since the last grid are tested: elsewhere every
+    // word left out had already failed.
+    void Recreate(bool everywhere) {
         pool_.clear();
         for (int slot = 0; slot < words_.count; ++slot) {
             if (!grid_.IsPlaced(slot)) pool_.push_back({difficulty_[static_cast<std::size_t>(slot)] + 1.5 * Unit(random_), slot});
         }
         std::sort(pool_.begin(), pool_.end(), [](const auto& a, const auto& b) { return a.first > b.first; });
-        for (int sweep = 0; sweep < 3; ++sweep) {
+        if (everywhere) near_.Clear();
+        for (int sweep = 0; sweep < words_.count; ++sweep) {
             bool laid = false;
             for (const auto& [key, slot] : pool_) {
                 if (grid_.IsPlaced(slot)) continue;
                 if (grid_.PlacedCount() == 0) {
                     steps += grid_.EmptyPlaces(slot, candidates_);
                     if (candidates_.empty()) continue;
-                    grid_.Place(candidates_[static_cast<std::size_t>(Below(random_, static_cast<int>(candidates_.size())))].place);
+                    Lay(candidates_[static_cast<std::size_t>(Below(random_, static_cast<int>(candidates_.size())))].place);
                     laid = true;
                     continue;
                 }
-                steps += grid_.CrossingPlaces(slot, candidates_);
+                const bool anywhere = sweep == 0 && (everywhere || taken_[static_cast<std::size_t>(slot)]);
+                steps += grid_.CrossingPlaces(slot, candidates_, anywhere ? nullptr : &near_);
                 if (candidates_.empty()) continue;
                 const FillGrid::Candidate* chosen = nullptr;
                 double bestScore = -1e9;
@@ -64,10 +72,24 @@ public:
                         chosen = &c;
                     }
                 }
-                grid_.Place(chosen->place);
+                Lay(chosen->place);
                 laid = true;
             }
             if (!laid) break;
+        }
+    }
+
+    // Marks the cells where the grid differs from `before` as changed, and the words `before`
+    // held that the grid does not as taken out: those may go anywhere.
+    void MarkChangesFrom(const FillState& before) {
+        near_.Clear();
+        const auto& cells = grid_.Cells();
+        for (int k = 1; k <= kGridCells; ++k) {
+            if (cells[static_cast<std::size_t>(k - 1)] != before.cells[static_cast<std::size_t>(k - 1)]) near_.Mark(k);
+        }
+        taken_.fill(0);
+        for (const WordPlacement& p : before.order) {
+            if (!grid_.IsPlaced(p.slot)) taken_[p.slot] = 1;
         }
     }
 
@@ -107,14 +129,16 @@ public:
     // Makes room for a word left out: among the places where it meets a letter of its own, the
     // one that clashes with the fewest words (at most three, sparing a word it crosses), and the
     // order of `current` without those words and with it laid last. Empty when there is none.
-    std::vector<WordPlacement> Eject(const FillState& current) {
+    std::vector<WordPlacement> Eject(const FillState& current, int only = -1) {
         const auto& order = current.order;
         std::vector<int> left;
         for (int slot = 0; slot < words_.count; ++slot) {
             if (std::none_of(order.begin(), order.end(), [&](const WordPlacement& p) { return p.slot == slot; })) left.push_back(slot);
         }
+        if (only >= 0) left.assign(1, only);
         if (left.empty() || order.empty()) return {};
         const int slot = left[static_cast<std::size_t>(Below(random_, static_cast<int>(left.size())))];
+
         // Which words lie on each cell, across and down (index into `order`, -1 for none).
         owner_.fill(-1);
         for (std::size_t i = 0; i < order.size(); ++i) {
@@ -164,6 +188,11 @@ public:
     }
 
 private:
+    void Lay(const WordPlacement& p) {
+        grid_.Place(p);
+        near_.Mark(p, words_.lengths[p.slot]);
+    }
+
     // The words (indexes into the order) that keep `p` from passing its test; false when the
     // place is outside the shape or its bounds.
     bool Clashes(const WordPlacement& p, const std::array<std::uint8_t, kGridCells>& cells, std::vector<int>& clash) const {
@@ -219,6 +248,8 @@ private:
     AttemptRandom random_;
     std::vector<std::pair<double, int>> pool_;
     std::vector<FillGrid::Candidate> candidates_;
+    ChangeMask near_;
+    std::array<std::uint8_t, kMaxWords> taken_{};
 };
 
 }  // namespace
@@ -247,10 +278,15 @@ ChainResult RunChain(const FillWords& words, const std::vector<double>& difficul
     ChainResult result;
     auto chain = std::make_unique<Chain>(words, difficulty, shape, width, height, random);
     chain->steps += chain->Grid().Rebuild(start.order);
-    chain->Recreate();
+    chain->Recreate(true);
     FillState current = StateOf(chain->Grid());
     Offer(result.best, current);
-    while (chain->steps < budget && current.count < words.count) {
+    // Late acceptance: a new grid is taken when it holds at least as many words as the current
+    // one or as the current one of kLateMoves moves ago, so the chain can step down a word to
+    // leave a grid all of whose neighbours hold fewer.
+    std::array<int, kLateMoves> late;
+    late.fill(current.count);
+    for (long move = 0; chain->steps < budget && current.count < words.count; ++move) {
         if (stop && stop()) {
             result.stopped = true;
             break;
@@ -260,11 +296,29 @@ ChainResult RunChain(const FillWords& words, const std::vector<double>& difficul
         if (chain->Chance(0.8)) next = chain->Eject(current);
         if (next.empty()) next = chain->Ruin(current);
         chain->steps += chain->Grid().Rebuild(next);
-        chain->Recreate();
-        if (chain->Grid().PlacedCount() >= current.count) {
+        chain->MarkChangesFrom(current);
+        chain->Recreate(false);
+        for (int depth = 1; depth < kEjectionDepth && chain->Grid().PlacedCount() < current.count; ++depth) {
+            // A word this move took out and could not lay again: room is made for it in turn.
+            std::vector<int> lost;
+            for (const WordPlacement& p : current.order) {
+                if (!chain->Grid().IsPlaced(p.slot)) lost.push_back(p.slot);
+            }
+            if (lost.empty()) break;
+            const FillState trial = StateOf(chain->Grid());
+            next = chain->Eject(trial, lost[static_cast<std::size_t>(chain->Pick(static_cast<int>(lost.size())))]);
+            if (next.empty()) break;
+            chain->steps += chain->Grid().Rebuild(next);
+            chain->MarkChangesFrom(trial);
+            chain->Recreate(false);
+        }
+        const int count = chain->Grid().PlacedCount();
+        int& then = late[static_cast<std::size_t>(move % kLateMoves)];
+        if (count >= current.count || count >= then) {
             current = StateOf(chain->Grid());
             Offer(result.best, current);
         }
+        then = std::max(then, current.count);
     }
     result.steps = chain->steps;
     return result;

@@ -1,9 +1,12 @@
 #pragma once
-// One chain of a thorough fill: a ruin-and-recreate search over partial grids. Each step of the
+// One chain of a thorough fill: a ruin-and-recreate search over partial grids. Each move of the
 // chain takes some words out of its grid (mostly the few that stand in the way of one word left
-// out, which is then laid there; else those around a cell, or a few at random), lays the grid
-// again and then lays every word left out that it can, hardest first, each at the place that
-// crosses most and takes least room; the new grid is kept when it holds at least as many words.
+// out, which is then laid there, and again for a word that move took out and could not lay
+// again; else those around a cell, or a few at random), lays the grid again and then lays every
+// word left out that it can, hardest first, each at the place that crosses most and takes least
+// room. Only places near what a move changed are tested for the words it did not take out: on
+// the rest of the grid they had all failed. The new grid is kept when it holds at least as many
+// words as the current one or as the one kept some moves ago (late acceptance).
 // The chain counts the position tests it makes and stops when it has spent its budget, so what
 // it finds depends only on its start, its random stream and its budget.
 #include <atomic>

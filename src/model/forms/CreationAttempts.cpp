@@ -1,5 +1,7 @@
 #include "model/forms/CreationAttempts.h"
 
+#include <algorithm>
+
 #include <QApplication>
 #include <QPainter>
 #include <QPushButton>
@@ -123,7 +125,11 @@ void TCreationAttempts::paintEvent(QPaintEvent* event) {
         p.drawText(Scaled(design.x(), scale), Scaled(design.y(), scale) + ascent, text);
     };
     draw(statusLine_.contains("Aborted") ? kAbortedAt : kStatusAt, statusLine_);
-    draw(kSecondAt, secondLine_);
+    // The search's longer lines ("Completed: best 52 of 60") move left as far as they must to fit.
+    const int room = width() - Scaled(kSecondAt.x(), scale) - Scaled(kAbortedAt.x(), scale);
+    const int shift = std::max(0, p.fontMetrics().horizontalAdvance(secondLine_) - room);
+    p.drawText(std::max(Scaled(kAbortedAt.x(), scale), Scaled(kSecondAt.x(), scale) - shift),
+               Scaled(kSecondAt.y(), scale) + ascent, secondLine_);
 }
 
 void TCreationAttempts::Run(const FormLook& look, const PuzzleRecord& working, const ShapeRecord& shape,

@@ -65,6 +65,15 @@ private slots:
         QVERIFY(results.scores[0] >= alone.scores[0]);
         QCOMPARE(form.StatusLine(), QString("Creation Attempt #20"));
         QCOMPARE(form.SecondLine(), QString("Completed: best %1 of 60").arg(results.scores[0]));
+        // The line is longer than the attempts' own "Completed": it is drawn whole, short of the edge.
+        const QImage shot = form.grab().toImage();
+        int right = 0;
+        for (int y = 45; y < 70 && y < shot.height(); ++y) {
+            for (int x = 0; x < shot.width(); ++x) {
+                if (qGray(shot.pixel(x, y)) < 100) right = std::max(right, x);
+            }
+        }
+        QVERIFY2(right > 0 && right < shot.width() - 3, qPrintable(QString("text reaches %1 of %2").arg(right).arg(shot.width())));
         QVERIFY(EncodeRecord(*working) == before);
         auto* button = test::Control<QPushButton>(form, "Cancel");
         QCOMPARE(button->text(), QString("&Ok"));
