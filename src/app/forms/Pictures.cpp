@@ -17,7 +17,7 @@ QPixmap Picture(const QString& name, QSize size, qreal ratio) {
     pixmap.setDevicePixelRatio(ratio);
     pixmap.fill(Qt::transparent);
     QPainter painter(&pixmap);
-    renderer.render(&painter);
+    renderer.render(&painter, QRectF(QPointF(0, 0), QSizeF(size)));  // logical units, whatever the ratio
     return pixmap;
 }
 
