@@ -40,9 +40,13 @@ QColor ThumbnailColor(ObjectKind kind) {
 void DrawLayoutThumbnail(QImage& image, const PageLayoutRecord& layout, const QColor& face) {
     image.fill(face);
     if (layout.pixelWidth <= 0 || layout.pixelHeight <= 0 || image.isNull()) return;
+    // Measured and drawn in the image's own pixels: an image tagged for a high-density screen
+    // gets its lines 1 device pixel thin.
     const double scale = std::min(static_cast<double>(image.width()) / layout.pixelWidth,
                                   static_cast<double>(image.height()) / layout.pixelHeight);
     QPainter painter(&image);
+    const qreal ratio = image.devicePixelRatio();
+    if (ratio > 0 && ratio != 1) painter.scale(1 / ratio, 1 / ratio);
     const QRect page(0, 0, Scaled(layout.pixelWidth, scale), Scaled(layout.pixelHeight, scale));
     painter.fillRect(page, Qt::white);
 

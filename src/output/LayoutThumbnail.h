@@ -11,7 +11,8 @@ namespace qf {
 // The colour of a kind in the thumbnail (and in its legend).
 QColor ThumbnailColor(ObjectKind kind);
 
-// Clears `image` to `face` and draws `layout` into it from the top-left corner, scaled to fit.
+// Clears `image` to `face` and draws `layout` into it from the top-left corner, scaled to fit its
+// pixels (all of them, whatever device pixel ratio the image is tagged with).
 void DrawLayoutThumbnail(QImage& image, const PageLayoutRecord& layout, const QColor& face);
 
 }  // namespace qf

@@ -6,7 +6,11 @@
 
 namespace qf {
 
-TClientArea::TClientArea(QWidget* parent) : QWidget(parent), tile_(Picture("Background", QSize(96, 96))) {
+namespace {
+constexpr QSize kTileSize(96, 96);
+}
+
+TClientArea::TClientArea(QWidget* parent) : QWidget(parent), tile_(Picture("Background", kTileSize)) {
     setObjectName("Client");
     setAttribute(Qt::WA_OpaquePaintEvent);
 }
@@ -27,8 +31,13 @@ std::vector<QRect> BackgroundTiles(QSize area, QSize tile) {
 void TClientArea::paintEvent(QPaintEvent*) {
     QPainter painter(this);
     painter.fillRect(rect(), QColor(kClientGrey));
-    if (!tiled_ || tile_.isNull()) return;  // a missing picture is not reported
-    for (const QRect& at : BackgroundTiles(size(), tile_.size())) painter.drawPixmap(at.topLeft(), tile_);
+    if (!tiled_) return;
+    // Drawn again at the screen's own pixels whenever the window shows on a screen of another
+    // device pixel ratio.
+    if (!tile_.isNull() && tile_.devicePixelRatio() != devicePixelRatioF())
+        tile_ = Picture("Background", kTileSize, devicePixelRatioF());
+    if (tile_.isNull()) return;  // a missing picture is not reported
+    for (const QRect& at : BackgroundTiles(size(), kTileSize)) painter.drawPixmap(at.topLeft(), tile_);
 }
 
 }  // namespace qf

@@ -8,14 +8,16 @@ static void InitPictures() { Q_INIT_RESOURCE(pictures); }
 
 namespace qf {
 
-QPixmap Picture(const QString& name, QSize size) {
+QPixmap Picture(const QString& name, QSize size, qreal ratio) {
     InitPictures();
     QSvgRenderer renderer(":/mainwin/pictures/" + name + ".svg");
     if (!renderer.isValid()) return {};
-    QPixmap pixmap(size);
+    if (!(ratio > 0)) ratio = 1;
+    QPixmap pixmap(qRound(size.width() * ratio), qRound(size.height() * ratio));
+    pixmap.setDevicePixelRatio(ratio);
     pixmap.fill(Qt::transparent);
     QPainter painter(&pixmap);
-    renderer.render(&painter);
+    renderer.render(&painter, QRectF(QPointF(0, 0), QSizeF(size)));  // logical units, whatever the ratio
     return pixmap;
 }
 

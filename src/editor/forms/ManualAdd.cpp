@@ -11,6 +11,7 @@
 
 #include "base/TextHelpers.h"
 #include "base/forms/AccessibleNames.h"
+#include "base/forms/DevicePixels.h"
 #include "base/forms/FormControls.h"
 #include "base/forms/FormMessages.h"
 #include "base/forms/QtText.h"
@@ -98,10 +99,24 @@ private:
         QPainter p(this);
         p.fillRect(rect(), face);
         if (s < 1) return;
-        p.fillRect(0, 0, w * s, h * s, Qt::white);
+        {
+            // The grid in device pixels: its lines 1 pixel thin on any screen.
+            const DevicePixels d(p);
+            p.fillRect(0, 0, d.At(w * s), d.At(h * s), Qt::white);
+            for (int x = 0; x <= w; ++x) p.fillRect(d.At(x * s), 0, 1, d.At(h * s) + 1, Qt::black);
+            for (int y = 0; y <= h; ++y) p.fillRect(0, d.At(y * s), d.At(w * s) + 1, 1, Qt::black);
+            for (int row = 1; row <= h; ++row) {
+                for (int column = 1; column <= w; ++column) {
+                    const int k = CellIndex(row, column);
+                    const int left = d.At((column - 1) * s) + 1, top = d.At((row - 1) * s) + 1;
+                    const QRect square(left, top, d.At(column * s) - left, d.At(row * s) - top);
+                    const std::uint8_t value = r.Cell(k);
+                    if (value == kCellOutside) p.fillRect(square, face);
+                    else if (value == kCellBlank) p.fillRect(square, owner_.StartGrid().Protected(k) ? QColor(0, 128, 128) : Qt::black);
+                }
+            }
+        }
         p.setPen(Qt::black);
-        for (int x = 0; x <= w; ++x) p.drawLine(x * s, 0, x * s, h * s);
-        for (int y = 0; y <= h; ++y) p.drawLine(0, y * s, w * s, y * s);
         QFont font("Arial");
         for (int size = 20; size >= 5; --size) {
             font.setPointSize(size);
@@ -114,9 +129,8 @@ private:
                 const int k = CellIndex(row, column);
                 const QRect square((column - 1) * s + 1, (row - 1) * s + 1, s - 1, s - 1);
                 const std::uint8_t value = r.Cell(k);
-                if (value == kCellOutside) p.fillRect(square, face);
-                else if (value == kCellBlank) p.fillRect(square, owner_.StartGrid().Protected(k) ? QColor(0, 128, 128) : Qt::black);
-                else p.drawText(square, Qt::AlignCenter, FromAnsi(std::string(1, static_cast<char>(value))));
+                if (value != kCellOutside && value != kCellBlank)
+                    p.drawText(square, Qt::AlignCenter, FromAnsi(std::string(1, static_cast<char>(value))));
             }
         }
     }

@@ -3,6 +3,7 @@
 #include <QPainter>
 
 #include "base/forms/AccessibleNames.h"
+#include "base/forms/DevicePixels.h"
 #include "base/forms/QtText.h"
 #include "layouts/LayoutDescription.h"
 #include "output/LayoutThumbnail.h"
@@ -32,7 +33,7 @@ void TPageBox::Clear() {
 
 QImage TPageBox::Picture() const {
     const QRect inside = contentsRect();
-    QImage image(inside.size().expandedTo(QSize(1, 1)), QImage::Format_RGB32);
+    QImage image = DeviceImage(inside.size().expandedTo(QSize(1, 1)), devicePixelRatioF());
     const QColor face = palette().color(QPalette::Window);
     if (layout_) DrawLayoutThumbnail(image, *layout_, face);
     else image.fill(face);

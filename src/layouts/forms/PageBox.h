@@ -20,7 +20,7 @@ public:
     void Clear();
     const PageLayoutRecord* Layout() const { return layout_.get(); }
 
-    // The picture as painted at the box's size.
+    // The picture as painted at the box's size, in the device pixels of its screen.
     QImage Picture() const;
 
 protected:

@@ -28,6 +28,7 @@ TBlowItUp::TBlowItUp(const FormLook& look, const PuzzleRecord& candidate, const 
     image_ = new TPuzzleImage(QSize(side, side), this);
     image_->setObjectName("PuzzImage1");
     image_->move(Scaled(4, scale), Scaled(4, scale));
+    connect(image_, &TPuzzleImage::NeedsPicture, this, &TBlowItUp::DrawCandidate);
     QPushButton* exit = NamedButton("ExitButton", "E&xit", FocusEnter::Takes, this);
     exit->setGeometry(Scaled(427, scale), Scaled(388, scale), Scaled(80, scale), Scaled(25, scale));
     connect(exit, &QPushButton::clicked, this, &QDialog::accept);
@@ -39,8 +40,12 @@ TBlowItUp::~TBlowItUp() = default;
 void TBlowItUp::showEvent(QShowEvent* event) {
     ProgramDialog::showEvent(event);
     if (event->spontaneous()) return;
-    DrawAPuzzle(image_->Image(), *candidate_, 1, shape_);
+    DrawCandidate();
     DescribePicture(*image_, FromAnsi(GridDescription(*candidate_)));
+}
+
+void TBlowItUp::DrawCandidate() {
+    DrawAPuzzle(image_->Canvas(), *candidate_, 1, shape_);
     image_->update();
 }
 

@@ -23,6 +23,8 @@ protected:
     void showEvent(QShowEvent* event) override;
 
 private:
+    void DrawCandidate();
+
     std::unique_ptr<PuzzleRecord> candidate_;
     ShapeRecord shape_;
     TPuzzleImage* image_ = nullptr;

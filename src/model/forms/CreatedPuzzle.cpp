@@ -67,6 +67,7 @@ TCreatedPuzzle::TCreatedPuzzle(CreatedPuzzleInputs inputs, QWidget* parent)
         image->move(Scaled(design.x(), scale), Scaled(design.y(), scale));
         connect(image, &TPuzzleImage::Clicked, this, [this, n] { SelectAPuzzle(n); });
         connect(image, &TPuzzleImage::DoubleClicked, this, [this, n] { DoubleClick(n); });
+        connect(image, &TPuzzleImage::NeedsPicture, this, [this, n] { DrawCandidate(n); });
         images_[n - 1] = image;
         auto* label = new QLabel(kCandidateLabels[n - 1], this);
         label->setObjectName(QString("BFLabel%1").arg(n));
@@ -117,16 +118,20 @@ void TCreatedPuzzle::showEvent(QShowEvent* event) {
     if (event->spontaneous()) return;
     selected_ = 0;
     for (int n = 1; n <= kCandidateCount; ++n) {
-        DrawAPuzzle(images_[n - 1]->Image(), in_.results.Candidate(n), in_.results.scores[n - 1], in_.shape);
+        DrawCandidate(n);
         DescribePicture(*images_[n - 1], Empty(n) ? "No puzzle" : FromAnsi(GridDescription(in_.results.Candidate(n))),
                         kCandidateLabels[n - 1]);
-        images_[n - 1]->update();
         labels_[n - 1]->adjustSize();
         labels_[n - 1]->setVisible(!Empty(n));
     }
     incLabel_->adjustSize();
     excLabel_->adjustSize();
     SelectAPuzzle(1);  // the form opens on the best fit
+}
+
+void TCreatedPuzzle::DrawCandidate(int n) {
+    DrawAPuzzle(images_[n - 1]->Canvas(), in_.results.Candidate(n), in_.results.scores[n - 1], in_.shape);
+    images_[n - 1]->update();
 }
 
 void TCreatedPuzzle::SelectAPuzzle(int n) {
@@ -159,11 +164,13 @@ void TCreatedPuzzle::paintEvent(QPaintEvent* event) {
     if (selected_ < 1) return;
     const QRect image = images_[selected_ - 1]->geometry();
     QPainter p(this);
-    p.setPen(QPen(Qt::red, 0));
-    p.setBrush(Qt::NoBrush);
-    // Two outlines, 2 and 1 pixels outside the picture.
-    p.drawRect(image.left() - 2, image.top() - 2, image.width() + 3, image.height() + 3);
-    p.drawRect(image.left() - 1, image.top() - 1, image.width() + 1, image.height() + 1);
+    // A frame 2 pixels wide just outside the picture, filled rather than drawn as two outlines so
+    // that it stays solid on a high-density screen.
+    const QColor red(Qt::red);
+    p.fillRect(QRect(image.left() - 2, image.top() - 2, image.width() + 4, 2), red);
+    p.fillRect(QRect(image.left() - 2, image.bottom() + 1, image.width() + 4, 2), red);
+    p.fillRect(QRect(image.left() - 2, image.top(), 2, image.height()), red);
+    p.fillRect(QRect(image.right() + 1, image.top(), 2, image.height()), red);
 }
 
 void TCreatedPuzzle::DoubleClick(int n) {

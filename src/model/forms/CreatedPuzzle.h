@@ -60,6 +60,7 @@ protected:
     void paintEvent(QPaintEvent* event) override;
 
 private:
+    void DrawCandidate(int n);
     void DoubleClick(int n);
     void SaveClick();
     void VariantsClick();

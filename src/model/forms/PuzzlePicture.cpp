@@ -6,6 +6,7 @@
 #include <QPalette>
 #include <algorithm>
 
+#include "base/forms/DevicePixels.h"
 #include "base/forms/QtText.h"
 
 namespace qf {
@@ -25,8 +26,8 @@ bool HoldsLetter(std::uint8_t cell) { return cell != kCellOutside && cell != kCe
 
 }  // namespace
 
-QImage ScreenImage(QSize size) {
-    QImage image(size, QImage::Format_RGB32);
+QImage ScreenImage(QSize size, qreal ratio) {
+    QImage image = DeviceImage(size, ratio);
     image.setDotsPerMeterX(kDotsPerMeter);
     image.setDotsPerMeterY(kDotsPerMeter);
     return image;
@@ -52,31 +53,42 @@ void DrawAPuzzle(QImage& image, const PuzzleRecord& record, int score, const Sha
     image.setDotsPerMeterY(kDotsPerMeter);
     image.fill(ButtonFace());
     const int width = record.UsedWidth(), height = record.UsedHeight();
-    const int s = CandidateCellSize(image.size(), width, height);
+    // The cells are measured in logical pixels: a picture on a high-density screen shows the same
+    // grid, drawn with its own device pixels.
+    const int s = CandidateCellSize(image.deviceIndependentSize().toSize(), width, height);
     if (score < 1 || s < 1) return;  // an empty slot, or a grid the picture cannot hold
 
     QPainter p(&image);
     const int shapeWidth = std::clamp<int>(shape.width, 0, kGridSide);
     const int shapeHeight = std::clamp<int>(shape.height, 0, kGridSide);
-    p.fillRect(QRect(0, 0, shapeWidth * s, shapeHeight * s), Qt::white);
+    {
+        const DevicePixels d(p);
+        p.fillRect(QRect(0, 0, d.At(shapeWidth * s), d.At(shapeHeight * s)), Qt::white);
 
-    // Lines end one pixel short, as the screen's line drawing leaves out the last point.
-    p.setPen(QPen(Qt::black, 0));
-    for (int g = 0; g <= height; ++g) p.drawLine(0, g * s, width * s - 1, g * s);
-    for (int h = 0; h <= width; ++h) p.drawLine(h * s, 0, h * s, height * s - 1);
+        // Lines end one pixel short, as the screen's line drawing leaves out the last point.
+        p.setPen(QPen(Qt::black, 0));
+        for (int g = 0; g <= height; ++g) p.drawLine(0, d.At(g * s), d.At(width * s) - 1, d.At(g * s));
+        for (int h = 0; h <= width; ++h) p.drawLine(d.At(h * s), 0, d.At(h * s), d.At(height * s) - 1);
 
+        // The inside of a cell, within its lines.
+        auto inside = [&d, s](int row, int column) {
+            const int left = d.At((column - 1) * s) + 1, top = d.At((row - 1) * s) + 1;
+            return QRect(left, top, d.At(column * s) - left, d.At(row * s) - top);
+        };
+        for (int r = 1; r <= height; ++r) {
+            for (int c = 1; c <= width; ++c) {
+                if (record.Cell(CellIndex(r, c)) == kCellOutside) p.fillRect(inside(r, c), ButtonFace());
+            }
+        }
+        for (int r = 1; r <= height; ++r) {
+            for (int c = 1; c <= width; ++c) {
+                if (record.Cell(CellIndex(r, c)) == kCellBlank) p.fillRect(inside(r, c), Qt::black);
+            }
+        }
+    }
+
+    // The letters in logical pixels: a tagged image draws them at its full resolution.
     auto inner = [s](int row, int column) { return QRect((column - 1) * s + 1, (row - 1) * s + 1, s - 1, s - 1); };
-    for (int r = 1; r <= height; ++r) {
-        for (int c = 1; c <= width; ++c) {
-            if (record.Cell(CellIndex(r, c)) == kCellOutside) p.fillRect(inner(r, c), ButtonFace());
-        }
-    }
-    for (int r = 1; r <= height; ++r) {
-        for (int c = 1; c <= width; ++c) {
-            if (record.Cell(CellIndex(r, c)) == kCellBlank) p.fillRect(inner(r, c), Qt::black);
-        }
-    }
-
     const QFont font = LetterFont(CandidateLetterSize(s));
     p.setFont(font);
     p.setBackground(Qt::white);

@@ -12,10 +12,11 @@ namespace qf {
 
 // The window face colour the empty parts of a picture are filled with.
 QColor ButtonFace();
-// An image of `size` at the screen's 96 dots an inch, on which the letter sizes are points.
-QImage ScreenImage(QSize size);
+// An image of `size` logical pixels at the screen's 96 dots an inch, on which the letter sizes
+// are points; on a screen of device pixel ratio `ratio` it holds that many pixels to each one.
+QImage ScreenImage(QSize size, qreal ratio = 1);
 
-// The cell size DrawAPuzzle uses for a grid of width x height in a picture of that size.
+// The cell size DrawAPuzzle uses for a grid of width x height in a picture of that logical size.
 int CandidateCellSize(QSize picture, int width, int height);
 // The size of the letters for cells of `cell` pixels: the largest of 20 down to 5 points at which
 // "W" is less than a cell high, else 4.

@@ -13,6 +13,7 @@
 #include <QVBoxLayout>
 
 #include "base/forms/AccessibleNames.h"
+#include "base/forms/DevicePixels.h"
 #include "base/forms/FormControls.h"
 #include "base/forms/FormMessages.h"
 #include "base/forms/HelpWindow.h"
@@ -261,7 +262,7 @@ void TMyReport::ShowSwatch() {
 }
 
 void TMyReport::DrawThumbnail() {
-    QImage image(kThumbnailSide, kThumbnailSide, QImage::Format_RGB32);
+    QImage image = DeviceImage(QSize(kThumbnailSide, kThumbnailSide), thumbnail_->devicePixelRatioF());
     DrawLayoutThumbnail(image, working_->layout, palette().color(QPalette::Window));
     thumbnail_->setPixmap(QPixmap::fromImage(image));
     DescribePicture(*thumbnail_, FromAnsi(LayoutDescription(working_->layout)));

@@ -94,6 +94,7 @@ void TDoShapes::BuildCanvas() {
     img_ = new TShapeCanvas(ShapeCreatorControls::kShape.text, QSize(design_.pictureWidth, design_.pictureHeight));
     // The picture takes the focus, by Tab or a click, so that its keys reach it.
     img_->setFocusPolicy(Qt::StrongFocus);
+    connect(img_, &TShapeCanvas::NeedsPicture, this, &TDoShapes::DrawGrid);
     connect(img_, &TShapeCanvas::Arrow, this, [this](int rows, int columns) { Apply(shapes::MoveCursor{rows, columns}); });
     connect(img_, &TShapeCanvas::Space, this, [this](bool shift) {
         if (shift)
@@ -254,7 +255,7 @@ void TDoShapes::Apply(const ShapeAction& action) {
 }
 
 void TDoShapes::DrawGrid() {
-    img_->SetPicture(ShapeDrawing(design_, palette().color(QPalette::Window)));
+    img_->SetPicture(ShapeDrawing(design_, palette().color(QPalette::Window), img_->devicePixelRatioF()));
     DescribePicture(*img_, FromAnsi(ShapeDescription(design_.shape)));
     ShowCursor();
 }

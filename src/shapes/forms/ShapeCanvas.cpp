@@ -25,6 +25,8 @@ void TShapeCanvas::SetCursorSquare(QRect square) {
 }
 
 void TShapeCanvas::paintEvent(QPaintEvent*) {
+    // A picture drawn for another screen would be scaled: the owner draws it again first.
+    if (!picture_.isNull() && picture_.devicePixelRatio() != devicePixelRatioF()) emit NeedsPicture();
     QPainter painter(this);
     painter.fillRect(rect(), palette().color(QPalette::Window));
     if (!picture_.isNull()) painter.drawImage(0, 0, picture_);

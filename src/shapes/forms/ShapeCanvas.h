@@ -2,7 +2,8 @@
 // A fixed-size picture of a shape: it shows the image it is given and reports presses and
 // releases of the mouse with their position in the picture. Where it takes the focus (the
 // designer's, not the thumbnail's) it also reports the arrow keys and Space, and frames the
-// keyboard's cell while it has the focus.
+// keyboard's cell while it has the focus. Its owner draws the picture at the canvas's device
+// pixel ratio, and again when asked (NeedsPicture) because the canvas shows on a screen of another.
 #include <QImage>
 #include <QWidget>
 
@@ -20,6 +21,7 @@ public:
     void SetCursorSquare(QRect square);
 
 signals:
+    void NeedsPicture();
     void Pressed(Qt::MouseButton button, QPoint at);
     void Released(Qt::MouseButton button, QPoint at);
     void Arrow(int rows, int columns);

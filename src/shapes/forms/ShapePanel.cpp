@@ -36,6 +36,7 @@ TShapePanel::TShapePanel(ShapePanelInputs inputs, QWidget* parent) : QWidget(par
     box_->setSelectionMode(QAbstractItemView::SingleSelection);
     connect(box_, &QListWidget::currentRowChanged, this, &TShapePanel::ShapeBoxClick);
     picture_ = new TShapeCanvas("LayoutImage", QSize(in_.pictureSide, in_.pictureSide));
+    connect(picture_, &TShapeCanvas::NeedsPicture, this, &TShapePanel::DrawTheBox);
 
     struct Command {
         const char* name;
@@ -139,8 +140,9 @@ void TShapePanel::DrawTheBox() {
     const QColor face = palette().color(QPalette::Window);
     const QSize size(in_.pictureSide, in_.pictureSide);
     // An empty list shows no shape, not the one it held before.
-    picture_->SetPicture(list_.items.empty() ? ShapeThumbnail(ShapeRecord{}, size, face)
-                                             : ShapeThumbnail(in_.currentShape, size, face));
+    const qreal ratio = picture_->devicePixelRatioF();
+    picture_->SetPicture(list_.items.empty() ? ShapeThumbnail(ShapeRecord{}, size, face, ratio)
+                                             : ShapeThumbnail(in_.currentShape, size, face, ratio));
     DescribePicture(*picture_, list_.items.empty() ? "No shape" : FromAnsi(ShapeDescription(in_.currentShape)));
 }
 
