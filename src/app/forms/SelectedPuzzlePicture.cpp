@@ -1,7 +1,7 @@
 #include "app/forms/SelectedPuzzlePicture.h"
 
 #include <QPainter>
-#include <cmath>
+#include <algorithm>
 
 #include "base/forms/AccessibleNames.h"
 #include "base/forms/QtText.h"
@@ -26,22 +26,20 @@ void TSelectedPuzzlePicture::Show(const PuzzleRecord* puzzle) {
 
 void TSelectedPuzzlePicture::paintEvent(QPaintEvent*) {
     if (!puzzle_ || !puzzle_->generated) return;  // the client area shows through
-    // Drawn at the screen's pixels, not scaled up: on a screen of two pixels a point the grid
-    // gets twice the pixels and its lines and letters stay sharp.
-    const double ratio = devicePixelRatioF();
-    const QSize pixels(static_cast<int>(std::lround(width() * ratio)), static_cast<int>(std::lround(height() * ratio)));
-    const int cell = CandidateCellSize(pixels, puzzle_->UsedWidth(), puzzle_->UsedHeight());
+    const int cell = CandidateCellSize(size(), puzzle_->UsedWidth(), puzzle_->UsedHeight());
     if (cell < 1) return;
-    QImage image = ScreenImage(pixels);
+    // Drawn at the screen's own pixels, as the candidate pictures are, and cut to the grid.
+    QImage image = ScreenImage(size(), devicePixelRatioF());
     ShapeRecord outline;  // the white area is the grid itself
     outline.width = puzzle_->width;
     outline.height = puzzle_->height;
     DrawAPuzzle(image, *puzzle_, 1, outline);
-    QImage grid = image.copy(0, 0, puzzle_->UsedWidth() * cell + 1, puzzle_->UsedHeight() * cell + 1);
-    grid.setDevicePixelRatio(ratio);
-    const double left = (width() - grid.width() / ratio) / 2;
+    const QSize grid(puzzle_->UsedWidth() * cell + 1, puzzle_->UsedHeight() * cell + 1);
+    const qreal ratio = image.devicePixelRatio();
+    QImage cut = image.copy(QRect(QPoint(0, 0), (QSizeF(grid) * ratio).toSize()));
+    cut.setDevicePixelRatio(ratio);
     QPainter p(this);
-    p.drawImage(QPointF(std::max(0.0, left), 0), grid);
+    p.drawImage(QPointF(std::max(0, (width() - grid.width()) / 2), 0), cut);
 }
 
 }  // namespace qf

@@ -9,6 +9,7 @@
 #include <memory>
 
 #include "app/forms/ClientArea.h"
+#include "app/forms/SelectedPuzzlePicture.h"
 #include "collections/CollectionFile.h"
 #include "collections/CollectionFixtures.h"
 #include "collections/forms/CollectionModel.h"
@@ -182,6 +183,16 @@ QImage MainWindowBackground(QScreen& screen) {
     return Grabbed(client);
 }
 
+QImage MainWindowPuzzlePicture(QScreen& screen) {
+    TSelectedPuzzlePicture picture;
+    picture.resize(200, 200);
+    auto record = Candidate();
+    record->generated = 1;
+    picture.Show(record.get());
+    ShowOn(picture, screen);
+    return Grabbed(picture);
+}
+
 }  // namespace
 }  // namespace qf
 
@@ -206,6 +217,7 @@ private slots:
         QTest::newRow("manual word addition") << Grab(ManualAdditionGrid) << true;
         QTest::newRow("layout thumbnail") << Grab(LayoutThumbnail) << true;
         QTest::newRow("print options thumbnail") << Grab(PrintOptionsThumbnail) << true;
+        QTest::newRow("main window puzzle picture") << Grab(MainWindowPuzzlePicture) << true;
         QTest::newRow("main window background") << Grab(MainWindowBackground) << false;
     }
 
