@@ -65,13 +65,14 @@ TEST(DisplayList, APartPlaysOnlyTheCallsThatReachItAndHasTheWholePagesPixels) {
     const struct {
         double scale;
         QRect part;  // device pixels at the scale
+        bool drawn;  // something lies in it
     } rows[] = {
-        {1, QRect(0, 0, 816, 1056)},          // the whole page at 96 dpi
-        {1, QRect(37, 61, 300, 200)},         // title and the top of the grid, edges through letters
-        {2.5, QRect(333, 1111, 517, 403)},    // the clues, cut through their lines
-        {4, QRect(1503, 3521, 640, 480)},     // the circle and the slanted text over it
-        {8, QRect(1200, 7000, 1000, 750)},    // the rectangle's frame and a few letters
-        {8, QRect(6400, 8300, 128, 148)},     // the bottom right corner: nothing drawn
+        {1, QRect(0, 0, 816, 1056), true},        // the whole page at 96 dpi
+        {1, QRect(37, 61, 300, 200), true},       // title and the top of the grid, edges through letters
+        {2.5, QRect(333, 1111, 517, 403), true},  // the clues, cut through their lines
+        {4, QRect(1503, 3521, 640, 480), true},   // the circle and the slanted text over it
+        {8, QRect(1200, 7000, 1000, 750), true},  // the rectangle's frame and a few letters
+        {8, QRect(6400, 8300, 128, 148), false},  // the bottom right corner
     };
     for (const auto& row : rows) {
         int played = -1;
@@ -85,6 +86,7 @@ TEST(DisplayList, APartPlaysOnlyTheCallsThatReachItAndHasTheWholePagesPixels) {
         int meeting = 0;
         for (std::size_t i = 0; i < calls.Size(); ++i) meeting += calls.Box(i).intersects(area) ? 1 : 0;
         EXPECT_EQ(played, meeting) << row.scale << " " << row.part.x();
+        EXPECT_EQ(played > 0, row.drawn) << row.scale << " " << row.part.x();
         if (row.part.width() < 800) {
             EXPECT_LT(played, static_cast<int>(calls.Size()) / 2) << row.part.x();
         }
