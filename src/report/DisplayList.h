@@ -1,8 +1,9 @@
 #pragma once
 // A page kept as the list of its drawing calls, each with the box it can paint in (inches from
 // the page's top-left corner), played back onto a QPainter: the whole page, or only the calls
-// whose box meets a part of it. Playing a call draws it exactly as QPainterSurface draws it
-// (report/PainterDrawing.h), so a part played alone has the pixels of the whole page there.
+// whose box meets a part of it. Playing a call draws it with the painter state the recorded
+// page file plays it back with (report/PainterDrawing.h), so the page has the pixels the page
+// file gives the printer, and a part played alone has the pixels of the whole page there.
 // The preview plays the part in view; a page of a few thousand calls seen at a high zoom then
 // costs the few hundred in view.
 #include <QColor>
