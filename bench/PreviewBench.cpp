@@ -7,7 +7,6 @@
 
 #include <QApplication>
 #include <QElapsedTimer>
-#include <QPicture>
 #include <QScrollArea>
 #include <QScrollBar>
 #include <algorithm>
@@ -20,6 +19,7 @@
 #include "BenchWords.h"
 #include "output/PageRenderer.h"
 #include "output/forms/PageView.h"
+#include "report/DisplayListSurface.h"
 #include "report/PageTargets.h"
 #include "report/QPainterSurface.h"
 
@@ -56,14 +56,16 @@ void Page(const char* name, const std::vector<std::string>& words, int side) {
     const auto puzzle = Puzzle(words, side);
     PageFileTarget pageFile;
     QPainterSurface surface(pageFile);
+    DisplayList calls;
+    DisplayListSurface both(surface, calls);
     PageLayoutRecord layout = puzzle->layout;
-    (void)RenderPage(surface, *puzzle, layout, PrintOptions{}, PrintHeadings{"Across", "Down"});
+    (void)RenderPage(both, *puzzle, layout, PrintOptions{}, PrintHeadings{"Across", "Down"});
     if (!surface.Finish()) return;
-    const PageSetup setup = surface.Setup();
+    const PageSetup setup = both.Setup();
     const double screenDpi = 96;
 
     QScrollArea scroll;
-    auto* view = new PageView(pageFile.Page(), pageFile.Dpi(), setup.Width(), setup.Height());
+    auto* view = new PageView(calls, setup.Width(), setup.Height());
     scroll.setWidget(view);
     scroll.setAlignment(Qt::AlignHCenter | Qt::AlignTop);
     scroll.resize(1000, 750);

@@ -42,7 +42,7 @@ TMyPreview::TMyPreview(PreviewInputs inputs, QWidget* parent) : QDialog(parent),
     page_->setBoundingRect(QRect(0, 0, static_cast<int>(std::ceil(geometry_.widthInches * in_.pageDpi)),
                                  static_cast<int>(std::ceil(geometry_.heightInches * in_.pageDpi))));
 
-    view_ = new PageView(*page_, in_.pageDpi, geometry_.widthInches, geometry_.heightInches);
+    view_ = new PageView(in_.pageCalls, geometry_.widthInches, geometry_.heightInches);
     DescribePicture(*view_, "Printed page of " + FromAnsi(in_.page.puzzle.title.Str()),
                     FromAnsi(GridDescription(in_.page.puzzle)));
     scroll_ = new QScrollArea;

@@ -23,6 +23,7 @@ class QScrollArea;
 
 namespace qf {
 
+class DisplayList;
 class PageView;
 
 struct PreviewInputs {
@@ -33,7 +34,8 @@ struct PreviewInputs {
     PagePrinter& printer;
     PageExporter* exporter = nullptr;           // none: the picture, metafile and web page commands stay disabled
     std::function<void(QWidget*)> jpegQuality;  // the JPEG quality dialog; none: its command stays disabled
-    const QPicture& pageFile;                   // the recorded page
+    const QPicture& pageFile;                   // the recorded page, for the printer and the PDF
+    const DisplayList& pageCalls;               // the same page as its drawing calls, for the view
     double pageDpi = 96;                        // the resolution it was recorded at
     PageSetup setup;                            // its paper and orientation
     ExportPage page;                            // what the exports draw from

@@ -28,6 +28,7 @@
 #include "output/forms/PagePrinter.h"
 #include "output/forms/PartialAnswerList.h"
 #include "output/forms/ReportForm.h"
+#include "report/DisplayListSurface.h"
 #include "report/PageTargets.h"
 #include "report/QPainterSurface.h"
 
@@ -353,8 +354,10 @@ void TMyReport::ViewPrintClick() {
     RunCommand(in_.prompter, [&] {
         PageFileTarget pageFile;
         QPainterSurface surface(pageFile);
+        DisplayList calls;  // what the preview's view plays, the part in view only
+        DisplayListSurface both(surface, calls);
         PageRenderer renderer(*working_, working_->layout, options_, headings_);
-        TReportForm form(Look(), surface, renderer, in_.prompter, this);
+        TReportForm form(Look(), both, renderer, in_.prompter, this);
         form.exec();
         const bool recorded = surface.Finish();
         rendering_ = form.Result();
@@ -367,8 +370,9 @@ void TMyReport::ViewPrintClick() {
                               in_.exporter,
                               in_.jpegQuality,
                               pageFile.Page(),
+                              calls,
                               pageFile.Dpi(),
-                              surface.Setup(),
+                              both.Setup(),
                               ExportPage{*working_, working_->layout, options_, headings_, rendering_},
                               in_.workingDir};
         TMyPreview window(std::move(preview), this);

@@ -1,16 +1,17 @@
 #pragma once
-// The preview's page: the recorded page file drawn on white at a zoom, only the part in view.
+// The preview's page: the recorded page's drawing calls played on white at a zoom, only those
+// of the part in view, at the screen's device pixels.
 #include <QWidget>
 
-class QPicture;
-
 namespace qf {
+
+class DisplayList;
 
 class PageView : public QWidget {
     Q_OBJECT
 public:
-    // `pageDpi` is the resolution the page was recorded at; the page is `widthInches` wide.
-    PageView(const QPicture& page, double pageDpi, double widthInches, double heightInches, QWidget* parent = nullptr);
+    // The page is `widthInches` wide.
+    PageView(const DisplayList& page, double widthInches, double heightInches, QWidget* parent = nullptr);
 
     // Shows the page `pixelWidth` pixels wide (the height follows the page's proportions).
     void SetPixelWidth(int pixelWidth);
@@ -19,8 +20,7 @@ protected:
     void paintEvent(QPaintEvent* event) override;
 
 private:
-    const QPicture& page_;
-    double pageDpi_;
+    const DisplayList& page_;
     double widthInches_;
     double heightInches_;
 };

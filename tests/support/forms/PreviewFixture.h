@@ -8,6 +8,7 @@
 #include "support/forms/PrintFixtures.h"
 #include "output/PageRenderer.h"
 #include "output/forms/MyPreview.h"
+#include "report/DisplayListSurface.h"
 #include "report/PageTargets.h"
 #include "report/QPainterSurface.h"
 
@@ -21,12 +22,13 @@ struct Preview {
         : puzzle(test::PrintablePuzzle()) {
         options.answerKey = answerKey;
         QPainterSurface surface(pageFile);
-        rendering = RenderPage(surface, *puzzle, puzzle->layout, options, headings);
+        DisplayListSurface both(surface, pageCalls);
+        rendering = RenderPage(both, *puzzle, puzzle->layout, options, headings);
         if (!surface.Finish()) qFatal("page not recorded");
         auto& c = f.context;
         window = std::make_unique<TMyPreview>(PreviewInputs{c.Look(), c.state.settings, *c.prompter, *c.fileChooser,
-                                                            to ? *to : printer, exporter, {}, pageFile.Page(), pageFile.Dpi(),
-                                                            surface.Setup(),
+                                                            to ? *to : printer, exporter, {}, pageFile.Page(), pageCalls,
+                                                            pageFile.Dpi(), both.Setup(),
                                                             ExportPage{*puzzle, puzzle->layout, options, headings, rendering},
                                                             c.state.dirs.working});
     }
@@ -42,6 +44,7 @@ struct Preview {
     PrintOptions options;
     PrintHeadings headings{"Across", "Down"};
     PageFileTarget pageFile;
+    DisplayList pageCalls;
     RenderResult rendering;
     test::RecordingPrinter printer;
     std::unique_ptr<TMyPreview> window;
