@@ -149,11 +149,11 @@ TEST(Settings, SaveWritesEveryKeyInSectionOrderAndReadsBackTheSame) {
         ASSERT_NE(found, std::string::npos) << section;
         at = found;
     }
-    // One line per key: 27 Misc, 23 HTML, 21 Create Options (with "Thorough Fill", off by
+    // One line per key: 28 Misc (with "Puzzle Picture", off by default), 23 HTML, 21 Create Options (with "Thorough Fill", off by
     // default), 6 Page Layout, 29 Reports (with "Mark Answer Key", off by default), 3 x 4 fonts.
     std::size_t keys = 0;
     for (std::size_t p = text.find('='); p != std::string::npos; p = text.find('=', p + 1)) ++keys;
-    EXPECT_EQ(keys, 27u + 23u + 21u + 6u + 29u + 12u);
+    EXPECT_EQ(keys, 28u + 23u + 21u + 6u + 29u + 12u);
 
     const Settings back = LoadSettings(In(dir));
     EXPECT_EQ(DumpSettings(back), DumpSettings(s));

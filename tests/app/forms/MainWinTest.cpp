@@ -497,6 +497,12 @@ private slots:
             window.Action("MenuExit")->trigger();
         }
         QVERIFY(test::ReadFileText(f.dir.File("QFOLD3.INI")).find("Puzzle Picture=Yes\n") != std::string::npos);
+        // The next start shows it at once, with the puzzle the start selects.
+        TMainWin again(f.context);
+        QVERIFY(test::ShowActive(again));
+        auto* picture = test::Control<QWidget>(again, "PuzzlePicture");
+        QVERIFY(picture->isVisible());
+        QVERIFY(picture->accessibleName().startsWith("Crossword grid, "));
     }
 
     void ClosingWritesTheSettings() {
