@@ -35,20 +35,27 @@ void StartPagePainter(QPainter& painter) {
     painter.setBackground(Qt::white);
 }
 
-void PaintText(QPainter& painter, DeviceDpi dpi, double x, double y, const QFont& font, const QColor& color,
-               bool transparent, const QString& text) {
+namespace {
+
+// The painter set for one text: its font, its colour, and a white box behind it unless transparent.
+void SetTextState(QPainter& painter, const QFont& font, const QColor& color, bool transparent) {
     painter.setFont(font);
     painter.setPen(QPen(color));
     painter.setBackgroundMode(transparent ? Qt::TransparentMode : Qt::OpaqueMode);
+}
+
+}  // namespace
+
+void PaintText(QPainter& painter, DeviceDpi dpi, double x, double y, const QFont& font, const QColor& color,
+               bool transparent, const QString& text) {
+    SetTextState(painter, font, color, transparent);
     painter.drawText(QPointF(x * dpi.x, y * dpi.y), text);
     painter.setBackgroundMode(Qt::TransparentMode);
 }
 
 void PaintTextAsRecorded(QPainter& painter, DeviceDpi dpi, double x, double y, const QFont& font, const QColor& color,
                          bool transparent, const QString& text) {
-    painter.setFont(font);
-    painter.setPen(QPen(color));
-    painter.setBackgroundMode(transparent ? Qt::TransparentMode : Qt::OpaqueMode);
+    SetTextState(painter, font, color, transparent);
     const QPointF top(x * dpi.x, y * dpi.y - painter.fontMetrics().ascent());
     painter.drawText(QRectF(top, QSizeF(1, 1)), Qt::TextSingleLine | Qt::TextDontClip | Qt::TextForceLeftToRight, text);
     painter.setBackgroundMode(Qt::TransparentMode);

@@ -58,6 +58,22 @@ void WhenShows(const QString& name, std::function<bool(QWidget&)> step) {
 
 // Every second line the progress form shows, from its first: it is caught as it is shown,
 // before the run starts.
+// A word list editor's inputs on a 15-square kept in the fixture's shape library.
+struct EditorOnSquare {
+    EditorOnSquare(test::FormFixture& f, bool isNew) : working(std::make_unique<PuzzleRecord>(NewPuzzleRecord())) {
+        f.context.state.currentShape = test::Square(15);
+        if (!AppendShape(f.dir.File("QFFLAY.DAT"), f.context.state.currentShape).IsDone()) qFatal("shape not written");
+        collection.Open(f.dir.File("SET.QF3"));
+        inputs = std::make_unique<WordListInputs>(WordListInputs{
+            f.context.Look(), isNew, isNew ? kCaptionCreateNew : kCaptionModify, 0, *working, f.context.state.settings,
+            f.context.state.currentShape, f.context.state.lastRun, collection, *f.prompter, *f.chooser,
+            f.dir.File("QFFLAY.DAT"), false, false, {}});
+    }
+    std::unique_ptr<PuzzleRecord> working;
+    CollectionModel collection;
+    std::unique_ptr<WordListInputs> inputs;
+};
+
 class SecondLines : public QObject {
 public:
     SecondLines() { qApp->installEventFilter(this); }
@@ -86,15 +102,8 @@ private slots:
     void TheCheckBoxIsASettingOfItsOwnAndOffByDefault() {
         for (const bool isNew : {true, false}) {
             test::FormFixture f;
-            f.context.state.currentShape = test::Square(15);
-            QVERIFY(AppendShape(f.dir.File("QFFLAY.DAT"), f.context.state.currentShape).IsDone());
-            auto working = std::make_unique<PuzzleRecord>(NewPuzzleRecord());
-            CollectionModel collection;
-            collection.Open(f.dir.File("SET.QF3"));
-            WordListInputs inputs{f.context.Look(), isNew, isNew ? kCaptionCreateNew : kCaptionModify, 0, *working,
-                                  f.context.state.settings, f.context.state.currentShape, f.context.state.lastRun,
-                                  collection, *f.prompter, *f.chooser, f.dir.File("QFFLAY.DAT"), false, false, {}};
-            TWordList editor(inputs);
+            EditorOnSquare opened(f, isNew);
+            TWordList editor(*opened.inputs);
             editor.show();
             auto* thorough = test::Control<QCheckBox>(editor, "ThoroughFill");
             auto* quick = test::Control<QCheckBox>(editor, "QuickCreate");
@@ -117,15 +126,9 @@ private slots:
 
     void CreateWithItTickedShowsTheBestSoFarAndOffersNoFewerWordsThanThePlainRun() {
         test::FormFixture f;
-        f.context.state.currentShape = test::Square(15);
-        QVERIFY(AppendShape(f.dir.File("QFFLAY.DAT"), f.context.state.currentShape).IsDone());
-        auto working = std::make_unique<PuzzleRecord>(NewPuzzleRecord());
-        CollectionModel collection;
-        collection.Open(f.dir.File("SET.QF3"));
-        WordListInputs inputs{f.context.Look(), true, kCaptionCreateNew, 0, *working, f.context.state.settings,
-                              f.context.state.currentShape, f.context.state.lastRun, collection, *f.prompter,
-                              *f.chooser, f.dir.File("QFFLAY.DAT"), false, false, {}};
-        TWordList editor(inputs);
+        EditorOnSquare opened(f, true);
+        PuzzleRecord* working = opened.working.get();
+        TWordList editor(*opened.inputs);
         QVERIFY(test::ShowActive(editor));
         Retype(test::Control<QLineEdit>(editor, "Title"), "Fifteen");
         Retype(test::Control<QComboBox>(editor, "Category")->lineEdit(), "Words");
