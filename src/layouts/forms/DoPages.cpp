@@ -102,6 +102,7 @@ void TDoPages::BuildPageControls() {
     name_ = new QLineEdit(FromAnsi(design_.nameText));
     name_->setObjectName("NameEdit");
     name_->setMaxLength(kLayoutNameLimit);
+    name_->selectAll();  // a name typed at once replaces "New Page" instead of trailing it
     connect(name_, &QLineEdit::textEdited, this, [this](const QString& text) { design_.nameText = ToAnsi(text); });
 
     paper_ = new QComboBox;

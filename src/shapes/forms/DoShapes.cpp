@@ -194,6 +194,7 @@ QHBoxLayout* TDoShapes::AdjustButtons() {
 void TDoShapes::FillEdits() {
     title_ = FromAnsi(design_.titleText);  // what the name limit measures against
     titleEdit_->setText(title_);
+    titleEdit_->selectAll();  // a name typed at once replaces "New Layout" instead of trailing it
     widthEdit_->setText(FromAnsi(design_.widthText));
     heightEdit_->setText(FromAnsi(design_.heightText));
 }

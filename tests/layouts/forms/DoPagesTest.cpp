@@ -412,6 +412,8 @@ private slots:
         const std::string library = f.context.state.LayoutsLibrary();
         TDoPages designer(Inputs(f));
         QVERIFY(test::ShowActive(designer));
+        QTest::keyClicks(test::Focused(), "Quiz");  // the name typed at once replaces "New Page"
+        QCOMPARE(test::Control<QLineEdit>(designer, "NameEdit")->text(), QString("Quiz"));
         test::Control<QLineEdit>(designer, "NameEdit")->setFocus(Qt::OtherFocusReason);
         QCOMPARE(test::TabRound(),
                  (QStringList{"NameEdit", "PaperList", "PortraitButton", "TitleButton", "PuzzleButton",

@@ -68,6 +68,14 @@ const QColor kWhite(Qt::white);
 class DoShapesTest : public QObject {
     Q_OBJECT
 private slots:
+    void ANameTypedAtOnceReplacesTheDefault() {
+        test::FormFixture f;
+        Designer d(f, ShapeDesignMode::New);
+        QVERIFY(test::ShowActive(d.form));
+        QTest::keyClicks(test::Focused(), "Kite");
+        QCOMPARE(test::Control<QLineEdit>(d.form, "Title")->text(), QString("Kite"));
+    }
+
     void ANewShapeSavedAtOnceIsAppendedWhole() {
         test::FormFixture f;
         const std::string lib = f.dir.File("QFFLAY.DAT");
