@@ -87,54 +87,41 @@ void DisplayList::AddText(double x, double y, const FontChoice& font, bool trans
     Add(std::move(call));
 }
 
+DisplayList::Call DisplayList::Spanning(Kind kind, double a, double b, double c, double d, double margin) {
+    Call call(kind);
+    call.a = a;
+    call.b = b;
+    call.c = c;
+    call.d = d;
+    call.box = Corners(a, b, c, d).adjusted(-margin, -margin, margin, margin);
+    return call;
+}
+
 void DisplayList::AddLine(double x1, double y1, double x2, double y2, std::int32_t pen) {
-    Call call(Kind::Line);
-    call.a = x1;
-    call.b = y1;
-    call.c = x2;
-    call.d = y2;
+    Call call = Spanning(Kind::Line, x1, y1, x2, y2, 2 * Pixel());  // the pen is a pixel wide
     call.pen = WinColor(pen).rgb();
-    const double margin = 2 * Pixel();  // the pen is a pixel wide
-    call.box = Corners(x1, y1, x2, y2).adjusted(-margin, -margin, margin, margin);
     Add(std::move(call));
 }
 
 void DisplayList::AddFilledRect(double left, double top, double right, double bottom, std::int32_t brush) {
-    Call call(Kind::FilledRect);
-    call.a = left;
-    call.b = top;
-    call.c = right;
-    call.d = bottom;
+    // The corners go to the nearest whole pixel.
+    Call call = Spanning(Kind::FilledRect, left, top, right, bottom, Pixel());
     call.brush = WinColor(brush).rgb();
-    const double margin = Pixel();  // the corners go to the nearest whole pixel
-    call.box = Corners(left, top, right, bottom).adjusted(-margin, -margin, margin, margin);
     Add(std::move(call));
 }
 
 void DisplayList::AddEllipse(double left, double top, double right, double bottom, std::int32_t pen,
                              std::int32_t brush, bool outlineOnly) {
-    Call call(outlineOnly ? Kind::EllipseOutline : Kind::Ellipse);
-    call.a = left;
-    call.b = top;
-    call.c = right;
-    call.d = bottom;
+    Call call = Spanning(outlineOnly ? Kind::EllipseOutline : Kind::Ellipse, left, top, right, bottom, 2 * Pixel());
     call.pen = WinColor(pen).rgb();
     call.brush = WinColor(brush).rgb();
-    const double margin = 2 * Pixel();
-    call.box = Corners(left, top, right, bottom).adjusted(-margin, -margin, margin, margin);
     Add(std::move(call));
 }
 
 void DisplayList::AddImage(double left, double top, double right, double bottom, const QImage& image) {
-    Call call(Kind::Image);
+    Call call = Spanning(Kind::Image, left, top, right, bottom, 2 * Pixel());  // smoothing reaches past the edges
     call.item = static_cast<int>(images_.size());
     images_.push_back(image);
-    call.a = left;
-    call.b = top;
-    call.c = right;
-    call.d = bottom;
-    const double margin = 2 * Pixel();  // smoothing reaches past the edges
-    call.box = Corners(left, top, right, bottom).adjusted(-margin, -margin, margin, margin);
     Add(std::move(call));
 }
 

@@ -60,6 +60,8 @@ private:
 
     int FontIndex(const FontChoice& font);
     void Add(Call call);
+    // A call over the corners (a, b) and (c, d), its box widened by `margin` inches each way.
+    static Call Spanning(Kind kind, double a, double b, double c, double d, double margin);
     void PlayCall(QPainter& painter, const Call& call, const std::vector<QFont>& fonts) const;
     std::vector<QFont> FontsFor(const QPainter& painter) const;
     double Pixel() const;  // one device pixel in inches
