@@ -15,6 +15,7 @@
 #include "editor/forms/WordList.h"
 #include "shapes/ShapeFiles.h"
 #include "support/forms/FormFixture.h"
+#include "support/forms/Keyboard.h"
 
 namespace qf {
 namespace {
@@ -41,15 +42,15 @@ struct Editor {
             f.context.state.currentShape, f.context.state.lastRun, collection, *f.prompter, *f.chooser,
             f.dir.File("QFFLAY.DAT"), false, false, {}});
         editor = std::make_unique<TWordList>(*inputs);
-        editor->show();
+        if (!test::ShowActive(*editor)) qFatal("the editor did not become active");
         grid = test::Control<QTableWidget>(*editor, "WordsCluesGrid");
         title = test::Control<QLineEdit>(*editor, "Title");
         category = test::Control<QComboBox>(*editor, "Category");
         attempts = test::Control<QLineEdit>(*editor, "Attempts");
     }
     void Row(int row, const QString& word, const QString& clue = "a clue") {
-        grid->item(row - 1, 2)->setText(word);
-        grid->item(row - 1, 3)->setText(clue);
+        test::TypeInCell(*editor, row - 1, 2, word);
+        test::TypeInCell(*editor, row - 1, 3, clue);
     }
     void Create() { test::Control<QPushButton>(*editor, "CreateIt")->click(); }
 
@@ -97,11 +98,11 @@ private slots:
         QCOMPARE(e.editor->focusWidget(), e.title);
 
         e.title->setText("Stars");
-        e.category->setEditText("  ");
+        test::Retype(e.category->lineEdit(), "  ");
         e.Create();
         QCOMPARE(Said(f), QString("No category specified.  Please correct."));
 
-        e.category->setEditText("Space");
+        test::Retype(e.category->lineEdit(), "Space");
         e.Create();
         QCOMPARE(Said(f), QString("No words have been entered.  Please correct."));
 
@@ -141,7 +142,7 @@ private slots:
         }
         Editor e(f, f.dir.File("SET.QF3"), shape);
         e.title->setText("Stars");
-        e.category->setEditText("Space");
+        test::Retype(e.category->lineEdit(), "Space");
         e.Row(1, "COMET");
         e.Row(2, "CONSTELLATION");  // 13 letters
         e.Create();
@@ -158,7 +159,7 @@ private slots:
         const std::string before = test::ReadFileText(path);
         Editor e(f, path, Rectangle(31, 20));
         e.title->setText("Stars");
-        e.category->setEditText("Space");
+        test::Retype(e.category->lineEdit(), "Space");
         e.Row(1, "COMET");
         e.Row(2, "METEOR");
         e.attempts->setText("1");
@@ -186,7 +187,7 @@ private slots:
         test::FormFixture f({Answer::Yes});
         Editor e(f, f.dir.File("no such folder/SET.QF3"), Rectangle(12, 12));
         e.title->setText("Stars");
-        e.category->setEditText("Space");
+        test::Retype(e.category->lineEdit(), "Space");
         e.Row(1, "COMET");
         e.Row(2, "METEOR");
         e.attempts->setText("1");

@@ -36,13 +36,6 @@ const char* const kWords[][2] = {
     {"MOAN", "a sound of pain"},
 };
 
-// A box's text replaced as a user does: clicked, everything selected with Ctrl+A, typed over.
-void Retype(QWidget* box, const QString& text) {
-    QTest::mouseClick(box, Qt::LeftButton);
-    QTest::keyClick(test::Focused(), Qt::Key_A, Qt::ControlModifier);
-    QTest::keyClicks(test::Focused(), text);
-}
-
 // Runs `step` on the modal window called `name` each poll while it shows, until it returns true.
 void WhenShows(const QString& name, std::function<bool(QWidget&)> step) {
     auto* timer = new QTimer;
@@ -130,17 +123,12 @@ private slots:
         PuzzleRecord* working = opened.working.get();
         TWordList editor(*opened.inputs);
         QVERIFY(test::ShowActive(editor));
-        Retype(test::Control<QLineEdit>(editor, "Title"), "Fifteen");
-        Retype(test::Control<QComboBox>(editor, "Category")->lineEdit(), "Words");
+        test::Retype(test::Control<QLineEdit>(editor, "Title"), "Fifteen");
+        test::Retype(test::Control<QComboBox>(editor, "Category")->lineEdit(), "Words");
         for (int i = 0; i < 15; ++i) {
-            for (int column : {2, 3}) {
-                test::Walk(editor, QString("<click:%1,%2>").arg(i).arg(column));
-                if (!qobject_cast<QLineEdit*>(test::Focused())) test::Press(QKeySequence(Qt::Key_F2));
-                QTRY_VERIFY(qobject_cast<QLineEdit*>(test::Focused()));  // the cell's editor is open
-                test::Walk(editor, QString("%1|<Tab>").arg(kWords[i][column - 2]));
-            }
+            for (int column : {2, 3}) test::TypeInCell(editor, i, column, kWords[i][column - 2]);
         }
-        Retype(test::Control<QLineEdit>(editor, "Attempts"), "3");
+        test::Retype(test::Control<QLineEdit>(editor, "Attempts"), "3");
         test::Press(QKeySequence("Alt+H"));
         QVERIFY(test::Control<QCheckBox>(editor, "ThoroughFill")->isChecked());
 

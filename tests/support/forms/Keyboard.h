@@ -6,6 +6,7 @@
 #include <QAbstractItemView>
 #include <QApplication>
 #include <QKeySequence>
+#include <QLineEdit>
 #include <QTableWidget>
 #include <QTest>
 #include <QWidget>
@@ -59,6 +60,22 @@ inline void Walk(QWidget& window, const QString& road) {
             QTest::keyClicks(Focused(), step);
         }
     }
+}
+
+// A box's text replaced as a user does: clicked, everything selected with Ctrl+A, typed over.
+inline void Retype(QWidget* box, const QString& text) {
+    QTest::mouseClick(box, Qt::LeftButton);
+    QTest::keyClick(Focused(), Qt::Key_A, Qt::ControlModifier);
+    QTest::keyClicks(Focused(), text);
+}
+
+// A cell of the window's word grid (row and column from 0) typed over as a user does: clicked
+// (F2 where the click opened no editor), everything selected, typed and left with Tab.
+inline void TypeInCell(QWidget& window, int row, int column, const QString& text) {
+    Walk(window, QString("<click:%1,%2>").arg(row).arg(column));
+    if (!qobject_cast<QLineEdit*>(Focused())) Press(QKeySequence(Qt::Key_F2));
+    QTRY_VERIFY(qobject_cast<QLineEdit*>(Focused()));  // the cell's editor is open
+    Walk(window, "<Ctrl+A>|" + text + "|<Tab>");
 }
 
 }  // namespace qf::test
