@@ -225,34 +225,41 @@ void RunTable(const Args& args, const Library& lib, const std::vector<Cell>& cel
 }
 
 // Steps per second of the whole search on every core, on lists that never complete (so the
-// whole budget is spent): 120 words in the 25 x 25 square.
+// whole budget is spent), over the table's cases of that kind: a step's cost grows with the
+// grid and the list, so one case alone would set the second for that case only.
 void MeasureSteps(const Library& lib) {
-    const ShapeRecord shape = Square(25);
-    const auto lists = ListsOf(lib, 120, 4, 25);
-    std::int64_t steps = 0;
-    double seconds = 0;
-    const std::clock_t cpu0 = std::clock();
-    for (std::size_t i = 0; i < lists.size(); ++i) {
-        PuzzleRecord working = WordRecord(lists[i], shape);
-        RunOptions run;
-        run.attempts = 1;
-        run.seed = 7 + i;
-        RunResults results;
-        ThoroughReport report;
-        ThoroughOptions thorough;
-        thorough.steps = 20'000'000;
-        const auto t0 = Clock::now();
-        ThoroughFill(working, shape, run, thorough, results, report);
-        seconds += std::chrono::duration<double>(Clock::now() - t0).count();
-        steps += report.steps;
+    struct Case {
+        int words, side;
+    };
+    const Case cases[] = {{30, 15}, {60, 21}, {60, 25}, {120, 25}, {120, 31}, {200, 31}, {200, 42}};
+    std::int64_t allSteps = 0;
+    double allCpu = 0;
+    for (const Case& c : cases) {
+        const ShapeRecord shape = Square(c.side);
+        const auto lists = ListsOf(lib, c.words, 3, c.side);
+        std::int64_t steps = 0;
+        const std::clock_t cpu0 = std::clock();
+        for (std::size_t i = 0; i < lists.size(); ++i) {
+            PuzzleRecord working = WordRecord(lists[i], shape);
+            RunOptions run;
+            run.attempts = 1;
+            run.seed = 7 + i;
+            RunResults results;
+            ThoroughReport report;
+            ThoroughOptions thorough;
+            thorough.steps = 20'000'000;
+            ThoroughFill(working, shape, run, thorough, results, report);
+            steps += report.steps;
+        }
+        // Other work on the machine takes cores from the search: the processor time shows what
+        // the search itself got, and two cores of it make a second of the 2-core machine.
+        const double cpu = static_cast<double>(std::clock() - cpu0) / CLOCKS_PER_SEC;
+        std::printf("%d words in %d x %d: %lld steps in %.2f s of processor time, %.0f per second of 2 cores\n", c.words,
+                    c.side, c.side, static_cast<long long>(steps), cpu, 2 * static_cast<double>(steps) / cpu);
+        allSteps += steps;
+        allCpu += cpu;
     }
-    const double cpu = static_cast<double>(std::clock() - cpu0) / CLOCKS_PER_SEC;
-    // Other work on the machine takes cores from the search: the processor time shows what the
-    // search itself got, and two cores of it make a second of the 2-core machine.
-    std::printf("%lld steps in %.2f s (%.2f s of processor time): %.0f steps per second of the clock, %.0f per "
-                "processor second, %.0f per second of 2 cores\n",
-                static_cast<long long>(steps), seconds, cpu, static_cast<double>(steps) / seconds,
-                static_cast<double>(steps) / cpu, 2 * static_cast<double>(steps) / cpu);
+    std::printf("all: %.0f steps per second of 2 cores\n", 2 * static_cast<double>(allSteps) / allCpu);
 }
 
 }  // namespace

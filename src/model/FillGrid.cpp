@@ -32,12 +32,6 @@ void ChangeMask::Mark(const WordPlacement& p, int length) {
     for (int t = 0; t < length; ++t) Mark(p.start + t * (p.across ? 1 : kGridSide));
 }
 
-bool ChangeMask::Touches(const WordPlacement& p, int length) const {
-    const std::uint64_t span = ((1ULL << length) - 1);
-    if (p.across) return (rows_[static_cast<std::size_t>(RowOf(p.start))] & (span << (ColumnOf(p.start) - 1))) != 0;
-    return (columns_[static_cast<std::size_t>(ColumnOf(p.start))] & (span << (RowOf(p.start) - 1))) != 0;
-}
-
 FillWords FillWordsOf(const PuzzleRecord& sorted) {
     FillWords words;
     words.count = sorted.UsedWords();
@@ -190,10 +184,10 @@ long FillGrid::CrossingPlaces(int slot, std::vector<Candidate>& out, const Chang
             const int s = k - t * (across ? 1 : kGridSide);
             if (s < 1) continue;
             const WordPlacement p{static_cast<std::uint8_t>(slot), across, static_cast<std::int16_t>(s)};
-            if (near && !near->Touches(p, length)) continue;
             auto& mark = seen_[static_cast<std::size_t>((across ? 0 : kGridCells) + s - 1)];
             if (mark == stamp_) continue;
             mark = stamp_;
+            if (near && !near->Touches(p, length)) continue;
             ++tests;
             const int crossings = Test(p);
             if (crossings >= 1) out.push_back({p, crossings});

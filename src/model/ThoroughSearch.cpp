@@ -132,19 +132,29 @@ public:
     std::vector<WordPlacement> Eject(const FillState& current, int only = -1) {
         const auto& order = current.order;
         std::vector<int> left;
-        for (int slot = 0; slot < words_.count; ++slot) {
-            if (std::none_of(order.begin(), order.end(), [&](const WordPlacement& p) { return p.slot == slot; })) left.push_back(slot);
+        if (only >= 0) {
+            left.assign(1, only);
+        } else {
+            std::array<std::uint8_t, kMaxWords> laid{};
+            for (const WordPlacement& p : order) laid[p.slot] = 1;
+            for (int slot = 0; slot < words_.count; ++slot) {
+                if (!laid[static_cast<std::size_t>(slot)]) left.push_back(slot);
+            }
         }
-        if (only >= 0) left.assign(1, only);
         if (left.empty() || order.empty()) return {};
         const int slot = left[static_cast<std::size_t>(Below(random_, static_cast<int>(left.size())))];
 
-        // Which words lie on each cell, across and down (index into `order`, -1 for none).
-        owner_.fill(-1);
+        // Which words lie on each cell, across and down (index into `order`, -1 for none); only
+        // the entries the last call set are cleared.
+        for (const int i : owned_) owner_[static_cast<std::size_t>(i)] = -1;
+        owned_.clear();
         for (std::size_t i = 0; i < order.size(); ++i) {
             const WordPlacement& p = order[i];
-            for (int t = 0; t < words_.lengths[p.slot]; ++t)
-                owner_[static_cast<std::size_t>(2 * (p.start + t * (p.across ? 1 : kGridSide) - 1) + (p.across ? 0 : 1))] = static_cast<std::int16_t>(i);
+            for (int t = 0; t < words_.lengths[p.slot]; ++t) {
+                const int at = 2 * (p.start + t * (p.across ? 1 : kGridSide) - 1) + (p.across ? 0 : 1);
+                owner_[static_cast<std::size_t>(at)] = static_cast<std::int16_t>(i);
+                owned_.push_back(at);
+            }
         }
         const auto& cells = current.cells;
         const auto& w = words_.letters[static_cast<std::size_t>(slot)];
@@ -153,7 +163,8 @@ public:
         WordPlacement bestPlace{};
         double bestScore = 1e9;
         std::vector<int> clash;
-        for (int k = 1; k <= kGridCells; ++k) {
+        // Letters lie only within the grid's width and height: its cells in index order.
+        for (int row = 1; row <= grid_.Height(); ++row) for (int k = CellIndex(row, 1); k <= CellIndex(row, grid_.Width()); ++k) {
             const std::uint8_t letter = cells[static_cast<std::size_t>(k - 1)];
             if (letter == kCellBlank) continue;
             for (int t = 0; t < length; ++t) {
@@ -165,10 +176,8 @@ public:
                     const int s = k - t * step;
                     const WordPlacement p{static_cast<std::uint8_t>(slot), across, static_cast<std::int16_t>(s)};
                     ++steps;
-                    if (!Clashes(p, cells, clash)) continue;
                     const int crossing = owner_[static_cast<std::size_t>(2 * (k - 1) + (across ? 1 : 0))];
-                    if (clash.empty() || clash.size() > 3 || std::find(clash.begin(), clash.end(), crossing) != clash.end())
-                        continue;
+                    if (!Clashes(p, cells, crossing, clash) || clash.empty()) continue;
                     const double score = static_cast<double>(clash.size()) + Unit(random_);
                     if (score < bestScore) {
                         bestScore = score;
@@ -193,16 +202,22 @@ private:
         near_.Mark(p, words_.lengths[p.slot]);
     }
 
-    // The words (indexes into the order) that keep `p` from passing its test; false when the
-    // place is outside the shape or its bounds.
-    bool Clashes(const WordPlacement& p, const std::array<std::uint8_t, kGridCells>& cells, std::vector<int>& clash) const {
+    // The words (indexes into the order) that keep `p` from passing its test. False, as soon as
+    // it is known, when the place is outside the shape or its bounds, or when more than three
+    // words or the word `spared` stand in the way: such a place is never taken.
+    bool Clashes(const WordPlacement& p, const std::array<std::uint8_t, kGridCells>& cells, int spared,
+                 std::vector<int>& clash) const {
         clash.clear();
         if (!grid_.InBounds(p)) return false;
+        bool refused = false;
+        const auto note = [&](int o) {
+            if (o < 0 || std::find(clash.begin(), clash.end(), o) != clash.end()) return;
+            clash.push_back(o);
+            if (o == spared || clash.size() > 3) refused = true;
+        };
         const auto add = [&](int k) {
-            for (int d = 0; d < 2; ++d) {
-                const int o = owner_[static_cast<std::size_t>(2 * (k - 1) + d)];
-                if (o >= 0 && std::find(clash.begin(), clash.end(), o) == clash.end()) clash.push_back(o);
-            }
+            note(owner_[static_cast<std::size_t>(2 * (k - 1))]);
+            note(owner_[static_cast<std::size_t>(2 * (k - 1) + 1)]);
         };
         const auto letterAt = [&](int k) { return cells[static_cast<std::size_t>(k - 1)] != kCellBlank; };
         const auto& w = words_.letters[p.slot];
@@ -225,23 +240,27 @@ private:
                 const int same = owner_[static_cast<std::size_t>(2 * (k - 1) + (p.across ? 0 : 1))];
                 if (here != w[static_cast<std::size_t>(t)]) {
                     add(k);
-                } else if (same >= 0 && std::find(clash.begin(), clash.end(), same) == clash.end()) {
-                    clash.push_back(same);  // would lie along a word the same way
+                } else {
+                    note(same);  // would lie along a word the same way
                 }
-                continue;
-            }
-            if (p.across) {
+            } else if (p.across) {
                 if (k > kGridSide && letterAt(k - kGridSide)) add(k - kGridSide);
                 if (k <= kGridCells - kGridSide && letterAt(k + kGridSide)) add(k + kGridSide);
             } else {
                 if (column != 1 && letterAt(k - 1)) add(k - 1);
                 if (column != kGridSide && letterAt(k + 1)) add(k + 1);
             }
+            if (refused) return false;
         }
-        return true;
+        return !refused;
     }
 
-    std::array<std::int16_t, 2 * kGridCells> owner_{};
+    std::array<std::int16_t, 2 * kGridCells> owner_ = [] {
+        std::array<std::int16_t, 2 * kGridCells> all{};
+        all.fill(-1);
+        return all;
+    }();
+    std::vector<int> owned_;  // the entries of owner_ set
     const FillWords& words_;
     const std::vector<double>& difficulty_;
     FillGrid grid_;
