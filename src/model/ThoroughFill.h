@@ -21,10 +21,10 @@
 namespace qf {
 
 // Steps of one second on the 2-core development machine, both cores searching. Measured with
-// `ThoroughBench --steps` (bench/README.md): 120-word lists in the 25 x 25 square, which never
-// complete, ran 10.6 million steps per second of processor time (the machine shared with other
-// builds, load about 9); two cores make 21 million, rounded down to 20.
-inline constexpr std::int64_t kThoroughStepsPerSecond = 20000000;
+// `ThoroughBench --steps` (bench/README.md) on the quiet machine: lists that never complete, from
+// 30 words in the 15 x 15 square to 200 in the 42 x 42, ran 31.8 to 32.4 million steps per second
+// of two cores' processor time, rounded down to 32.
+inline constexpr std::int64_t kThoroughStepsPerSecond = 32000000;
 inline constexpr int kThoroughChains = 8;  // per round; fixed so results never depend on threads
 inline constexpr int kThoroughRounds = 4;
 

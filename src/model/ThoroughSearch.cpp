@@ -127,8 +127,9 @@ public:
     }
 
     // Makes room for a word left out: among the places where it meets a letter of its own, the
-    // one that clashes with the fewest words (at most three, sparing a word it crosses), and the
-    // order of `current` without those words and with it laid last. Empty when there is none.
+    // one that clashes with the fewest words and letters (at most three words, sparing a word it
+    // crosses: short words find a new place more easily), and the order of `current` without
+    // those words and with it laid last. Empty when there is none.
     std::vector<WordPlacement> Eject(const FillState& current, int only = -1) {
         const auto& order = current.order;
         std::vector<int> left;
@@ -178,7 +179,10 @@ public:
                     ++steps;
                     const int crossing = owner_[static_cast<std::size_t>(2 * (k - 1) + (across ? 1 : 0))];
                     if (!Clashes(p, cells, crossing, clash) || clash.empty()) continue;
-                    const double score = static_cast<double>(clash.size()) + Unit(random_);
+                    // A letter of the words taken out weighs a sixteenth of a word.
+                    double letters = 0;
+                    for (const int o : clash) letters += words_.lengths[order[static_cast<std::size_t>(o)].slot];
+                    const double score = static_cast<double>(clash.size()) + letters / 16.0 + Unit(random_);
                     if (score < bestScore) {
                         bestScore = score;
                         bestClash = clash;
