@@ -7,8 +7,6 @@ namespace {
 
 constexpr std::uint8_t kBlank = kCellBlank;
 
-int RowOf(int k) { return (k - 1) / kGridSide + 1; }
-int ColumnOf(int k) { return (k - 1) % kGridSide + 1; }
 
 }  // namespace
 
@@ -18,7 +16,7 @@ void ChangeMask::Clear() {
 }
 
 void ChangeMask::Mark(int k) {
-    const int r = RowOf(k), c = ColumnOf(k);
+    const int r = CellRow(k), c = CellColumn(k);
     const std::uint64_t across = 7ULL << (c - 1) >> 1, down = 7ULL << (r - 1) >> 1;  // c - 1..c + 1, r - 1..r + 1
     rows_[static_cast<std::size_t>(r)] |= across;
     rows_[static_cast<std::size_t>(r - 1)] |= 1ULL << (c - 1);
@@ -62,7 +60,7 @@ void FillGrid::Clear() {
 bool FillGrid::InBounds(const WordPlacement& p) const {
     const int length = words_.lengths[p.slot];
     if (length == 0 || p.start < 1 || p.start > kGridCells) return false;
-    const int row = RowOf(p.start), c = ColumnOf(p.start);
+    const int row = CellRow(p.start), c = CellColumn(p.start);
     if (p.across) return row <= height_ && c + length - 1 <= width_;
     return c <= width_ && row + length - 1 <= height_;
 }
@@ -74,16 +72,16 @@ int FillGrid::Test(const WordPlacement& p) const {
     const int s = p.start;
     const auto cell = [&](int k) { return cells_[static_cast<std::size_t>(k - 1)]; };
     if (p.across) {
-        if (ColumnOf(s) != 1 && cell(s - 1) != kBlank) return -1;
+        if (CellColumn(s) != 1 && cell(s - 1) != kBlank) return -1;
         const int last = s + length - 1;
-        if (ColumnOf(last) != kGridSide && cell(last + 1) != kBlank) return -1;
+        if (CellColumn(last) != kGridSide && cell(last + 1) != kBlank) return -1;
     } else {
         if (s > kGridSide && cell(s - kGridSide) != kBlank) return -1;
         const int last = s + (length - 1) * kGridSide;
         if (last <= kGridCells - kGridSide && cell(last + kGridSide) != kBlank) return -1;
     }
     const int step = p.across ? 1 : kGridSide;
-    const int column = ColumnOf(s);
+    const int column = CellColumn(s);
     int crossings = 0;
     for (int t = 0; t < length; ++t) {
         const int k = s + t * step;
@@ -150,7 +148,7 @@ int FillGrid::Waste(const WordPlacement& p) const {
     const auto freeCell = [&](int k, bool inLine) {
         if (k < 1 || k > kGridCells || !inLine) return 0;
         const auto i = static_cast<std::size_t>(k - 1);
-        const int row = RowOf(k), c = ColumnOf(k);
+        const int row = CellRow(k), c = CellColumn(k);
         return row <= height_ && c <= width_ && shape_.cells[i] != 0 && cells_[i] == kBlank ? 1 : 0;
     };
     for (int t = 0; t < length; ++t) {
@@ -159,7 +157,7 @@ int FillGrid::Waste(const WordPlacement& p) const {
         if (p.across) {
             waste += freeCell(k - kGridSide, true) + freeCell(k + kGridSide, true);
         } else {
-            waste += freeCell(k - 1, ColumnOf(k) != 1) + freeCell(k + 1, ColumnOf(k) != kGridSide);
+            waste += freeCell(k - 1, CellColumn(k) != 1) + freeCell(k + 1, CellColumn(k) != kGridSide);
         }
     }
     return waste;
@@ -180,7 +178,7 @@ long FillGrid::CrossingPlaces(int slot, std::vector<Candidate>& out, const Chang
             if (dirs == 3) continue;  // crossed both ways already
             const bool across = dirs == 2;
             // Staying on the line of the word laid here: the start must not leave it.
-            if (across && ColumnOf(k) - t < 1) continue;
+            if (across && CellColumn(k) - t < 1) continue;
             const int s = k - t * (across ? 1 : kGridSide);
             if (s < 1) continue;
             const WordPlacement p{static_cast<std::uint8_t>(slot), across, static_cast<std::int16_t>(s)};

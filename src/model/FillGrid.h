@@ -36,7 +36,7 @@ public:
     void Mark(const WordPlacement& p, int length);
     bool Touches(const WordPlacement& p, int length) const {
         const std::uint64_t span = (1ULL << length) - 1;
-        const int row = (p.start - 1) / kGridSide + 1, column = (p.start - 1) % kGridSide + 1;
+        const int row = CellRow(p.start), column = CellColumn(p.start);
         if (p.across) return (rows_[static_cast<std::size_t>(row)] & (span << (column - 1))) != 0;
         return (columns_[static_cast<std::size_t>(column)] & (span << (row - 1))) != 0;
     }
@@ -84,7 +84,6 @@ public:
     std::uint8_t Directions(int k) const { return directions_[static_cast<std::size_t>(k - 1)]; }
 
     bool InBounds(const WordPlacement& p) const;
-    int Width() const { return width_; }
     int Height() const { return height_; }
     bool Usable(int k) const { return shape_.cells[static_cast<std::size_t>(k - 1)] != 0; }
 

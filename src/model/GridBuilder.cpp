@@ -16,8 +16,6 @@ GridBuilder::Pair LoadPair(const std::uint64_t* masks) {
     return pair;
 }
 
-int RowOf(int k) { return (k - 1) / kGridSide + 1; }
-int ColumnOf(int k) { return (k - 1) % kGridSide + 1; }
 
 }  // namespace
 
@@ -226,9 +224,9 @@ int GridBuilder::TestAcross(int s, int slot) const {
     const auto& w = letters_[slot - 1];
     const int length = lengths_[slot - 1];
     // The cells just before and after the word must be free (unless at the array's edge).
-    if (ColumnOf(s) != 1 && g[s - 2] != kBlank) return -1;
+    if (CellColumn(s) != 1 && g[s - 2] != kBlank) return -1;
     const int last = s + length - 1;
-    if (ColumnOf(last) != kGridSide && g[last] != kBlank) return -1;
+    if (CellColumn(last) != kGridSide && g[last] != kBlank) return -1;
     int crossings = 0;
     for (int t = 0; t < length; ++t) {
         const int k = s + t;
@@ -252,7 +250,7 @@ int GridBuilder::TestDown(int s, int slot) const {
     if (s > kGridSide && g[s - kGridSide - 1] != kBlank) return -1;
     const int last = s + (length - 1) * kGridSide;
     if (last < kGridCells - kGridSide + 1 && g[last + kGridSide - 1] != kBlank) return -1;
-    const int column = ColumnOf(s);
+    const int column = CellColumn(s);
     int crossings = 0;
     for (int t = 0; t < length; ++t) {
         const int k = s + t * kGridSide;
@@ -349,7 +347,7 @@ void GridBuilder::Write(int s, int slot, bool across) {
         if (g[k - 1] != kBlank) continue;
         g[k - 1] = w[t];
         ++occupied_;
-        const int row = RowOf(k), c = ColumnOf(k);
+        const int row = CellRow(k), c = CellColumn(k);
         const Mask rowBit = Mask{1} << row, columnBit = Mask{1} << c;
         occupiedRow_[row] |= columnBit;
         occupiedColumn_[c] |= rowBit;

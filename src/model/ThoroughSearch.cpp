@@ -164,8 +164,8 @@ public:
         WordPlacement bestPlace{};
         double bestScore = 1e9;
         std::vector<int> clash;
-        // Letters lie only within the grid's width and height: its cells in index order.
-        for (int row = 1; row <= grid_.Height(); ++row) for (int k = CellIndex(row, 1); k <= CellIndex(row, grid_.Width()); ++k) {
+        // Letters lie only within the grid's height: its rows' cells in index order.
+        for (int k = 1; k <= CellIndex(grid_.Height(), kGridSide); ++k) {
             const std::uint8_t letter = cells[static_cast<std::size_t>(k - 1)];
             if (letter == kCellBlank) continue;
             for (int t = 0; t < length; ++t) {

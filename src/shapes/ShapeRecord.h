@@ -12,6 +12,8 @@ constexpr int kGridCells = kGridSide * kGridSide;
 
 // Cell index k = (row - 1) * 50 + column, rows and columns from 1, k from 1 to 2500.
 constexpr int CellIndex(int row, int column) { return (row - 1) * kGridSide + column; }
+constexpr int CellRow(int k) { return (k - 1) / kGridSide + 1; }
+constexpr int CellColumn(int k) { return (k - 1) % kGridSide + 1; }
 
 struct ShapeRecord {
     ShortString<50> name;
